@@ -1,0 +1,133 @@
+#include "core/Log.h"
+
+#include "platform/DataFolder.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QFile>
+
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <mutex>
+#include <thread>
+#include <variant>
+
+namespace {
+
+struct Line
+{
+    QString message;
+};
+struct Reset
+{
+};
+struct Flush
+{
+    std::promise<void>* done;
+};
+
+using Job = std::variant<Line, Reset, Flush>;
+
+class Writer
+{
+public:
+    Writer()
+        : m_thread([this] { run(); })
+    {
+    }
+
+    ~Writer()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+
+    void post(Job job)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_jobs.push_back(std::move(job));
+        }
+        m_wake.notify_one();
+    }
+
+private:
+    void run()
+    {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock lock(m_mutex);
+                m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+                if (m_jobs.empty())
+                    return;
+                job = std::move(m_jobs.front());
+                m_jobs.pop_front();
+            }
+            std::visit([](auto& j) { handle(j); }, job);
+        }
+    }
+
+    static void handle(const Line& line)
+    {
+        // The time is taken when the line is written, as the file's order is.
+        const QByteArray bytes = (QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"))
+                                  + QLatin1Char(' ') + line.message + QLatin1Char('\n'))
+                                     .toUtf8();
+        const QString path = Log::filePath();
+        DataFolder::ensure(QFileInfo(path).path());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+            file.write(bytes);
+    }
+
+    static void handle(const Reset&) { QFile::remove(Log::filePath()); }
+
+    static void handle(const Flush& flush) { flush.done->set_value(); }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<Job> m_jobs;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+Writer& writer()
+{
+    static Writer instance;
+    return instance;
+}
+
+} // namespace
+
+namespace Log {
+
+void write(const QString& message)
+{
+    writer().post(Line{message});
+}
+
+void reset()
+{
+    writer().post(Reset{});
+}
+
+QString filePath()
+{
+    return DataFolder::path() + QStringLiteral("/kesto.log");
+}
+
+void flush()
+{
+    std::promise<void> done;
+    auto future = done.get_future();
+    writer().post(Flush{&done});
+    future.wait();
+}
+
+} // namespace Log

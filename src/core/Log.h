@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The one diagnostic log: "kesto.log" in the data folder, one time-stamped
+// line per event. Callable from any thread; never blocks on file work and
+// never fails: the lines are written in order by a thread of the log's own.
+namespace Log {
+
+void write(const QString& message);
+// Deletes the file; lines queued before the reset go with it.
+void reset();
+QString filePath();
+
+// Waits until every line queued so far is on disk (tests and shutdown).
+void flush();
+
+} // namespace Log

@@ -1,0 +1,65 @@
+#include "core/Log.h"
+
+#include "TempDataDir.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+class TestLog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesStampedLinesInOrder();
+    void resetDropsEarlierLines();
+    void createsMissingFolder();
+};
+
+void TestLog::writesStampedLinesInOrder()
+{
+    TempDataDir dir;
+    Log::write(QStringLiteral("first"));
+    Log::write(QString());
+    Log::write(QStringLiteral("two\nlines"));
+    Log::flush();
+
+    const QStringList lines = QString::fromUtf8(dir.read(QStringLiteral("kesto.log"))).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 5); // four lines and the empty rest after the last "\n"
+    static const QRegularExpression stamp(QStringLiteral("^([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d\\.\\d{3} "));
+    QVERIFY(stamp.match(lines[0]).hasMatch());
+    QVERIFY(lines[0].endsWith(QStringLiteral(" first")));
+    QCOMPARE(lines[1].size(), 13); // stamp and one space: an empty message
+    QVERIFY(lines[2].endsWith(QStringLiteral(" two")));
+    QCOMPARE(lines[3], QStringLiteral("lines"));
+    QCOMPARE(lines[4], QString());
+}
+
+void TestLog::resetDropsEarlierLines()
+{
+    TempDataDir dir;
+    Log::reset(); // no file yet: nothing happens
+    Log::write(QStringLiteral("old run"));
+    Log::reset();
+    Log::write(QStringLiteral("launched, bundle=/x"));
+    Log::flush();
+    const QString text = QString::fromUtf8(dir.read(QStringLiteral("kesto.log")));
+    QVERIFY(!text.contains(QStringLiteral("old run")));
+    QCOMPARE(text.count(QLatin1Char('\n')), 1);
+    QVERIFY(text.contains(QStringLiteral("launched, bundle=/x")));
+}
+
+void TestLog::createsMissingFolder()
+{
+    TempDataDir dir;
+    const QString nested = dir.filePath(QStringLiteral("a/b"));
+    qputenv("KESTO_DATA_DIR", nested.toUtf8());
+    Log::write(QStringLiteral("hello"));
+    Log::flush();
+    QFile file(nested + QStringLiteral("/kesto.log"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith(" hello\n"));
+    QCOMPARE(QFileInfo(nested).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+}
+
+QTEST_GUILESS_MAIN(TestLog)
+#include "TestLog.moc"
