@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+// A failure of the model service, or of getting a request to it. The
+// description is the one sentence the user sees; callers also log it.
+struct GeminiError
+{
+    enum class Kind {
+        http,           // a reply with a status other than 200
+        badResponse,    // a reply we could not make sense of
+        noApiKey,
+        emptyResponse,  // a readable reply without any text
+        invalidJson,    // a reply body that is not JSON at all
+        network,        // no reply: time-out, no connection, connection lost
+        fileUnreadable, // the audio file could not be read
+        cancelled,      // the caller cancelled the operation
+    };
+
+    Kind kind = Kind::emptyResponse;
+    int status = 0;  // http only
+    QString message; // http: the server's message; badResponse: the detail;
+                     // others: the underlying error's own text
+
+    static GeminiError http(int status, const QString& message);
+    static GeminiError badResponse(const QString& detail);
+    static GeminiError noApiKey();
+    static GeminiError emptyResponse();
+    static GeminiError invalidJson(const QString& detail);
+    static GeminiError network(const QString& detail);
+    static GeminiError fileUnreadable(const QString& detail);
+    static GeminiError cancelled();
+
+    // The user-facing sentence, translated.
+    QString description() const;
+
+    bool operator==(const GeminiError&) const = default;
+};
+
+Q_DECLARE_METATYPE(GeminiError)

@@ -1,0 +1,1 @@
+kesto_add_test(TestGeminiError SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGeminiError.cpp LINK kesto_engine)
