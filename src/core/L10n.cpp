@@ -1,6 +1,36 @@
 #include "core/L10n.h"
 
+#include "core/InterfaceLanguage.h"
+
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+QString pinned;
+
+QString languagePart(const QString& tag)
+{
+    return tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+}
+
+QString decide()
+{
+    QStringList preferred;
+    if (const auto choice = InterfaceLanguage::chosen())
+        preferred.append(*choice);
+    preferred += QLocale::system().uiLanguages();
+    const QStringList available = L10n::localizations();
+    for (const QString& tag : preferred) {
+        const QString language = languagePart(tag);
+        if (available.contains(language))
+            return language;
+    }
+    return QStringLiteral("en");
+}
+
+} // namespace
 
 namespace L10n {
 
@@ -12,6 +42,34 @@ QString tr(const char* english)
 QString tr(const QString& english)
 {
     return QCoreApplication::translate("Kesto", english.toUtf8().constData());
+}
+
+QStringList localizations()
+{
+    return {QStringLiteral("en"), QStringLiteral("uz"), QStringLiteral("ru")};
+}
+
+QString interfaceLanguage()
+{
+    return pinned.isEmpty() ? decide() : pinned;
+}
+
+void install()
+{
+    pinned = decide();
+    if (pinned == QStringLiteral("en"))
+        return;
+    // English needs no table: the keys are the English texts.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/i18n/kesto_") + pinned + QStringLiteral(".qm")))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+void setInterfaceLanguage(const QString& language)
+{
+    pinned = language;
 }
 
 } // namespace L10n

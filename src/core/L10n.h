@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every user-visible text is looked up with its English text as the key;
 // a missing translation yields the English text itself.
@@ -9,5 +10,20 @@ namespace L10n {
 QString tr(const char* english);
 // The same, for keys built at run time.
 QString tr(const QString& english);
+
+// The languages the interface is translated into; "en" first.
+QStringList localizations();
+
+// The interface language of this run: the first of the user's preferred
+// languages (the stored choice, else the system's) that the interface has,
+// else "en". Fixed by install(); computed afresh before it.
+QString interfaceLanguage();
+
+// Decides the interface language and loads its translation into the
+// application. Call once, after the application object exists.
+void install();
+
+// Pins the interface language without loading a translation (tests).
+void setInterfaceLanguage(const QString& language);
 
 } // namespace L10n

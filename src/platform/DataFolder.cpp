@@ -10,8 +10,9 @@ namespace DataFolder {
 QString path()
 {
     const QString overridden = qEnvironmentVariable("KESTO_DATA_DIR");
+    // Taken exactly as given: no trimming, no tilde expansion.
     if (!overridden.isEmpty())
-        return QDir::cleanPath(overridden);
+        return overridden;
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                            + QStringLiteral("/Kesto Viruz"));
 }

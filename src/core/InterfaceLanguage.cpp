@@ -1,0 +1,84 @@
+#include "core/InterfaceLanguage.h"
+
+#include "core/L10n.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString key = QStringLiteral("AppleLanguages");
+
+} // namespace
+
+namespace InterfaceLanguage {
+
+QList<Choice> choices()
+{
+    return {
+        {std::nullopt, L10n::tr("System")},
+        {QStringLiteral("uz"), QStringLiteral(u"O\u02BBzbekcha")},
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("ru"), QStringLiteral(u"Русский")},
+    };
+}
+
+QString settingsPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("kesto-viruz/kesto-viruz.conf"));
+}
+
+std::optional<QString> chosen()
+{
+    const QSettings settings(settingsPath(), QSettings::IniFormat);
+    return chosen(settings);
+}
+
+std::optional<QString> chosen(const QSettings& settings)
+{
+    const QVariant value = settings.value(key);
+    QStringList list;
+    // The INI format reads a one-element list back as a plain text.
+    if (value.typeId() == QMetaType::QStringList)
+        list = value.toStringList();
+    else if (value.typeId() == QMetaType::QString)
+        list = {value.toString()};
+    if (list.isEmpty() || list.first().isEmpty())
+        return std::nullopt;
+    return list.first();
+}
+
+bool choose(const std::optional<QString>& code)
+{
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    return choose(settings, code, relaunch);
+}
+
+bool choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart)
+{
+    const std::optional<QString> current = chosen(settings);
+    if (current == code)
+        return false;
+    if (code)
+        settings.setValue(key, QStringList{*code});
+    else
+        settings.remove(key);
+    settings.sync();
+    restart();
+    return true;
+}
+
+void relaunch()
+{
+    // The shell waits for this instance to finish quitting before starting the next.
+    QProcess::startDetached(QStringLiteral("/bin/sh"),
+                            {QStringLiteral("-c"), QStringLiteral("sleep 1; exec \"$0\""),
+                             QCoreApplication::applicationFilePath()});
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace InterfaceLanguage

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QSettings;
+
+// The interface language the user chose. Stored as a one-element list under
+// "AppleLanguages" in the application's own settings file; absent means "follow
+// the system". It takes effect at launch, so a change restarts the application.
+namespace InterfaceLanguage {
+
+struct Choice
+{
+    std::optional<QString> code; // none: the system's language order
+    QString name;                // only "System" is translated
+};
+
+// System, Oʻzbekcha, English, Русский.
+QList<Choice> choices();
+
+// The application's own settings file ($XDG_CONFIG_HOME/kesto-viruz/kesto-viruz.conf).
+QString settingsPath();
+
+// The stored choice; none when absent, empty or not a list of texts.
+std::optional<QString> chosen();
+std::optional<QString> chosen(const QSettings& settings);
+
+// Stores the choice and restarts the application when it changed; returns
+// whether it changed. The overload takes the settings and the restart (tests).
+bool choose(const std::optional<QString>& code);
+bool choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart);
+
+// Starts a new instance about one second from now and quits this one.
+void relaunch();
+
+} // namespace InterfaceLanguage
+
+namespace AppLanguage = InterfaceLanguage;

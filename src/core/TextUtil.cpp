@@ -1,0 +1,52 @@
+#include "core/TextUtil.h"
+
+namespace TextUtil {
+
+namespace {
+
+bool isSpaceOrTab(QChar c)
+{
+    return c == QLatin1Char('\t') || c.category() == QChar::Separator_Space;
+}
+
+bool isLineBreak(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x0A && u <= 0x0D) || u == 0x85 || u == 0x2028 || u == 0x2029;
+}
+
+} // namespace
+
+QString trimSpaces(const QString& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isSpaceOrTab(text.at(start)))
+        ++start;
+    while (end > start && isSpaceOrTab(text.at(end - 1)))
+        --end;
+    return text.mid(start, end - start);
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    QString line;
+    for (const QChar c : text) {
+        if (isLineBreak(c)) {
+            lines.append(line);
+            line.clear();
+        } else {
+            line.append(c);
+        }
+    }
+    lines.append(line);
+    return lines;
+}
+
+bool isBlank(QChar c)
+{
+    return c.isSpace() || isLineBreak(c);
+}
+
+} // namespace TextUtil

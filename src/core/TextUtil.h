@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Small text rules shared by the stores.
+namespace TextUtil {
+
+// Trims spaces and tabs (Unicode space separators and U+0009), not line breaks.
+QString trimSpaces(const QString& text);
+// Splits at every line break character (LF, VT, FF, CR, U+0085, U+2028, U+2029).
+QStringList splitLines(const QString& text);
+// Whether c is white space or a line break in Unicode's sense.
+bool isBlank(QChar c);
+
+} // namespace TextUtil
