@@ -1,0 +1,40 @@
+#pragma once
+
+#include "design/ColorToken.h"
+
+#include <QList>
+#include <QMargins>
+
+class QPainter;
+class QRectF;
+
+// The five-step shadow scale of raised surfaces.
+enum class Elevation { None, Xs, Sm, Md, Lg };
+
+// One shadow layer: offset down, blur size (the Gaussian's sigma is half of
+// it), growth of the shape before blurring, and its colour.
+struct ShadowLayer {
+    qreal y = 0;
+    qreal blur = 0;
+    qreal spread = 0;
+    QColor color;
+
+    friend bool operator==(const ShadowLayer&, const ShadowLayer&) = default;
+};
+
+namespace Shadow {
+
+// The layers of a level in drawing order, for the dark or the light theme.
+QList<ShadowLayer> layers(Elevation level, bool dark);
+
+// Room a shadow needs around its surface, the same in both themes so that a
+// theme switch never moves anything. Left and right are equal.
+QMargins margins(Elevation level);
+
+// Paints the shadow of a rounded rectangle (circles and capsules are rounded
+// rectangles too) around rect, for the theme in force. The blurred image is
+// made once per level, radius, theme and device pixel ratio and drawn as a
+// nine-slice, so any size of surface costs the same.
+void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level);
+
+} // namespace Shadow

@@ -1,0 +1,174 @@
+#include "design/Animation.h"
+#include "design/Palette.h"
+#include "design/Theme.h"
+#include "design/components/AbstractControl.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// The smallest control: a fill of one token, repainted by the base.
+class Swatch final : public AbstractControl {
+public:
+    ColorToken token = Palette::surfaceCard;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        ++paints;
+        QPainter painter(this);
+        painter.fillRect(rect(), token.color());
+    }
+};
+
+} // namespace
+
+class TestPalette final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { Theme::instance().setMode(Theme::Mode::Light); }
+    void tokensResolve_data();
+    void tokensResolve();
+    void aliasesShareValues();
+    void themeSwitchRepaints();
+    void changedFiresOncePerChange();
+    void controlState();
+    void animationSwitch();
+};
+
+void TestPalette::tokensResolve_data()
+{
+    QTest::addColumn<ColorToken>("token");
+    QTest::addColumn<QString>("light");
+    QTest::addColumn<QString>("dark");
+    QTest::addColumn<float>("lightAlpha");
+    QTest::addColumn<float>("darkAlpha");
+    QTest::newRow("bgApp") << Palette::bgApp << "#f5f7fa" << "#0d1118" << 1.0f << 1.0f;
+    QTest::newRow("textPrimary") << Palette::textPrimary << "#111522" << "#f1f3f7" << 1.0f << 1.0f;
+    QTest::newRow("green600") << Palette::green600 << "#079455" << "#2fc47e" << 1.0f << 1.0f;
+    QTest::newRow("borderFocus same in both") << Palette::borderFocus << "#3b74f6" << "#3b74f6" << 1.0f << 1.0f;
+    QTest::newRow("surfaceOverlay alphas differ") << Palette::surfaceOverlay << "#111522" << "#000000" << 0.4f << 0.55f;
+    QTest::newRow("ring is fixed") << Palette::ring << "#3b74f6" << "#3b74f6" << 0.22f << 0.22f;
+    QTest::newRow("errorRing is fixed") << Palette::errorRing << "#f04438" << "#f04438" << 0.18f << 0.18f;
+    QTest::newRow("logoBlue") << Palette::logoBlue << "#2563eb" << "#2563eb" << 1.0f << 1.0f;
+}
+
+void TestPalette::tokensResolve()
+{
+    QFETCH(ColorToken, token);
+    QFETCH(QString, light);
+    QFETCH(QString, dark);
+    QFETCH(float, lightAlpha);
+    QFETCH(float, darkAlpha);
+    QCOMPARE(token.resolve(false).name(), light);
+    QCOMPARE(token.resolve(true).name(), dark);
+    QCOMPARE(token.resolve(false).alpha(), qRound(lightAlpha * 255));
+    QCOMPARE(token.resolve(true).alpha(), qRound(darkAlpha * 255));
+    // color() follows the theme in force.
+    Theme::instance().setMode(Theme::Mode::Dark);
+    QCOMPARE(token.color(), token.resolve(true));
+    Theme::instance().setMode(Theme::Mode::Light);
+    QCOMPARE(token.color(), token.resolve(false));
+}
+
+void TestPalette::aliasesShareValues()
+{
+    QCOMPARE(Palette::brand, Palette::blue600);
+    QCOMPARE(Palette::brandHover, Palette::blue700);
+    QCOMPARE(Palette::brandPress, Palette::blue800);
+}
+
+void TestPalette::themeSwitchRepaints()
+{
+    Swatch swatch;
+    swatch.resize(20, 20);
+    swatch.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&swatch));
+    QCOMPARE(swatch.grab().toImage().pixelColor(10, 10).name(), QStringLiteral("#ffffff"));
+
+    const int before = swatch.paints;
+    Theme::instance().setMode(Theme::Mode::Dark);
+    QTRY_VERIFY(swatch.paints > before);
+    QCOMPARE(swatch.grab().toImage().pixelColor(10, 10).name(), QStringLiteral("#151a24"));
+
+    Theme::instance().setMode(Theme::Mode::Light);
+    QCOMPARE(swatch.grab().toImage().pixelColor(10, 10).name(), QStringLiteral("#ffffff"));
+}
+
+void TestPalette::changedFiresOncePerChange()
+{
+    QSignalSpy spy(&Theme::instance(), &Theme::changed);
+    Theme::instance().setMode(Theme::Mode::Light);
+    QCOMPARE(spy.count(), 0);
+    Theme::instance().setMode(Theme::Mode::Dark);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(Theme::instance().isDark());
+    Theme::instance().setMode(Theme::Mode::Dark);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestPalette::controlState()
+{
+    Swatch swatch;
+    swatch.resize(40, 20);
+    swatch.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&swatch));
+    QSignalSpy clicked(&swatch, &AbstractControl::clicked);
+
+    QTest::mousePress(&swatch, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(swatch.isPressed());
+    QTest::mouseRelease(&swatch, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!swatch.isPressed());
+    QCOMPARE(clicked.count(), 1);
+
+    // Released outside: no click.
+    QTest::mousePress(&swatch, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&swatch, Qt::LeftButton, {}, QPoint(100, 5));
+    QCOMPARE(clicked.count(), 1);
+
+    // Keyboard: Space with focus clicks and shows a focus ring only for Tab focus.
+    swatch.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&swatch));
+    swatch.clearFocus();
+    swatch.setFocus(Qt::TabFocusReason);
+    QVERIFY(swatch.hasFocusRing());
+    QTest::keyClick(&swatch, Qt::Key_Space);
+    QCOMPARE(clicked.count(), 2);
+
+    // Disabled: no clicks, no hover.
+    QTest::mouseMove(&swatch, QPoint(10, 10));
+    QTRY_VERIFY(swatch.isHovered());
+    QCOMPARE(swatch.hoverProgress(), 1.0); // animations are off in tests: instant
+    swatch.setEnabled(false);
+    QVERIFY(!swatch.showsHover());
+    QCOMPARE(swatch.hoverProgress(), 0.0);
+    QTest::mouseClick(&swatch, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicked.count(), 2);
+}
+
+void TestPalette::animationSwitch()
+{
+    QVERIFY(!Animation::enabled()); // KESTO_ANIMATIONS=off
+    QWidget owner;
+    owner.show();
+    AnimatedValue value(&owner);
+    value.animateTo(1.0, 500);
+    QCOMPARE(value.value(), 1.0);
+    QVERIFY(!value.isRunning());
+
+    Animation::setEnabled(true);
+    value.animateTo(0.0, 10000);
+    QVERIFY(value.isRunning());
+    QCOMPARE(value.target(), 0.0);
+    value.setValue(0.5); // an instant setter always wins
+    QVERIFY(!value.isRunning());
+    QCOMPARE(value.value(), 0.5);
+    Animation::setEnabled(false);
+}
+
+QTEST_MAIN(TestPalette)
+#include "TestPalette.moc"

@@ -1,0 +1,4 @@
+# The foundation of the design system: tokens, theme, shadows, type, icons.
+kesto_add_test(TestSvgPath SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSvgPath.cpp LINK kesto_design)
+kesto_add_test(TestPalette SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPalette.cpp LINK kesto_design LABELS ui)
+kesto_add_test(TestTypography SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTypography.cpp LINK kesto_design)
