@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <QDateTime>
+#include <QLabel>
+
+#include <functional>
+#include <optional>
+
+// One line showing the sentence of the current processing stage for the time
+// since that stage began, refreshed on each whole second after its start.
+// It sets no font or colour: the surroundings style it.
+class DictationProgressLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    // The sentence for a moment, already localised (the state's progress message).
+    using MessageAt = std::function<QString(const QDateTime&)>;
+
+    explicit DictationProgressLabel(Clock& clock = Clock::system(), QWidget* parent = nullptr);
+    ~DictationProgressLabel() override;
+
+    // Called again whenever the stage changes: started is the stage's start,
+    // none while nothing is processing (the sentence for 0 s is shown).
+    void setProgress(std::optional<QDateTime> started, MessageAt messageAt);
+
+private:
+    void tick();
+
+    Clock& m_clock;
+    QDateTime m_start;
+    MessageAt m_messageAt;
+    Clock::TimerId m_timer = 0;
+};

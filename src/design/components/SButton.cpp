@@ -1,0 +1,187 @@
+#include "design/components/SButton.h"
+
+#include "design/Onest.h"
+#include "design/Palette.h"
+#include "design/Tokens.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+ButtonMetrics ButtonMetrics::of(ControlSize size)
+{
+    switch (size) {
+    case ControlSize::Sm:
+        return {32, 13, 8, 13, 16};
+    case ControlSize::Md:
+        return {40, 17, 10, 14, 18};
+    case ControlSize::Lg:
+        return {48, 21, 12, 16, 20};
+    }
+    return {};
+}
+
+ButtonColors ButtonColors::of(ButtonVariant variant)
+{
+    using namespace Palette;
+    switch (variant) {
+    case ButtonVariant::Primary:
+        return {white, white, brand, brandHover, brandPress};
+    case ButtonVariant::Secondary:
+        return {textPrimary, textPrimary, surfaceCard, surfaceHover, std::nullopt, borderDefault, borderStrong,
+                Elevation::Xs};
+    case ButtonVariant::Soft:
+        return {brand, brand, surfaceBrandSoft, blue100};
+    case ButtonVariant::Ghost:
+        return {textBody, textPrimary, ControlPaint::clear, surfaceSunken};
+    case ButtonVariant::Danger:
+        return {white, white, red600, red700};
+    }
+    return {};
+}
+
+ButtonStyle ButtonStyle::of(ButtonVariant variant, ControlSize size)
+{
+    return {ButtonMetrics::of(size), ButtonColors::of(variant)};
+}
+
+SButton::SButton(const QString& text, ButtonVariant variant, ControlSize size, QWidget* parent)
+    : AbstractControl(parent)
+    , m_text(text)
+    , m_variant(variant)
+    , m_size(size)
+{
+    setAccessibleName(text);
+    restyle();
+}
+
+void SButton::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setAccessibleName(text);
+    updateGeometry();
+    update();
+}
+
+void SButton::setVariant(ButtonVariant variant)
+{
+    m_variant = variant;
+    restyle();
+}
+
+void SButton::setControlSize(ControlSize size)
+{
+    m_size = size;
+    restyle();
+}
+
+void SButton::setIcon(const QString& name)
+{
+    m_icon = name;
+    updateGeometry();
+    update();
+}
+
+void SButton::setIconRight(const QString& name)
+{
+    m_iconRight = name;
+    updateGeometry();
+    update();
+}
+
+void SButton::setBlock(bool block)
+{
+    m_block = block;
+    restyle();
+}
+
+void SButton::restyle()
+{
+    m_style = ButtonStyle::of(m_variant, m_size);
+    // Not block: hugs the label and may shrink (the caption then truncates).
+    setSizePolicy(m_block ? QSizePolicy::Expanding : QSizePolicy::Maximum, QSizePolicy::Fixed);
+    updateGeometry();
+    update();
+}
+
+QFont SButton::captionFont() const
+{
+    return Onest::font(m_style.metrics.captionSize, QFont::DemiBold);
+}
+
+qreal SButton::contentWidth() const
+{
+    const ButtonMetrics& m = m_style.metrics;
+    qreal width = std::ceil(QFontMetricsF(captionFont()).horizontalAdvance(m_text));
+    if (!m_icon.isEmpty())
+        width += m.iconSize + m.spacing;
+    if (!m_iconRight.isEmpty())
+        width += m.iconSize + m.spacing;
+    return width;
+}
+
+QSize SButton::sizeHint() const
+{
+    const ButtonMetrics& m = m_style.metrics;
+    return QSize(int(contentWidth()) + 2 * m.padding, m.height);
+}
+
+QSize SButton::minimumSizeHint() const
+{
+    const ButtonMetrics& m = m_style.metrics;
+    int icons = 0;
+    if (!m_icon.isEmpty())
+        icons += m.iconSize + m.spacing;
+    if (!m_iconRight.isEmpty())
+        icons += m.iconSize + m.spacing;
+    return QSize(icons + 2 * m.padding, m.height);
+}
+
+void SButton::paintEvent(QPaintEvent*)
+{
+    const ButtonMetrics& m = m_style.metrics;
+    const ButtonColors& c = m_style.colors;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    applyDisabledOpacity(painter);
+
+    const QRectF box(0, (height() - m.height) / 2.0, width(), m.height);
+    const bool held = isPressed() && isEnabled();
+    ControlPaint::scaleAbout(painter, box, held ? Tokens::pressedScaleText : 1.0);
+
+    const qreal hover = isEnabled() ? hoverProgress() : 0.0;
+    const QColor fill = held && c.fillPressed ? c.fillPressed->color() : ControlPaint::hot(c.fill, c.fillHot, hover);
+    Shadow::paint(painter, box, m.radius, c.shadow);
+    ControlPaint::fill(painter, box, m.radius, fill);
+    ControlPaint::innerBorder(painter, box, m.radius, ControlPaint::hot(c.border, c.borderHot, hover));
+
+    // The content is centred; a caption too long for the width truncates.
+    const QColor ink = ControlPaint::hot(c.text, c.textHot, hover);
+    const qreal room = box.width() - 2 * m.padding;
+    const qreal content = std::min(contentWidth(), room);
+    qreal x = box.left() + (box.width() - content) / 2;
+    const qreal iconTop = box.center().y() - m.iconSize / 2.0;
+    if (!m_icon.isEmpty()) {
+        ControlPaint::icon(painter, m_icon, QPointF(x, iconTop), m.iconSize, ink, 2.0);
+        x += m.iconSize + m.spacing;
+    }
+    qreal captionWidth = content;
+    if (!m_icon.isEmpty())
+        captionWidth -= m.iconSize + m.spacing;
+    if (!m_iconRight.isEmpty())
+        captionWidth -= m.iconSize + m.spacing;
+    captionWidth = std::max<qreal>(0, captionWidth);
+    const QFont font = captionFont();
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    painter.setPen(ink);
+    const QString caption = metrics.elidedText(m_text, Qt::ElideRight, captionWidth + 0.5);
+    const qreal baseline = box.center().y() - metrics.height() / 2 + metrics.ascent();
+    painter.drawText(QPointF(x, baseline), caption);
+    x += captionWidth;
+    if (!m_iconRight.isEmpty())
+        ControlPaint::icon(painter, m_iconRight, QPointF(x + m.spacing, iconTop), m.iconSize, ink, 2.0);
+}

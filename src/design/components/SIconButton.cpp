@@ -1,0 +1,93 @@
+#include "design/components/SIconButton.h"
+
+#include "design/Palette.h"
+#include "design/Tokens.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+ButtonColors SIconButton::colorsOf(IconButtonVariant variant)
+{
+    using namespace Palette;
+    switch (variant) {
+    case IconButtonVariant::Ghost:
+        return {textBody, textPrimary, ControlPaint::clear, surfaceSunken};
+    case IconButtonVariant::Outline:
+        return {textBody, textPrimary, surfaceCard, surfaceHover, std::nullopt, borderDefault, borderStrong,
+                Elevation::Xs};
+    case IconButtonVariant::Primary:
+        return {white, white, brand, brandHover};
+    }
+    return {};
+}
+
+int SIconButton::defaultIconSize(int size)
+{
+    return int(std::lround(size * 0.48));
+}
+
+SIconButton::SIconButton(const QString& icon, IconButtonVariant variant, int size, QWidget* parent)
+    : AbstractControl(parent)
+    , m_icon(icon)
+    , m_variant(variant)
+    , m_size(size)
+    , m_colors(colorsOf(variant))
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void SIconButton::setIcon(const QString& name)
+{
+    m_icon = name;
+    update();
+}
+
+void SIconButton::setVariant(IconButtonVariant variant)
+{
+    m_variant = variant;
+    m_colors = colorsOf(variant);
+    update();
+}
+
+void SIconButton::setDiameter(int size)
+{
+    m_size = size;
+    updateGeometry();
+    update();
+}
+
+void SIconButton::setIconSize(std::optional<int> size)
+{
+    m_iconSize = size;
+    update();
+}
+
+int SIconButton::iconSize() const
+{
+    return m_iconSize.value_or(defaultIconSize(m_size));
+}
+
+void SIconButton::setHelp(const QString& help)
+{
+    setToolTip(help);
+    setAccessibleName(help);
+}
+
+void SIconButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    applyDisabledOpacity(painter);
+
+    const QRectF circle(QPointF((width() - m_size) / 2.0, (height() - m_size) / 2.0), QSizeF(m_size, m_size));
+    ControlPaint::scaleAbout(painter, circle, isPressed() && isEnabled() ? Tokens::pressedScaleIcon : 1.0);
+    const qreal hover = isEnabled() ? hoverProgress() : 0.0;
+    const qreal radius = m_size / 2.0;
+    Shadow::paint(painter, circle, radius, m_colors.shadow);
+    ControlPaint::fill(painter, circle, radius, ControlPaint::hot(m_colors.fill, m_colors.fillHot, hover));
+    ControlPaint::innerBorder(painter, circle, radius, ControlPaint::hot(m_colors.border, m_colors.borderHot, hover));
+    const qreal side = iconSize();
+    ControlPaint::icon(painter, m_icon, circle.center() - QPointF(side / 2, side / 2), side,
+                       ControlPaint::hot(m_colors.text, m_colors.textHot, hover), 1.75);
+}
