@@ -2,3 +2,4 @@
 kesto_add_test(TestFlowLayout SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFlowLayout.cpp LINK kesto_design LABELS ui)
 kesto_add_test(TestTwoStepConfirm SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTwoStepConfirm.cpp LINK kesto_design)
 kesto_add_test(TestDictationProgressLabel SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDictationProgressLabel.cpp LINK kesto_design LABELS ui)
+kesto_add_test(TestButtons SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestButtons.cpp LINK kesto_design LABELS ui)

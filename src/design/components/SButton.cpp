@@ -27,16 +27,16 @@ ButtonColors ButtonColors::of(ButtonVariant variant)
     using namespace Palette;
     switch (variant) {
     case ButtonVariant::Primary:
-        return {white, white, brand, brandHover, brandPress};
+        return {.text = white, .textHot = white, .fill = brand, .fillHot = brandHover, .fillPressed = brandPress};
     case ButtonVariant::Secondary:
-        return {textPrimary, textPrimary, surfaceCard, surfaceHover, std::nullopt, borderDefault, borderStrong,
-                Elevation::Xs};
+        return {.text = textPrimary, .textHot = textPrimary, .fill = surfaceCard, .fillHot = surfaceHover,
+                .border = borderDefault, .borderHot = borderStrong, .shadow = Elevation::Xs};
     case ButtonVariant::Soft:
-        return {brand, brand, surfaceBrandSoft, blue100};
+        return {.text = brand, .textHot = brand, .fill = surfaceBrandSoft, .fillHot = blue100};
     case ButtonVariant::Ghost:
-        return {textBody, textPrimary, ControlPaint::clear, surfaceSunken};
+        return {.text = textBody, .textHot = textPrimary, .fill = ControlPaint::clear, .fillHot = surfaceSunken};
     case ButtonVariant::Danger:
-        return {white, white, red600, red700};
+        return {.text = white, .textHot = white, .fill = red600, .fillHot = red700};
     }
     return {};
 }

@@ -24,11 +24,11 @@ struct ButtonMetrics {
 // Colours of a push control. "Hot" is hovered while enabled; fillPressed,
 // when set, wins over hot while the control is held down.
 struct ButtonColors {
-    ColorToken text;
-    ColorToken textHot;
-    ColorToken fill;
-    ColorToken fillHot;
-    std::optional<ColorToken> fillPressed;
+    ColorToken text{};
+    ColorToken textHot{};
+    ColorToken fill{};
+    ColorToken fillHot{};
+    std::optional<ColorToken> fillPressed{};
     ColorToken border = ControlPaint::clear;
     ColorToken borderHot = ControlPaint::clear;
     Elevation shadow = Elevation::None;

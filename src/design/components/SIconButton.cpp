@@ -12,12 +12,12 @@ ButtonColors SIconButton::colorsOf(IconButtonVariant variant)
     using namespace Palette;
     switch (variant) {
     case IconButtonVariant::Ghost:
-        return {textBody, textPrimary, ControlPaint::clear, surfaceSunken};
+        return {.text = textBody, .textHot = textPrimary, .fill = ControlPaint::clear, .fillHot = surfaceSunken};
     case IconButtonVariant::Outline:
-        return {textBody, textPrimary, surfaceCard, surfaceHover, std::nullopt, borderDefault, borderStrong,
-                Elevation::Xs};
+        return {.text = textBody, .textHot = textPrimary, .fill = surfaceCard, .fillHot = surfaceHover,
+                .border = borderDefault, .borderHot = borderStrong, .shadow = Elevation::Xs};
     case IconButtonVariant::Primary:
-        return {white, white, brand, brandHover};
+        return {.text = white, .textHot = white, .fill = brand, .fillHot = brandHover};
     }
     return {};
 }

@@ -1,0 +1,196 @@
+#include "design/Onest.h"
+#include "design/Palette.h"
+#include "design/Theme.h"
+#include "design/components/SButton.h"
+#include "design/components/SIconButton.h"
+
+#include "ControlPixels.h"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace ControlPixels;
+
+Q_DECLARE_METATYPE(ButtonVariant)
+Q_DECLARE_METATYPE(ControlSize)
+Q_DECLARE_METATYPE(IconButtonVariant)
+
+class TestButtons final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { Onest::registerFaces(); }
+    void cleanup() { Theme::instance().setMode(Theme::Mode::Light); }
+
+    void widthHugsTheLabel_data()
+    {
+        QTest::addColumn<ControlSize>("size");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("iconRight");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("padding");
+        QTest::addColumn<int>("caption");
+        QTest::addColumn<int>("icons");
+        QTest::newRow("sm") << ControlSize::Sm << "" << "" << 32 << 13 << 13 << 0;
+        QTest::newRow("md, leading icon") << ControlSize::Md << "plus" << "" << 40 << 17 << 14 << 18 + 8;
+        QTest::newRow("lg, both icons") << ControlSize::Lg << "plus" << "arrow-right" << 48 << 21 << 16 << 2 * (20 + 8);
+    }
+
+    void widthHugsTheLabel()
+    {
+        QFETCH(ControlSize, size);
+        QFETCH(QString, icon);
+        QFETCH(QString, iconRight);
+        QFETCH(int, height);
+        QFETCH(int, padding);
+        QFETCH(int, caption);
+        QFETCH(int, icons);
+
+        SButton button(QStringLiteral("Save changes"), ButtonVariant::Secondary, size);
+        button.setIcon(icon);
+        button.setIconRight(iconRight);
+        const qreal label = std::ceil(QFontMetricsF(Onest::font(caption, QFont::DemiBold)).horizontalAdvance(button.text()));
+        QCOMPARE(button.sizeHint(), QSize(int(label) + icons + 2 * padding, height));
+    }
+
+    void blockFillsTheWidthAndKeepsItsHeight()
+    {
+        QWidget row;
+        auto* layout = new QHBoxLayout(&row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        auto* block = new SButton(QStringLiteral("Continue"));
+        block->setBlock(true);
+        auto* hug = new SButton(QStringLiteral("Back"), ButtonVariant::Ghost);
+        layout->addWidget(block);
+        layout->addWidget(hug);
+        row.resize(600, 100);
+        row.show();
+        layout->activate();
+        QCOMPARE(block->height(), 40);
+        QCOMPARE(block->width(), 600 - hug->sizeHint().width());
+        // A non-block button beside it keeps its own width.
+        QCOMPARE(hug->size(), hug->sizeHint());
+    }
+
+    void fills_data()
+    {
+        QTest::addColumn<ButtonVariant>("variant");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<ColorToken>("normal");
+        QTest::addColumn<ColorToken>("hot");
+        QTest::addColumn<ColorToken>("pressed");
+        using namespace Palette;
+        for (bool dark : {false, true}) {
+            const char* theme = dark ? " dark" : " light";
+            QTest::addRow("primary%s", theme) << ButtonVariant::Primary << dark << brand << brandHover << brandPress;
+            QTest::addRow("secondary%s", theme) << ButtonVariant::Secondary << dark << surfaceCard << surfaceHover << surfaceHover;
+            QTest::addRow("soft%s", theme) << ButtonVariant::Soft << dark << surfaceBrandSoft << blue100 << blue100;
+            QTest::addRow("ghost%s", theme) << ButtonVariant::Ghost << dark << ControlPaint::clear << surfaceSunken << surfaceSunken;
+            QTest::addRow("danger%s", theme) << ButtonVariant::Danger << dark << red600 << red700 << red700;
+        }
+    }
+
+    // The fill in the padding, left of the caption: normal, hot, pressed while
+    // hot, and disabled (45 % over the background, never hot).
+    void fills()
+    {
+        QFETCH(ButtonVariant, variant);
+        QFETCH(bool, dark);
+        QFETCH(ColorToken, normal);
+        QFETCH(ColorToken, hot);
+        QFETCH(ColorToken, pressed);
+        Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
+
+        SButton button(QStringLiteral("Delete"), variant, ControlSize::Md);
+        const QPoint probe(8, 20);
+        QCOMPARE_COLOR(grab(button).pixelColor(probe), over(normal.color()));
+        hover(button, true);
+        QCOMPARE_COLOR(grab(button).pixelColor(probe), over(hot.color()));
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE_COLOR(grab(button).pixelColor(probe), over(pressed.color()));
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 20));
+        button.setEnabled(false);
+        QCOMPARE_COLOR(grab(button).pixelColor(probe), over(normal.color(), 0.45));
+    }
+
+    void onlyOutlinedVariantsHaveABorder()
+    {
+        SButton secondary(QStringLiteral("Edit"), ButtonVariant::Secondary);
+        SButton primary(QStringLiteral("Edit"), ButtonVariant::Primary);
+        // The middle of the left edge is the border's column.
+        QCOMPARE_COLOR(grab(secondary).pixelColor(0, 20), over(Palette::borderDefault.color()));
+        QCOMPARE_COLOR(grab(primary).pixelColor(0, 20), over(Palette::brand.color()));
+        hover(secondary, true);
+        QCOMPARE_COLOR(grab(secondary).pixelColor(0, 20), over(Palette::borderStrong.color()));
+    }
+
+    void clickEmitsOnceAndDisabledDoesNot()
+    {
+        SButton button(QStringLiteral("Go"));
+        QSignalSpy clicked(&button, &SButton::clicked);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        button.setEnabled(false);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void iconButtonMetrics_data()
+    {
+        QTest::addColumn<int>("diameter");
+        QTest::addColumn<int>("iconSize");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("28 draws 13") << 28 << 0 << 13;
+        QTest::newRow("32 draws 15") << 32 << 0 << 15;
+        QTest::newRow("24 draws 12") << 24 << 0 << 12;
+        QTest::newRow("explicit 16 whatever the diameter") << 40 << 16 << 16;
+    }
+
+    void iconButtonMetrics()
+    {
+        QFETCH(int, diameter);
+        QFETCH(int, iconSize);
+        QFETCH(int, expected);
+        SIconButton button(QStringLiteral("x"), IconButtonVariant::Ghost, diameter);
+        if (iconSize)
+            button.setIconSize(iconSize);
+        QCOMPARE(button.iconSize(), expected);
+        QCOMPARE(button.sizeHint(), QSize(diameter, diameter));
+        QVERIFY(button.help().isEmpty());
+    }
+
+    void iconButtonFills_data()
+    {
+        QTest::addColumn<IconButtonVariant>("variant");
+        QTest::addColumn<ColorToken>("normal");
+        QTest::addColumn<ColorToken>("hot");
+        QTest::newRow("ghost") << IconButtonVariant::Ghost << ControlPaint::clear << Palette::surfaceSunken;
+        QTest::newRow("outline") << IconButtonVariant::Outline << Palette::surfaceCard << Palette::surfaceHover;
+        QTest::newRow("primary, no pressed fill") << IconButtonVariant::Primary << Palette::brand << Palette::brandHover;
+    }
+
+    void iconButtonFills()
+    {
+        QFETCH(IconButtonVariant, variant);
+        QFETCH(ColorToken, normal);
+        QFETCH(ColorToken, hot);
+        SIconButton button(QStringLiteral("x"), variant, 40);
+        const QPoint probe(8, 20);
+        QCOMPARE_COLOR(grab(button).pixelColor(probe), over(normal.color()));
+        hover(button, true);
+        QCOMPARE_COLOR(grab(button).pixelColor(probe), over(hot.color()));
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 20));
+        // Shrunk to 94 %, the probe is still inside and keeps the hot fill.
+        QCOMPARE_COLOR(grab(button).pixelColor(QPoint(12, 20)), over(hot.color()));
+        // Outside the circle nothing is painted.
+        QCOMPARE_COLOR(grab(button).pixelColor(QPoint(1, 1)), background);
+    }
+};
+
+QTEST_MAIN(TestButtons)
+#include "TestButtons.moc"
