@@ -1,0 +1,149 @@
+#include "phone/PhoneServer.h"
+
+#include "core/L10n.h"
+#include "core/Log.h"
+#include "phone/LocalAddresses.h"
+#include "phone/PhoneWorker.h"
+
+#include <QAbstractSocket>
+#include <QThread>
+
+PhoneServer::PhoneServer(QObject* parent)
+    : QObject(parent)
+    , m_shared(std::make_shared<Shared>())
+    , m_thread(new QThread(this))
+{
+    m_thread->setObjectName(QStringLiteral("kesto.phone-server"));
+    m_worker = new PhoneWorker(this, m_shared);
+    m_worker->moveToThread(m_thread);
+    m_thread->start();
+}
+
+PhoneServer::~PhoneServer()
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
+}
+
+void PhoneServer::setAudioHandler(AudioHandler handler)
+{
+    m_audioHandler = std::move(handler);
+}
+
+void PhoneServer::setStatusText(StatusText statusText)
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->statusText = std::move(statusText);
+}
+
+void PhoneServer::setLimits(const Limits& limits)
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, limits] { worker->setLimits(limits); },
+                              Qt::BlockingQueuedConnection);
+}
+
+QStringList PhoneServer::localAddresses()
+{
+    return LocalAddresses::localAddresses();
+}
+
+QString PhoneServer::listenFailureText(quint16 port, int socketError, const QString& description)
+{
+    const QString number = QString::number(port);
+    switch (QAbstractSocket::SocketError(socketError)) {
+    case QAbstractSocket::AddressInUseError:
+        return L10n::tr("Port %1 is already in use.").arg(number);
+    case QAbstractSocket::SocketAccessError:
+        // Ports below 1024 need administrator rights on Linux.
+        return L10n::tr("Port %1 needs administrator rights. Choose a port above 1023.").arg(number);
+    default:
+        return L10n::tr("Port %1 could not be opened: %2").arg(number, description);
+    }
+}
+
+void PhoneServer::start(quint16 port, std::optional<quint16> plainPort, const QString& token)
+{
+    stop();
+    m_lastError.clear();
+    m_port = port;
+    m_token = token;
+    m_addresses = localAddresses();
+
+    const std::optional<ServerIdentity::Identity> identity = ServerIdentity::loadOrCreate(m_addresses);
+    if (!identity) {
+        m_lastError = L10n::tr("Could not create the HTTPS certificate.");
+        Log::write(QStringLiteral("phone server: could not create the HTTPS certificate"));
+        Q_EMIT stateChanged();
+        return;
+    }
+
+    PhoneWorker::Settings settings;
+    settings.token = token;
+    PhoneWorker::Listening listening;
+    QMetaObject::invokeMethod(
+        m_worker,
+        [&] {
+            settings.limits = m_worker->settings().limits;
+            listening = m_worker->listen(port, plainPort, *identity, settings);
+        },
+        Qt::BlockingQueuedConnection);
+
+    m_generation = listening.generation;
+    m_isRunning = listening.secureOk;
+    if (listening.secureOk)
+        m_port = listening.securePort;
+    else
+        m_lastError = listening.secureError;
+    if (plainPort) {
+        m_plainPort = listening.plainOk ? listening.plainPort : *plainPort;
+        m_plainIsRunning = listening.plainOk;
+    }
+    Q_EMIT stateChanged();
+}
+
+void PhoneServer::stop()
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->close(); }, Qt::BlockingQueuedConnection);
+    m_generation = 0; // late reports of the closed listeners are dropped
+    const bool changed = m_isRunning || m_plainIsRunning;
+    m_isRunning = false;
+    m_plainIsRunning = false;
+    if (changed)
+        Q_EMIT stateChanged();
+}
+
+QString PhoneServer::pageUrl(const QString& address) const
+{
+    return QStringLiteral("https://") + address + QLatin1Char(':') + QString::number(m_port) + QStringLiteral("/?t=")
+           + m_token;
+}
+
+QString PhoneServer::uploadUrl(const QString& address) const
+{
+    return QStringLiteral("http://") + address + QLatin1Char(':') + QString::number(m_plainPort)
+           + QStringLiteral("/audio?t=") + m_token;
+}
+
+void PhoneServer::deliverUpload(const QByteArray& audio, const QString& contentType, const AudioReply& reply)
+{
+    if (!m_audioHandler) {
+        Log::write(QStringLiteral("phone server: no handler for the upload"));
+        reply(AudioOutcome::failure(AudioReply::notTranscribedText()));
+        return;
+    }
+    m_audioHandler(audio, contentType, reply);
+}
+
+void PhoneServer::listenerFailed(bool secure, const QString& message, quint64 generation)
+{
+    if (generation != m_generation)
+        return;
+    if (secure) {
+        m_isRunning = false;
+        m_lastError = message;
+    } else {
+        m_plainIsRunning = false;
+    }
+    Q_EMIT stateChanged();
+}

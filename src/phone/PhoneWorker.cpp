@@ -1,0 +1,145 @@
+#include "phone/PhoneWorker.h"
+
+#include "core/Log.h"
+#include "phone/PhoneConnection.h"
+#include "phone/PhoneRoutes.h"
+
+#include <QTcpServer>
+
+#include <unistd.h>
+
+class PhoneWorker::Listener final : public QTcpServer
+{
+public:
+    std::function<void(qintptr)> onAccept;
+
+protected:
+    void incomingConnection(qintptr descriptor) override { onAccept(descriptor); }
+};
+
+// Lets answers from any thread reach the worker only while it exists.
+struct PhoneWorker::Gate
+{
+    std::mutex mutex;
+    PhoneWorker* worker = nullptr;
+};
+
+PhoneWorker::PhoneWorker(PhoneServer* server, std::shared_ptr<PhoneServer::Shared> shared)
+    : m_server(server)
+    , m_shared(std::move(shared))
+    , m_gate(std::make_shared<Gate>())
+{
+    m_gate->worker = this;
+}
+
+PhoneWorker::~PhoneWorker()
+{
+    std::lock_guard lock(m_gate->mutex);
+    m_gate->worker = nullptr;
+}
+
+std::unique_ptr<PhoneWorker::Listener> PhoneWorker::makeListener(quint16 port, bool secure, QString* error,
+                                                                 quint16* bound)
+{
+    const QString label = secure ? QStringLiteral("https") : QStringLiteral("http");
+    auto listener = std::make_unique<Listener>();
+    listener->onAccept = [this, secure](qintptr descriptor) { accept(descriptor, secure); };
+    if (!listener->listen(QHostAddress::Any, port)) {
+        const QString description = listener->errorString();
+        Log::write(QStringLiteral("phone server (") + label + QStringLiteral("): port ") + QString::number(port)
+                   + QStringLiteral(" failed: ") + description);
+        *error = PhoneServer::listenFailureText(port, listener->serverError(), description);
+        return nullptr;
+    }
+    *bound = listener->serverPort();
+    Log::write(QStringLiteral("phone server (") + label + QStringLiteral(") listening on ") + QString::number(*bound));
+    const quint64 generation = m_generation;
+    QObject::connect(listener.get(), &QTcpServer::acceptError, this, [this, label, secure, generation, raw = listener.get()] {
+        const QString description = raw->errorString();
+        Log::write(QStringLiteral("phone server (") + label + QStringLiteral(") failed: ") + description);
+        QMetaObject::invokeMethod(m_server, [server = m_server, secure, description, generation] {
+            server->listenerFailed(secure, description, generation);
+        });
+    });
+    return listener;
+}
+
+PhoneWorker::Listening PhoneWorker::listen(quint16 port, std::optional<quint16> plainPort,
+                                           const ServerIdentity::Identity& identity, const Settings& settings)
+{
+    close();
+    m_settings = settings;
+    m_ssl = QSslConfiguration::defaultConfiguration();
+    m_ssl.setLocalCertificate(identity.certificate);
+    m_ssl.setPrivateKey(identity.key);
+    m_ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
+
+    Listening result;
+    result.generation = m_generation;
+    m_secure = makeListener(port, true, &result.secureError, &result.securePort);
+    result.secureOk = m_secure != nullptr;
+    if (plainPort) {
+        m_plain = makeListener(*plainPort, false, &result.plainError, &result.plainPort);
+        result.plainOk = m_plain != nullptr;
+    }
+    return result;
+}
+
+void PhoneWorker::close()
+{
+    // Accepted connections finish on their own.
+    ++m_generation;
+    m_secure.reset();
+    m_plain.reset();
+}
+
+void PhoneWorker::accept(qintptr descriptor, bool secure)
+{
+    int serving = 0;
+    for (PhoneConnection* connection : std::as_const(m_connections))
+        serving += connection->isServing() ? 1 : 0;
+    const int cap = m_settings.limits.maxConnections;
+    if (m_connections.size() >= 2 * cap) {
+        // Even the refusals are at their limit: no answer, no descriptor kept.
+        ::close(int(descriptor));
+        return;
+    }
+    const auto mode = serving < cap ? PhoneConnection::Mode::Serve : PhoneConnection::Mode::TurnAway;
+    const quint64 id = m_nextId++;
+    auto* connection = new PhoneConnection(id, descriptor, secure ? &m_ssl : nullptr, mode, this);
+    m_connections.insert(id, connection);
+    QObject::connect(connection, &QObject::destroyed, this, [this, id] { m_connections.remove(id); });
+}
+
+void PhoneWorker::route(PhoneConnection* connection, const PhoneHttp::Request& request)
+{
+    PhoneRoutes::Decision decision = PhoneRoutes::route(request, m_settings.token, [this] { return m_shared->status(); });
+    if (decision.seen)
+        QMetaObject::invokeMethod(m_server, &PhoneServer::seen, Qt::QueuedConnection);
+    if (!decision.upload) {
+        connection->answer(decision.answer);
+        return;
+    }
+    const quint64 id = connection->id();
+    AudioReply reply([gate = m_gate, id](const AudioOutcome& outcome) {
+        const QByteArray bytes = outcome.ok
+            ? PhoneHttp::jsonResponse({{QStringLiteral("text"), outcome.text}}, QStringLiteral("200 OK"))
+            : PhoneHttp::jsonResponse({{QStringLiteral("error"), outcome.error}},
+                                      QStringLiteral("500 Internal Server Error"));
+        std::lock_guard lock(gate->mutex);
+        if (PhoneWorker* worker = gate->worker)
+            QMetaObject::invokeMethod(worker, [worker, id, bytes] { worker->answer(id, bytes); }, Qt::QueuedConnection);
+    });
+    QMetaObject::invokeMethod(
+        m_server,
+        [server = m_server, audio = std::move(decision.audio), type = decision.contentType, reply] {
+            server->deliverUpload(audio, type, reply);
+        },
+        Qt::QueuedConnection);
+}
+
+void PhoneWorker::answer(quint64 id, const QByteArray& bytes)
+{
+    if (PhoneConnection* connection = m_connections.value(id))
+        connection->answer(bytes);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "phone/PhoneHttp.h"
+#include "phone/PhoneServer.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSslConfiguration>
+
+#include <memory>
+#include <mutex>
+#include <optional>
+
+class QTcpServer;
+class PhoneConnection;
+
+// Shared between the main thread and the server's thread.
+struct PhoneServer::Shared
+{
+    std::mutex mutex;
+    StatusText statusText;
+
+    QString status()
+    {
+        std::lock_guard lock(mutex);
+        return statusText ? statusText() : QStringLiteral("Ready");
+    }
+};
+
+// The server's side on its own thread: listeners, accepted connections, the
+// connection cap and routing. Every method runs on that thread.
+class PhoneWorker final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Settings
+    {
+        QString token;
+        PhoneServer::Limits limits;
+    };
+
+    struct Listening
+    {
+        bool secureOk = false;
+        quint16 securePort = 0;
+        QString secureError;
+        bool plainOk = false;
+        quint16 plainPort = 0;
+        QString plainError;
+        quint64 generation = 0;
+    };
+
+    PhoneWorker(PhoneServer* server, std::shared_ptr<PhoneServer::Shared> shared);
+    ~PhoneWorker() override;
+
+    Listening listen(quint16 port, std::optional<quint16> plainPort, const ServerIdentity::Identity& identity,
+                     const Settings& settings);
+    void close();
+    void setLimits(const PhoneServer::Limits& limits) { m_settings.limits = limits; }
+
+    const Settings& settings() const { return m_settings; }
+    void route(PhoneConnection* connection, const PhoneHttp::Request& request);
+
+private:
+    class Listener;
+    struct Gate;
+
+    void accept(qintptr descriptor, bool secure);
+    std::unique_ptr<Listener> makeListener(quint16 port, bool secure, QString* error, quint16* bound);
+    void answer(quint64 id, const QByteArray& bytes);
+
+    PhoneServer* m_server;
+    std::shared_ptr<PhoneServer::Shared> m_shared;
+    std::shared_ptr<Gate> m_gate;
+    std::unique_ptr<Listener> m_secure;
+    std::unique_ptr<Listener> m_plain;
+    QSslConfiguration m_ssl;
+    Settings m_settings;
+    QHash<quint64, PhoneConnection*> m_connections;
+    quint64 m_nextId = 1;
+    quint64 m_generation = 0;
+};
