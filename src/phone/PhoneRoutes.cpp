@@ -21,16 +21,11 @@ QByteArray json(const QString& key, const QString& value, const QString& status)
     return PhoneHttp::jsonResponse({{key, value}}, status);
 }
 
-// Served name -> the file name the font package uses.
-const QHash<QString, QString>& fontFiles()
+const QStringList& fontNames()
 {
-    static const QHash<QString, QString> files{
-        {QStringLiteral("Onest-Regular.ttf"), QStringLiteral("Onest_400Regular.ttf")},
-        {QStringLiteral("Onest-Medium.ttf"), QStringLiteral("Onest_500Medium.ttf")},
-        {QStringLiteral("Onest-SemiBold.ttf"), QStringLiteral("Onest_600SemiBold.ttf")},
-        {QStringLiteral("Onest-Bold.ttf"), QStringLiteral("Onest_700Bold.ttf")},
-    };
-    return files;
+    static const QStringList names{QStringLiteral("Onest-Regular.ttf"), QStringLiteral("Onest-Medium.ttf"),
+                                   QStringLiteral("Onest-SemiBold.ttf"), QStringLiteral("Onest-Bold.ttf")};
+    return names;
 }
 
 std::optional<QByteArray> readFile(const QString& path)
@@ -50,18 +45,16 @@ QByteArray notFound()
 
 std::optional<QByteArray> font(const QString& name)
 {
-    const auto file = fontFiles().constFind(name);
-    if (file == fontFiles().constEnd())
+    if (!fontNames().contains(name))
         return std::nullopt;
     static std::mutex lock;
     static QHash<QString, QByteArray> cache;
     std::lock_guard guard(lock);
     if (const auto cached = cache.constFind(name); cached != cache.constEnd())
         return *cached;
-    PhonePage::text(); // makes sure the resources are registered
-    // The build's own copy first, then the source tree it was built from.
-    const QStringList paths{QStringLiteral(":/phone/fonts/") + name,
-                            QStringLiteral(KESTO_SOURCE_DIR "/resources/fonts/") + *file};
+    // The application's font resources first, then the source tree it was
+    // built from.
+    const QStringList paths{QStringLiteral(":/fonts/") + name, QStringLiteral(KESTO_SOURCE_DIR "/resources/fonts/") + name};
     for (const QString& path : paths) {
         if (std::optional<QByteArray> bytes = readFile(path)) {
             cache.insert(name, *bytes);

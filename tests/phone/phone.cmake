@@ -2,3 +2,4 @@ kesto_add_test(TestPhoneHttp SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneHttp.cpp
 kesto_add_test(TestPhoneRoutes SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneRoutes.cpp LINK kesto_phone)
 kesto_add_test(TestLocalAddresses SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestLocalAddresses.cpp LINK kesto_phone)
 kesto_add_test(TestServerIdentity SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestServerIdentity.cpp LINK kesto_phone)
+kesto_add_test(TestPhoneServer SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneServer.cpp LINK kesto_phone TIMEOUT 120)
