@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/AppStateTypes.h"
+
+#include <QString>
+#include <QUuid>
+
+#include <functional>
+
+// What the views may ask of the application controller. Each starts as a
+// do-nothing function; the controller installs its own table once at start-up.
+// Views call these and never the engine, the phone server or windows directly.
+struct AppActions
+{
+    // Starts a dictation into the target when idle or failed, stops the one
+    // being recorded, and does nothing while working.
+    std::function<void(const Target&)> toggleDictation = [](const Target&) {};
+    std::function<void()> cancelDictation = [] {};
+    // Transcribes the kept audio of a History entry again.
+    std::function<void(const QUuid&)> retry = [](const QUuid&) {};
+    // Delivers a text to the front application with the configured method.
+    std::function<void(const QString&)> insert = [](const QString&) {};
+    std::function<void()> checkKey = [] {};
+    std::function<void()> toggleMicTest = [] {};
+    std::function<void()> newPhoneCode = [] {};
+    std::function<void()> openOnboarding = [] {};
+};
