@@ -3,6 +3,7 @@
 #include "core/SpokenLanguage.h"
 
 #include <QSettings>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void choosing();
     void choiceNames();
     void interfaceLanguageFollowsChoice();
+    void looksUpTranslations();
 
 private:
     QTemporaryDir m_dir;
@@ -116,6 +118,27 @@ void TestLanguages::interfaceLanguageFollowsChoice()
     QCOMPARE(L10n::tr("Today"), QStringLiteral("Today"));
     QCOMPARE(L10n::interfaceLanguage(), QStringLiteral("uz"));
     L10n::setInterfaceLanguage(QString());
+}
+
+void TestLanguages::looksUpTranslations()
+{
+    class Table final : public QTranslator
+    {
+    public:
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            if (QByteArray(context) == "L10n" && QByteArray(source) == "System")
+                return QStringLiteral(u"Tizim");
+            return {};
+        }
+        bool isEmpty() const override { return false; }
+    } table;
+    QCoreApplication::installTranslator(&table);
+    QCOMPARE(InterfaceLanguage::choices().first().name, QStringLiteral("Tizim"));
+    QCOMPARE(InterfaceLanguage::choices().at(3).name, QStringLiteral(u"Русский"));
+    QCOMPARE(L10n::tr(QStringLiteral("Today")), QStringLiteral("Today")); // missing: the key itself
+    QCoreApplication::removeTranslator(&table);
+    QCOMPARE(InterfaceLanguage::choices().first().name, QStringLiteral("System"));
 }
 
 QTEST_GUILESS_MAIN(TestLanguages)
