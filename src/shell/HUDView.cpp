@@ -1,0 +1,485 @@
+#include "shell/HUDView.h"
+
+#include "core/AppState.h"
+#include "core/Config.h"
+#include "core/Format.h"
+#include "core/L10n.h"
+#include "design/Animation.h"
+#include "design/Elevation.h"
+#include "design/Icon.h"
+#include "design/Palette.h"
+#include "design/TypeModifier.h"
+#include "design/components/SIconButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+
+namespace {
+
+const TypeModifier labelType{13, QFont::DemiBold, 20};
+const TypeModifier rowType{14, QFont::DemiBold, 20};
+const TypeModifier timeType{14, QFont::DemiBold, 20, -0.01, true};
+
+constexpr qreal leading = 17;
+constexpr qreal trailing = 9;
+constexpr qreal messageTrailing = 12 + trailing;
+constexpr qreal gap = 12;
+constexpr qreal iconGap = 10;
+constexpr qreal elapsedMinWidth = 36;
+constexpr int cancelSize = 34;
+constexpr int stopSize = 36;
+
+qreal textWidth(const TypeModifier& type, const QString& text)
+{
+    return std::ceil(type.measure(text).width());
+}
+
+QString elapsedText(const AppState& state, const QDateTime& now)
+{
+    return Format::duration(double(Elapsed::seconds(state.recordingStarted(), now)));
+}
+
+// The kind change: capsule width and cross-fade share one curve.
+QEasingCurve pillCurve()
+{
+    QEasingCurve curve(QEasingCurve::BezierSpline);
+    curve.addCubicBezierSegment(QPointF(0.22, 0.61), QPointF(0.36, 1.0), QPointF(1, 1));
+    return curve;
+}
+
+QString listeningLabel()
+{
+    return L10n::tr("Listening\u2026");
+}
+
+} // namespace
+
+HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_layer(layer)
+    , m_clock(clock)
+{
+    setObjectName(layer == Layer::Content ? QStringLiteral("hudView") : QStringLiteral("hudShadowView"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+    m_fade = new AnimatedValue(this, 1.0);
+    m_width = new AnimatedValue(this, height);
+    m_hover = new AnimatedValue(this, 0.0);
+    connect(m_width, &AnimatedValue::valueChanged, this, [this] {
+        if (onCapsuleChanged)
+            onCapsuleChanged();
+    });
+
+    if (m_layer == Layer::Content) {
+        auto* cancel = new SIconButton(QStringLiteral("x"), IconButtonVariant::Ghost, cancelSize, this);
+        cancel->setObjectName(QStringLiteral("hudCancel"));
+        cancel->setIconSize(16);
+        cancel->setHelp(L10n::tr("Cancel (Esc)"));
+        connect(cancel, &SIconButton::clicked, this, [this] {
+            if (onCancel)
+                onCancel();
+        });
+        auto* stop = new SIconButton(QStringLiteral("square"), IconButtonVariant::Primary, stopSize, this);
+        stop->setObjectName(QStringLiteral("hudStop"));
+        stop->setIconSize(14);
+        stop->setHelp(L10n::tr("Stop"));
+        connect(stop, &SIconButton::clicked, this, [this] {
+            if (onSubmit)
+                onSubmit();
+        });
+        m_cancel = cancel;
+        m_stop = stop;
+    }
+
+    m_frameTimer.setInterval(1000 / 30);
+    connect(&m_frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    m_secondTimer.setInterval(1000);
+    connect(&m_secondTimer, &QTimer::timeout, this, &HUDView::refresh);
+
+    connect(&m_state, &AppState::phaseChanged, this, &HUDView::refresh);
+    connect(&m_state, &AppState::dictationChanged, this, &HUDView::refresh);
+    connect(&m_state, &AppState::messageChanged, this, &HUDView::refresh);
+    connect(&m_state, &AppState::accessibilityChanged, this, &HUDView::refresh);
+    connect(&m_state, &AppState::configChanged, this, &HUDView::refresh);
+    connect(&m_state, &AppState::levelChanged, this, qOverload<>(&QWidget::update));
+
+    m_kind = kindFor(m_state);
+    m_previousKind = m_kind;
+    m_width->setValue(rowWidth(m_kind));
+    m_reportedWidth = rowWidth(m_kind);
+    placeButtons();
+    updateTimers();
+}
+
+HUDView::~HUDView() = default;
+
+HUDView::Kind HUDView::kindFor(const AppState& state)
+{
+    switch (state.phase()) {
+    case AppState::Phase::recording:
+        return Kind::listening;
+    case AppState::Phase::working:
+        return Kind::thinking;
+    case AppState::Phase::failed:
+        return Kind::failed;
+    case AppState::Phase::idle:
+        break;
+    }
+    return state.doneText() ? Kind::done : Kind::idle;
+}
+
+bool HUDView::animated() const
+{
+    return m_layer == Layer::Content && Animation::enabled();
+}
+
+QString HUDView::rowText(Kind kind) const
+{
+    switch (kind) {
+    case Kind::thinking:
+        return m_state.processingMessage(m_clock.now());
+    case Kind::done:
+        return m_state.doneText().value_or(QString());
+    case Kind::failed:
+        return shortMessage(m_state.message());
+    case Kind::idle:
+    case Kind::listening:
+        break;
+    }
+    return {};
+}
+
+int HUDView::rowWidth(Kind kind) const
+{
+    switch (kind) {
+    case Kind::idle:
+        return height;
+    case Kind::listening: {
+        const qreal inner = PulseDot::size + gap + textWidth(labelType, listeningLabel()) + gap
+            + m_wave.size().width() + gap + std::max(elapsedMinWidth, textWidth(timeType, elapsedText(m_state, m_clock.now())));
+        return int(std::ceil(leading + inner + gap + cancelSize + gap + stopSize + trailing));
+    }
+    case Kind::thinking:
+        return int(std::ceil(leading + 17 + iconGap + textWidth(rowType, rowText(kind)) + messageTrailing));
+    case Kind::done:
+    case Kind::failed:
+        return int(std::ceil(leading + 18 + iconGap + textWidth(rowType, rowText(kind)) + messageTrailing));
+    }
+    return height;
+}
+
+qreal HUDView::capsuleWidth() const
+{
+    return m_width->value();
+}
+
+QRectF HUDView::capsuleRect() const
+{
+    const QRectF area = QRectF(rect()).marginsRemoved(contentsMargins());
+    const qreal w = capsuleWidth();
+    return QRectF(area.x() + (area.width() - w) / 2, area.y(), w, height);
+}
+
+void HUDView::refresh()
+{
+    const Kind next = kindFor(m_state);
+    if (next != m_kind)
+        setKind(next);
+    const int width = rowWidth(m_kind);
+    if (width != m_reportedWidth) {
+        m_reportedWidth = width;
+        if (m_width->target() != width) {
+            if (animated())
+                m_width->animateTo(width, transitionMs, pillCurve());
+            else
+                m_width->setValue(width);
+        }
+        if (onWidth)
+            onWidth(width);
+    }
+    setToolTip(m_layer == Layer::Content ? toolTipFor(m_kind) : QString());
+    placeButtons();
+    updateTimers();
+    update();
+}
+
+void HUDView::setKind(Kind kind)
+{
+    m_previousKind = m_kind;
+    m_kind = kind;
+    if (kind == Kind::listening)
+        m_wave.resetSmoother();
+    if (animated()) {
+        m_fade->setValue(0.0);
+        m_fade->animateTo(1.0, transitionMs, pillCurve());
+    } else {
+        m_fade->setValue(1.0);
+    }
+    if (m_hovering && kind != Kind::idle)
+        m_hover->setValue(0.0);
+}
+
+void HUDView::updateTimers()
+{
+    const bool live = m_kind == Kind::listening && animated() && isVisible();
+    if (live && !m_frameTimer.isActive())
+        m_frameTimer.start();
+    else if (!live)
+        m_frameTimer.stop();
+    const bool ticking = m_kind == Kind::listening || m_kind == Kind::thinking;
+    if (ticking && !m_secondTimer.isActive())
+        m_secondTimer.start();
+    else if (!ticking)
+        m_secondTimer.stop();
+}
+
+void HUDView::placeButtons()
+{
+    if (!m_cancel || !m_stop)
+        return;
+    const bool show = m_kind == Kind::listening;
+    m_cancel->setVisible(show);
+    m_stop->setVisible(show);
+    if (!show)
+        return;
+    const QRectF capsule = QRectF(rect()).marginsRemoved(contentsMargins());
+    const qreal w = rowWidth(Kind::listening);
+    const qreal right = capsule.x() + (capsule.width() + w) / 2 - trailing;
+    const qreal middle = capsule.y() + height / 2.0;
+    m_stop->setGeometry(int(std::round(right - stopSize)), int(std::round(middle - stopSize / 2.0)), stopSize, stopSize);
+    m_cancel->setGeometry(int(std::round(right - stopSize - gap - cancelSize)),
+                          int(std::round(middle - cancelSize / 2.0)), cancelSize, cancelSize);
+}
+
+QString HUDView::keyName(const Config& config)
+{
+    if (config.hotkey == HotkeyKind::rightCommand)
+        return L10n::tr("Right Alt");
+    return keycaps(config.hotkey).join(QStringLiteral(" + "));
+}
+
+QString HUDView::idleToolTip(const Config& config)
+{
+    const QString key = keyName(config);
+    if (config.hotkeyMode == HotkeyMode::toggle)
+        return L10n::tr("Click to record, or press %1").arg(key);
+    return L10n::tr("Click to record, or hold %1").arg(key);
+}
+
+QString HUDView::toolTipFor(Kind kind) const
+{
+    switch (kind) {
+    case Kind::idle:
+        return idleToolTip(m_state.config());
+    case Kind::failed:
+        return m_state.message().isEmpty() ? L10n::tr("Something went wrong") : m_state.message();
+    case Kind::listening:
+    case Kind::thinking:
+    case Kind::done:
+        break;
+    }
+    return {};
+}
+
+QString HUDView::shortMessage(const QString& message)
+{
+    QString text = message.trimmed();
+    if (text.isEmpty())
+        return L10n::tr("Something went wrong");
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?](\\s|$)"));
+    const QRegularExpressionMatch match = sentenceEnd.match(text);
+    if (match.hasMatch())
+        text = text.left(match.capturedStart());
+    if (text.size() <= 40)
+        return text;
+    text = text.left(40);
+    const int space = text.lastIndexOf(QLatin1Char(' '));
+    if (space >= 21)
+        text = text.left(space);
+    auto isTrimmed = [](QChar c) { return c.isSpace() || c.isPunct(); };
+    int start = 0;
+    int end = int(text.size());
+    while (start < end && isTrimmed(text.at(start)))
+        ++start;
+    while (end > start && isTrimmed(text.at(end - 1)))
+        --end;
+    return text.mid(start, end - start) + QChar(0x2026);
+}
+
+void HUDView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF capsule = capsuleRect();
+    const qreal radius = height / 2.0;
+
+    if (m_layer == Layer::Shadow) {
+        Shadow::paint(painter, capsule, radius, Elevation::Lg);
+        return;
+    }
+
+    QPainterPath shape;
+    shape.addRoundedRect(capsule, radius, radius);
+    const qreal hover = m_kind == Kind::idle ? m_hover->value() : 0.0;
+    QColor fill = Palette::surfaceCard.color();
+    if (hover > 0) {
+        const QColor hovered = Palette::surfaceHover.color();
+        fill = QColor::fromRgbF(fill.redF() + (hovered.redF() - fill.redF()) * hover,
+                                fill.greenF() + (hovered.greenF() - fill.greenF()) * hover,
+                                fill.blueF() + (hovered.blueF() - fill.blueF()) * hover);
+    }
+    painter.fillPath(shape, fill);
+
+    painter.save();
+    painter.setClipPath(shape);
+    const qreal fade = m_fade->value();
+    if (fade < 1.0 && m_previousKind != m_kind)
+        paintRow(painter, m_previousKind, capsule, 1.0 - fade);
+    paintRow(painter, m_kind, capsule, fade);
+    painter.restore();
+
+    // The 1-point border, inside the edge.
+    QPainterPath border;
+    border.addRoundedRect(capsule.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5, radius - 0.5);
+    painter.setPen(QPen(Palette::borderDefault.color(), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(border);
+}
+
+void HUDView::paintRow(QPainter& painter, Kind kind, const QRectF& capsule, qreal opacity)
+{
+    if (opacity <= 0)
+        return;
+    painter.save();
+    painter.setOpacity(opacity);
+    const qreal w = rowWidth(kind);
+    const QRectF row(capsule.center().x() - w / 2, capsule.y(), w, height);
+    switch (kind) {
+    case Kind::idle: {
+        const bool granted = m_state.accessibilityGranted();
+        const QRectF icon(row.center().x() - 10, row.center().y() - 10, 20, 20);
+        Icon::paint(painter, granted ? QStringLiteral("mic") : QStringLiteral("mic-off"), icon, 20,
+                    granted ? Palette::textBody : Palette::textTertiary, 1.75);
+        break;
+    }
+    case Kind::listening:
+        paintListening(painter, row);
+        break;
+    case Kind::thinking: {
+        paintIconAndText(painter, row, "sparkles", 17, Palette::purple600, rowText(kind), Palette::purple600);
+        break;
+    }
+    case Kind::done:
+        paintIconAndText(painter, row, "circle-check", 18, Palette::green600, rowText(kind), Palette::textPrimary);
+        break;
+    case Kind::failed:
+        paintIconAndText(painter, row, "triangle-alert", 18, Palette::amber600, rowText(kind), Palette::textPrimary);
+        break;
+    }
+    painter.restore();
+}
+
+void HUDView::paintListening(QPainter& painter, const QRectF& row)
+{
+    const qreal middle = row.center().y();
+    qreal x = row.x() + leading;
+    const double time = QDateTime::currentMSecsSinceEpoch() / 1000.0;
+    PulseDot::paint(painter, QPointF(x + PulseDot::size / 2, middle), Palette::red600.color(), animated(), time);
+    x += PulseDot::size + gap;
+
+    const QString label = listeningLabel();
+    const qreal labelWidth = textWidth(labelType, label);
+    labelType.draw(painter, QRectF(x, middle - 10, labelWidth, 20), label, Palette::textSecondary);
+    x += labelWidth + gap;
+
+    const QSizeF wave = m_wave.size();
+    const QPointF waveOrigin(x, middle - wave.height() / 2);
+    if (animated())
+        m_wave.paintAnimated(painter, waveOrigin, Palette::brand.color(), m_state.level(), QDateTime::currentDateTime());
+    else
+        m_wave.paintStill(painter, waveOrigin, Palette::brand.color(), m_state.level());
+    x += wave.width() + gap;
+
+    const QString elapsed = elapsedText(m_state, m_clock.now());
+    const qreal elapsedWidth = std::max(elapsedMinWidth, textWidth(timeType, elapsed));
+    timeType.draw(painter, QRectF(x, middle - 10, elapsedWidth, 20), elapsed, Palette::textPrimary);
+}
+
+void HUDView::paintIconAndText(QPainter& painter, const QRectF& row, const char* icon, qreal iconSize,
+                               const ColorToken& iconColour, const QString& text, const ColorToken& textColour)
+{
+    const qreal middle = row.center().y();
+    qreal x = row.x() + leading;
+    Icon::paint(painter, QString::fromLatin1(icon), QPointF(x, middle - iconSize / 2), iconSize, iconColour, 1.75);
+    x += iconSize + iconGap;
+    rowType.draw(painter, QRectF(x, middle - 10, textWidth(rowType, text) + 1, 20), text, textColour);
+}
+
+void HUDView::mousePressEvent(QMouseEvent* event)
+{
+    if (m_layer != Layer::Content || event->button() != Qt::LeftButton || !window()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_pressed = true;
+    m_dragging = false;
+    m_pressGlobal = event->globalPosition().toPoint();
+    m_windowOrigin = window()->pos();
+}
+
+void HUDView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_pressed)
+        return;
+    const QPoint delta = event->globalPosition().toPoint() - m_pressGlobal;
+    if (!m_dragging && std::hypot(delta.x(), delta.y()) < dragThreshold)
+        return;
+    m_dragging = true;
+    window()->move(m_windowOrigin + delta);
+}
+
+void HUDView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_pressed || event->button() != Qt::LeftButton)
+        return;
+    m_pressed = false;
+    if (m_dragging) {
+        m_dragging = false;
+        if (onDragEnded)
+            onDragEnded();
+        return;
+    }
+    if (clickable() && capsuleRect().contains(event->position()) && onToggle)
+        onToggle();
+}
+
+void HUDView::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    m_hovering = true;
+    if (m_kind == Kind::idle) {
+        if (animated())
+            m_hover->animateTo(1.0, 120, QEasingCurve(QEasingCurve::OutCubic));
+        else
+            m_hover->setValue(1.0);
+    }
+}
+
+void HUDView::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_hovering = false;
+    if (animated())
+        m_hover->animateTo(0.0, 120, QEasingCurve(QEasingCurve::OutCubic));
+    else
+        m_hover->setValue(0.0);
+}
+
+void HUDView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeButtons();
+}
