@@ -23,6 +23,11 @@ const char* const faceFiles[] = {"Onest-Regular", "Onest-Medium", "Onest-SemiBol
 std::atomic<bool> registered{false};
 std::atomic<bool> available{false};
 bool reportedMissing = false;
+QString& folder()
+{
+    static QString path = QStringLiteral(":/fonts");
+    return path;
+}
 
 QFont::Weight faceWeight(QFont::Weight weight)
 {
@@ -47,14 +52,13 @@ namespace Onest {
 
 bool registerFaces()
 {
-    initFontResource();
-    return registerFaces(QStringLiteral(":/fonts"));
-}
-
-bool registerFaces(const QString& folder)
-{
     if (registered)
         return available;
+    static const bool resourceReady = (initFontResource(), true);
+    Q_UNUSED(resourceReady);
+    if (registered)
+        return available;
+    const QString& folder = ::folder();
     QStringList missing;
     int loaded = 0;
     for (const char* face : faceFiles) {
@@ -79,6 +83,12 @@ bool registerFaces(const QString& folder)
                    + QStringLiteral("); using the system sans-serif ") + systemSans());
     }
     return available;
+}
+
+bool registerFaces(const QString& folder)
+{
+    ::folder() = folder;
+    return registerFaces();
 }
 
 QString name(QFont::Weight weight)

@@ -11,7 +11,7 @@ namespace Onest {
 // file is missing, text falls back to the system sans-serif and the log gets
 // one line. Returns whether the faces are in use.
 bool registerFaces();
-// The same, from another folder (tests).
+// The same, from another folder, which later calls keep using (tests).
 bool registerFaces(const QString& folder);
 
 // The face name of a weight: "Onest-Regular", "Onest-Medium",

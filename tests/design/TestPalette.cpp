@@ -1,6 +1,7 @@
 #include "design/Animation.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/ToneColors.h"
 #include "design/components/AbstractControl.h"
 
 #include <QPainter>
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void tokensResolve_data();
     void tokensResolve();
     void aliasesShareValues();
+    void tones_data();
+    void tones();
     void themeSwitchRepaints();
     void changedFiresOncePerChange();
     void controlState();
@@ -80,6 +83,32 @@ void TestPalette::aliasesShareValues()
     QCOMPARE(Palette::brand, Palette::blue600);
     QCOMPARE(Palette::brandHover, Palette::blue700);
     QCOMPARE(Palette::brandPress, Palette::blue800);
+}
+
+void TestPalette::tones_data()
+{
+    QTest::addColumn<Tone>("tone");
+    QTest::addColumn<ColorToken>("foreground");
+    QTest::addColumn<ColorToken>("background");
+    QTest::newRow("blue") << Tone::blue << Palette::blue600 << Palette::blue50;
+    QTest::newRow("green") << Tone::green << Palette::green600 << Palette::green50;
+    QTest::newRow("red") << Tone::red << Palette::red600 << Palette::red50;
+    QTest::newRow("amber") << Tone::amber << Palette::amber600 << Palette::amber50;
+    QTest::newRow("purple") << Tone::purple << Palette::purple600 << Palette::purple50;
+    QTest::newRow("teal") << Tone::teal << Palette::teal600 << Palette::teal50;
+    QTest::newRow("pink") << Tone::pink << Palette::pink500 << Palette::pink50;
+    QTest::newRow("neutral") << Tone::neutral << Palette::textBody << Palette::surfaceSunken;
+    QTest::newRow("white: brand mark on a card") << Tone::white << Palette::brand << Palette::surfaceCard;
+    QTest::newRow("brand: white mark on brand") << Tone::brand << Palette::white << Palette::brand;
+}
+
+void TestPalette::tones()
+{
+    QFETCH(Tone, tone);
+    QFETCH(ColorToken, foreground);
+    QFETCH(ColorToken, background);
+    QCOMPARE(ToneColors::foreground(tone), foreground);
+    QCOMPARE(ToneColors::background(tone), background);
 }
 
 void TestPalette::themeSwitchRepaints()

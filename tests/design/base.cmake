@@ -2,3 +2,6 @@
 kesto_add_test(TestSvgPath SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSvgPath.cpp LINK kesto_design)
 kesto_add_test(TestPalette SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPalette.cpp LINK kesto_design LABELS ui)
 kesto_add_test(TestTypography SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTypography.cpp LINK kesto_design)
+kesto_add_test(TestIcon SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestIcon.cpp LINK kesto_design)
+kesto_add_test(TestElevation SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestElevation.cpp LINK kesto_design)
+kesto_add_test(TestFontFallback SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFontFallback.cpp LINK kesto_design)
