@@ -56,8 +56,6 @@ bool registerFaces()
         return available;
     static const bool resourceReady = (initFontResource(), true);
     Q_UNUSED(resourceReady);
-    if (registered)
-        return available;
     const QString& folder = ::folder();
     QStringList missing;
     int loaded = 0;

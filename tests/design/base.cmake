@@ -5,3 +5,8 @@ kesto_add_test(TestTypography SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTypography.c
 kesto_add_test(TestIcon SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestIcon.cpp LINK kesto_design)
 kesto_add_test(TestElevation SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestElevation.cpp LINK kesto_design)
 kesto_add_test(TestFontFallback SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFontFallback.cpp LINK kesto_design)
+add_executable(FakePortal ${CMAKE_CURRENT_LIST_DIR}/FakePortal.cpp)
+target_link_libraries(FakePortal PRIVATE Qt6::Core Qt6::DBus)
+kesto_add_test(TestThemePortal SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestThemePortal.cpp LINK kesto_design LABELS dbus)
+add_dependencies(TestThemePortal FakePortal)
+target_compile_definitions(TestThemePortal PRIVATE KESTO_FAKE_PORTAL="$<TARGET_FILE:FakePortal>")

@@ -1,0 +1,108 @@
+#include "design/PortalScheme.h"
+#include "design/Theme.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
+
+// The fake portal process, started with a colour scheme and stopped on exit.
+class Portal final {
+public:
+    explicit Portal(uint scheme)
+    {
+        m_process.start(QStringLiteral(KESTO_FAKE_PORTAL), {QString::number(scheme)});
+        m_ready = m_process.waitForReadyRead(5000) && m_process.readLine().startsWith("ready");
+    }
+    ~Portal()
+    {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished(1000);
+        // Let the bus forget the name before the next portal claims it.
+        QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(service));
+    }
+    bool ready() const { return m_ready; }
+    void change(const QString& group, const QString& key, uint value)
+    {
+        m_process.write((group + u' ' + key + u' ' + QString::number(value) + u'\n').toUtf8());
+        m_process.waitForBytesWritten(1000);
+    }
+
+private:
+    QProcess m_process;
+    bool m_ready = false;
+};
+
+const QString appearance = QStringLiteral("org.freedesktop.appearance");
+const QString colorScheme = QStringLiteral("color-scheme");
+
+} // namespace
+
+class TestThemePortal final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(QDBusConnection::sessionBus().isConnected(), "needs the test session bus"); }
+    void lightWithoutPortal();
+    void readsTheSchemeAtStart();
+    void autoFollowsThePortal();
+};
+
+void TestThemePortal::lightWithoutPortal()
+{
+    PortalScheme none;
+    QVERIFY(!none.prefersDark());
+}
+
+void TestThemePortal::readsTheSchemeAtStart()
+{
+    {
+        Portal portal(1);
+        QVERIFY(portal.ready());
+        PortalScheme scheme;
+        QVERIFY(scheme.prefersDark());
+    }
+    Portal portal(2); // "prefer light"
+    QVERIFY(portal.ready());
+    PortalScheme scheme;
+    QVERIFY(!scheme.prefersDark());
+}
+
+void TestThemePortal::autoFollowsThePortal()
+{
+    Portal portal(0);
+    QVERIFY(portal.ready());
+    QSignalSpy changed(&Theme::instance(), &Theme::changed);
+    Theme::instance().setMode(Theme::Mode::Auto);
+    QVERIFY(!Theme::instance().isDark());
+    QCOMPARE(changed.count(), 1);
+
+    portal.change(appearance, colorScheme, 1);
+    QTRY_VERIFY(Theme::instance().isDark());
+    QCOMPARE(changed.count(), 2);
+
+    // Other settings change nothing; "prefer light" (2) makes it light.
+    portal.change(QStringLiteral("org.gnome.desktop.interface"), colorScheme, 0);
+    portal.change(appearance, QStringLiteral("accent-color"), 0);
+    portal.change(appearance, colorScheme, 2);
+    QTRY_VERIFY(!Theme::instance().isDark());
+    QCOMPARE(changed.count(), 3);
+
+    // A fixed mode ignores the desktop; back on auto it takes the latest word.
+    Theme::instance().setMode(Theme::Mode::Light);
+    portal.change(appearance, colorScheme, 1);
+    QTest::qWait(200);
+    QVERIFY(!Theme::instance().isDark());
+    Theme::instance().setMode(Theme::Mode::Auto);
+    QVERIFY(Theme::instance().isDark());
+}
+
+QTEST_MAIN(TestThemePortal)
+#include "TestThemePortal.moc"
