@@ -1,0 +1,61 @@
+#include "platform/Permissions.h"
+
+#include "platform/linux/PulseQuery.h"
+#include "platform/linux/X11Display.h"
+
+#include <QCoreApplication>
+
+#include <pulse/introspect.h>
+
+namespace {
+
+QString tr(const char* english)
+{
+    return QCoreApplication::translate("Kesto", english);
+}
+
+void countInputs(pa_context*, const pa_source_info* info, int eol, void* data)
+{
+    // A monitor only repeats what an output plays.
+    if (!eol && info && info->monitor_of_sink == PA_INVALID_INDEX)
+        ++*static_cast<int*>(data);
+}
+
+} // namespace
+
+namespace Permissions {
+
+Check accessibility()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            return {false, tr("This Wayland session offers no X11 display, so keys cannot be typed or watched.")};
+        return {false, tr("There is no X11 display, so keys cannot be typed or watched.")};
+    }
+    _XDisplay* display = X11Display::open(nullptr);
+    if (!display)
+        return {false, tr("The X11 display does not answer, so keys cannot be typed or watched.")};
+    const bool test = X11Display::hasExtension(display, "XTEST");
+    const bool input = X11Display::hasXInput2(display);
+    X11Display::close(display);
+    if (!test)
+        return {false, tr("The X11 display does not allow typing keys (no XTEST extension).")};
+    if (!input)
+        return {false, tr("The X11 display does not allow watching keys (no XInput2 extension).")};
+    return {true, QString()};
+}
+
+Check microphone()
+{
+    int inputs = 0;
+    const bool answered = PulseQuery::run(
+        [&inputs](pa_context* context) { return pa_context_get_source_info_list(context, countInputs, &inputs); },
+        nullptr);
+    if (!answered)
+        return {false, tr("The sound server does not answer.")};
+    if (inputs == 0)
+        return {false, tr("The sound server has no microphone.")};
+    return {true, QString()};
+}
+
+} // namespace Permissions

@@ -1,0 +1,75 @@
+#include "platform/linux/X11Display.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+
+#include <QByteArray>
+
+#include <atomic>
+#include <mutex>
+
+namespace {
+
+std::atomic<int> lastError{0};
+
+int recordError(Display*, XErrorEvent* event)
+{
+    lastError = event->error_code;
+    return 0;
+}
+
+void installErrorHandler()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        XSetErrorHandler(recordError);
+    });
+}
+
+} // namespace
+
+namespace X11Display {
+
+_XDisplay* open(QString* error)
+{
+    installErrorHandler();
+    const QByteArray name = qgetenv("DISPLAY");
+    if (name.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no X display (DISPLAY is not set)");
+        return nullptr;
+    }
+    Display* display = XOpenDisplay(name.constData());
+    if (!display && error)
+        *error = QStringLiteral("cannot connect to the X display %1").arg(QString::fromLocal8Bit(name));
+    return display;
+}
+
+void close(_XDisplay* display)
+{
+    if (display)
+        XCloseDisplay(display);
+}
+
+bool hasExtension(_XDisplay* display, const char* name)
+{
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    return display && XQueryExtension(display, name, &opcode, &event, &error);
+}
+
+bool hasXInput2(_XDisplay* display)
+{
+    int major = 2;
+    int minor = 0;
+    return hasExtension(display, "XInputExtension") && XIQueryVersion(display, &major, &minor) == Success
+        && major >= 2;
+}
+
+int takeLastError()
+{
+    return lastError.exchange(0);
+}
+
+} // namespace X11Display
