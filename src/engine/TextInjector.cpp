@@ -1,0 +1,236 @@
+#include "engine/TextInjector.h"
+
+#include "core/Log.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QSet>
+#include <QTextBoundaryFinder>
+#include <QThread>
+
+#include <memory>
+
+namespace TextInjector {
+
+namespace {
+
+constexpr int chunkSize = 16;
+constexpr int chunkPauseMs = 4;
+constexpr int lineBreakPauseMs = 20;
+constexpr int keyDelayMs = 50;
+constexpr int restoreDelayMs = 400;
+
+const QSet<QString>& terminals()
+{
+    static const QSet<QString> ids = {
+        QStringLiteral("gnome-terminal"), QStringLiteral("gnome-terminal-server"), QStringLiteral("org.gnome.terminal"),
+        QStringLiteral("org.gnome.console"), QStringLiteral("kgx"), QStringLiteral("org.gnome.ptyxis"),
+        QStringLiteral("ptyxis"), QStringLiteral("konsole"), QStringLiteral("org.kde.konsole"),
+        QStringLiteral("xfce4-terminal"), QStringLiteral("org.xfce.terminal"), QStringLiteral("xterm"),
+        QStringLiteral("uxterm"), QStringLiteral("kitty"), QStringLiteral("alacritty"), QStringLiteral("wezterm"),
+        QStringLiteral("org.wezfurlong.wezterm"), QStringLiteral("foot"), QStringLiteral("footclient"),
+        QStringLiteral("org.codeberg.dnkl.foot"), QStringLiteral("tilix"), QStringLiteral("com.gexperts.tilix"),
+        QStringLiteral("terminator"), QStringLiteral("ghostty"), QStringLiteral("com.mitchellh.ghostty"),
+        QStringLiteral("mate-terminal"), QStringLiteral("lxterminal"), QStringLiteral("qterminal"),
+        QStringLiteral("terminology"), QStringLiteral("urxvt"), QStringLiteral("rxvt"), QStringLiteral("st"),
+        QStringLiteral("st-256color"), QStringLiteral("io.elementary.terminal"), QStringLiteral("deepin-terminal"),
+        QStringLiteral("com.raggesilver.blackbox"), QStringLiteral("tabby"),
+    };
+    return ids;
+}
+
+// The user's clipboard while a paste borrows it. Two pastes close together
+// keep the clipboard saved by the first, and only the last one restores it.
+struct PasteState
+{
+    std::unique_ptr<QMimeData> saved;
+    bool restorePending = false;
+    quint64 generation = 0;
+};
+
+PasteState& pasteState()
+{
+    static PasteState state;
+    return state;
+}
+
+// Every format of the clipboard, so that an image or a file list comes back
+// as well as text.
+std::unique_ptr<QMimeData> copyOf(const QMimeData* source)
+{
+    auto copy = std::make_unique<QMimeData>();
+    if (!source)
+        return copy;
+    const QString qtImage = QStringLiteral("application/x-qt-image");
+    for (const QString& format : source->formats()) {
+        if (format == qtImage)
+            continue;
+        const QByteArray data = source->data(format);
+        if (!data.isEmpty())
+            copy->setData(format, data);
+    }
+    if (source->hasImage())
+        copy->setImageData(source->imageData());
+    return copy;
+}
+
+void paste(const QString& text, const QString& frontAppId, KeyInjector& injector, Clock& clock)
+{
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app) {
+        Log::write(QStringLiteral("paste skipped: no clipboard without a graphical session"));
+        return;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    PasteState& state = pasteState();
+    if (!state.restorePending)
+        state.saved = copyOf(clipboard->mimeData());
+    state.restorePending = true;
+    const quint64 generation = ++state.generation;
+    clipboard->setText(text);
+
+    const KeySource::Modifiers modifiers = pasteModifiers(frontAppId);
+    clock.schedule(keyDelayMs, app, [&injector, &clock, modifiers, generation, app] {
+        injector.pressKey(KeyInjector::Key::V, modifiers);
+        clock.schedule(restoreDelayMs, app, [generation] {
+            PasteState& state = pasteState();
+            if (generation != state.generation)
+                return;
+            state.restorePending = false;
+            std::unique_ptr<QMimeData> saved = std::move(state.saved);
+            // With nothing saved, the pasted text stays on the clipboard.
+            if (saved && !saved->formats().isEmpty())
+                QGuiApplication::clipboard()->setMimeData(saved.release());
+        });
+    });
+}
+
+void type(const QString& text, NewlineMode newline, KeyInjector& injector)
+{
+    for (const Action& action : typingActions(text, newline)) {
+        switch (action.kind) {
+        case Action::Kind::text:
+            injector.typeText(action.text);
+            break;
+        case Action::Kind::key:
+            injector.pressKey(action.key, action.modifiers);
+            break;
+        case Action::Kind::pause:
+            QThread::msleep(action.pauseMs);
+            break;
+        }
+    }
+}
+
+void appendTyped(QList<Action>& actions, const QString& text)
+{
+    for (const QString& chunk : chunked(text, chunkSize)) {
+        actions << Action::typed(chunk);
+        actions << Action::pause(chunkPauseMs);
+    }
+}
+
+} // namespace
+
+NewlineMode newlineModeFromRaw(const QString& raw)
+{
+    if (raw == QLatin1String("optionReturn"))
+        return NewlineMode::optionReturn;
+    if (raw == QLatin1String("return"))
+        return NewlineMode::returnKey;
+    if (raw == QLatin1String("space"))
+        return NewlineMode::space;
+    return NewlineMode::shiftReturn;
+}
+
+QString trimmed(const QString& text)
+{
+    // QString::trimmed() drops exactly the Unicode white space, line breaks included.
+    return text.trimmed();
+}
+
+QStringList chunked(const QString& text, int size)
+{
+    QStringList chunks;
+    if (text.isEmpty() || size <= 0)
+        return chunks;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    int count = 0;
+    for (qsizetype at = finder.toNextBoundary(); at != -1; at = finder.toNextBoundary()) {
+        if (++count == size) {
+            chunks << text.mid(start, at - start);
+            start = at;
+            count = 0;
+        }
+    }
+    if (start < text.size())
+        chunks << text.mid(start);
+    return chunks;
+}
+
+QList<Action> typingActions(const QString& text, NewlineMode newline)
+{
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList lines = normalized.split(QLatin1Char('\n'));
+
+    QList<Action> actions;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            switch (newline) {
+            case NewlineMode::shiftReturn:
+                actions << Action::pressed(KeyInjector::Key::Return, KeySource::Shift) << Action::pause(lineBreakPauseMs);
+                break;
+            case NewlineMode::optionReturn:
+                actions << Action::pressed(KeyInjector::Key::Return, KeySource::Option) << Action::pause(lineBreakPauseMs);
+                break;
+            case NewlineMode::returnKey:
+                actions << Action::pressed(KeyInjector::Key::Return, {}) << Action::pause(lineBreakPauseMs);
+                break;
+            case NewlineMode::space:
+                appendTyped(actions, QStringLiteral(" "));
+                break;
+            }
+        }
+        appendTyped(actions, lines[i]);
+    }
+    return actions;
+}
+
+bool isTerminal(const QString& frontAppId)
+{
+    return terminals().contains(frontAppId.toLower());
+}
+
+KeySource::Modifiers pasteModifiers(const QString& frontAppId)
+{
+    return isTerminal(frontAppId) ? KeySource::Control | KeySource::Shift : KeySource::Modifiers(KeySource::Control);
+}
+
+void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId)
+{
+    insert(text, method, newline, frontAppId, KeyInjector::system(), Clock::system());
+}
+
+void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId,
+            KeyInjector& injector, Clock& clock)
+{
+    const QString body = trimmed(text);
+    if (body.isEmpty())
+        return;
+    QString error;
+    if (!injector.isAvailable(&error)) {
+        Log::write(QStringLiteral("text not inserted: ") + error);
+        return;
+    }
+    if (method == QLatin1String("type"))
+        type(body, newlineModeFromRaw(newline), injector);
+    else
+        paste(body, frontAppId, injector, clock);
+}
+
+} // namespace TextInjector
