@@ -1,0 +1,11 @@
+# A window with one text field, driven by the desktop tests (and the
+# end-to-end tests) through TextWindowClient.
+add_executable(kesto-test-text-window ${PROJECT_SOURCE_DIR}/tests/support/programs/TextWindow.cpp)
+target_link_libraries(kesto-test-text-window PRIVATE Qt6::Widgets)
+set(KESTO_TEXT_WINDOW "KESTO_TEXT_WINDOW=$<TARGET_FILE:kesto-test-text-window>")
+
+# Raw key presses by keycode, for keys that xdotool sends with extra modifiers.
+pkg_check_modules(KESTO_TEST_XTST REQUIRED IMPORTED_TARGET x11 xtst)
+add_executable(kesto-test-fake-key ${PROJECT_SOURCE_DIR}/tests/support/programs/FakeKey.cpp)
+target_link_libraries(kesto-test-fake-key PRIVATE PkgConfig::KESTO_TEST_XTST)
+set(KESTO_FAKE_KEY "KESTO_FAKE_KEY=$<TARGET_FILE:kesto-test-fake-key>")
