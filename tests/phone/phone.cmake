@@ -3,3 +3,6 @@ kesto_add_test(TestPhoneRoutes SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneRoutes
 kesto_add_test(TestLocalAddresses SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestLocalAddresses.cpp LINK kesto_phone)
 kesto_add_test(TestServerIdentity SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestServerIdentity.cpp LINK kesto_phone)
 kesto_add_test(TestPhoneServer SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneServer.cpp LINK kesto_phone TIMEOUT 120)
+kesto_add_test(TestPhonePage SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhonePage.cpp LINK kesto_phone Qt6::Gui
+  LABELS browser TIMEOUT 180)
+target_compile_definitions(TestPhonePage PRIVATE KESTO_GALLERY_DIR="${CMAKE_BINARY_DIR}/gallery")

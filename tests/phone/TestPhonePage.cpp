@@ -1,0 +1,205 @@
+#include "phone/PhonePage.h"
+#include "phone/PhoneServer.h"
+
+#include "TempDataDir.h"
+#include "WebDriver.h"
+
+#include <QImage>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+const QString token = QStringLiteral("abcd2345efgh6789");
+const QString screenScript = QStringLiteral("return document.getElementById('app').dataset.screen;");
+
+// A 44.1 kHz tone that swells and fades like speech, for the fake microphone.
+QByteArray fakeSpeechWav(double seconds)
+{
+    const int rate = 44100;
+    const int count = int(seconds * rate);
+    QByteArray wav(44 + 2 * count, '\0');
+    char* h = wav.data();
+    memcpy(h, "RIFF", 4);
+    qToLittleEndian<quint32>(36 + 2 * count, h + 4);
+    memcpy(h + 8, "WAVEfmt ", 8);
+    qToLittleEndian<quint32>(16, h + 16);
+    qToLittleEndian<quint16>(1, h + 20);
+    qToLittleEndian<quint16>(1, h + 22);
+    qToLittleEndian<quint32>(rate, h + 24);
+    qToLittleEndian<quint32>(rate * 2, h + 28);
+    qToLittleEndian<quint16>(2, h + 32);
+    qToLittleEndian<quint16>(16, h + 34);
+    memcpy(h + 36, "data", 4);
+    qToLittleEndian<quint32>(2 * count, h + 40);
+    for (int i = 0; i < count; ++i) {
+        const double t = double(i) / rate;
+        const double envelope = 0.5 + 0.5 * std::sin(2 * M_PI * 1.5 * t);
+        const double sample = 0.6 * envelope * std::sin(2 * M_PI * 220 * t);
+        qToLittleEndian<qint16>(qint16(sample * 32767), h + 44 + 2 * i);
+    }
+    return wav;
+}
+
+struct WavInfo
+{
+    quint32 rate = 0;
+    quint16 channels = 0;
+    quint16 bits = 0;
+    quint32 dataBytes = 0;
+};
+
+WavInfo readWav(const QByteArray& wav)
+{
+    WavInfo info;
+    if (wav.size() < 44 || !wav.startsWith("RIFF") || wav.mid(8, 8) != "WAVEfmt " || wav.mid(36, 4) != "data")
+        return info;
+    const char* h = wav.constData();
+    info.channels = qFromLittleEndian<quint16>(h + 22);
+    info.rate = qFromLittleEndian<quint32>(h + 24);
+    info.bits = qFromLittleEndian<quint16>(h + 34);
+    info.dataBytes = qFromLittleEndian<quint32>(h + 40);
+    return info;
+}
+
+} // namespace
+
+class TestPhonePage final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void recordsAndUploadsFromTheBrowser();
+    void everyScreenInSampleMode();
+
+private:
+    void snap(const QString& name);
+
+    TempDataDir m_data;
+    QTemporaryDir m_files;
+    PhoneServer m_server;
+    WebDriver m_browser;
+    QString m_gallery = QStringLiteral(KESTO_GALLERY_DIR);
+};
+
+void TestPhonePage::initTestCase()
+{
+    QVERIFY(QDir().mkpath(m_gallery));
+    const QString mic = m_files.filePath(QStringLiteral("speech.wav"));
+    QFile file(mic);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(fakeSpeechWav(4.0));
+    file.close();
+
+    m_server.start(0, std::nullopt, token);
+    QVERIFY2(m_server.isRunning(), qPrintable(m_server.lastError()));
+
+    QString error;
+    const bool started = m_browser.start({QStringLiteral("--use-fake-ui-for-media-stream"),
+                                          QStringLiteral("--use-fake-device-for-media-stream"),
+                                          QStringLiteral("--use-file-for-fake-audio-capture=") + mic,
+                                          QStringLiteral("--autoplay-policy=no-user-gesture-required"),
+                                          QStringLiteral("--ignore-certificate-errors"),
+                                          QStringLiteral("--window-size=390,844")},
+                                         &error);
+    QVERIFY2(started, qPrintable(error));
+}
+
+void TestPhonePage::snap(const QString& name)
+{
+    const QByteArray png = m_browser.screenshotPng();
+    QImage image;
+    QVERIFY2(image.loadFromData(png, "PNG"), qPrintable(name));
+    QVERIFY(image.width() > 300);
+    QFile file(m_gallery + QStringLiteral("/phone-") + name + QStringLiteral(".png"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(png);
+}
+
+void TestPhonePage::recordsAndUploadsFromTheBrowser()
+{
+    QByteArray uploaded;
+    QString uploadedType;
+    m_server.setAudioHandler([&](const QByteArray& audio, const QString& type, AudioReply reply) {
+        uploaded = audio;
+        uploadedType = type;
+        QTimer::singleShot(300, [reply] { reply(AudioOutcome::transcript(QStringLiteral("Salom, dunyo"))); });
+    });
+    m_server.setStatusText([] { return QStringLiteral("Ready"); });
+
+    QVERIFY(m_browser.open(m_server.pageUrl(QStringLiteral("127.0.0.1"))));
+    QVERIFY(m_browser.waitFor(QStringLiteral("const s = document.getElementById('app').dataset.screen;"
+                                             "return s === 'connecting' ? '' : s;"),
+                              QStringLiteral("ready"), 15000)
+            || m_browser.execute(screenScript).toString() == QLatin1String("permission"));
+    if (m_browser.execute(screenScript).toString() == QLatin1String("permission")) {
+        snap(QStringLiteral("live-permission"));
+        QVERIFY(m_browser.click(QStringLiteral("#enable")));
+        QVERIFY(m_browser.waitFor(screenScript, QStringLiteral("ready"), 10000));
+    }
+    // The page's fonts came from the server.
+    QVERIFY(m_browser.waitFor(QStringLiteral("return String(document.fonts.check('600 16px Onest'));"),
+                              QStringLiteral("true"), 10000));
+    QCOMPARE(m_browser.execute(QStringLiteral("return document.querySelector('.device .name').textContent;")).toString(),
+             PhonePage::computerName());
+    snap(QStringLiteral("live-ready"));
+
+    QVERIFY(m_browser.click(QStringLiteral("#round")));
+    QVERIFY(m_browser.waitFor(screenScript, QStringLiteral("rec"), 10000));
+    QTest::qWait(2500);
+    snap(QStringLiteral("live-rec"));
+    QVERIFY(m_browser.click(QStringLiteral("#round")));
+    QVERIFY(m_browser.waitFor(screenScript, QStringLiteral("recorded"), 10000));
+    snap(QStringLiteral("live-recorded"));
+
+    // Keep the upload's answer where the test can read it.
+    m_browser.execute(QStringLiteral(
+        "window.__answers = []; const send = XMLHttpRequest.prototype.send;"
+        "XMLHttpRequest.prototype.send = function (b) {"
+        "  this.addEventListener('load', () => window.__answers.push(this.status + ' ' + this.responseText));"
+        "  return send.call(this, b); };"));
+    QVERIFY(m_browser.click(QStringLiteral("#send")));
+    QVERIFY(m_browser.waitFor(screenScript, QStringLiteral("sent"), 20000));
+    snap(QStringLiteral("live-sent"));
+
+    QCOMPARE(m_browser.execute(QStringLiteral("return window.__answers.join('|');")).toString(),
+             QStringLiteral("200 {\"text\":\"Salom, dunyo\"}"));
+    QCOMPARE(uploadedType, QStringLiteral("audio/wav"));
+    const WavInfo wav = readWav(uploaded);
+    QCOMPARE(wav.rate, 16000u);
+    QCOMPARE(wav.channels, quint16(1));
+    QCOMPARE(wav.bits, quint16(16));
+    QCOMPARE(qsizetype(wav.dataBytes), uploaded.size() - 44);
+    const double seconds = wav.dataBytes / 32000.0;
+    QVERIFY2(seconds > 1.5 && seconds < 5.0, qPrintable(QString::number(seconds)));
+    // Not silence: the fake microphone's tone came through.
+    qint64 energy = 0;
+    for (qsizetype i = 44; i + 1 < uploaded.size(); i += 2)
+        energy += std::abs(qFromLittleEndian<qint16>(uploaded.constData() + i));
+    QVERIFY(energy / (wav.dataBytes / 2) > 500);
+    QCOMPARE(m_browser.execute(QStringLiteral("return document.querySelectorAll('.session .row').length;")).toInt(), 1);
+}
+
+void TestPhonePage::everyScreenInSampleMode()
+{
+    const QStringList screens{"connecting", "permission", "ready", "rec", "recorded", "sending", "sent", "disconnected"};
+    for (const QString& screen : screens) {
+        QVERIFY(m_browser.open(m_server.pageUrl(QStringLiteral("127.0.0.1")) + QStringLiteral("#state=") + screen));
+        m_browser.execute(QStringLiteral("location.reload();"));
+        QVERIFY2(m_browser.waitFor(screenScript, screen, 10000), qPrintable(screen));
+        QVERIFY(m_browser.waitFor(QStringLiteral("return String(document.fonts.status);"), QStringLiteral("loaded"), 10000));
+        snap(screen);
+        if (screen == QLatin1String("sending"))
+            QCOMPARE(m_browser.execute(QStringLiteral("return document.getElementById('plabel').textContent;")).toString(),
+                     QString::fromUtf8("Yuborilmoqda… 64%"));
+        if (screen == QLatin1String("rec"))
+            QCOMPARE(m_browser.execute(QStringLiteral("return document.getElementById('timer').textContent;")).toString(),
+                     QStringLiteral("0:14"));
+    }
+}
+
+QTEST_MAIN(TestPhonePage)
+#include "TestPhonePage.moc"
