@@ -79,11 +79,11 @@ QSizeF TypeModifier::measure(const QString& text, qreal width) const
 }
 
 void TypeModifier::draw(QPainter& painter, const QRectF& rect, const QString& text, const ColorToken& color,
-                        Qt::Alignment alignment) const
+                        Qt::Alignment alignment, bool wrap) const
 {
     const QFont f = font();
     const QFontMetricsF metrics(f);
-    const Laid laid = breakLines(f, text, rect.width(), singleLine());
+    const Laid laid = breakLines(f, text, rect.width(), singleLine() || !wrap);
     const qreal step = lineHeight();
     const int fit = std::max(1, int(std::floor(rect.height() / step + 1e-6)));
     const int count = std::min<int>(laid.lines.size(), fit);

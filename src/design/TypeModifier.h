@@ -33,8 +33,9 @@ struct TypeModifier {
     QSizeF measure(const QString& text, qreal width = 0) const;
     // Draws plain text in rect, lines aligned horizontally by alignment,
     // the block vertically centred; lines that do not fit end in "...".
+    // Without wrap the text stays on one line.
     void draw(QPainter& painter, const QRectF& rect, const QString& text, const ColorToken& color,
-              Qt::Alignment alignment = Qt::AlignLeft) const;
+              Qt::Alignment alignment = Qt::AlignLeft, bool wrap = true) const;
 
     friend bool operator==(const TypeModifier&, const TypeModifier&) = default;
 };

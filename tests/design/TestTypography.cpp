@@ -1,6 +1,7 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/TypeModifier.h"
+#include "design/components/TextLabel.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void lineHeights();
     void trackingScalesWithSize();
     void drawsWithinItsLines();
+    void labelWrapsInWholeLines();
+    void labelShowsMarkupAsText();
 };
 
 void TestTypography::facesResolve_data()
@@ -113,6 +116,45 @@ void TestTypography::drawsWithinItsLines()
         }
     }
     QVERIFY(inked > 20);
+}
+
+void TestTypography::labelWrapsInWholeLines()
+{
+    TextLabel label(QStringLiteral("one two three four five six seven eight nine ten"), {14, QFont::Normal, 20.0});
+    QVERIFY(!label.hasHeightForWidth());
+    QCOMPARE(label.sizeHint().height(), 20);
+    label.setWordWrap(true);
+    QVERIFY(label.hasHeightForWidth());
+    QCOMPARE(label.heightForWidth(2000), 20);
+    const int narrow = label.heightForWidth(80);
+    QVERIFY(narrow >= 60);
+    QCOMPARE(narrow % 20, 0);
+
+    // Wrapped, it inks several lines; on one line only the first line box.
+    label.resize(80, narrow);
+    auto inkedRows = [&] {
+        const QImage image = label.grab().toImage();
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    rows = y;
+                    break;
+                }
+        return rows;
+    };
+    QVERIFY(inkedRows() > 40);
+    label.setWordWrap(false);
+    label.resize(80, 20);
+    QVERIFY(inkedRows() < 20);
+}
+
+void TestTypography::labelShowsMarkupAsText()
+{
+    const TypeModifier type{14, QFont::Normal, 20.0};
+    TextLabel markup(QStringLiteral("<b>x</b>"), type);
+    TextLabel plain(QStringLiteral("x"), type);
+    QVERIFY(markup.sizeHint().width() > plain.sizeHint().width() + 20);
 }
 
 QTEST_MAIN(TestTypography)
