@@ -1,0 +1,193 @@
+// How long the user waits: from releasing the talk key to the request
+// reaching the (fake) service, for 10 s and 60 s recordings, and from the
+// service's reply to the text in the focused window.
+#include "FakeGemini.h"
+#include "TestMicrophone.h"
+#include "TextWindowClient.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+const QString transcript = QStringLiteral("Hello from the test microphone");
+
+// The fake service on a thread of its own, so the bench's own waiting never
+// delays its answers; the moment each request arrives is taken there.
+struct Service
+{
+    QThread thread;
+    FakeGemini* gemini = nullptr;
+    QElapsedTimer clock;
+    std::atomic<qint64> lastRequestNs = 0;
+    std::atomic<int> requests = 0;
+    QString url;
+
+    Service()
+    {
+        clock.start();
+        thread.start();
+        QMetaObject::invokeMethod(
+            &thread,
+            [this] {
+                gemini = new FakeGemini;
+                gemini->listen();
+                gemini->setFallback(FakeGemini::Reply::text(transcript));
+                QObject::connect(gemini, &FakeGemini::requestReceived, gemini, [this](int index) {
+                    if (gemini->requests().at(index).method == "POST") {
+                        lastRequestNs = clock.nsecsElapsed();
+                        ++requests;
+                    }
+                }, Qt::DirectConnection);
+                url = gemini->url();
+            },
+            Qt::BlockingQueuedConnection);
+    }
+
+    ~Service()
+    {
+        QMetaObject::invokeMethod(&thread, [this] { delete gemini; }, Qt::BlockingQueuedConnection);
+        thread.quit();
+        thread.wait();
+    }
+};
+
+struct Rig
+{
+    QTemporaryDir data;
+    Service service;
+    TextWindowClient window;
+    TestMicrophone microphone;
+    QProcess app;
+    bool ok = false;
+
+    Rig()
+    {
+        microphone.start();
+        QFile config(QDir(data.path()).filePath(QStringLiteral("config.json")));
+        config.open(QIODevice::WriteOnly);
+        config.write(QJsonDocument(QJsonObject{{QStringLiteral("onboardingDone"), true},
+                                               {QStringLiteral("apiKey"), QStringLiteral("bench-key")}})
+                         .toJson());
+        config.close();
+        if (!window.start(QString::fromLocal8Bit(KESTO_TEXT_WINDOW), QStringLiteral("kesto-bench-window")))
+            return;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("KESTO_DATA_DIR"), data.path());
+        env.insert(QStringLiteral("KESTO_GEMINI_URL"), service.url);
+        app.setProcessEnvironment(env);
+        app.start(QString::fromLocal8Bit(KESTO_APP), {});
+        QElapsedTimer waited;
+        waited.start();
+        while (!log().contains(QStringLiteral(" ready\n")) && waited.elapsed() < 20000)
+            QThread::msleep(20);
+        ok = log().contains(QStringLiteral(" ready\n"));
+    }
+
+    ~Rig()
+    {
+        app.terminate();
+        if (!app.waitForFinished(10000))
+            app.kill();
+        microphone.stop();
+    }
+
+    QString log() const
+    {
+        QFile file(QDir(data.path()).filePath(QStringLiteral("kesto.log")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+};
+
+Rig* rig = nullptr;
+
+bool xdotool(const QStringList& arguments)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+// The last timing line's "<name>=<seconds>s" figure.
+double timing(const QString& log, const QString& name)
+{
+    const QRegularExpression pattern(name + QStringLiteral("=([0-9.]+)s"));
+    auto it = pattern.globalMatch(log);
+    double value = 0;
+    while (it.hasNext())
+        value = it.next().captured(1).toDouble();
+    return value;
+}
+
+void Dictation(benchmark::State& state)
+{
+    if (!rig || !rig->ok) {
+        state.SkipWithError("the application did not start");
+        return;
+    }
+    const double seconds = double(state.range(0));
+    const QByteArray speech = TestMicrophone::speech(seconds);
+    double releaseToRequest = 0;
+    double replyToText = 0;
+    double replyToInsertedByLog = 0;
+    int runs = 0;
+    for (auto _ : state) {
+        rig->window.clear();
+        rig->window.focus();
+        QThread::msleep(2000); // the last result's done state ends
+        const int before = rig->service.requests;
+        xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")});
+        QThread::msleep(400);
+        rig->microphone.say(speech.left(qint64(seconds * 32000)));
+        QThread::msleep(ulong(seconds * 1000));
+        xdotool({QStringLiteral("keyup"), QStringLiteral("super"), QStringLiteral("ctrl")});
+        const qint64 released = rig->service.clock.nsecsElapsed();
+        QElapsedTimer waited;
+        waited.start();
+        while (rig->service.requests == before && waited.elapsed() < 60000)
+            QThread::usleep(200);
+        const qint64 requested = rig->service.lastRequestNs;
+        while (rig->window.text() != transcript && waited.elapsed() < 60000)
+            QThread::usleep(200);
+        const qint64 shown = rig->service.clock.nsecsElapsed();
+        const double toRequest = double(requested - released) / 1e6;
+        state.SetIterationTime(toRequest / 1000.0);
+        releaseToRequest += toRequest;
+        replyToText += double(shown - requested) / 1e6;
+        QThread::msleep(200);
+        const QString log = rig->log();
+        replyToInsertedByLog += (timing(log, QStringLiteral("inserted")) - timing(log, QStringLiteral("response"))) * 1000;
+        ++runs;
+    }
+    state.counters["release_to_request_ms"] = releaseToRequest / runs;
+    state.counters["reply_to_text_ms"] = replyToText / runs;
+    state.counters["reply_to_inserted_log_ms"] = replyToInsertedByLog / runs;
+}
+
+} // namespace
+
+BENCHMARK(Dictation)->Arg(10)->Arg(60)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Rig theRig;
+    rig = &theRig;
+    benchmark::RunSpecifiedBenchmarks();
+    rig = nullptr;
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,96 @@
+// Process start to ready and idle memory of kesto-viruz, next to a minimal
+// Qt Widgets program measured the same way in the same run.
+#include "ProcessProbe.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace {
+
+QProcessEnvironment environment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The real display when there is one: that is what users start on.
+    if (env.contains(QStringLiteral("DISPLAY")))
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
+}
+
+struct Totals
+{
+    double readyMs = 0;
+    double rssMb = 0;
+    int runs = 0;
+};
+
+Totals minimalTotals;
+Totals appTotals;
+
+void record(benchmark::State& state, Totals& totals, const ProcessProbe::Figures& figures)
+{
+    state.SetIterationTime(figures.readyMs / 1000.0);
+    totals.readyMs += figures.readyMs;
+    totals.rssMb += figures.idleRssMb;
+    ++totals.runs;
+    state.counters["ready_ms"] = totals.readyMs / totals.runs;
+    state.counters["idle_rss_mb"] = totals.rssMb / totals.runs;
+}
+
+void MinimalWidgetsStart(benchmark::State& state)
+{
+    const QString program = QString::fromLocal8Bit(KESTO_MINIMAL_WIDGETS);
+    for (auto _ : state) {
+        const auto figures = ProcessProbe::measure(program, environment(), [](QProcess& p) {
+            p.waitForReadyRead(1);
+            return p.canReadLine();
+        });
+        record(state, minimalTotals, figures);
+    }
+}
+
+void KestoViruzStart(benchmark::State& state)
+{
+    const QString program = QString::fromLocal8Bit(KESTO_APP);
+    for (auto _ : state) {
+        QTemporaryDir data;
+        QFile config(QDir(data.path()).filePath(QStringLiteral("config.json")));
+        config.open(QIODevice::WriteOnly);
+        config.write(QJsonDocument(QJsonObject{{QStringLiteral("onboardingDone"), true},
+                                               {QStringLiteral("apiKey"), QStringLiteral("bench-key")}})
+                         .toJson());
+        config.close();
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("KESTO_DATA_DIR"), data.path());
+        env.insert(QStringLiteral("KESTO_GEMINI_URL"), QStringLiteral("http://127.0.0.1:9"));
+        const QString log = QDir(data.path()).filePath(QStringLiteral("kesto.log"));
+        const auto figures = ProcessProbe::measure(program, env, [&log](QProcess&) {
+            QFile file(log);
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains(" ready\n");
+        });
+        record(state, appTotals, figures);
+        if (minimalTotals.runs > 0) {
+            state.counters["ready_ratio"] = (appTotals.readyMs / appTotals.runs) / (minimalTotals.readyMs / minimalTotals.runs);
+            state.counters["rss_ratio"] = (appTotals.rssMb / appTotals.runs) / (minimalTotals.rssMb / minimalTotals.runs);
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(MinimalWidgetsStart)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(KestoViruzStart)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,8 @@
+# The built application driven end to end: talk key, microphone, service,
+# delivery, History and notifications.
+if(TARGET kesto-viruz AND TARGET kesto-test-text-window)
+  kesto_add_test(TestDictationEndToEnd SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDictationEndToEnd.cpp
+    LINK Qt6::Widgets LABELS x11 audio dbus TIMEOUT 240
+    ENV "KESTO_APP=$<TARGET_FILE:kesto-viruz>" "KESTO_TEXT_WINDOW=$<TARGET_FILE:kesto-test-text-window>")
+  add_dependencies(TestDictationEndToEnd kesto-viruz kesto-test-text-window)
+endif()

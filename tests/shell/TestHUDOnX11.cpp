@@ -1,0 +1,61 @@
+#include "FakeClock.h"
+#include "TempDataDir.h"
+
+#include "core/AppState.h"
+#include "shell/HUDPanel.h"
+#include "shell/HUDView.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <QtTest>
+
+// The pill on a real X server without a compositor (Xvfb): it is cut to its
+// capsule, keeps its shadow window hidden, floats on top and never takes the
+// keyboard focus.
+class TestHUDOnX11 final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void floatsWithoutFocusAndMasked();
+};
+
+void TestHUDOnX11::floatsWithoutFocusAndMasked()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "DISPLAY is not set: start scripts/test-env");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    TempDataDir data;
+    FakeClock clock;
+    AppState state(clock);
+    int toggles = 0;
+    HUDPanel panel(state, [&] { ++toggles; }, [] {}, [] {}, clock);
+    panel.restorePosition(state.config());
+    panel.orderFront();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+
+    QVERIFY2(!panel.composited(), "Xvfb runs no compositor");
+    QVERIFY(!panel.shadowWindow()->isVisible());
+    QVERIFY(!panel.mask().isEmpty());
+    QVERIFY(!panel.mask().contains(QPoint(0, 0)));
+    const Qt::WindowFlags flags = panel.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+    QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+    QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
+
+    // A click on the pill toggles without taking the focus.
+    QTest::mouseClick(panel.view(), Qt::LeftButton, {}, panel.view()->rect().center());
+    QCOMPARE(toggles, 1);
+    QTest::qWait(100);
+    QVERIFY(QGuiApplication::focusWindow() != panel.windowHandle());
+
+    // The mask follows the wider rows.
+    state.setPhase(Phase::failed);
+    state.setMessage(QStringLiteral("Something broke"));
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(panel.width() > 52);
+    QVERIFY(panel.mask().contains(QPoint(panel.width() / 2, 26)));
+}
+
+QTEST_MAIN(TestHUDOnX11)
+#include "TestHUDOnX11.moc"
