@@ -128,21 +128,26 @@ bool pauseIfPlaying(std::function<void()> undone)
 {
     cancelCheck();
     State& s = state();
+    // Players paused earlier and not resumed yet stay ours to resume, so the
+    // answer stays true for them.
     const QList<AudioOutput> before = otherOutputs();
     if (before.isEmpty())
-        return false;
+        return s.paused;
     if (firstMediaPlayer(before) < 0) {
         Log::write(QStringLiteral("only call apps are playing; not pressing Play/Pause"));
-        return false;
+        return s.paused;
     }
     const QStringList players = playingPlayers();
     if (players.isEmpty()) {
         Log::write(QStringLiteral("media playing, but no media player to pause"));
-        return false;
+        return s.paused;
     }
     Log::write(QStringLiteral("media playing; pausing it for the recording"));
     s.paused = true;
-    s.pausedPlayers = players;
+    for (const QString& player : players) {
+        if (!s.pausedPlayers.contains(player))
+            s.pausedPlayers << player;
+    }
     MediaPlayers::pause(players);
 
     auto* context = QCoreApplication::instance();

@@ -25,7 +25,7 @@ qsizetype firstMediaPlayer(const QList<AudioOutput>& outputs);
 QList<AudioOutput> startedPlayers(const QList<AudioOutput>& before, const QList<AudioOutput>& after);
 
 // Pauses the players that play now, if another application plays media.
-// True when it paused something. undone is called later, on the main loop,
+// True while something it paused waits for resume(). undone is called later, on the main loop,
 // if within 0.4 s another process started playing, in which case the
 // players were played again and resume() will do nothing.
 bool pauseIfPlaying(std::function<void()> undone);

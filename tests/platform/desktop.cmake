@@ -9,3 +9,9 @@ pkg_check_modules(KESTO_TEST_XTST REQUIRED IMPORTED_TARGET x11 xtst)
 add_executable(kesto-test-fake-key ${PROJECT_SOURCE_DIR}/tests/support/programs/FakeKey.cpp)
 target_link_libraries(kesto-test-fake-key PRIVATE PkgConfig::KESTO_TEST_XTST)
 set(KESTO_FAKE_KEY "KESTO_FAKE_KEY=$<TARGET_FILE:kesto-test-fake-key>")
+
+kesto_add_test(TestFrontApplication SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFrontApplication.cpp LINK kesto_platform
+  LABELS x11 ENV ${KESTO_TEXT_WINDOW})
+add_dependencies(TestFrontApplication kesto-test-text-window)
+kesto_add_test(TestDesktopServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDesktopServices.cpp LINK kesto_platform
+  LABELS x11 audio)
