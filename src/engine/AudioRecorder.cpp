@@ -104,6 +104,16 @@ void AudioRecorder::release()
     }
 }
 
+void AudioRecorder::prepareNoiseReduction(const QString& deviceId)
+{
+    const std::optional<QString> device = MicEngine::inputDevice(m_backend, deviceId);
+    if (!device || m_engineRecording || (m_engine && m_engine->isRunning()))
+        return;
+    Failure failure;
+    if (!engineFor(*device, &failure))
+        Log::write(QStringLiteral("noise reduction could not be prepared: ") + failure.description());
+}
+
 std::optional<float> AudioRecorder::level() const
 {
     if (!m_isRecording)

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void engineThatCannotRestartFallsBack();
     void engineRecordingWithoutAudioIsDropped();
     void lateLevelsOfAnOldRunAreIgnored();
+    void preparedEngineIsUsedByTheNextRecording();
     void inputNames();
 
 private:
@@ -331,6 +332,20 @@ void TestAudioRecorder::lateLevelsOfAnOldRunAreIgnored()
     QCOMPARE(m_recorder->start("", true), std::nullopt);
     m_clock->advance(100);
     QCOMPARE(m_recorder->level(), std::nullopt);
+    m_recorder->stop(nullptr);
+}
+
+void TestAudioRecorder::preparedEngineIsUsedByTheNextRecording()
+{
+    m_recorder->prepareNoiseReduction("unplugged"); // nothing to prepare for
+    QCOMPARE(m_backend->opened(), 0);
+    m_recorder->prepareNoiseReduction("mic-b");
+    QCOMPARE(m_backend->opened(), 1);
+    QCOMPARE(m_recorder->start("mic-b", true), std::nullopt);
+    QCOMPARE(m_backend->opened(), 1);
+    m_recorder->prepareNoiseReduction("mic-a"); // the running engine stays
+    QCOMPARE(m_backend->opened(), 1);
+    QVERIFY(m_backend->lastStream()->isRunning());
     m_recorder->stop(nullptr);
 }
 

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void uploadFallsBackToWav();
     void resendsAsWav_data();
     void resendsAsWav();
+    void formatNames();
 
 private:
     std::unique_ptr<TempDataDir> m_data;
@@ -185,6 +186,14 @@ void TestUpload::resendsAsWav()
     QFETCH(GeminiError, error);
     QFETCH(bool, resends);
     QCOMPARE(Upload::resendsAsWav(error), resends);
+}
+
+void TestUpload::formatNames()
+{
+    QCOMPARE(Upload::formatName(Upload::Format::m4a), QString("m4a"));
+    QCOMPARE(Upload::formatFromName("wav"), Upload::Format::wav);
+    QCOMPARE(Upload::formatFromName("M4A"), std::nullopt);
+    QCOMPARE(Upload::formatFromName("mp3"), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestUpload)

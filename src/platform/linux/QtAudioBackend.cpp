@@ -40,7 +40,7 @@ public:
         m_onBuffer = std::move(onBuffer);
         m_onFailed = std::move(onFailed);
         m_source = new QAudioSource(m_device, m_format, this);
-        // About 50 ms per read keeps the level meter lively without waking too often.
+        // Room for a fifth of a second, so a busy moment of the audio thread loses nothing.
         m_source->setBufferSize(m_format.bytesForDuration(200000));
         m_io = m_source->start();
         if (!m_io || m_source->error() != QAudio::NoError) {
