@@ -266,7 +266,7 @@ void SInput::paintEvent(QPaintEvent*)
         ControlPaint::icon(painter, m_icon, at, m_style.iconSize, m_style.icon.color(), 1.75);
     }
     const QRectF edit = m_edit->geometry();
-    if (m_edit->text().isEmpty() && !m_placeholder.isEmpty()) {
+    if (showsPlaceholder()) {
         const QFont font = Onest::font(m_style.textSize, QFont::Normal);
         const QFontMetricsF metrics(font);
         painter.setFont(font);

@@ -67,6 +67,8 @@ public:
     void requestFocus();
     bool isFocused() const { return m_focused; }
     bool isHovered() const { return m_hovered; }
+    // The placeholder shows while the text is empty, focused or not.
+    bool showsPlaceholder() const { return !m_placeholder.isEmpty() && text().isEmpty(); }
 
     QRectF boxRect() const;
     QLineEdit* lineEdit() const { return m_edit; }

@@ -146,3 +146,8 @@ void SSelect::paintEvent(QPaintEvent*)
                           box.center().y() - m_style.chevronSize / 2.0);
     ControlPaint::icon(painter, QStringLiteral("chevron-down"), chevron, m_style.chevronSize, m_style.icon.color(), 1.75);
 }
+
+QMenu* SSelect::menu() const
+{
+    return m_menu;
+}

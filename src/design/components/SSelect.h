@@ -50,7 +50,7 @@ public:
     // The label of the first option holding the selection; empty when none does.
     QString label() const;
     // The open menu, while it is shown.
-    QMenu* menu() const { return m_menu; }
+    QMenu* menu() const;
     void openMenu();
 
     QSize sizeHint() const override;
