@@ -15,12 +15,16 @@
 
 namespace {
 
+// Each job carries the log's path as it was when posted, so a line never
+// lands in a folder chosen after it was written.
 struct Line
 {
     QString message;
+    QString path;
 };
 struct Reset
 {
+    QString path;
 };
 struct Flush
 {
@@ -79,14 +83,13 @@ private:
         const QByteArray bytes = (QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"))
                                   + QLatin1Char(' ') + line.message + QLatin1Char('\n'))
                                      .toUtf8();
-        const QString path = Log::filePath();
-        DataFolder::ensure(QFileInfo(path).path());
-        QFile file(path);
+        DataFolder::ensure(QFileInfo(line.path).path());
+        QFile file(line.path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Append))
             file.write(bytes);
     }
 
-    static void handle(const Reset&) { QFile::remove(Log::filePath()); }
+    static void handle(const Reset& reset) { QFile::remove(reset.path); }
 
     static void handle(const Flush& flush) { flush.done->set_value(); }
 
@@ -109,12 +112,12 @@ namespace Log {
 
 void write(const QString& message)
 {
-    writer().post(Line{message});
+    writer().post(Line{message, filePath()});
 }
 
 void reset()
 {
-    writer().post(Reset{});
+    writer().post(Reset{filePath()});
 }
 
 QString filePath()

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -39,14 +40,13 @@ public:
     {
         m_onBuffer = std::move(onBuffer);
         m_onFailed = std::move(onFailed);
-        m_source = new QAudioSource(m_device, m_format, this);
+        m_source = new QAudioSource(m_device, m_format);
         // Room for a fifth of a second, so a busy moment of the audio thread loses nothing.
         m_source->setBufferSize(m_format.bytesForDuration(200000));
         m_io = m_source->start();
         if (!m_io || m_source->error() != QAudio::NoError) {
             *error = describe(m_source->error());
-            delete m_source;
-            m_source = nullptr;
+            std::exchange(m_source, nullptr)->deleteLater();
             m_io = nullptr;
             return false;
         }
@@ -62,15 +62,21 @@ public:
         return true;
     }
 
+    ~CaptureWorker() override { stop(); }
+
     void stop()
     {
         m_running = false;
         if (m_source) {
             drain();
-            m_source->stop();
-            delete m_source;
-            m_source = nullptr;
+            QAudioSource* source = std::exchange(m_source, nullptr);
             m_io = nullptr;
+            source->disconnect(this);
+            source->stop();
+            // The PulseAudio source's destructor spins an event loop; deleting
+            // it here would run queued jobs of this worker (another stop, the
+            // worker's own deletion) in the middle of this one.
+            source->deleteLater();
         }
         m_onBuffer = nullptr;
     }
