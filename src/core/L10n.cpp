@@ -34,14 +34,15 @@ QString decide()
 
 namespace L10n {
 
+// lupdate files "L10n::tr(...)" calls under the context "L10n", so the tables use it too.
 QString tr(const char* english)
 {
-    return QCoreApplication::translate("Kesto", english);
+    return QCoreApplication::translate("L10n", english);
 }
 
 QString tr(const QString& english)
 {
-    return QCoreApplication::translate("Kesto", english.toUtf8().constData());
+    return QCoreApplication::translate("L10n", english.toUtf8().constData());
 }
 
 QStringList localizations()

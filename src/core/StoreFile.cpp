@@ -73,6 +73,8 @@ bool read(const QString& path, QByteArray* bytes)
 bool setAside(const QString& path)
 {
     const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return false; // nothing there to protect
     const QString name = info.fileName();
     const QString base = name + QStringLiteral(".broken-") + stamp();
     QString target;

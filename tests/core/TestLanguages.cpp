@@ -3,6 +3,7 @@
 #include "core/SpokenLanguage.h"
 
 #include <QSettings>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,7 +18,8 @@ private Q_SLOTS:
     void choosing_data();
     void choosing();
     void choiceNames();
-    void interfaceLanguageFollowsChoice();
+    void looksUpTranslations();
+    void interfaceLanguageFollowsChoice(); // installs a table: runs last
 
 private:
     QTemporaryDir m_dir;
@@ -112,10 +114,33 @@ void TestLanguages::interfaceLanguageFollowsChoice()
     }
     QCOMPARE(InterfaceLanguage::chosen(), std::optional<QString>(QStringLiteral("uz")));
     QCOMPARE(L10n::interfaceLanguage(), QStringLiteral("uz"));
-    L10n::install(); // no table for uz yet: the English keys stay
-    QCOMPARE(L10n::tr("Today"), QStringLiteral("Today"));
+    L10n::install();
     QCOMPARE(L10n::interfaceLanguage(), QStringLiteral("uz"));
+    QCOMPARE(L10n::tr("Today"), QStringLiteral("Bugun"));
+    // A text the table lacks stays English.
+    QCOMPARE(L10n::tr("Not in any table"), QStringLiteral("Not in any table"));
     L10n::setInterfaceLanguage(QString());
+}
+
+void TestLanguages::looksUpTranslations()
+{
+    class Table final : public QTranslator
+    {
+    public:
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            if (QByteArray(context) == "L10n" && QByteArray(source) == "System")
+                return QStringLiteral(u"Tizim");
+            return {};
+        }
+        bool isEmpty() const override { return false; }
+    } table;
+    QCoreApplication::installTranslator(&table);
+    QCOMPARE(InterfaceLanguage::choices().first().name, QStringLiteral("Tizim"));
+    QCOMPARE(InterfaceLanguage::choices().at(3).name, QStringLiteral(u"Русский"));
+    QCOMPARE(L10n::tr(QStringLiteral("Missing text")), QStringLiteral("Missing text")); // the key itself
+    QCoreApplication::removeTranslator(&table);
+    QCOMPARE(InterfaceLanguage::choices().first().name, QStringLiteral("System"));
 }
 
 QTEST_GUILESS_MAIN(TestLanguages)

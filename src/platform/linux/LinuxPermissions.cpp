@@ -9,9 +9,10 @@
 
 namespace {
 
+// The same context as the application's own lookups, so one table serves both.
 QString tr(const char* english)
 {
-    return QCoreApplication::translate("Kesto", english);
+    return QCoreApplication::translate("L10n", english);
 }
 
 void countInputs(pa_context*, const pa_source_info* info, int eol, void* data)

@@ -1,0 +1,83 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uz">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>From phone</source>
+        <translation>Telefondan</translation>
+    </message>
+    <message>
+        <source>Preparing audio…</source>
+        <translation>Audio tayyorlanmoqda…</translation>
+    </message>
+    <message>
+        <source>Shortening silence…</source>
+        <translation>Jimlik qisqartirilmoqda…</translation>
+    </message>
+    <message>
+        <source>Turning speech into text…</source>
+        <translation>Nutq matnga aylantirilmoqda…</translation>
+    </message>
+    <message>
+        <source>Waiting for the transcript…</source>
+        <translation>Matn kutilmoqda…</translation>
+    </message>
+    <message>
+        <source>Still processing your audio…</source>
+        <translation>Audio hali qayta ishlanmoqda…</translation>
+    </message>
+    <message>
+        <source>Trying again…</source>
+        <translation>Qayta urinilmoqda…</translation>
+    </message>
+    <message>
+        <source>Organizing your note…</source>
+        <translation>Qayd tartibga solinmoqda…</translation>
+    </message>
+    <message>
+        <source>Preparing the result…</source>
+        <translation>Natija tayyorlanmoqda…</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Bugun</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Kecha</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Tizim</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Shaxsiy</translation>
+    </message>
+    <message>
+        <source>Ideas</source>
+        <translation>Gʻoyalar</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Barcha tillar</translation>
+    </message>
+    <message>
+        <source>Uzbek</source>
+        <translation>Oʻzbekcha</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruscha</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglizcha</translation>
+    </message>
+</context>
+</TS>
