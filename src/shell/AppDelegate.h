@@ -1,0 +1,145 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "engine/AudioRecorder.h"
+#include "engine/HotkeyMonitor.h"
+#include "engine/MicLevelMeter.h"
+#include "platform/AudioBackend.h"
+#include "platform/Clock.h"
+#include "platform/KeySource.h"
+#include "platform/Permissions.h"
+#include "shell/StatusMenu.h"
+#include "shell/Updater.h"
+#include "shell/WindowFactory.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class HUDPanel;
+class OnboardingWindow;
+class QMenu;
+class QSystemTrayIcon;
+
+// The application controller: owns every long-lived object of the run,
+// starts them in order, keeps the settings file and the running system in
+// step with AppState's settings, opens the windows, keeps the tray item and
+// its menu, and shuts everything down in reverse. Main thread only.
+class AppDelegate final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The desktop services the controller reaches; tests swap in fakes.
+    struct Host
+    {
+        Clock* clock = &Clock::system();
+        // Null: the sound server of this machine.
+        AudioBackend* audio = nullptr;
+        // Null: the desktop's own keyboard watcher.
+        std::function<std::unique_ptr<KeySource>()> keySource;
+        std::function<Permissions::Check()> accessibility = &Permissions::accessibility;
+        std::function<Permissions::Check()> microphone = &Permissions::microphone;
+        WindowFactory windows = WindowFactory::plain();
+    };
+
+    static constexpr qint64 saveDelayMs = 250;
+    static constexpr qint64 accessibilityPollMs = 2000;
+
+    // Builds the long-lived objects (AppState loads the data files first);
+    // nothing runs until start().
+    AppDelegate();
+    explicit AppDelegate(Host host);
+    ~AppDelegate() override;
+
+    // The start-up sequence, once the application object exists.
+    void start();
+    // The shutdown sequence; runs once, later calls do nothing.
+    void shutdown();
+
+    // Brings the running system in line with the settings, touching only
+    // what changed since the last apply.
+    void applyConfig();
+    // Reads the typing permission; turns the talk key on when granted, else
+    // says so and polls every 2 s until it is.
+    void checkAccessibility();
+
+    void openMainWindow(std::optional<Screen> screen = std::nullopt,
+                        std::optional<SettingsTab> settings = std::nullopt);
+    void openOnboarding();
+    void openPermissionsAgain();
+    // A later start of the application: the wizard while it is open, else
+    // the main window.
+    void comeForward();
+
+    // The tray picture for the phase and a fresh menu from the state.
+    void refreshStatusItem();
+    StatusMenuInput statusMenuInput() const;
+    void perform(const StatusMenuItem& item);
+
+    // The long-lived objects, for the parts of the controller that drive
+    // dictation and the phone link.
+    AppState& state() { return m_state; }
+    Clock& clock() { return m_clock; }
+    AudioRecorder& recorder() { return m_recorder; }
+    HotkeyMonitor& hotkey() { return m_hotkey; }
+    MicLevelMeter& micMeter() { return m_micMeter; }
+    HUDPanel* hud() const { return m_hud.get(); }
+    // The settings as last applied; none before the first apply. The phone
+    // link stores the settings it restarted its server with.
+    const std::optional<Config>& applied() const { return m_applied; }
+    void setApplied(const Config& config) { m_applied = config; }
+
+    QWidget* mainWindow() const { return m_mainWindow.get(); }
+    QWidget* onboardingWindow() const;
+    QWidget* permissionsWindow() const { return m_permissionsWindow.get(); }
+    QSystemTrayIcon* statusItem() const { return m_statusItem.get(); }
+    QMenu* statusMenu() const { return m_statusMenu.get(); }
+    bool accessibilityPolling() const { return m_permissionTimer.has_value(); }
+
+Q_SIGNALS:
+    // The network path changed (interfaces came or went); the phone link
+    // restarts its server when its addresses changed.
+    void networkChanged();
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void installActions();
+    void createStatusItem();
+    void setUpHUD();
+    void subscribeToSettings();
+    void saveAndApply();
+    void startNetworkMonitor();
+    void checkFirstRunAndPermissions();
+    void pollAccessibility();
+    void schedulePoll();
+    void applyTheme(ThemeMode theme);
+    void watchMainWindow(QWidget* window);
+    void stopMicTest();
+    void finishOnboarding();
+    void closePermissionsAgain();
+    QMenu* buildMenu(const QList<StatusMenuItem>& items, QWidget* parent = nullptr);
+    QIcon statusIcon() const;
+
+    Host m_host;
+    Clock& m_clock;
+    AppState m_state;
+    AudioRecorder m_recorder;
+    HotkeyMonitor m_hotkey;
+    MicLevelMeter m_micMeter;
+    std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    std::unique_ptr<QMenu> m_statusMenu;
+    std::unique_ptr<HUDPanel> m_hud;
+    std::unique_ptr<QWidget> m_mainWindow;
+    std::unique_ptr<OnboardingWindow> m_onboardingWindow;
+    std::unique_ptr<QWidget> m_permissionsWindow;
+    Updater m_updater;
+    std::optional<Clock::TimerId> m_permissionTimer;
+    std::optional<Clock::TimerId> m_saveTimer;
+    std::optional<Config> m_applied;
+    bool m_shutDown = false;
+};

@@ -1,0 +1,49 @@
+#include "core/Config.h"
+#include "core/History.h"
+#include "core/L10n.h"
+#include "core/Log.h"
+#include "platform/DataFolder.h"
+#include "shell/AppDelegate.h"
+#include "shell/SingleInstance.h"
+#include "shell/StaleRecordings.h"
+#include "shell/TerminationSignals.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSet>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kesto-viruz"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kesto Viruz"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kesto-viruz"));
+
+    // A second start brings the running one forward and ends here, before it
+    // could touch the running one's log.
+    SingleInstance instance(DataFolder::path());
+    if (!instance.claim())
+        return 0;
+
+    // The log starts afresh before the data files load, so that what loading
+    // reports (a damaged file set aside) stays in it.
+    Log::reset();
+    L10n::install();
+    TerminationSignals::install(app);
+
+    AppDelegate delegate;
+    QSet<QString> kept;
+    for (const HistoryEntry& entry : delegate.state().history().entries) {
+        if (entry.audioFile)
+            kept.insert(*entry.audioFile);
+    }
+    if (const int removed = StaleRecordings::clean(QDir::tempPath(), kept))
+        Log::write(QStringLiteral("removed %1 stale recording files").arg(removed));
+
+    QObject::connect(&instance, &SingleInstance::activated, &delegate, &AppDelegate::comeForward);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::shutdown);
+    delegate.start();
+    Log::write(QStringLiteral("ready"));
+    return app.exec();
+}
