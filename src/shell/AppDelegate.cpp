@@ -134,6 +134,8 @@ void AppDelegate::start()
     checkFirstRunAndPermissions();
 }
 
+// The actions the controller answers itself; dictation and the phone link
+// add theirs to the same table.
 void AppDelegate::installActions()
 {
     const QPointer<AppDelegate> self(this);
@@ -498,6 +500,13 @@ void AppDelegate::createStatusItem()
             m_statusMenu->popup(QCursor::pos());
     });
     refreshStatusItem();
+    // The picture and the menu follow the phase, the message and the last text.
+    connect(&m_state, &AppState::phaseChanged, this, [this] {
+        if (m_state.phase() != m_shownPhase)
+            refreshStatusItem();
+    });
+    connect(&m_state, &AppState::messageChanged, this, &AppDelegate::refreshStatusItem);
+    connect(&m_state, &AppState::historyChanged, this, &AppDelegate::refreshStatusItem);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_statusItem->show();
     else
@@ -547,6 +556,7 @@ void AppDelegate::refreshStatusItem()
 {
     if (!m_statusItem)
         return;
+    m_shownPhase = m_state.phase();
     m_statusItem->setIcon(statusIcon());
     std::unique_ptr<QMenu> old = std::move(m_statusMenu);
     m_statusMenu.reset(buildMenu(StatusMenu::build(statusMenuInput())));

@@ -141,5 +141,6 @@ private:
     std::optional<Clock::TimerId> m_permissionTimer;
     std::optional<Clock::TimerId> m_saveTimer;
     std::optional<Config> m_applied;
+    Phase m_shownPhase = Phase::idle;
     bool m_shutDown = false;
 };

@@ -1,0 +1,161 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The built application on the test X server: it reaches the ready state
+// whatever state its data files are in, keeps damaged files instead of
+// writing over them, lets one instance run per data folder, and saves its
+// settings when it is terminated.
+class TestApplicationStart final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void startsWithDamagedDataFiles_data();
+    void startsWithDamagedDataFiles();
+    void secondStartBringsTheFirstForward();
+
+private:
+    static QProcessEnvironment environment(const QString& data);
+    static QString log(const QString& data);
+    static bool waitForLog(const QString& data, const QString& line, int timeoutMs = 20000);
+    static void stop(QProcess& app);
+};
+
+void TestApplicationStart::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "DISPLAY is not set: start scripts/test-env");
+    QVERIFY2(!qEnvironmentVariableIsEmpty("KESTO_APP"), "KESTO_APP names the application");
+}
+
+QProcessEnvironment TestApplicationStart::environment(const QString& data)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KESTO_DATA_DIR"), data);
+    env.insert(QStringLiteral("KESTO_GEMINI_URL"), QStringLiteral("http://127.0.0.1:9"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("GEMINI_API_KEY"));
+    return env;
+}
+
+QString TestApplicationStart::log(const QString& data)
+{
+    QFile file(QDir(data).filePath(QStringLiteral("kesto.log")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool TestApplicationStart::waitForLog(const QString& data, const QString& line, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (log(data).contains(line))
+            return true;
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+void TestApplicationStart::stop(QProcess& app)
+{
+    app.terminate();
+    QVERIFY(app.waitForFinished(10000));
+    QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(app.exitCode(), 0);
+}
+
+void TestApplicationStart::startsWithDamagedDataFiles_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QByteArray>("history");
+    QTest::addColumn<QByteArray>("notes");
+
+    QTest::newRow("no files") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x00\xff{not json", 11) << QByteArray("[[[") << QByteArray("\xc3\x28");
+    QTest::newRow("wrong shapes") << QByteArray("[1, 2]") << QByteArray("\"text\"") << QByteArray("42");
+    QTest::newRow("wrong field types")
+        << QByteArray(R"({"onboardingDone": "yes", "hotkey": 7, "hudX": "left", "phonePort": -1})")
+        << QByteArray(R"({"entries": [{"id": 5, "date": false}]})") << QByteArray(R"({"notes": {"a": 1}})");
+}
+
+void TestApplicationStart::startsWithDamagedDataFiles()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QByteArray, history);
+    QFETCH(QByteArray, notes);
+
+    QTemporaryDir data;
+    const QList<std::pair<QString, QByteArray>> files = {
+        {QStringLiteral("config.json"), config},
+        {QStringLiteral("history.json"), history},
+        {QStringLiteral("notes.json"), notes},
+    };
+    for (const auto& [name, bytes] : files) {
+        if (bytes.isEmpty())
+            continue;
+        QFile file(data.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QProcess app;
+    app.setProcessEnvironment(environment(data.path()));
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app.start(qEnvironmentVariable("KESTO_APP"), {});
+    QVERIFY(app.waitForStarted());
+    QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
+    stop(app);
+
+    // Terminating saved readable settings, and a file that could not be read
+    // at all is still there, set aside under a name of its own.
+    QFile saved(data.filePath(QStringLiteral("config.json")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(QJsonDocument::fromJson(saved.readAll()).isObject());
+    const QStringList present = QDir(data.path()).entryList(QDir::Files);
+    for (const auto& [name, bytes] : files) {
+        if (bytes.isEmpty() || !QJsonDocument::fromJson(bytes).isNull())
+            continue;
+        bool kept = false;
+        for (const QString& file : present) {
+            QFile candidate(data.filePath(file));
+            kept = kept || (file.startsWith(name) && candidate.open(QIODevice::ReadOnly) && candidate.readAll() == bytes);
+        }
+        QVERIFY2(kept, qPrintable(name + QStringLiteral(" was written over")));
+    }
+}
+
+void TestApplicationStart::secondStartBringsTheFirstForward()
+{
+    QTemporaryDir data;
+    QFile config(data.filePath(QStringLiteral("config.json")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(R"({"onboardingDone": true, "apiKey": "test-key"})");
+    config.close();
+
+    QProcess first;
+    first.setProcessEnvironment(environment(data.path()));
+    first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    first.start(qEnvironmentVariable("KESTO_APP"), {});
+    QVERIFY(first.waitForStarted());
+    QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
+
+    QProcess second;
+    second.setProcessEnvironment(environment(data.path()));
+    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    second.start(qEnvironmentVariable("KESTO_APP"), {});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 0);
+
+    QVERIFY2(waitForLog(data.path(), QStringLiteral("asked to come forward by a later start")), qPrintable(log(data.path())));
+    QCOMPARE(first.state(), QProcess::Running);
+    QCOMPARE(log(data.path()).count(QStringLiteral("launched, bundle=")), 1);
+    stop(first);
+}
+
+QTEST_GUILESS_MAIN(TestApplicationStart)
+#include "TestApplicationStart.moc"

@@ -1,0 +1,403 @@
+#include "FakeAudioBackend.h"
+#include "FakeClock.h"
+#include "FakeKeySource.h"
+#include "TempDataDir.h"
+
+#include "core/Log.h"
+#include "design/Theme.h"
+#include "shell/AppDelegate.h"
+#include "shell/HUDPanel.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The controller on fake desktop services: what start-up opens, the delayed
+// saving of the settings, the typing-permission poll, applying settings, the
+// windows and the tray menu's actions.
+class TestAppDelegate final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startupOpens_data();
+    void startupOpens();
+    void aBurstOfChangesIsSavedOnce();
+    void quittingRightAfterAChangeStillSavesIt();
+    void accessibilityPoll();
+    void applyingSettings();
+    void historyRetention();
+    void statusMenuActions();
+    void windowsAreReused();
+    void onboardingCallbacks();
+};
+
+namespace {
+
+// One controller on fakes, over a fresh data folder.
+struct Harness
+{
+    TempDataDir data;
+    FakeClock clock;
+    FakeAudioBackend audio;
+    FakeKeySource* keys = nullptr;
+    bool accessibility = true;
+    bool microphone = true;
+    WindowFactory::OnboardingCallbacks onboarding;
+    std::function<void()> permissionsDone;
+    std::unique_ptr<AppDelegate> app;
+
+    void writeConfig(const QJsonObject& config) const { data.write(QStringLiteral("config.json"), QJsonDocument(config).toJson()); }
+
+    AppDelegate& start()
+    {
+        AppDelegate::Host host;
+        host.clock = &clock;
+        host.audio = &audio;
+        host.keySource = [this] {
+            auto source = std::make_unique<FakeKeySource>();
+            keys = source.get();
+            return source;
+        };
+        host.accessibility = [this] {
+            return Permissions::Check{accessibility, accessibility ? QString() : QStringLiteral("No X11 display.")};
+        };
+        host.microphone = [this] { return Permissions::Check{microphone, {}}; };
+        host.windows = WindowFactory::plain();
+        host.windows.onboarding = [this](AppState&, WindowFactory::OnboardingCallbacks callbacks) {
+            onboarding = std::move(callbacks);
+            return new QWidget;
+        };
+        host.windows.permissionsAgain = [this](AppState&, std::function<void()> onDone) {
+            permissionsDone = std::move(onDone);
+            return new QWidget;
+        };
+        app = std::make_unique<AppDelegate>(host);
+        app->start();
+        return *app;
+    }
+
+    QJsonObject savedConfig() const { return QJsonDocument::fromJson(data.read(QStringLiteral("config.json"))).object(); }
+
+    QString log() const
+    {
+        Log::flush();
+        return QString::fromUtf8(data.read(QStringLiteral("kesto.log")));
+    }
+
+    bool visible(QWidget* window) const { return window && window->isVisible(); }
+};
+
+QJsonObject readyConfig()
+{
+    return {{QStringLiteral("onboardingDone"), true}, {QStringLiteral("apiKey"), QStringLiteral("saved-key")}};
+}
+
+QAction* findAction(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+        if (action->menu()) {
+            if (QAction* inner = findAction(action->menu(), text))
+                return inner;
+        }
+    }
+    return nullptr;
+}
+
+QStringList menuTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text();
+    return texts;
+}
+
+} // namespace
+
+void TestAppDelegate::startupOpens_data()
+{
+    QTest::addColumn<bool>("onboardingDone");
+    QTest::addColumn<QString>("savedKey");
+    QTest::addColumn<QString>("environmentKey");
+    QTest::addColumn<bool>("permissionsGranted");
+    QTest::addColumn<bool>("onboarding");
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<bool>("permissionsWindow");
+    QTest::addColumn<QString>("message");
+
+    const QString keyMessage = QStringLiteral("Add your Gemini API key in Settings.");
+    const QString waiting = QStringLiteral("Waiting for Accessibility permission. No X11 display.");
+    QTest::newRow("first launch shows only the wizard") << false << "" << "" << false << true << false << false << waiting;
+    QTest::newRow("no key and no permissions") << true << "" << "" << false << false << true << true << keyMessage;
+    QTest::newRow("key from the environment") << true << "" << "env-key" << true << false << false << false << "";
+    QTest::newRow("everything in place") << true << "saved" << "" << true << false << false << false << "";
+}
+
+void TestAppDelegate::startupOpens()
+{
+    QFETCH(bool, onboardingDone);
+    QFETCH(QString, savedKey);
+    QFETCH(QString, environmentKey);
+    QFETCH(bool, permissionsGranted);
+
+    Harness h;
+    h.writeConfig({{QStringLiteral("onboardingDone"), onboardingDone}, {QStringLiteral("apiKey"), savedKey}});
+    h.accessibility = h.microphone = permissionsGranted;
+    const QByteArray previousKey = qgetenv("GEMINI_API_KEY");
+    qputenv("GEMINI_API_KEY", environmentKey.toUtf8());
+    AppDelegate& app = h.start();
+    qputenv("GEMINI_API_KEY", previousKey);
+
+    QTEST(h.visible(app.onboardingWindow()), "onboarding");
+    QTEST(h.visible(app.mainWindow()), "mainWindow");
+    QTEST(h.visible(app.permissionsWindow()), "permissionsWindow");
+    QTEST(app.state().message(), "message");
+    QCOMPARE(app.state().accessibilityGranted(), permissionsGranted);
+    if (app.mainWindow()) {
+        QVERIFY(app.state().settingsOpen());
+        QCOMPARE(app.state().settingsTab(), SettingsTab::ai);
+    }
+    const bool missingLogged = h.log().contains(QStringLiteral("permissions missing after setup: [\"microphone\", \"accessibility\"]"));
+    QCOMPARE(missingLogged, app.permissionsWindow() != nullptr);
+}
+
+void TestAppDelegate::aBurstOfChangesIsSavedOnce()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    AppDelegate& app = h.start();
+    QFile::remove(h.data.filePath(QStringLiteral("config.json")));
+    h.clock.advance(1000);
+    QVERIFY2(!QFile::exists(h.data.filePath(QStringLiteral("config.json"))), "the settings at start are not saved again");
+
+    app.state().updateConfig([](Config& c) { c.holdThresholdMs = 450; });
+    h.clock.advance(50);
+    app.state().updateConfig([](Config& c) { c.sounds = false; });
+    h.clock.advance(50);
+    app.state().updateConfig([](Config& c) { c.hotkey = HotkeyKind::fn; });
+    h.clock.advance(AppDelegate::saveDelayMs - 1);
+    QVERIFY(!QFile::exists(h.data.filePath(QStringLiteral("config.json"))));
+    QCOMPARE(app.hotkey().holdThreshold(), 0.3);
+
+    h.clock.advance(1);
+    const QJsonObject saved = h.savedConfig();
+    QCOMPARE(saved.value(QStringLiteral("holdThresholdMs")).toInt(), 450);
+    QCOMPARE(saved.value(QStringLiteral("sounds")).toBool(), false);
+    QCOMPARE(saved.value(QStringLiteral("hotkey")).toString(), QStringLiteral("fn"));
+    QCOMPARE(app.hotkey().holdThreshold(), 0.45);
+    QCOMPARE(app.applied(), std::optional<Config>(app.state().config()));
+
+    QFile::remove(h.data.filePath(QStringLiteral("config.json")));
+    h.clock.advance(5000);
+    QVERIFY2(!QFile::exists(h.data.filePath(QStringLiteral("config.json"))), "one burst, one write");
+}
+
+void TestAppDelegate::quittingRightAfterAChangeStillSavesIt()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    AppDelegate& app = h.start();
+    app.state().updateConfig([](Config& c) { c.pauseMedia = true; });
+    h.clock.advance(100);
+    app.shutdown();
+    QCOMPARE(h.savedConfig().value(QStringLiteral("pauseMedia")).toBool(), true);
+    QVERIFY(!h.keys->isRunning());
+}
+
+void TestAppDelegate::accessibilityPoll()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    h.accessibility = false;
+    AppDelegate& app = h.start();
+    QVERIFY(!h.keys->isRunning());
+    QVERIFY(app.accessibilityPolling());
+    QVERIFY(app.state().message().startsWith(QStringLiteral("Waiting for Accessibility permission.")));
+    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Accessibility permission needed"));
+
+    const int timers = h.clock.pendingTimers();
+    app.checkAccessibility();
+    QCOMPARE(h.clock.pendingTimers(), timers);
+
+    h.clock.advance(AppDelegate::accessibilityPollMs * 3);
+    QVERIFY(!h.keys->isRunning());
+    h.accessibility = true;
+    h.clock.advance(AppDelegate::accessibilityPollMs - 1);
+    QVERIFY(!h.keys->isRunning());
+    h.clock.advance(1);
+    QVERIFY(h.keys->isRunning());
+    QVERIFY(app.state().accessibilityGranted());
+    QCOMPARE(app.state().message(), QString());
+    QVERIFY(!app.accessibilityPolling());
+    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Hold Ctrl + Super to talk"));
+
+    h.clock.advance(AppDelegate::accessibilityPollMs * 5);
+    QCOMPARE(h.log().count(QStringLiteral("accessibility granted while waiting")), 1);
+}
+
+void TestAppDelegate::applyingSettings()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    AppDelegate& app = h.start();
+    QCOMPARE(h.keys->starts, 1);
+    auto change = [&](const std::function<void(Config&)>& edit) {
+        app.state().updateConfig(edit);
+        h.clock.advance(AppDelegate::saveDelayMs);
+    };
+
+    change([](Config& c) { c.holdThresholdMs = 700; });
+    QCOMPARE(app.hotkey().holdThreshold(), 0.7);
+    QCOMPARE(h.keys->starts, 1);
+    change([](Config& c) { c.hotkeyMode = HotkeyMode::toggle; });
+    QCOMPARE(app.hotkey().mode(), HotkeyMode::toggle);
+    QCOMPARE(h.keys->starts, 2);
+    change([](Config& c) { c.hotkey = HotkeyKind::rightCommand; });
+    QCOMPARE(h.keys->starts, 3);
+    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Press Right Alt to talk"));
+
+    QVERIFY(app.hud()->isVisible());
+    change([](Config& c) { c.hudVisible = false; });
+    QVERIFY(!app.hud()->isVisible());
+    change([](Config& c) { c.hudVisible = true; });
+    QVERIFY(app.hud()->isVisible());
+
+    change([](Config& c) { c.theme = ThemeMode::dark; });
+    QCOMPARE(Theme::instance().mode(), Theme::Mode::Dark);
+    change([](Config& c) { c.theme = ThemeMode::light; });
+    QCOMPARE(Theme::instance().mode(), Theme::Mode::Light);
+
+    int keyChecks = 0;
+    AppActions actions = app.state().actions();
+    actions.checkKey = [&keyChecks] { ++keyChecks; };
+    app.state().setActions(actions);
+    app.state().setKeyStatus({KeyStatus::Kind::ok, {}});
+    change([](Config& c) { c.apiKey.clear(); });
+    QCOMPARE(app.state().keyStatus().kind, KeyStatus::Kind::unknown);
+    QCOMPARE(keyChecks, 0);
+    change([](Config& c) { c.apiKey = QStringLiteral("new-key"); });
+    QCOMPARE(keyChecks, 1);
+    change([](Config& c) { c.sounds = false; });
+    QCOMPARE(keyChecks, 1);
+}
+
+void TestAppDelegate::historyRetention()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    AppDelegate& app = h.start();
+    app.state().updateHistory([&h](History& history) {
+        for (int daysAgo : {30, 10, 1}) {
+            HistoryEntry entry;
+            entry.text = QStringLiteral("%1 days ago").arg(daysAgo);
+            entry.date = h.clock.now().addDays(-daysAgo);
+            history.add(entry);
+        }
+    });
+    app.state().updateConfig([](Config& c) { c.historyDays = 7; });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(app.state().history().entries.size(), 1);
+    QVERIFY(findAction(app.statusMenu(), QStringLiteral("Last text: 1 days ago")));
+
+    app.state().updateConfig([](Config& c) { c.historyDays = 0; });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(app.state().history().entries.size(), 1);
+}
+
+void TestAppDelegate::statusMenuActions()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    h.audio.setInputs({{QStringLiteral("usb-mic"), QStringLiteral("USB & Desk Mic")}});
+    AppDelegate& app = h.start();
+    QCOMPARE(menuTexts(app.statusMenu()).mid(0, 3),
+             (QStringList{QStringLiteral("Hold Ctrl + Super to talk"), QString(), QStringLiteral("Microphone: System default")}));
+
+    QAction* device = findAction(app.statusMenu(), QStringLiteral("USB && Desk Mic"));
+    QVERIFY2(device, "menu texts escape the ampersand");
+    QVERIFY(!device->isChecked());
+    device->trigger();
+    QCOMPARE(app.state().config().inputDeviceID, QStringLiteral("usb-mic"));
+    QVERIFY(h.log().contains(QStringLiteral("microphone set to USB & Desk Mic")));
+    QVERIFY(findAction(app.statusMenu(), QStringLiteral("USB && Desk Mic"))->isChecked());
+    QVERIFY(findAction(app.statusMenu(), QStringLiteral("Microphone: USB && Desk Mic")));
+
+    findAction(app.statusMenu(), QStringLiteral("Hide button"))->trigger();
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QVERIFY(!app.hud()->isVisible());
+    QVERIFY(findAction(app.statusMenu(), QStringLiteral("Show button")));
+
+    app.state().setPhase(Phase::working);
+    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Transcribing..."));
+    QVERIFY(!app.statusMenu()->actions().first()->isEnabled());
+    app.state().setMessage(QStringLiteral("A & B"));
+    QCOMPARE(app.statusMenu()->actions().at(1)->text(), QStringLiteral("A && B"));
+}
+
+void TestAppDelegate::windowsAreReused()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    AppDelegate& app = h.start();
+    QVERIFY(!app.mainWindow());
+
+    app.state().setSettingsTab(SettingsTab::microphone);
+    findAction(app.statusMenu(), QStringLiteral("Settings\u2026"))->trigger();
+    QWidget* window = app.mainWindow();
+    QVERIFY(h.visible(window));
+    QVERIFY(app.state().settingsOpen());
+    findAction(app.statusMenu(), QStringLiteral("Settings\u2026"))->trigger();
+    QCOMPARE(app.mainWindow(), window);
+    QCOMPARE(app.state().settingsTab(), SettingsTab::microphone);
+
+    window->close();
+    QVERIFY(!window->isVisible());
+    QVERIFY2(!app.state().settingsOpen(), "closing the window closes the settings");
+    findAction(app.statusMenu(), QStringLiteral("Open Kesto Viruz"))->trigger();
+    QCOMPARE(app.mainWindow(), window);
+    QVERIFY(window->isVisible());
+    QVERIFY(!app.state().settingsOpen());
+
+    app.openPermissionsAgain();
+    QVERIFY(h.visible(app.permissionsWindow()));
+    h.permissionsDone();
+    QVERIFY(!app.permissionsWindow());
+}
+
+void TestAppDelegate::onboardingCallbacks()
+{
+    Harness h;
+    AppDelegate& app = h.start();
+    QWidget* wizard = app.onboardingWindow();
+    QVERIFY(h.visible(wizard));
+
+    // Closed with its close button, the same wizard comes back.
+    wizard->close();
+    findAction(app.statusMenu(), QStringLiteral("Set up again"))->trigger();
+    QCOMPARE(app.onboardingWindow(), wizard);
+    QVERIFY(wizard->isVisible());
+
+    Config edited = app.state().config();
+    edited.onboardingDone = true;
+    edited.hudVisible = false;
+    h.onboarding.onSave(edited);
+    QCOMPARE(h.savedConfig().value(QStringLiteral("onboardingDone")).toBool(), true);
+    QVERIFY2(!app.hud()->isVisible(), "the wizard's settings apply at once");
+
+    app.state().setMessage(QStringLiteral("something"));
+    QPointer<QWidget> finished = wizard;
+    h.onboarding.onFinish();
+    QVERIFY(!app.onboardingWindow());
+    QCOMPARE(app.state().message(), QString());
+    QTRY_VERIFY(!finished);
+    app.state().actions().openOnboarding();
+    QVERIFY(h.visible(app.onboardingWindow()));
+}
+
+QTEST_MAIN(TestAppDelegate)
+#include "TestAppDelegate.moc"
