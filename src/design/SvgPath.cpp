@@ -140,6 +140,12 @@ void arc(QPainterPath& path, QPointF p, QPointF e, double rx, double ry, double 
         delta -= 2 * M_PI;
     else if (sweep && delta < 0)
         delta += 2 * M_PI;
+    // Radii near the top of the double range overflow into infinities; such
+    // an arc has no drawable shape, so it becomes the straight line.
+    if (!std::isfinite(delta) || !std::isfinite(centre.x()) || !std::isfinite(centre.y())) {
+        path.lineTo(e);
+        return;
+    }
     const int n = std::max(1, int(std::ceil(std::fabs(delta) / (M_PI / 2) - 1e-7)));
     const double seg = delta / n;
     const double k = 4.0 / 3.0 * std::tan(seg / 4);

@@ -1,7 +1,5 @@
 #include "design/Theme.h"
 
-#include "design/PortalScheme.h"
-
 Theme& Theme::instance()
 {
     static Theme* theme = new Theme;
@@ -17,17 +15,19 @@ void Theme::setMode(Mode mode)
 {
     const bool modeChanged = mode != m_mode;
     m_mode = mode;
-    if (mode == Mode::Auto && !m_portal) {
-        m_portal = new PortalScheme(this);
-        connect(m_portal, &PortalScheme::changed, this, &Theme::refresh);
-    }
-    const bool wasDark = m_dark;
-    m_dark = mode == Mode::Dark || (mode == Mode::Auto && m_portal->prefersDark());
-    if (modeChanged || wasDark != m_dark)
-        Q_EMIT changed();
+    resolve(modeChanged);
 }
 
-void Theme::refresh()
+void Theme::setDesktopPrefersDark(bool dark)
 {
-    setMode(m_mode);
+    m_desktopDark = dark;
+    resolve(false);
+}
+
+void Theme::resolve(bool modeChanged)
+{
+    const bool wasDark = m_dark;
+    m_dark = m_mode == Mode::Dark || (m_mode == Mode::Auto && m_desktopDark);
+    if (modeChanged || wasDark != m_dark)
+        Q_EMIT changed();
 }

@@ -2,11 +2,9 @@
 
 #include <QObject>
 
-class PortalScheme;
-
 // The light or dark look in force. Controls resolve their colours from it at
 // paint time and repaint on changed(); "auto" follows the desktop's colour
-// scheme through the settings portal and is light where there is none.
+// scheme, which the application passes in, and is light until told.
 class Theme final : public QObject {
     Q_OBJECT
 
@@ -19,15 +17,19 @@ public:
     void setMode(Mode mode);
     bool isDark() const { return m_dark; }
 
+    // The desktop's own preference, which "auto" follows.
+    bool desktopPrefersDark() const { return m_desktopDark; }
+    void setDesktopPrefersDark(bool dark);
+
 Q_SIGNALS:
     // Emitted once per change of the mode or of the resolved look.
     void changed();
 
 private:
     explicit Theme(QObject* parent = nullptr);
-    void refresh();
+    void resolve(bool modeChanged);
 
     Mode m_mode = Mode::Light;
     bool m_dark = false;
-    PortalScheme* m_portal = nullptr;
+    bool m_desktopDark = false;
 };

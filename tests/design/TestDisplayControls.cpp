@@ -1,10 +1,12 @@
 #include "design/Icon.h"
 #include "design/Onest.h"
 #include "design/Palette.h"
+#include "design/ToneColors.h"
 #include "design/components/Avatar.h"
 #include "design/components/Badge.h"
 #include "design/components/Chip.h"
 #include "design/components/EmptyStateView.h"
+#include "design/components/IconTile.h"
 #include "design/components/InfoNote.h"
 #include "design/components/Keycap.h"
 #include "design/components/Overline.h"
@@ -22,6 +24,7 @@ using namespace ControlPixels;
 
 Q_DECLARE_METATYPE(BadgeTone)
 Q_DECLARE_METATYPE(ToastTone)
+Q_DECLARE_METATYPE(Tone)
 
 namespace {
 
@@ -100,6 +103,65 @@ private Q_SLOTS:
         badge.resize(120, 24);
         QCOMPARE(badge.sizeHint().height(), 24);
         QCOMPARE(badge.minimumSizeHint().height(), 24);
+    }
+
+    void iconTileFollowsItsSize_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("icon");
+        QTest::addColumn<qreal>("radius");
+        QTest::newRow("28") << 28 << 14.0 << 8.0;
+        QTest::newRow("32") << 32 << 16.0 << 10.0;
+        QTest::newRow("36") << 36 << 18.0 << 11.0;
+        QTest::newRow("40") << 40 << 20.0 << 12.0;
+    }
+
+    void iconTileFollowsItsSize()
+    {
+        QFETCH(int, size);
+        QFETCH(qreal, icon);
+        QFETCH(qreal, radius);
+        IconTile tile(QStringLiteral("mic"), Tone::green, size);
+        QCOMPARE(tile.sizeHint(), QSize(size, size));
+        QCOMPARE(tile.tileStyle().iconSize, icon);
+        QCOMPARE(tile.tileStyle().radius, radius);
+
+        // An explicit icon size stays put when the tile grows.
+        tile.setIconSize(15.0);
+        tile.setTileSize(size + 20);
+        QCOMPARE(tile.tileStyle().iconSize, 15.0);
+        QCOMPARE(tile.tileStyle().radius, std::round((size + 20) * 0.3));
+    }
+
+    void iconTilePaintsToneColours_data()
+    {
+        QTest::addColumn<Tone>("tone");
+        QTest::newRow("blue") << Tone::blue;
+        QTest::newRow("neutral") << Tone::neutral;
+        QTest::newRow("white: brand mark on card") << Tone::white;
+        QTest::newRow("brand: white mark on brand") << Tone::brand;
+    }
+
+    void iconTilePaintsToneColours()
+    {
+        QFETCH(Tone, tone);
+        // The check mark lies in the middle of the tile, away from its edges.
+        IconTile tile(QStringLiteral("check"), tone, 40);
+        const QImage image = grab(tile);
+        QCOMPARE_COLOR(image.pixelColor(0, 0), background); // rounded corner
+        QCOMPARE_COLOR(image.pixelColor(20, 5), over(ToneColors::background(tone).color()));
+        bool inked = false;
+        for (int x = 10; x < 30 && !inked; ++x)
+            for (int y = 10; y < 30 && !inked; ++y)
+                inked = near(image.pixelColor(x, y), over(ToneColors::foreground(tone).color()), 24);
+        QVERIFY(inked);
+
+        // Radius 0 is a sharp square; an unknown icon leaves the plain tile.
+        tile.setRadius(0.0);
+        tile.setIcon(QStringLiteral("no-such-icon"));
+        const QImage sharp = grab(tile);
+        for (const QPoint p : {QPoint(0, 0), QPoint(39, 39), QPoint(20, 20)})
+            QCOMPARE_COLOR(sharp.pixelColor(p), over(ToneColors::background(tone).color()));
     }
 
     void chipLooks()

@@ -127,6 +127,26 @@ private Q_SLOTS:
             QCOMPARE_COLOR(image.pixelColor(1, 23), over(ring.color(), 1.0, window));
     }
 
+    void disabledIsDimmedWhole()
+    {
+        SInput field(QStringLiteral("Search"));
+        field.setText(QStringLiteral("Tashkent"));
+        field.resize(240, field.sizeHint().height());
+        auto darkestText = [](const QImage& image) {
+            int darkest = 255;
+            for (int x = 16; x < 120; ++x)
+                for (int y = 10; y < 36; ++y)
+                    darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            return darkest;
+        };
+        const int enabled = darkestText(grab(field));
+        field.setEnabled(false);
+        const QImage disabled = grab(field);
+        // The fill at 45 %, and the typed text, which the line edit paints, faded too.
+        QCOMPARE_COLOR(disabled.pixelColor(200, 23), over(Palette::surfaceCard.color(), 0.45));
+        QVERIFY2(darkestText(disabled) > enabled + 40, qPrintable(QString::number(darkestText(disabled))));
+    }
+
     void focusRequestsAndAppearance()
     {
         Form form;

@@ -138,6 +138,21 @@ void TestPalette::changedFiresOncePerChange()
     QVERIFY(Theme::instance().isDark());
     Theme::instance().setMode(Theme::Mode::Dark);
     QCOMPARE(spy.count(), 1);
+
+    // The desktop's preference counts only under "auto".
+    Theme::instance().setDesktopPrefersDark(true);
+    QCOMPARE(spy.count(), 1);
+    Theme::instance().setMode(Theme::Mode::Auto);
+    QVERIFY(Theme::instance().isDark());
+    QCOMPARE(spy.count(), 2);
+    Theme::instance().setDesktopPrefersDark(false);
+    QVERIFY(!Theme::instance().isDark());
+    QCOMPARE(spy.count(), 3);
+    Theme::instance().setMode(Theme::Mode::Light);
+    Theme::instance().setDesktopPrefersDark(true);
+    QVERIFY(!Theme::instance().isDark());
+    QCOMPARE(spy.count(), 4);
+    Theme::instance().setDesktopPrefersDark(false);
 }
 
 void TestPalette::controlState()

@@ -1,5 +1,6 @@
-#include "design/PortalScheme.h"
 #include "design/Theme.h"
+#include "platform/DesktopColorScheme.h"
+#include "shell/DesktopTheme.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -51,14 +52,18 @@ class TestThemePortal final : public QObject {
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(QDBusConnection::sessionBus().isConnected(), "needs the test session bus"); }
     void lightWithoutPortal();
+    void cleanup();
     void readsTheSchemeAtStart();
+    void autoStartsDarkOnADarkDesktop();
     void autoFollowsThePortal();
 };
 
 void TestThemePortal::lightWithoutPortal()
 {
-    PortalScheme none;
-    QVERIFY(!none.prefersDark());
+    QString error;
+    const auto none = DesktopColorScheme::create(&error);
+    QVERIFY(!none->prefersDark());
+    QVERIFY(error.startsWith(QLatin1String("no desktop colour scheme")));
 }
 
 void TestThemePortal::readsTheSchemeAtStart()
@@ -66,19 +71,38 @@ void TestThemePortal::readsTheSchemeAtStart()
     {
         Portal portal(1);
         QVERIFY(portal.ready());
-        PortalScheme scheme;
-        QVERIFY(scheme.prefersDark());
+        QString error;
+        const auto scheme = DesktopColorScheme::create(&error);
+        QVERIFY(scheme->prefersDark());
+        QVERIFY(error.isEmpty());
     }
     Portal portal(2); // "prefer light"
     QVERIFY(portal.ready());
-    PortalScheme scheme;
-    QVERIFY(!scheme.prefersDark());
+    QVERIFY(!DesktopColorScheme::create()->prefersDark());
+}
+
+void TestThemePortal::cleanup()
+{
+    Theme::instance().setMode(Theme::Mode::Light);
+    Theme::instance().setDesktopPrefersDark(false);
+}
+
+void TestThemePortal::autoStartsDarkOnADarkDesktop()
+{
+    Portal portal(1);
+    QVERIFY(portal.ready());
+    DesktopTheme desktop;
+    // Not asked while the theme is fixed.
+    QVERIFY(!Theme::instance().desktopPrefersDark());
+    Theme::instance().setMode(Theme::Mode::Auto);
+    QVERIFY(Theme::instance().isDark());
 }
 
 void TestThemePortal::autoFollowsThePortal()
 {
     Portal portal(0);
     QVERIFY(portal.ready());
+    DesktopTheme desktop;
     QSignalSpy changed(&Theme::instance(), &Theme::changed);
     Theme::instance().setMode(Theme::Mode::Auto);
     QVERIFY(!Theme::instance().isDark());

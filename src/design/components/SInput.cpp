@@ -3,6 +3,7 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/Tokens.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -141,6 +142,11 @@ void SInput::applyColors()
     QPalette palette = m_edit->palette();
     palette.setColor(QPalette::Base, Qt::transparent);
     palette.setColor(QPalette::Text, m_style.text.color());
+    // Disabled, the whole field is drawn at the shared reduced opacity; the
+    // line edit's text follows through its disabled colour.
+    QColor dimmed = m_style.text.color();
+    dimmed.setAlphaF(dimmed.alphaF() * Tokens::disabledOpacity);
+    palette.setColor(QPalette::Disabled, QPalette::Text, dimmed);
     palette.setColor(QPalette::Highlight, Palette::brand.color());
     palette.setColor(QPalette::HighlightedText, Palette::white.color());
     m_edit->setPalette(palette);
@@ -251,6 +257,8 @@ void SInput::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(Tokens::disabledOpacity);
     const QRectF box = boxRect();
     const QColor ring = ringColor();
     if (ring.alpha() > 0) {

@@ -1,11 +1,8 @@
-#include "design/PortalScheme.h"
-
-#include "core/Log.h"
+#include "platform/linux/PortalColorScheme.h"
 
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusReply>
 #include <QDBusVariant>
 
 namespace {
@@ -40,31 +37,32 @@ Q_SIGNALS:
     void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 };
 
-PortalScheme::PortalScheme(QObject* parent)
-    : QObject(parent)
+PortalColorScheme::PortalColorScheme(QString* error, QObject* parent)
+    : DesktopColorScheme(parent)
 {
     if (!QDBusConnection::sessionBus().isConnected()) {
-        Log::write(QStringLiteral("no session bus; the theme follows light"));
+        if (error)
+            *error = QStringLiteral("no session bus");
         return;
     }
     m_settings = new PortalSettings(this);
     // A short wait once at start-up beats painting light first and switching.
     m_settings->setTimeout(1000);
-    connect(m_settings, &PortalSettings::SettingChanged, this, &PortalScheme::onSettingChanged);
+    connect(m_settings, &PortalSettings::SettingChanged, this, &PortalColorScheme::onSettingChanged);
     const QDBusMessage reply = m_settings->call(QStringLiteral("Read"), appearance, colorScheme);
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
         m_dark = isDark(reply.arguments().constFirst());
-    else
-        Log::write(QStringLiteral("no desktop colour scheme (") + reply.errorName() + QStringLiteral("); the theme follows light"));
+    else if (error)
+        *error = QStringLiteral("no desktop colour scheme (") + reply.errorName() + u')';
 }
 
-void PortalScheme::onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+void PortalColorScheme::onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value)
 {
     if (group == appearance && key == colorScheme)
         set(isDark(value.variant()));
 }
 
-void PortalScheme::set(bool dark)
+void PortalColorScheme::set(bool dark)
 {
     if (dark == m_dark)
         return;
@@ -72,4 +70,4 @@ void PortalScheme::set(bool dark)
     Q_EMIT changed(dark);
 }
 
-#include "PortalScheme.moc"
+#include "PortalColorScheme.moc"
