@@ -114,6 +114,9 @@ QRect HUDPanel::frameFor(QPointF anchor, int width, const std::optional<QRect>& 
 
 void HUDPanel::applyLayout()
 {
+    // The hand wins over a layout in the middle of a drag; the drop sets the anchor.
+    if (m_view->dragging())
+        return;
     const QRect current = geometry();
     const QPointF p = m_anchor.value_or(QPointF(current.x() + current.width() / 2.0, current.y() + current.height()));
     QScreen* screen = nullptr;

@@ -53,6 +53,8 @@ public:
     qreal capsuleWidth() const;
     QRectF capsuleRect() const;
     bool hovering() const { return m_hovering; }
+    // The user is dragging the window.
+    bool dragging() const { return m_dragging; }
 
     QString toolTipFor(Kind kind) const;
     static QString idleToolTip(const Config& config);

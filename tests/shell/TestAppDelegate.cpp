@@ -7,6 +7,7 @@
 #include "design/Theme.h"
 #include "shell/AppDelegate.h"
 #include "shell/HUDPanel.h"
+#include "shell/HUDView.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void accessibilityPoll();
     void applyingSettings();
     void historyRetention();
+    void pillPositionIsSaved();
     void statusMenuActions();
     void windowsAreReused();
     void onboardingCallbacks();
@@ -307,6 +309,38 @@ void TestAppDelegate::historyRetention()
     app.state().updateConfig([](Config& c) { c.historyDays = 0; });
     h.clock.advance(AppDelegate::saveDelayMs);
     QCOMPARE(app.state().history().entries.size(), 1);
+}
+
+void TestAppDelegate::pillPositionIsSaved()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    AppDelegate& app = h.start();
+    h.clock.advance(1000);
+
+    // A drag moves the window many times, with a pause longer than the save
+    // delay in the middle; only where it ends is saved, and it stays there.
+    QWidget* view = app.hud()->view();
+    const QPoint origin = app.hud()->pos();
+    const QPoint grip = view->rect().center();
+    auto send = [view, grip, origin](QEvent::Type type, QPoint offset, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(grip), QPointF(origin + grip + offset), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    send(QEvent::MouseButtonPress, {}, Qt::LeftButton);
+    for (int step = 1; step <= 10; ++step) {
+        send(QEvent::MouseMove, QPoint(-20 * step, -10 * step), Qt::LeftButton);
+        h.clock.advance(step == 5 ? 1000 : 16);
+        QCOMPARE(app.hud()->pos(), origin + QPoint(-20 * step, -10 * step));
+    }
+    send(QEvent::MouseButtonRelease, QPoint(-200, -100), Qt::NoButton);
+    h.clock.advance(AppDelegate::saveDelayMs);
+
+    QCOMPARE(app.hud()->pos(), origin + QPoint(-200, -100));
+    const QRect frame = app.hud()->geometry();
+    const QJsonObject saved = h.savedConfig();
+    QCOMPARE(saved.value(QStringLiteral("hudX")).toDouble(), frame.x() + frame.width() / 2.0);
+    QCOMPARE(saved.value(QStringLiteral("hudY")).toDouble(), double(frame.y() + frame.height()));
 }
 
 void TestAppDelegate::statusMenuActions()
