@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/KeySource.h"
 #include "platform/Permissions.h"
+#include "shell/DesktopTheme.h"
 #include "shell/StatusMenu.h"
 #include "shell/Updater.h"
 #include "shell/WindowFactory.h"
@@ -138,6 +139,8 @@ private:
     std::unique_ptr<OnboardingWindow> m_onboardingWindow;
     std::unique_ptr<QWidget> m_permissionsWindow;
     Updater m_updater;
+    // "auto" theme: follows the desktop once chosen (applyTheme).
+    DesktopTheme m_desktopTheme;
     std::optional<Clock::TimerId> m_permissionTimer;
     std::optional<Clock::TimerId> m_saveTimer;
     std::optional<Config> m_applied;
