@@ -6,3 +6,6 @@ kesto_add_test(TestPhoneServer SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneServer
 kesto_add_test(TestPhonePage SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhonePage.cpp LINK kesto_phone Qt6::Gui
   LABELS browser TIMEOUT 180)
 target_compile_definitions(TestPhonePage PRIVATE KESTO_GALLERY_DIR="${CMAKE_BINARY_DIR}/gallery")
+# Sustained load with wrk: run alone, so the other tests' timers are not starved.
+kesto_add_test(TestPhoneLoad SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPhoneLoad.cpp LINK kesto_phone TIMEOUT 120)
+set_tests_properties(TestPhoneLoad PROPERTIES RUN_SERIAL ON)
