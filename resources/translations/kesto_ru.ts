@@ -79,5 +79,25 @@
         <source>English</source>
         <translation>Английский</translation>
     </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Встреча</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Задачи</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Дневник</translation>
+    </message>
+    <message>
+        <source>Idea</source>
+        <translation>Идея</translation>
+    </message>
+    <message>
+        <source>the request timed out</source>
+        <translation>время ожидания запроса истекло</translation>
+    </message>
 </context>
 </TS>

@@ -79,5 +79,25 @@
         <source>English</source>
         <translation>Inglizcha</translation>
     </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Uchrashuv</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Vazifalar</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Kundalik</translation>
+    </message>
+    <message>
+        <source>Idea</source>
+        <translation>Gʻoya</translation>
+    </message>
+    <message>
+        <source>the request timed out</source>
+        <translation>soʻrovning kutish vaqti tugadi</translation>
+    </message>
 </context>
 </TS>

@@ -176,6 +176,25 @@ struct PreparedBody
 
 using BodyBuilder = std::function<QJsonObject(const QString& base64, const QString& mime)>;
 
+// The prompt and the audio inline, as one user turn.
+BodyBuilder generateContentBody(const QString& text, const QJsonObject& config)
+{
+    return [text, config](const QString& base64, const QString& mime) {
+        return QJsonObject{
+            {QStringLiteral("contents"),
+             QJsonArray{QJsonObject{
+                 {QStringLiteral("role"), QStringLiteral("user")},
+                 {QStringLiteral("parts"),
+                  QJsonArray{QJsonObject{{QStringLiteral("text"), text}},
+                             QJsonObject{{QStringLiteral("inline_data"),
+                                          QJsonObject{{QStringLiteral("mime_type"), mime},
+                                                      {QStringLiteral("data"), base64}}}}}},
+             }}},
+            {QStringLiteral("generationConfig"), config},
+        };
+    };
+}
+
 PreparedBody prepareBody(const QString& audioPath, const BodyBuilder& build)
 {
     QFile file(audioPath);
@@ -295,23 +314,9 @@ GeminiCall GeminiClient::transcribe(const QString& audioPath, const GeminiOnProg
                                   std::move(build), onProgress, &GeminiClient::interactionText, done);
     }
     const QString text = instructions(GeminiPrompt::plainClosing());
-    const QJsonObject config = generationConfig();
-    BodyBuilder build = [text, config](const QString& base64, const QString& mime) {
-        return QJsonObject{
-            {QStringLiteral("contents"),
-             QJsonArray{QJsonObject{
-                 {QStringLiteral("role"), QStringLiteral("user")},
-                 {QStringLiteral("parts"),
-                  QJsonArray{QJsonObject{{QStringLiteral("text"), text}},
-                             QJsonObject{{QStringLiteral("inline_data"),
-                                          QJsonObject{{QStringLiteral("mime_type"), mime},
-                                                      {QStringLiteral("data"), base64}}}}}},
-             }}},
-            {QStringLiteral("generationConfig"), config},
-        };
-    };
-    return postAudio<QString>(transport, generateContentPath(model), apiKey, audioPath, std::move(build), onProgress,
-                              &GeminiClient::generatedText, done);
+    return postAudio<QString>(transport, generateContentPath(model), apiKey, audioPath,
+                              generateContentBody(text, generationConfig()), onProgress, &GeminiClient::generatedText,
+                              done);
 }
 
 GeminiCall GeminiClient::transcribeNote(const QString& audioPath, const NoteFiler::Context& context,
@@ -324,20 +329,6 @@ GeminiCall GeminiClient::transcribeNote(const QString& audioPath, const NoteFile
     QJsonObject config = generationConfig();
     config.insert(QStringLiteral("responseMimeType"), QStringLiteral("application/json"));
     config.insert(QStringLiteral("responseSchema"), NoteFiler::schema(true));
-    BodyBuilder build = [text, config](const QString& base64, const QString& mime) {
-        return QJsonObject{
-            {QStringLiteral("contents"),
-             QJsonArray{QJsonObject{
-                 {QStringLiteral("role"), QStringLiteral("user")},
-                 {QStringLiteral("parts"),
-                  QJsonArray{QJsonObject{{QStringLiteral("text"), text}},
-                             QJsonObject{{QStringLiteral("inline_data"),
-                                          QJsonObject{{QStringLiteral("mime_type"), mime},
-                                                      {QStringLiteral("data"), base64}}}}}},
-             }}},
-            {QStringLiteral("generationConfig"), config},
-        };
-    };
     auto parse = [](const QByteArray& body) {
         const GeminiResult<QString> text = generatedText(body);
         if (!text)
@@ -348,7 +339,7 @@ GeminiCall GeminiClient::transcribeNote(const QString& audioPath, const NoteFile
         return note;
     };
     return postAudio<NoteFiler::Transcript>(transport, generateContentPath(model), apiKey, audioPath,
-                                            std::move(build), onProgress, parse, done);
+                                            generateContentBody(text, config), onProgress, parse, done);
 }
 
 GeminiCall GeminiClient::listModels(const GeminiDone<QStringList>& done) const
