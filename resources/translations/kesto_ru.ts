@@ -99,5 +99,13 @@
         <source>the request timed out</source>
         <translation>время ожидания запроса истекло</translation>
     </message>
+    <message>
+        <source>Add your Gemini API key in Settings.</source>
+        <translation>Добавьте ключ Gemini API в настройках.</translation>
+    </message>
+    <message>
+        <source>Waiting for Accessibility permission.</source>
+        <translation>Ждём разрешения на специальные возможности.</translation>
+    </message>
 </context>
 </TS>

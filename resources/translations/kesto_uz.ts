@@ -99,5 +99,13 @@
         <source>the request timed out</source>
         <translation>soʻrovning kutish vaqti tugadi</translation>
     </message>
+    <message>
+        <source>Add your Gemini API key in Settings.</source>
+        <translation>Sozlamalarda Gemini API kalitingizni qoʻshing.</translation>
+    </message>
+    <message>
+        <source>Waiting for Accessibility permission.</source>
+        <translation>Maxsus imkoniyatlar ruxsati kutilmoqda.</translation>
+    </message>
 </context>
 </TS>

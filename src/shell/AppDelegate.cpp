@@ -2,25 +2,21 @@
 
 #include "core/L10n.h"
 #include "core/Log.h"
-#include "design/Icon.h"
 #include "design/Onest.h"
-#include "design/Palette.h"
 #include "design/Theme.h"
 #include "engine/MediaControl.h"
 #include "shell/HUDPanel.h"
 #include "shell/OnboardingWindow.h"
-#include "shell/StatusIcon.h"
+#include "shell/StatusItem.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QMenu>
 #include <QNetworkInformation>
 #include <QScreen>
 #include <QShortcut>
-#include <QSystemTrayIcon>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -57,24 +53,10 @@ void centre(QWidget* window)
     }
 }
 
-// Menus read "&" as a mnemonic marker; titles carry user text.
-QString menuText(const QString& title)
-{
-    return QString(title).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 QString waitingMessage(const QString& reason)
 {
     const QString waiting = L10n::tr("Waiting for Accessibility permission.");
     return reason.isEmpty() ? waiting : waiting + QLatin1Char(' ') + reason;
-}
-
-QIcon trayIcon(const std::function<QPixmap(int)>& render)
-{
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(render(size));
-    return icon;
 }
 
 } // namespace
@@ -492,13 +474,8 @@ void AppDelegate::closePermissionsAgain()
 
 void AppDelegate::createStatusItem()
 {
-    m_statusItem = std::make_unique<QSystemTrayIcon>();
-    m_statusItem->setToolTip(QStringLiteral("Kesto Viruz"));
-    // A left click opens the menu too, as a menu-bar item would.
-    connect(m_statusItem.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger && m_statusMenu)
-            m_statusMenu->popup(QCursor::pos());
-    });
+    m_statusItem = std::make_unique<StatusItem>();
+    m_statusItem->onChosen = [this](const StatusMenuItem& item) { perform(item); };
     refreshStatusItem();
     // The picture and the menu follow the phase, the message and the last text.
     connect(&m_state, &AppState::phaseChanged, this, [this] {
@@ -507,30 +484,6 @@ void AppDelegate::createStatusItem()
     });
     connect(&m_state, &AppState::messageChanged, this, &AppDelegate::refreshStatusItem);
     connect(&m_state, &AppState::historyChanged, this, &AppDelegate::refreshStatusItem);
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_statusItem->show();
-    else
-        Log::write(QStringLiteral("no system tray; starting the application again opens its window"));
-}
-
-QIcon AppDelegate::statusIcon() const
-{
-    const QColor plain = QApplication::palette().color(QPalette::WindowText);
-    switch (m_state.phase()) {
-    case Phase::idle:
-        if (m_state.accessibilityGranted())
-            return StatusIcon::mascot(plain);
-        return trayIcon([&plain](int size) { return Icon::pixmap(QStringLiteral("mic-off"), size, plain); });
-    case Phase::recording:
-        return StatusIcon::mascot(Palette::red500.resolve(false));
-    case Phase::working:
-        return StatusIcon::mascot(Palette::blue600.resolve(false));
-    case Phase::failed:
-        return trayIcon([](int size) {
-            return Icon::pixmap(QStringLiteral("triangle-alert"), size, Palette::amber500.resolve(false));
-        });
-    }
-    return StatusIcon::mascot(plain);
 }
 
 StatusMenuInput AppDelegate::statusMenuInput() const
@@ -557,49 +510,7 @@ void AppDelegate::refreshStatusItem()
     if (!m_statusItem)
         return;
     m_shownPhase = m_state.phase();
-    m_statusItem->setIcon(statusIcon());
-    std::unique_ptr<QMenu> old = std::move(m_statusMenu);
-    m_statusMenu.reset(buildMenu(StatusMenu::build(statusMenuInput())));
-    m_statusItem->setContextMenu(m_statusMenu.get());
-    // A menu the user has open stays as it was until it closes.
-    if (old) {
-        QMenu* menu = old.release();
-        if (menu->isVisible())
-            connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-        else
-            menu->deleteLater();
-    }
-}
-
-QMenu* AppDelegate::buildMenu(const QList<StatusMenuItem>& items, QWidget* parent)
-{
-    auto* menu = new QMenu(parent);
-    for (const StatusMenuItem& item : items) {
-        switch (item.kind) {
-        case StatusMenuItem::Kind::separator:
-            menu->addSeparator();
-            break;
-        case StatusMenuItem::Kind::disabled:
-            menu->addAction(menuText(item.title))->setEnabled(false);
-            break;
-        case StatusMenuItem::Kind::submenu: {
-            QMenu* submenu = buildMenu(item.children, menu);
-            submenu->setTitle(menuText(item.title));
-            menu->addMenu(submenu);
-            break;
-        }
-        case StatusMenuItem::Kind::action: {
-            QAction* action = menu->addAction(menuText(item.title));
-            if (!item.shortcut.isEmpty())
-                action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + item.shortcut));
-            action->setCheckable(item.checkable);
-            action->setChecked(item.checked);
-            connect(action, &QAction::triggered, this, [this, item] { perform(item); });
-            break;
-        }
-        }
-    }
-    return menu;
+    m_statusItem->refresh(m_state.phase(), m_state.accessibilityGranted(), StatusMenu::build(statusMenuInput()));
 }
 
 void AppDelegate::perform(const StatusMenuItem& item)

@@ -22,8 +22,7 @@
 
 class HUDPanel;
 class OnboardingWindow;
-class QMenu;
-class QSystemTrayIcon;
+class StatusItem;
 
 // The application controller: owns every long-lived object of the run,
 // starts them in order, keeps the settings file and the running system in
@@ -97,8 +96,7 @@ public:
     QWidget* mainWindow() const { return m_mainWindow.get(); }
     QWidget* onboardingWindow() const;
     QWidget* permissionsWindow() const { return m_permissionsWindow.get(); }
-    QSystemTrayIcon* statusItem() const { return m_statusItem.get(); }
-    QMenu* statusMenu() const { return m_statusMenu.get(); }
+    StatusItem* statusItem() const { return m_statusItem.get(); }
     bool accessibilityPolling() const { return m_permissionTimer.has_value(); }
 
 Q_SIGNALS:
@@ -123,8 +121,6 @@ private:
     void stopMicTest();
     void finishOnboarding();
     void closePermissionsAgain();
-    QMenu* buildMenu(const QList<StatusMenuItem>& items, QWidget* parent = nullptr);
-    QIcon statusIcon() const;
 
     Host m_host;
     Clock& m_clock;
@@ -132,8 +128,7 @@ private:
     AudioRecorder m_recorder;
     HotkeyMonitor m_hotkey;
     MicLevelMeter m_micMeter;
-    std::unique_ptr<QSystemTrayIcon> m_statusItem;
-    std::unique_ptr<QMenu> m_statusMenu;
+    std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<HUDPanel> m_hud;
     std::unique_ptr<QWidget> m_mainWindow;
     std::unique_ptr<OnboardingWindow> m_onboardingWindow;

@@ -10,6 +10,10 @@ WindowFactory WindowFactory::plain()
         return window;
     };
     factory.onboarding = [](AppState&, OnboardingCallbacks) { return new QWidget; };
-    factory.permissionsAgain = [](AppState&, std::function<void()>) { return new QWidget; };
+    factory.permissionsAgain = [](AppState&, std::function<void()>) {
+        auto* content = new QWidget;
+        content->setMinimumSize(520, 420);
+        return content;
+    };
     return factory;
 }

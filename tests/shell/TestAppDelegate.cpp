@@ -8,6 +8,8 @@
 #include "shell/AppDelegate.h"
 #include "shell/HUDPanel.h"
 #include "shell/HUDView.h"
+#include "shell/StatusIcon.h"
+#include "shell/StatusItem.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -33,6 +35,8 @@ private Q_SLOTS:
     void historyRetention();
     void pillPositionIsSaved();
     void statusMenuActions();
+    void statusPictures_data();
+    void statusPictures();
     void windowsAreReused();
     void onboardingCallbacks();
 };
@@ -220,7 +224,7 @@ void TestAppDelegate::accessibilityPoll()
     QVERIFY(!h.keys->isRunning());
     QVERIFY(app.accessibilityPolling());
     QVERIFY(app.state().message().startsWith(QStringLiteral("Waiting for Accessibility permission.")));
-    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Accessibility permission needed"));
+    QCOMPARE(app.statusItem()->menu()->actions().first()->text(), QStringLiteral("Accessibility permission needed"));
 
     const int timers = h.clock.pendingTimers();
     app.checkAccessibility();
@@ -236,7 +240,7 @@ void TestAppDelegate::accessibilityPoll()
     QVERIFY(app.state().accessibilityGranted());
     QCOMPARE(app.state().message(), QString());
     QVERIFY(!app.accessibilityPolling());
-    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Hold Ctrl + Super to talk"));
+    QCOMPARE(app.statusItem()->menu()->actions().first()->text(), QStringLiteral("Hold Ctrl + Super to talk"));
 
     h.clock.advance(AppDelegate::accessibilityPollMs * 5);
     QCOMPARE(h.log().count(QStringLiteral("accessibility granted while waiting")), 1);
@@ -261,7 +265,7 @@ void TestAppDelegate::applyingSettings()
     QCOMPARE(h.keys->starts, 2);
     change([](Config& c) { c.hotkey = HotkeyKind::rightCommand; });
     QCOMPARE(h.keys->starts, 3);
-    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Press Right Alt to talk"));
+    QCOMPARE(app.statusItem()->menu()->actions().first()->text(), QStringLiteral("Press Right Alt to talk"));
 
     QVERIFY(app.hud()->isVisible());
     change([](Config& c) { c.hudVisible = false; });
@@ -304,7 +308,7 @@ void TestAppDelegate::historyRetention()
     app.state().updateConfig([](Config& c) { c.historyDays = 7; });
     h.clock.advance(AppDelegate::saveDelayMs);
     QCOMPARE(app.state().history().entries.size(), 1);
-    QVERIFY(findAction(app.statusMenu(), QStringLiteral("Last text: 1 days ago")));
+    QVERIFY(findAction(app.statusItem()->menu(), QStringLiteral("Last text: 1 days ago")));
 
     app.state().updateConfig([](Config& c) { c.historyDays = 0; });
     h.clock.advance(AppDelegate::saveDelayMs);
@@ -349,28 +353,69 @@ void TestAppDelegate::statusMenuActions()
     h.writeConfig(readyConfig());
     h.audio.setInputs({{QStringLiteral("usb-mic"), QStringLiteral("USB & Desk Mic")}});
     AppDelegate& app = h.start();
-    QCOMPARE(menuTexts(app.statusMenu()).mid(0, 3),
+    QCOMPARE(menuTexts(app.statusItem()->menu()).mid(0, 3),
              (QStringList{QStringLiteral("Hold Ctrl + Super to talk"), QString(), QStringLiteral("Microphone: System default")}));
 
-    QAction* device = findAction(app.statusMenu(), QStringLiteral("USB && Desk Mic"));
+    QAction* device = findAction(app.statusItem()->menu(), QStringLiteral("USB && Desk Mic"));
     QVERIFY2(device, "menu texts escape the ampersand");
     QVERIFY(!device->isChecked());
     device->trigger();
     QCOMPARE(app.state().config().inputDeviceID, QStringLiteral("usb-mic"));
     QVERIFY(h.log().contains(QStringLiteral("microphone set to USB & Desk Mic")));
-    QVERIFY(findAction(app.statusMenu(), QStringLiteral("USB && Desk Mic"))->isChecked());
-    QVERIFY(findAction(app.statusMenu(), QStringLiteral("Microphone: USB && Desk Mic")));
+    QVERIFY(findAction(app.statusItem()->menu(), QStringLiteral("USB && Desk Mic"))->isChecked());
+    QVERIFY(findAction(app.statusItem()->menu(), QStringLiteral("Microphone: USB && Desk Mic")));
 
-    findAction(app.statusMenu(), QStringLiteral("Hide button"))->trigger();
+    findAction(app.statusItem()->menu(), QStringLiteral("Hide button"))->trigger();
     h.clock.advance(AppDelegate::saveDelayMs);
     QVERIFY(!app.hud()->isVisible());
-    QVERIFY(findAction(app.statusMenu(), QStringLiteral("Show button")));
+    QVERIFY(findAction(app.statusItem()->menu(), QStringLiteral("Show button")));
 
     app.state().setPhase(Phase::working);
-    QCOMPARE(app.statusMenu()->actions().first()->text(), QStringLiteral("Transcribing..."));
-    QVERIFY(!app.statusMenu()->actions().first()->isEnabled());
+    QCOMPARE(app.statusItem()->menu()->actions().first()->text(), QStringLiteral("Transcribing..."));
+    QVERIFY(!app.statusItem()->menu()->actions().first()->isEnabled());
     app.state().setMessage(QStringLiteral("A & B"));
-    QCOMPARE(app.statusMenu()->actions().at(1)->text(), QStringLiteral("A && B"));
+    QCOMPARE(app.statusItem()->menu()->actions().at(1)->text(), QStringLiteral("A && B"));
+}
+
+void TestAppDelegate::statusPictures_data()
+{
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<bool>("accessibility");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<bool>("mascot");
+
+    const QColor plain = QApplication::palette().color(QPalette::WindowText);
+    QTest::newRow("idle") << Phase::idle << true << plain << true;
+    QTest::newRow("idle without typing permission") << Phase::idle << false << plain << false;
+    QTest::newRow("recording") << Phase::recording << true << QColor(0xF04438) << true;
+    QTest::newRow("working") << Phase::working << true << QColor(0x2563EB) << true;
+    QTest::newRow("failed") << Phase::failed << true << QColor(0xF59E0B) << false;
+}
+
+void TestAppDelegate::statusPictures()
+{
+    QFETCH(Phase, phase);
+    QFETCH(bool, accessibility);
+    QFETCH(QColor, colour);
+    QFETCH(bool, mascot);
+
+    const QImage image = StatusItem::picture(phase, accessibility).pixmap(64).toImage();
+    QVERIFY(!image.isNull());
+    // The picture is drawn in one colour: every solid pixel has it.
+    int solid = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() < 250)
+                continue;
+            ++solid;
+            QCOMPARE(pixel.rgb(), colour.rgb());
+        }
+    }
+    QVERIFY(solid > 20);
+    const QImage figure = StatusIcon::render(64, colour);
+    QCOMPARE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied) == figure.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             mascot);
 }
 
 void TestAppDelegate::windowsAreReused()
@@ -381,18 +426,18 @@ void TestAppDelegate::windowsAreReused()
     QVERIFY(!app.mainWindow());
 
     app.state().setSettingsTab(SettingsTab::microphone);
-    findAction(app.statusMenu(), QStringLiteral("Settings\u2026"))->trigger();
+    findAction(app.statusItem()->menu(), QStringLiteral("Settings\u2026"))->trigger();
     QWidget* window = app.mainWindow();
     QVERIFY(h.visible(window));
     QVERIFY(app.state().settingsOpen());
-    findAction(app.statusMenu(), QStringLiteral("Settings\u2026"))->trigger();
+    findAction(app.statusItem()->menu(), QStringLiteral("Settings\u2026"))->trigger();
     QCOMPARE(app.mainWindow(), window);
     QCOMPARE(app.state().settingsTab(), SettingsTab::microphone);
 
     window->close();
     QVERIFY(!window->isVisible());
     QVERIFY2(!app.state().settingsOpen(), "closing the window closes the settings");
-    findAction(app.statusMenu(), QStringLiteral("Open Kesto Viruz"))->trigger();
+    findAction(app.statusItem()->menu(), QStringLiteral("Open Kesto Viruz"))->trigger();
     QCOMPARE(app.mainWindow(), window);
     QVERIFY(window->isVisible());
     QVERIFY(!app.state().settingsOpen());
@@ -412,7 +457,7 @@ void TestAppDelegate::onboardingCallbacks()
 
     // Closed with its close button, the same wizard comes back.
     wizard->close();
-    findAction(app.statusMenu(), QStringLiteral("Set up again"))->trigger();
+    findAction(app.statusItem()->menu(), QStringLiteral("Set up again"))->trigger();
     QCOMPARE(app.onboardingWindow(), wizard);
     QVERIFY(wizard->isVisible());
 

@@ -1,0 +1,113 @@
+#include "shell/StatusItem.h"
+
+#include "core/Log.h"
+#include "design/Icon.h"
+#include "design/Palette.h"
+#include "shell/StatusIcon.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace {
+
+// Menus read "&" as a mnemonic marker; titles carry user text.
+QString menuText(const QString& title)
+{
+    return QString(title).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QIcon lineIcon(const QString& name, const QColor& colour)
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addPixmap(Icon::pixmap(name, size, colour));
+    return icon;
+}
+
+} // namespace
+
+StatusItem::StatusItem(QObject* parent)
+    : QObject(parent)
+    , m_tray(std::make_unique<QSystemTrayIcon>())
+{
+    m_tray->setToolTip(QStringLiteral("Kesto Viruz"));
+    // A left click opens the menu too, as a menu-bar item would.
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger && m_menu)
+            m_menu->popup(QCursor::pos());
+    });
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->show();
+    else
+        Log::write(QStringLiteral("no system tray; starting the application again opens its window"));
+}
+
+StatusItem::~StatusItem() = default;
+
+QIcon StatusItem::picture(Phase phase, bool accessibilityGranted)
+{
+    const QColor plain = QApplication::palette().color(QPalette::WindowText);
+    switch (phase) {
+    case Phase::idle:
+        return accessibilityGranted ? StatusIcon::mascot(plain) : lineIcon(QStringLiteral("mic-off"), plain);
+    case Phase::recording:
+        return StatusIcon::mascot(Palette::red500.resolve(false));
+    case Phase::working:
+        return StatusIcon::mascot(Palette::blue600.resolve(false));
+    case Phase::failed:
+        return lineIcon(QStringLiteral("triangle-alert"), Palette::amber500.resolve(false));
+    }
+    return StatusIcon::mascot(plain);
+}
+
+void StatusItem::refresh(Phase phase, bool accessibilityGranted, const QList<StatusMenuItem>& items)
+{
+    m_tray->setIcon(picture(phase, accessibilityGranted));
+    std::unique_ptr<QMenu> old = std::move(m_menu);
+    m_menu.reset(buildMenu(items, nullptr));
+    m_tray->setContextMenu(m_menu.get());
+    // A menu the user has open stays as it was until it closes.
+    if (old) {
+        QMenu* menu = old.release();
+        if (menu->isVisible())
+            connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+        else
+            menu->deleteLater();
+    }
+}
+
+QMenu* StatusItem::buildMenu(const QList<StatusMenuItem>& items, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    for (const StatusMenuItem& item : items) {
+        switch (item.kind) {
+        case StatusMenuItem::Kind::separator:
+            menu->addSeparator();
+            break;
+        case StatusMenuItem::Kind::disabled:
+            menu->addAction(menuText(item.title))->setEnabled(false);
+            break;
+        case StatusMenuItem::Kind::submenu: {
+            QMenu* submenu = buildMenu(item.children, menu);
+            submenu->setTitle(menuText(item.title));
+            menu->addMenu(submenu);
+            break;
+        }
+        case StatusMenuItem::Kind::action: {
+            QAction* action = menu->addAction(menuText(item.title));
+            if (!item.shortcut.isEmpty())
+                action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + item.shortcut));
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checked);
+            connect(action, &QAction::triggered, this, [this, item] {
+                if (onChosen)
+                    onChosen(item);
+            });
+            break;
+        }
+        }
+    }
+    return menu;
+}
