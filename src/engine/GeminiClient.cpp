@@ -16,7 +16,6 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <QTimer>
 #include <QUrl>
 #include <QtConcurrent>
 

@@ -116,6 +116,14 @@ void TestUpload::badInputFailsWithoutLeavingAFile()
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFile::exists(m_data->filePath("bad.m4a")));
     QCOMPARE(AACEncoder::m4a(m_data->filePath("missing.wav"), &error), std::nullopt);
+
+    // The upload then carries the file as it is.
+    QStringList log;
+    const Upload upload = Upload::of(m_data->filePath("bad.wav"), &AACEncoder::m4a, [&](const QString& l) { log << l; });
+    QCOMPARE(upload, (Upload{m_data->filePath("bad.wav"), Upload::Format::wav}));
+    QCOMPARE(log.size(), 1);
+    QVERIFY(log.first().startsWith("AAC failed ("));
+    QCOMPARE(m_data->read("bad.wav"), bytes);
 }
 
 void TestUpload::uploadPrefersTheM4a()
