@@ -460,6 +460,11 @@ void TestAppDelegate::onboardingCallbacks()
     findAction(app.statusItem()->menu(), QStringLiteral("Set up again"))->trigger();
     QCOMPARE(app.onboardingWindow(), wizard);
     QVERIFY(wizard->isVisible());
+    QCOMPARE(wizard->size(), QSize(680, 640));
+    QCOMPARE(wizard->grab().toImage().pixelColor(10, 10), QColor(Qt::white));
+    app.state().updateConfig([](Config& c) { c.theme = ThemeMode::dark; });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(wizard->grab().toImage().pixelColor(10, 10), QColor(21, 26, 36));
 
     Config edited = app.state().config();
     edited.onboardingDone = true;
