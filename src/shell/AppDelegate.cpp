@@ -159,6 +159,7 @@ void AppDelegate::startNetworkMonitor()
     }
     QNetworkInformation* network = QNetworkInformation::instance();
     connect(network, &QNetworkInformation::reachabilityChanged, this, &AppDelegate::networkChanged);
+    connect(network, &QNetworkInformation::transportMediumChanged, this, &AppDelegate::networkChanged);
 }
 
 void AppDelegate::checkFirstRunAndPermissions()

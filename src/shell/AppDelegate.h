@@ -103,6 +103,7 @@ Q_SIGNALS:
     // The network path changed (interfaces came or went); the phone link
     // restarts its server when its addresses changed.
     void networkChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -25,6 +25,8 @@ private:
     static QString log(const QString& data);
     static bool waitForLog(const QString& data, const QString& line, int timeoutMs = 20000);
     static void stop(QProcess& app);
+    // The application's windows on screen now.
+    static int visibleWindows(qint64 pid);
 };
 
 void TestApplicationStart::initTestCase()
@@ -67,6 +69,15 @@ void TestApplicationStart::stop(QProcess& app)
     QVERIFY(app.waitForFinished(10000));
     QCOMPARE(app.exitStatus(), QProcess::NormalExit);
     QCOMPARE(app.exitCode(), 0);
+}
+
+int TestApplicationStart::visibleWindows(qint64 pid)
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid)});
+    search.waitForFinished(5000);
+    return int(QString::fromUtf8(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
 }
 
 void TestApplicationStart::startsWithDamagedDataFiles_data()
@@ -144,6 +155,7 @@ void TestApplicationStart::secondStartBringsTheFirstForward()
     QVERIFY(first.waitForStarted());
     QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
 
+    const int windowsBefore = visibleWindows(first.processId());
     QProcess second;
     second.setProcessEnvironment(environment(data.path()));
     second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -152,6 +164,7 @@ void TestApplicationStart::secondStartBringsTheFirstForward()
     QCOMPARE(second.exitCode(), 0);
 
     QVERIFY2(waitForLog(data.path(), QStringLiteral("asked to come forward by a later start")), qPrintable(log(data.path())));
+    QTRY_VERIFY2(visibleWindows(first.processId()) > windowsBefore, "the main window came up");
     QCOMPARE(first.state(), QProcess::Running);
     QCOMPARE(log(data.path()).count(QStringLiteral("launched, bundle=")), 1);
     stop(first);
