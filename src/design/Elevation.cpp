@@ -204,8 +204,11 @@ void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level)
     const qreal right = std::min(e.right(), halfW);
     const qreal top = std::min(e.top(), halfH);
     const qreal bottom = std::min(e.bottom(), halfH);
-    const qreal tx[4] = {target.left(), target.left() + left, target.right() - right, target.right()};
-    const qreal ty[4] = {target.top(), target.top() + top, target.bottom() - bottom, target.bottom()};
+    // Slice edges on whole device pixels: two slices meeting inside a pixel
+    // would each cover only part of it and leave a light seam across the shadow.
+    auto snap = [dpr](qreal v) { return std::round(v * dpr) / dpr; };
+    const qreal tx[4] = {snap(target.left()), snap(target.left() + left), snap(target.right() - right), snap(target.right())};
+    const qreal ty[4] = {snap(target.top()), snap(target.top() + top), snap(target.bottom() - bottom), snap(target.bottom())};
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
             const QRectF to(QPointF(tx[col], ty[row]), QPointF(tx[col + 1], ty[row + 1]));

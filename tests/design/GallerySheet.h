@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QSet>
 #include <QWidget>
 
@@ -71,21 +70,18 @@ public:
         const QSize hint = m_page->sizeHint();
         m_page->resize(hint.width(), m_grid->hasHeightForWidth() ? m_grid->totalHeightForWidth(hint.width()) : hint.height());
         m_page->show();
-        // The shown page focuses its first field; focus is a state of its own here.
-        if (QWidget* focused = m_page->focusWidget())
-            focused->clearFocus();
         QCoreApplication::processEvents();
+        // The shown page focuses its first field; focus is a state of its own here.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
         for (const Item& item : m_items)
             if (item.state)
                 item.state(*item.control);
         QCoreApplication::processEvents();
 
         QStringList problems;
-        // Twice the size, so that the pictures show the detail of 1-point lines.
-        QImage picture(m_page->size() * 2, QImage::Format_ARGB32_Premultiplied);
-        picture.setDevicePixelRatio(2);
-        picture.fill(Qt::transparent);
-        m_page->render(&picture);
+        // At the screen's pixel ratio: the gallery runs at 2, so 1-point lines show their detail.
+        const QImage picture = m_page->grab().toImage();
         QDir().mkpath(folder);
         const QString file = QDir(folder).filePath(
             QStringLiteral("%1-%2.png").arg(m_name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));

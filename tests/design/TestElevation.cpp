@@ -39,6 +39,8 @@ private Q_SLOTS:
     void margins();
     void noShadowIsAPlainFill();
     void shadowFallsDownwardsWithinItsMargins();
+    void fractionalEdgesLeaveNoSeam_data();
+    void fractionalEdgesLeaveNoSeam();
     void cardHasAnInnerBorder();
 };
 
@@ -116,6 +118,31 @@ void TestElevation::shadowFallsDownwardsWithinItsMargins()
     Surface::paint(painter, QRectF(50, 30, 300, 60), 12, Palette::surfaceCard, Elevation::Lg);
     painter.end();
     QVERIFY(qAbs(darkness(wide, 200, 30 + 60 + 10) - edge) <= 1);
+}
+
+void TestElevation::fractionalEdgesLeaveNoSeam_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+}
+
+void TestElevation::fractionalEdgesLeaveNoSeam()
+{
+    // A pill at a half-pixel place, as a centred capsule of odd width lands:
+    // along a row through the shadow below it the shade changes smoothly,
+    // without a light line where the shadow's pieces meet.
+    QFETCH(qreal, dpr);
+    QImage image(QSize(320, 140) * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Shadow::paint(painter, QRectF(32.5, 20, 247, 52), 26, Elevation::Lg);
+    painter.end();
+    const int y = int((20 + 52 + 6) * dpr);
+    for (int x = int(60 * dpr); x < int(200 * dpr); ++x)
+        QVERIFY2(qAbs(darkness(image, x, y) - darkness(image, x - 1, y)) <= 1, qPrintable(QString::number(x)));
 }
 
 void TestElevation::cardHasAnInnerBorder()

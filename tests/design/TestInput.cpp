@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QtTest>
 
 using namespace ControlPixels;
@@ -145,6 +146,16 @@ private Q_SLOTS:
         // The fill at 45 %, and the typed text, which the line edit paints, faded too.
         QCOMPARE_COLOR(disabled.pixelColor(200, 23), over(Palette::surfaceCard.color(), 0.45));
         QVERIFY2(darkestText(disabled) > enabled + 40, qPrintable(QString::number(darkestText(disabled))));
+    }
+
+    void secureTextShowsTextSizedBullets()
+    {
+        SInput field(QStringLiteral("API key"));
+        field.setSecure(true);
+        field.setText(QStringLiteral("AIzaSyD"));
+        QLineEdit* edit = field.lineEdit();
+        QCOMPARE(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit), 0x2022);
+        QCOMPARE(edit->displayText(), QString(7, QChar(0x2022)));
     }
 
     void focusRequestsAndAppearance()

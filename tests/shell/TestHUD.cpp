@@ -3,12 +3,15 @@
 
 #include "core/AppState.h"
 #include "design/Onest.h"
+#include "design/Elevation.h"
 #include "design/Palette.h"
+#include "design/Theme.h"
 #include "shell/HUDPanel.h"
 #include "shell/HUDView.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QtTest>
 
@@ -25,9 +28,16 @@ private Q_SLOTS:
     void cleanup();
     void kinds_data();
     void kinds();
+    void pictures_data();
+    void pictures();
+    void hoverLightsOnlyTheIdleCircle();
+    void shadowLayerSurroundsThePill();
     void widthGrowsAtOnceAndShrinksLater();
+    void narrowerReportsRestartTheShrink();
     void defaultAndSavedPosition();
     void clickAndDrag();
+    void dropSnapsBackOnScreen();
+    void hidingTakesTheShadowAlong();
     void buttonsOfTheListeningPill();
     void maskWithoutCompositor();
     void shortMessage_data();
@@ -136,18 +146,16 @@ QImage TestHUD::capture() const
 void TestHUD::kinds_data()
 {
     QTest::addColumn<HUDView::Kind>("kind");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("idle") << HUDView::Kind::idle << "idle";
-    QTest::newRow("listening") << HUDView::Kind::listening << "listening";
-    QTest::newRow("thinking") << HUDView::Kind::thinking << "thinking";
-    QTest::newRow("done") << HUDView::Kind::done << "done";
-    QTest::newRow("failed") << HUDView::Kind::failed << "failed";
+    QTest::newRow("idle") << HUDView::Kind::idle;
+    QTest::newRow("listening") << HUDView::Kind::listening;
+    QTest::newRow("thinking") << HUDView::Kind::thinking;
+    QTest::newRow("done") << HUDView::Kind::done;
+    QTest::newRow("failed") << HUDView::Kind::failed;
 }
 
 void TestHUD::kinds()
 {
     QFETCH(HUDView::Kind, kind);
-    QFETCH(QString, name);
     setKind(kind);
     HUDView* view = m_panel->view();
     QCOMPARE(view->kind(), kind);
@@ -157,11 +165,6 @@ void TestHUD::kinds()
     QCOMPARE(view->capsuleWidth(), qreal(view->rowWidth(kind)));
 
     const QImage image = capture();
-    const QString gallery = qEnvironmentVariable("KESTO_GALLERY_DIR");
-    if (!gallery.isEmpty()) {
-        QDir().mkpath(gallery);
-        QVERIFY(image.save(QDir(gallery).filePath(QStringLiteral("hud-%1.png").arg(name))));
-    }
 
     const int mid = image.height() / 2;
     const int dpr = int(image.devicePixelRatio());
@@ -202,6 +205,101 @@ void TestHUD::kinds()
     }
 }
 
+void TestHUD::pictures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dark");
+    for (const bool dark : {false, true}) {
+        for (const char* name : {"idle", "idle-hovered", "idle-no-access", "listening", "thinking", "done", "failed"})
+            QTest::newRow(qPrintable(QString::fromLatin1(name) + (dark ? QStringLiteral(" dark") : QString())))
+                << QString::fromLatin1(name) << dark;
+    }
+}
+
+// The pill as the desktop shows it: its shadow window behind, the pill on
+// top, over the window background, saved in the gallery for a person to see.
+void TestHUD::pictures()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, dark);
+    Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
+    const QString kindName = name.section(u'-', 0, 0);
+    const QList<std::pair<QString, HUDView::Kind>> kinds = {
+        {QStringLiteral("idle"), HUDView::Kind::idle},         {QStringLiteral("listening"), HUDView::Kind::listening},
+        {QStringLiteral("thinking"), HUDView::Kind::thinking}, {QStringLiteral("done"), HUDView::Kind::done},
+        {QStringLiteral("failed"), HUDView::Kind::failed}};
+    for (const auto& [key, kind] : kinds)
+        if (key == kindName)
+            setKind(kind);
+    if (name == QLatin1String("idle-no-access"))
+        m_state->setAccessibilityGranted(false);
+    if (name == QLatin1String("idle-hovered")) {
+        QEnterEvent enter(QPointF(26, 26), QPointF(26, 26), QPointF(26, 26));
+        QCoreApplication::sendEvent(m_panel->view(), &enter);
+    }
+
+    const QImage shadow = m_panel->shadowWindow()->grab().toImage();
+    const QImage pill = capture();
+    QImage picture(shadow.size(), QImage::Format_ARGB32);
+    picture.fill(Palette::bgApp.color());
+    {
+        QPainter painter(&picture);
+        painter.drawImage(0, 0, shadow);
+        const QPoint offset = m_panel->geometry().topLeft() - m_panel->shadowWindow()->geometry().topLeft();
+        painter.drawImage(offset, pill);
+    }
+    const QString gallery = qEnvironmentVariable("KESTO_GALLERY_DIR", QDir::temp().filePath(QStringLiteral("kesto-gallery")));
+    QDir().mkpath(gallery);
+    QVERIFY(picture.save(QDir(gallery).filePath(QStringLiteral("hud-%1-%2.png").arg(name, dark ? "dark" : "light"))));
+
+    // Below the pill the shadow darkens the light background a little.
+    const QColor under = picture.pixelColor(picture.width() / 2, picture.height() - 48 + 6);
+    if (!dark)
+        QVERIFY(qGray(under.rgb()) < qGray(Palette::bgApp.color().rgb()));
+    // The row shows its mark: the microphone, crossed out without access.
+    const QColor mark = name == QLatin1String("idle-no-access") ? Palette::textTertiary.color() : Palette::textBody.color();
+    if (kindName == QLatin1String("idle"))
+        QVERIFY(contains(pill, mark, pill.rect().adjusted(14, 14, -14, -14)));
+    Theme::instance().setMode(Theme::Mode::Light);
+}
+
+void TestHUD::hoverLightsOnlyTheIdleCircle()
+{
+    HUDView* view = m_panel->view();
+    QEnterEvent enter(QPointF(26, 26), QPointF(26, 26), QPointF(26, 26));
+    QCoreApplication::sendEvent(view, &enter);
+    QVERIFY(view->hovering());
+    QVERIFY(near(capture().pixelColor(26, 8), Palette::surfaceHover.color()));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(view, &leave);
+    QVERIFY(near(capture().pixelColor(26, 8), Palette::surfaceCard.color()));
+
+    setKind(HUDView::Kind::done);
+    QCoreApplication::sendEvent(view, &enter);
+    QVERIFY(near(capture().pixelColor(capture().width() / 2, 8), Palette::surfaceCard.color()));
+}
+
+void TestHUD::shadowLayerSurroundsThePill()
+{
+    setKind(HUDView::Kind::done);
+    QWidget* shadow = m_panel->shadowWindow();
+    // 32 to the left and right, 16 above, 48 below.
+    QCOMPARE(shadow->geometry(), m_panel->geometry().adjusted(-32, -16, 32, 48));
+
+    // Only the soft shadow of the capsule: no text, no icon.
+    const QImage image = shadow->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage expected(image.size(), QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    {
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Shadow::paint(painter, m_panel->view()->capsuleRect().translated(32, 16), 26, Elevation::Lg);
+    }
+    QCOMPARE(image, expected.convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(image.pixelColor(image.width() / 2, 16 + 52 + 6).alpha() > 0);
+    QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+}
+
 void TestHUD::widthGrowsAtOnceAndShrinksLater()
 {
     m_state->setRecordingStarted(m_clock->now());
@@ -216,6 +314,30 @@ void TestHUD::widthGrowsAtOnceAndShrinksLater()
     QCOMPARE(m_panel->width(), wide);
     m_clock->advance(10);
     QCOMPARE(m_panel->width(), 52);
+}
+
+void TestHUD::narrowerReportsRestartTheShrink()
+{
+    setKind(HUDView::Kind::listening);
+    const int wide = m_panel->width();
+    // Listening ends: the shrink to the idle circle waits...
+    m_state->setPhase(Phase::idle);
+    QCoreApplication::processEvents();
+    m_clock->advance(200);
+    QCOMPARE(m_panel->width(), wide);
+    // ...and a narrower report within the wait starts it again, with the latest width.
+    m_state->setDoneText(QStringLiteral("12 words"));
+    QCoreApplication::processEvents();
+    const int done = m_panel->view()->rowWidth(HUDView::Kind::done);
+    QVERIFY(done < wide && done > 52);
+    m_clock->advance(200);
+    QCOMPARE(m_panel->width(), wide);
+    m_clock->advance(60);
+    QVERIFY(m_panel->width() - done <= 1 && m_panel->width() >= done);
+    // A report as wide as the panel applies at once.
+    m_state->setPhase(Phase::recording);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_panel->width(), wide);
 }
 
 void TestHUD::defaultAndSavedPosition()
@@ -273,6 +395,35 @@ void TestHUD::clickAndDrag()
     setKind(HUDView::Kind::failed);
     QTest::mouseClick(view, Qt::LeftButton, {}, view->rect().center());
     QCOMPARE(m_toggles, 2);
+}
+
+void TestHUD::dropSnapsBackOnScreen()
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    HUDView* view = m_panel->view();
+    const QPoint centre = view->rect().center();
+    QTest::mousePress(view, Qt::LeftButton, {}, centre);
+    const QPointF far = view->mapToGlobal(QPointF(centre)) + QPointF(0, available.height());
+    QMouseEvent move(QEvent::MouseMove, QPointF(centre), far, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    QVERIFY(m_panel->geometry().bottom() > available.bottom());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(centre), far, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &release);
+    QCOMPARE(m_toggles, 0);
+    QCOMPARE(m_panel->geometry().bottom(), available.bottom());
+    QCOMPARE(m_panel->geometry().center().x(), available.center().x());
+}
+
+void TestHUD::hidingTakesTheShadowAlong()
+{
+    QWidget* shadow = m_panel->shadowWindow();
+    QVERIFY(shadow->isVisible());
+    m_panel->orderOut();
+    QVERIFY(!m_panel->isVisible());
+    QVERIFY(!shadow->isVisible());
+    m_panel->orderFront();
+    QVERIFY(shadow->isVisible());
+    QCOMPARE(shadow->geometry(), m_panel->geometry().adjusted(-32, -16, 32, 48));
 }
 
 void TestHUD::buttonsOfTheListeningPill()

@@ -52,6 +52,8 @@ SInput::SInput(const QString& placeholder, ControlSize size, QWidget* parent)
     m_edit->setFrame(false);
     m_edit->setFont(Onest::font(m_style.textSize, QFont::Normal));
     m_edit->setAttribute(Qt::WA_MacShowFocusRect, false);
+    // A bullet of the text's own size; the default black circle is far larger.
+    m_edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; lineedit-password-character: 8226; }"));
     m_edit->setAccessibleName(placeholder);
     m_edit->installEventFilter(this);
     connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
