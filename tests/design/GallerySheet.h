@@ -56,6 +56,9 @@ public:
     template <class Control>
     Control* put(int row, int column, Control* control, std::function<void(Control&)> state = {})
     {
+        // A grid gives rows their hinted height; wrapping text needs its height for the width.
+        if (control->hasHeightForWidth() && control->minimumWidth() == control->maximumWidth())
+            control->setFixedHeight(control->heightForWidth(control->minimumWidth()));
         m_grid->addWidget(control, row, column + 1, Qt::AlignLeft | Qt::AlignVCenter);
         const QString where = m_rows.value(row - 1) + QStringLiteral(" / ")
             + (column < m_columns.size() ? m_columns.at(column) : QString::number(column));
@@ -67,8 +70,15 @@ public:
     QStringList finish(const QString& folder)
     {
         // Every control at its own size: adjustSize() would cap the page at the screen.
+        // Spare height collects below the last row, and is then cut off.
+        m_grid->setRowStretch(m_grid->rowCount(), 1);
         const QSize hint = m_page->sizeHint();
         m_page->resize(hint.width(), m_grid->hasHeightForWidth() ? m_grid->totalHeightForWidth(hint.width()) : hint.height());
+        m_grid->activate();
+        int bottom = 0;
+        for (const Item& item : m_items)
+            bottom = std::max(bottom, item.control->geometry().bottom() + 1);
+        m_page->resize(m_page->width(), bottom + m_grid->contentsMargins().bottom());
         m_page->show();
         QCoreApplication::processEvents();
         // The shown page focuses its first field; focus is a state of its own here.

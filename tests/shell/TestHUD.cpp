@@ -437,6 +437,10 @@ void TestHUD::buttonsOfTheListeningPill()
     QCOMPARE(m_toggles, 0);
     QCOMPARE(view->cancelButton()->toolTip(), QStringLiteral("Cancel (Esc)"));
     QCOMPARE(view->stopButton()->toolTip(), QStringLiteral("Stop"));
+    // Side by side, 12 apart, both centred on the pill's middle line.
+    QCOMPARE(view->stopButton()->geometry().left() - view->cancelButton()->geometry().right() - 1, 12);
+    QCOMPARE(view->cancelButton()->geometry().top(), (52 - 34) / 2);
+    QCOMPARE(view->stopButton()->geometry().top(), (52 - 36) / 2);
 }
 
 void TestHUD::maskWithoutCompositor()
