@@ -140,6 +140,41 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), 1);
     }
 
+    void keyboardFocusShowsARingOutside()
+    {
+        // On a host, so that the ring, drawn beside the button, can show.
+        QWidget host;
+        host.setAutoFillBackground(true);
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, background);
+        host.setPalette(palette);
+        host.resize(200, 80);
+        auto* button = new SButton(QStringLiteral("Save"), ButtonVariant::Primary, ControlSize::Md, &host);
+        auto* round = new SIconButton(QStringLiteral("x"), IconButtonVariant::Ghost, 32, &host);
+        button->move(20, 20);
+        round->move(140, 24);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        const QPoint beside(20 - 2, 40); // 2 left of the button's middle
+        const QColor ring = over(Palette::ring.color());
+
+        QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(button, &tab);
+        QCOMPARE_COLOR(host.grab().toImage().pixelColor(beside), ring);
+        // Round controls get a round ring: nothing at the square's corner.
+        QApplication::sendEvent(round, &tab);
+        QCOMPARE_COLOR(host.grab().toImage().pixelColor(140 - 2, 24 + 16), ring);
+        QCOMPARE_COLOR(host.grab().toImage().pixelColor(140 - 2, 24 - 2), background);
+
+        // A click gives no ring; leaving takes it away.
+        QTest::mousePress(button, Qt::LeftButton);
+        QCOMPARE_COLOR(host.grab().toImage().pixelColor(beside), background);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(round, &out);
+        QCOMPARE_COLOR(host.grab().toImage().pixelColor(140 - 2, 24 + 16), background);
+    }
+
     void iconButtonMetrics_data()
     {
         QTest::addColumn<int>("diameter");

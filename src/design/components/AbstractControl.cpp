@@ -3,6 +3,7 @@
 #include "design/Animation.h"
 #include "design/Theme.h"
 #include "design/Tokens.h"
+#include "design/components/FocusRing.h"
 
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -16,6 +17,18 @@ AbstractControl::AbstractControl(QWidget* parent)
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::StrongFocus);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+}
+
+AbstractControl::~AbstractControl()
+{
+    delete m_ring;
+}
+
+QPainterPath AbstractControl::focusShape() const
+{
+    QPainterPath shape;
+    shape.addRect(rect());
+    return shape;
 }
 
 qreal AbstractControl::hoverProgress() const
@@ -151,5 +164,17 @@ void AbstractControl::setPressed(bool pressed)
 void AbstractControl::notify()
 {
     stateChanged();
+    updateFocusRing();
     update();
+}
+
+void AbstractControl::updateFocusRing()
+{
+    const bool shown = m_focusRing && isEnabled() && parentWidget();
+    if (shown && !m_ring)
+        m_ring = new FocusRing(this, [this] { return focusShape(); });
+    if (!m_ring)
+        return;
+    m_ring->setVisible(shown && isVisible());
+    m_ring->update();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPainterPath>
+#include <QPointer>
 #include <QWidget>
 
 class AnimatedValue;
+class FocusRing;
 class QPainter;
 
 // The base of every control that paints itself: it owns the hover, pressed,
@@ -14,6 +17,7 @@ class AbstractControl : public QWidget {
 
 public:
     explicit AbstractControl(QWidget* parent = nullptr);
+    ~AbstractControl() override;
 
     bool isHovered() const { return m_hovered; }
     bool isPressed() const { return m_pressed; }
@@ -32,6 +36,9 @@ protected:
     virtual void stateChanged() {}
     // Paints disabled controls at the shared reduced opacity.
     void applyDisabledOpacity(QPainter& painter) const;
+    // The outline the keyboard-focus ring goes around, in this control's
+    // coordinates; the whole rectangle unless a control says otherwise.
+    virtual QPainterPath focusShape() const;
 
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -48,8 +55,10 @@ private:
     void setHovered(bool hovered);
     void setPressed(bool pressed);
     void notify();
+    void updateFocusRing();
 
     AnimatedValue* m_hover;
+    QPointer<FocusRing> m_ring;
     bool m_hovered = false;
     bool m_pressed = false;
     bool m_focusRing = false;

@@ -107,3 +107,8 @@ void Chip::paintEvent(QPaintEvent*)
     painter.setPen(ink);
     painter.drawText(QPointF(x, box.center().y() - metrics.height() / 2 + metrics.ascent()), caption);
 }
+
+QPainterPath Chip::focusShape() const
+{
+    return ControlPaint::rounded(QRectF(0, (height() - m_style.height) / 2.0, width(), m_style.height), m_style.height / 2.0);
+}

@@ -45,6 +45,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QPainterPath focusShape() const override;
 
 private:
     QFont captionFont() const;

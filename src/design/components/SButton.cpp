@@ -185,3 +185,9 @@ void SButton::paintEvent(QPaintEvent*)
     if (!m_iconRight.isEmpty())
         ControlPaint::icon(painter, m_iconRight, QPointF(x + m.spacing, iconTop), m.iconSize, ink, 2.0);
 }
+
+QPainterPath SButton::focusShape() const
+{
+    const ButtonMetrics& m = m_style.metrics;
+    return ControlPaint::rounded(QRectF(0, (height() - m.height) / 2.0, width(), m.height), m.radius);
+}

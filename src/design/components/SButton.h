@@ -76,6 +76,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QPainterPath focusShape() const override;
 
 private:
     void restyle();

@@ -91,3 +91,10 @@ void SIconButton::paintEvent(QPaintEvent*)
     ControlPaint::icon(painter, m_icon, circle.center() - QPointF(side / 2, side / 2), side,
                        ControlPaint::hot(m_colors.text, m_colors.textHot, hover), 1.75);
 }
+
+QPainterPath SIconButton::focusShape() const
+{
+    QPainterPath circle;
+    circle.addEllipse(QRectF(QPointF((width() - m_size) / 2.0, (height() - m_size) / 2.0), QSizeF(m_size, m_size)));
+    return circle;
+}

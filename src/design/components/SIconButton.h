@@ -40,6 +40,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QPainterPath focusShape() const override;
 
 private:
     QString m_icon;

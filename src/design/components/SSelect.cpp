@@ -151,3 +151,8 @@ QMenu* SSelect::menu() const
 {
     return m_menu;
 }
+
+QPainterPath SSelect::focusShape() const
+{
+    return ControlPaint::rounded(QRectF(0, (height() - m_style.height) / 2.0, width(), m_style.height), m_style.radius);
+}

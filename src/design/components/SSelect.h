@@ -63,6 +63,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QPainterPath focusShape() const override;
 
 private:
     ChoiceOptions m_options;

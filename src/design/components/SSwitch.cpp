@@ -79,3 +79,9 @@ void SSwitch::paintEvent(QPaintEvent*)
     ControlPaint::fill(painter, track, track.height() / 2, fill);
     SwitchKnob::paint(painter, knobRect(), m_style.knobFill.color());
 }
+
+QPainterPath SSwitch::focusShape() const
+{
+    const QRectF track((width() - m_style.width) / 2.0, (height() - m_style.height) / 2.0, m_style.width, m_style.height);
+    return ControlPaint::rounded(track, m_style.height / 2.0);
+}

@@ -48,6 +48,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QPainterPath focusShape() const override;
 
 private:
     SwitchStyle m_style = SwitchStyle::standard();
