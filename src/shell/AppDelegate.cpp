@@ -4,8 +4,10 @@
 #include "core/Log.h"
 #include "design/Onest.h"
 #include "design/Theme.h"
-#include "engine/MediaControl.h"
 #include "shell/HUDPanel.h"
+#include "platform/FrontApplication.h"
+#include "platform/SoundPlayer.h"
+#include "shell/DictationDesktop.h"
 #include "shell/OnboardingWindow.h"
 #include "shell/StatusItem.h"
 
@@ -26,6 +28,19 @@ namespace {
 AudioBackend& backendOf(const AppDelegate::Host& host)
 {
     return host.audio ? *host.audio : AudioBackend::system();
+}
+
+DictationController::Parts dictationParts(const AppDelegate::Host& host, AppState& state, AudioRecorder& recorder,
+                                          HotkeyMonitor& hotkey, MicLevelMeter& meter, Clock& clock)
+{
+    return {state,
+            recorder,
+            hotkey,
+            meter,
+            host.sounds ? *host.sounds : SoundPlayer::system(),
+            host.frontApp ? *host.frontApp : FrontApplication::system(),
+            host.desktop ? *host.desktop : DictationDesktop::system(),
+            clock};
 }
 
 std::unique_ptr<KeySource> keySourceOf(const AppDelegate::Host& host)
@@ -73,7 +88,10 @@ AppDelegate::AppDelegate(Host host)
     , m_recorder(backendOf(m_host), m_clock)
     , m_hotkey(m_clock, keySourceOf(m_host))
     , m_micMeter(backendOf(m_host), m_clock)
+    , m_dictation(dictationParts(m_host, m_state, m_recorder, m_hotkey, m_micMeter, m_clock))
 {
+    m_dictation.setMainWindowIsKey([this] { return m_mainWindow && m_mainWindow->isActiveWindow(); });
+    connect(&m_dictation, &DictationController::statusChanged, this, &AppDelegate::refreshStatusItem);
 }
 
 AppDelegate::~AppDelegate()
@@ -104,6 +122,14 @@ void AppDelegate::start()
     applyConfig();
     subscribeToSettings();
     const QPointer<AppDelegate> self(this);
+    m_hotkey.setOnStart([self] {
+        if (self)
+            self->m_dictation.startRecording(QStringLiteral("mac"), Target::frontApp());
+    });
+    m_hotkey.setOnStop([self] {
+        if (self)
+            self->m_dictation.finishRecording();
+    });
     m_hotkey.setOnToggle([self] {
         if (self)
             self->m_state.actions().toggleDictation(Target::frontApp());
@@ -112,6 +138,7 @@ void AppDelegate::start()
         if (self)
             self->m_state.actions().cancelDictation();
     });
+    connect(&m_recorder, &AudioRecorder::failed, &m_dictation, &DictationController::recordingFailed);
     startNetworkMonitor();
     checkFirstRunAndPermissions();
 }
@@ -122,6 +149,30 @@ void AppDelegate::installActions()
 {
     const QPointer<AppDelegate> self(this);
     AppActions actions;
+    actions.toggleDictation = [self](const Target& target) {
+        if (self)
+            self->m_dictation.toggleRecording(target);
+    };
+    actions.cancelDictation = [self] {
+        if (self)
+            self->m_dictation.cancelRecording();
+    };
+    actions.retry = [self](const QUuid& id) {
+        if (self)
+            self->m_dictation.retry(id);
+    };
+    actions.insert = [self](const QString& text) {
+        if (self)
+            self->m_dictation.insert(text);
+    };
+    actions.checkKey = [self] {
+        if (self)
+            self->m_dictation.checkKey();
+    };
+    actions.toggleMicTest = [self] {
+        if (self)
+            self->m_dictation.toggleMicTest();
+    };
     actions.openOnboarding = [self] {
         if (self)
             self->openOnboarding();
@@ -233,11 +284,9 @@ void AppDelegate::shutdown()
         return;
     m_shutDown = true;
     m_hotkey.stop();
-    MediaControl::resume();
-    // A recording still running is abandoned: it is kept nowhere.
-    m_recorder.stop([](std::optional<AudioRecorder::Recording>) {});
-    m_recorder.release();
-    m_micMeter.stop();
+    // Media paused for a recording plays again; a recording still running
+    // is abandoned: it is kept nowhere.
+    m_dictation.shutDown();
     if (m_saveTimer) {
         m_clock.cancel(*m_saveTimer);
         m_saveTimer.reset();
@@ -327,6 +376,7 @@ void AppDelegate::setUpHUD()
             self->m_state.actions().cancelDictation();
     };
     m_hud = std::make_unique<HUDPanel>(m_state, onToggle, onSubmit, onCancel, m_clock);
+    m_dictation.setHUD(m_hud.get());
     m_hud->restorePosition(m_state.config());
     if (m_state.config().hudVisible)
         m_hud->orderFront();

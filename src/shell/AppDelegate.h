@@ -9,6 +9,7 @@
 #include "platform/KeySource.h"
 #include "platform/Permissions.h"
 #include "shell/DesktopTheme.h"
+#include "shell/DictationController.h"
 #include "shell/StatusMenu.h"
 #include "shell/Updater.h"
 #include "shell/WindowFactory.h"
@@ -44,6 +45,11 @@ public:
         std::function<Permissions::Check()> accessibility = &Permissions::accessibility;
         std::function<Permissions::Check()> microphone = &Permissions::microphone;
         WindowFactory windows = WindowFactory::plain();
+        // Null: the desktop's own sounds, front application and media,
+        // typing and notification services.
+        SoundPlayer* sounds = nullptr;
+        FrontApplication* frontApp = nullptr;
+        DictationDesktop* desktop = nullptr;
     };
 
     static constexpr qint64 saveDelayMs = 250;
@@ -87,6 +93,7 @@ public:
     AudioRecorder& recorder() { return m_recorder; }
     HotkeyMonitor& hotkey() { return m_hotkey; }
     MicLevelMeter& micMeter() { return m_micMeter; }
+    DictationController& dictation() { return m_dictation; }
     HUDPanel* hud() const { return m_hud.get(); }
     // The settings as last applied; none before the first apply. The phone
     // link stores the settings it restarted its server with.
@@ -129,6 +136,7 @@ private:
     AudioRecorder m_recorder;
     HotkeyMonitor m_hotkey;
     MicLevelMeter m_micMeter;
+    DictationController m_dictation;
     std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<HUDPanel> m_hud;
     std::unique_ptr<QWidget> m_mainWindow;

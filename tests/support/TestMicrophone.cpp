@@ -5,6 +5,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 TestMicrophone::TestMicrophone(const QString& fifo)
     : m_fifo(fifo)
 {
@@ -30,9 +34,14 @@ void TestMicrophone::stop()
 
 void TestMicrophone::run()
 {
-    QFile pipe(m_fifo);
-    if (!pipe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // The sound server reads the pipe only while something records. A real
+    // microphone's samples are gone when nobody listens, so what cannot be
+    // written now is dropped, and the pipe holds little: a recording starts
+    // with what is said now, not with a backlog of earlier audio.
+    const int pipe = ::open(QFile::encodeName(m_fifo).constData(), O_WRONLY | O_NONBLOCK);
+    if (pipe < 0)
         return;
+    ::fcntl(pipe, F_SETPIPE_SZ, 4096);
     const qint64 bytesPerSecond = 16000 * 2;
     const qint64 chunk = bytesPerSecond / 50;
     QElapsedTimer clock;
@@ -46,13 +55,14 @@ void TestMicrophone::run()
             m_queue.remove(0, block.size());
         }
         block.append(QByteArray(chunk - block.size(), '\0'));
-        if (pipe.write(block) != block.size())
-            return;
+        if (::write(pipe, block.constData(), size_t(block.size())) < 0 && errno != EAGAIN)
+            break;
         written += chunk;
         const qint64 ahead = written * 1000 / bytesPerSecond - clock.elapsed();
         if (ahead > 0)
             msleep(ulong(ahead));
     }
+    ::close(pipe);
 }
 
 QByteArray TestMicrophone::speech(double seconds)
