@@ -107,5 +107,49 @@
         <source>Waiting for Accessibility permission.</source>
         <translation>Ждём разрешения на специальные возможности.</translation>
     </message>
+    <message>
+        <source>%1 words</source>
+        <translation>Слов: %1</translation>
+    </message>
+    <message>
+        <source>Added to the note</source>
+        <translation>Добавлено в заметку</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>The note was deleted</source>
+        <translation>Заметка удалена</translation>
+    </message>
+    <message>
+        <source>The text is saved in History</source>
+        <translation>Текст сохранён в истории</translation>
+    </message>
+    <message>
+        <source>Saved to folder</source>
+        <translation>Сохранено в папку</translation>
+    </message>
+    <message>
+        <source>Transcribed</source>
+        <translation>Расшифровано</translation>
+    </message>
+    <message>
+        <source>Not transcribed</source>
+        <translation>Не расшифровано</translation>
+    </message>
+    <message>
+        <source>The audio is saved. Try again from History.</source>
+        <translation>Аудио сохранено. Повторите попытку из истории.</translation>
+    </message>
+    <message>
+        <source>The microphone did not start</source>
+        <translation>Микрофон не запустился</translation>
+    </message>
+    <message>
+        <source>The application was closed before the transcript arrived.</source>
+        <translation>Приложение было закрыто до получения расшифровки.</translation>
+    </message>
 </context>
 </TS>

@@ -107,5 +107,49 @@
         <source>Waiting for Accessibility permission.</source>
         <translation>Maxsus imkoniyatlar ruxsati kutilmoqda.</translation>
     </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 ta soʻz</translation>
+    </message>
+    <message>
+        <source>Added to the note</source>
+        <translation>Qaydga qoʻshildi</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Tarix</translation>
+    </message>
+    <message>
+        <source>The note was deleted</source>
+        <translation>Qayd oʻchirilgan</translation>
+    </message>
+    <message>
+        <source>The text is saved in History</source>
+        <translation>Matn tarixda saqlandi</translation>
+    </message>
+    <message>
+        <source>Saved to folder</source>
+        <translation>Jildga saqlandi</translation>
+    </message>
+    <message>
+        <source>Transcribed</source>
+        <translation>Matnga aylantirildi</translation>
+    </message>
+    <message>
+        <source>Not transcribed</source>
+        <translation>Matnga aylantirilmadi</translation>
+    </message>
+    <message>
+        <source>The audio is saved. Try again from History.</source>
+        <translation>Audio saqlandi. Tarixdan qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>The microphone did not start</source>
+        <translation>Mikrofon ishga tushmadi</translation>
+    </message>
+    <message>
+        <source>The application was closed before the transcript arrived.</source>
+        <translation>Matn kelishidan oldin ilova yopildi.</translation>
+    </message>
 </context>
 </TS>

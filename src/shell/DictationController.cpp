@@ -29,7 +29,62 @@ std::optional<QString> nonEmpty(const QString& text)
     return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
 }
 
+// Each file once, ignoring errors: a file moved into History is simply gone.
+void removeFiles(const QStringList& paths)
+{
+    QStringList removed;
+    for (const QString& path : paths) {
+        if (path.isEmpty() || removed.contains(path))
+            continue;
+        removed << path;
+        QFile::remove(path);
+    }
+}
+
+QString seconds(qint64 ms)
+{
+    return QString::asprintf("%.2fs", double(ms) / 1000.0);
+}
+
 } // namespace
+
+struct DictationController::Job
+{
+    QString recording; // the recorder's file, untrimmed
+    double duration = 0;
+    QString source;
+    Target target;
+    App app;
+    qint64 stoppedMs = 0;
+    Config config; // as it was when the recording was handed over
+    GeminiClient client;
+    std::optional<NoteJob> noteJob;
+
+    QString prepared;
+    Upload first;
+    Upload current; // becomes the WAV when the service refuses the M4A
+    QUuid entryID = QUuid::createUuid();
+    qint64 encodeStartMs = 0;
+    qint64 readyMs = 0;
+    GeminiCall call;
+
+    // What History keeps: the M4A that was sent, else the untrimmed recording.
+    QString kept() const { return current.format == Upload::Format::m4a ? current.path : recording; }
+
+    // The History entry of this dictation, without its outcome.
+    HistoryEntry entry(const QDateTime& now) const
+    {
+        HistoryEntry entry;
+        entry.id = entryID;
+        entry.date = now;
+        entry.duration = duration;
+        entry.model = config.model;
+        entry.source = source;
+        entry.appName = app.name;
+        entry.appBundleID = app.bundleID;
+        return entry;
+    }
+};
 
 DictationController::DictationController(const Parts& parts, QObject* parent)
     : QObject(parent)
@@ -223,6 +278,21 @@ void DictationController::shutDown()
     });
     m_recorder.release();
     m_micMeter.stop();
+
+    // Quitting never loses what was said: a recording still being processed
+    // is kept as not transcribed, to be transcribed again from History.
+    std::map<quint64, Job> jobs;
+    jobs.swap(m_jobs);
+    for (const auto& [id, job] : jobs) {
+        job.call.cancel();
+        Log::write(QStringLiteral("quit while transcribing; the recording is kept in History"));
+        HistoryEntry entry = job.entry(m_clock.now());
+        entry.status = HistoryEntry::Status::failed;
+        entry.audioFile = History::keepAudio(job.recording, job.entryID);
+        entry.error = L10n::tr("The application was closed before the transcript arrived.");
+        addToHistory(entry);
+        removeFiles({job.prepared, job.first.path});
+    }
 }
 
 void DictationController::setPhase(Phase phase)
@@ -325,29 +395,6 @@ void DictationController::restartTimer(std::optional<Clock::TimerId>& timer, qin
     timer = m_clock.schedule(delayMs, this, std::move(fn));
 }
 
-struct DictationController::Job
-{
-    QString recording; // the recorder's file, untrimmed
-    double duration = 0;
-    QString source;
-    Target target;
-    App app;
-    qint64 stoppedMs = 0;
-    Config config; // as it was when the recording was handed over
-    GeminiClient client;
-    std::optional<NoteJob> noteJob;
-
-    QString prepared;
-    Upload first;
-    Upload current; // becomes the WAV when the service refuses the M4A
-    QUuid entryID = QUuid::createUuid();
-    qint64 encodeStartMs = 0;
-    qint64 readyMs = 0;
-    GeminiCall call;
-
-    // What History keeps: the M4A that was sent, else the untrimmed recording.
-    QString kept() const { return current.format == Upload::Format::m4a ? current.path : recording; }
-};
 
 void DictationController::transcribe(const QString& path, double duration, const QString& source,
                                      const Target& target, const App& app, qint64 stoppedMs)
@@ -467,26 +514,6 @@ void DictationController::sendFailed(quint64 jobId, const GeminiError& error)
     failed(jobId, error);
 }
 
-namespace {
-
-// Each file once, ignoring errors: a file moved into History is simply gone.
-void removeFiles(const QStringList& paths)
-{
-    QStringList removed;
-    for (const QString& path : paths) {
-        if (path.isEmpty() || removed.contains(path))
-            continue;
-        removed << path;
-        QFile::remove(path);
-    }
-}
-
-QString seconds(qint64 ms)
-{
-    return QString::asprintf("%.2fs", double(ms) / 1000.0);
-}
-
-} // namespace
 
 void DictationController::succeeded(quint64 jobId, const NoteFiler::Transcript& transcript)
 {
@@ -518,15 +545,8 @@ void DictationController::succeeded(quint64 jobId, const NoteFiler::Transcript& 
                + seconds(replyMs - job.stoppedMs) + QStringLiteral(" inserted=")
                + seconds(deliveredMs - job.stoppedMs));
 
-    HistoryEntry entry;
-    entry.id = job.entryID;
-    entry.date = m_clock.now();
+    HistoryEntry entry = job.entry(m_clock.now());
     entry.text = text;
-    entry.duration = job.duration;
-    entry.model = job.config.model;
-    entry.source = job.source;
-    entry.appName = job.app.name;
-    entry.appBundleID = job.app.bundleID;
     entry.status = HistoryEntry::Status::done;
     entry.audioFile = audioFile;
     if (delivered)
@@ -546,14 +566,7 @@ void DictationController::failed(quint64 jobId, const GeminiError& error)
 
     const QString description = error.description();
     Log::write(QStringLiteral("transcription failed: ") + description);
-    HistoryEntry entry;
-    entry.id = job.entryID;
-    entry.date = m_clock.now();
-    entry.duration = job.duration;
-    entry.model = job.config.model;
-    entry.source = job.source;
-    entry.appName = job.app.name;
-    entry.appBundleID = job.app.bundleID;
+    HistoryEntry entry = job.entry(m_clock.now());
     entry.status = HistoryEntry::Status::failed;
     // Kept whatever the settings say, so the dictation can be transcribed again.
     entry.audioFile = History::keepAudio(job.kept(), job.entryID);

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void failureKeepsTheAudio();
     void serverErrorsAreRetriedFirst();
     void unreachableServiceIsOffline();
+    void quittingWhileWorkingKeepsTheRecording();
     void newNoteIsFiledInOneRequest();
     void speechOnlyModelWithoutTextModelFillsTheNote();
     void retryTranscribesAKeptRecording_data();
@@ -289,6 +290,28 @@ void TestDictationPipeline::unreachableServiceIsOffline()
     QCOMPARE(entry.status, HistoryEntry::Status::failed);
     QVERIFY(entry.offline);
     QVERIFY(entry.audioFile);
+}
+
+void TestDictationPipeline::quittingWhileWorkingKeepsTheRecording()
+{
+    DictationRig& rig = *m_rig;
+    m_gemini->enqueue(FakeGemini::Reply::text(transcript).on("POST").delayed(5000));
+    rig.record(1.0);
+    rig.controller->finishRecording();
+    QTRY_COMPARE(m_gemini->requests("POST").size(), 1);
+    rig.controller->shutDown();
+
+    QCOMPARE(rig.state.history().entries.size(), 1);
+    const HistoryEntry entry = rig.state.history().entries.first();
+    QCOMPARE(entry.status, HistoryEntry::Status::failed);
+    QCOMPARE(entry.error, std::optional<QString>("The application was closed before the transcript arrived."));
+    QVERIFY(entry.audioFile && entry.audioFile->endsWith(".wav"));
+    QCOMPARE(rig.keptAudio(), QStringList{*entry.audioFile});
+    QCOMPARE(rig.tempFiles(), QStringList());
+    QCOMPARE(rig.sounds.played, (QStringList{"Tink", "Pop"}));
+    QVERIFY(rig.desktop.notifications.isEmpty());
+    QTest::qWait(100); // the cancelled request reports nothing more
+    QCOMPARE(rig.state.history().entries.size(), 1);
 }
 
 void TestDictationPipeline::newNoteIsFiledInOneRequest()
