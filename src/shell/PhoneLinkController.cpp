@@ -1,0 +1,323 @@
+#include "shell/PhoneLinkController.h"
+
+#include "core/L10n.h"
+#include "core/Log.h"
+#include "core/Vocabulary.h"
+#include "engine/GeminiClient.h"
+#include "engine/WavFile.h"
+#include "phone/PhoneAudio.h"
+#include "shell/DictationController.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QUuid>
+#include <QtConcurrent>
+
+#include <array>
+
+namespace {
+
+// The uploaded recording as a WAV file, and its length.
+struct Converted
+{
+    QString path; // "" when the upload is not readable audio
+    double seconds = 0;
+};
+
+Converted convert(const QByteArray& data, const QString& contentType)
+{
+    Converted converted;
+    converted.path = PhoneAudio::convertToWav(data, contentType);
+    WavFile::Audio audio;
+    if (!converted.path.isEmpty() && WavFile::read(converted.path, &audio, nullptr) && audio.format.sampleRate > 0)
+        converted.seconds = double(audio.frames()) / audio.format.sampleRate;
+    return converted;
+}
+
+std::optional<quint16> portNumber(qint64 value)
+{
+    if (value < 0 || value > 65535)
+        return std::nullopt;
+    return quint16(value);
+}
+
+} // namespace
+
+// One phone recording on its way through the pipeline. Dropping the last
+// copy unanswered answers the phone with a failure (AudioReply).
+struct PhoneLinkController::Upload
+{
+    Config config; // the settings when it arrived; every step uses these
+    AudioReply reply;
+    QString wav;  // the converted recording
+    QString sent; // the file sent to the service: wav or a trimmed copy
+    double seconds = 0;
+
+    void removeFiles(bool keepWav) const
+    {
+        if (!keepWav && !wav.isEmpty())
+            QFile::remove(wav);
+        if (!sent.isEmpty() && sent != wav)
+            QFile::remove(sent);
+    }
+};
+
+PhoneLinkController::PhoneLinkController(const Parts& parts, QObject* parent)
+    : QObject(parent)
+    , m_state(parts.state)
+    , m_dictation(parts.dictation)
+    , m_clock(parts.clock)
+    , m_updateApplied(parts.updateApplied)
+    , m_phase(std::make_shared<std::atomic<Phase>>(parts.state.phase()))
+{
+    connect(&m_state, &AppState::phaseChanged, this, [this] { m_phase->store(m_state.phase()); });
+    m_server.setStatusText([phase = m_phase] { return statusText(phase->load()); });
+    connect(&m_server, &PhoneServer::seen, this, [this] { m_state.setPhoneLastSeen(m_clock.now()); });
+    const QPointer<PhoneLinkController> self(this);
+    m_server.setAudioHandler([self](const QByteArray& audio, const QString& contentType, AudioReply reply) {
+        if (self)
+            self->transcribeFromPhone(audio, contentType, std::move(reply));
+    });
+}
+
+PhoneLinkController::~PhoneLinkController()
+{
+    if (m_publishTimer)
+        m_clock.cancel(*m_publishTimer);
+}
+
+QString PhoneLinkController::makeToken()
+{
+    static constexpr char alphabet[] = "abcdefghijkmnpqrstuvwxyz23456789";
+    static_assert(sizeof(alphabet) - 1 == 32);
+    std::array<quint32, tokenLength> random{};
+    QRandomGenerator::system()->fillRange(random.data(), random.size());
+    QString token;
+    token.reserve(tokenLength);
+    for (quint32 value : random)
+        token += QLatin1Char(alphabet[value % 32]);
+    return token;
+}
+
+QString PhoneLinkController::statusText(Phase phase)
+{
+    switch (phase) {
+    case Phase::idle:
+        return QStringLiteral("Ready");
+    case Phase::recording:
+        return QStringLiteral("The computer is recording");
+    case Phase::working:
+        return QStringLiteral("Transcribing");
+    case Phase::failed:
+        return QStringLiteral("Last attempt failed");
+    }
+    return QStringLiteral("Ready");
+}
+
+void PhoneLinkController::copyLinkSettings(const Config& from, Config& to)
+{
+    to.phoneServerEnabled = from.phoneServerEnabled;
+    to.phonePort = from.phonePort;
+    to.phonePlainEnabled = from.phonePlainEnabled;
+    to.phonePlainPort = from.phonePlainPort;
+    to.phoneToken = from.phoneToken;
+}
+
+bool PhoneLinkController::linkSettingsDiffer(const Config& a, const Config& b)
+{
+    return a.phoneServerEnabled != b.phoneServerEnabled || a.phonePort != b.phonePort
+           || a.phonePlainEnabled != b.phonePlainEnabled || a.phonePlainPort != b.phonePlainPort
+           || a.phoneToken != b.phoneToken;
+}
+
+void PhoneLinkController::applyChanges(const std::optional<Config>& previous, const Config& current)
+{
+    if (!previous || linkSettingsDiffer(*previous, current))
+        applyPhoneServer();
+}
+
+void PhoneLinkController::applyPhoneServer()
+{
+    // Links of an earlier start must not be published over this one's.
+    if (m_publishTimer) {
+        m_clock.cancel(*m_publishTimer);
+        m_publishTimer.reset();
+    }
+    if (!m_state.config().phoneServerEnabled) {
+        stop();
+        m_state.setPhoneRunning(false);
+        m_state.setPhoneLinks({}, {});
+        m_state.setPhoneLastSeen(std::nullopt);
+        m_state.setPhoneError(QString());
+        m_phoneAddresses.clear();
+        return;
+    }
+
+    if (m_state.config().phoneToken.isEmpty()) {
+        const QString token = makeToken();
+        m_state.updateConfig([&](Config& config) { config.phoneToken = token; });
+        m_state.config().save();
+        if (m_updateApplied)
+            m_updateApplied([&](Config& applied) { applied.phoneToken = token; });
+    }
+
+    const Config& config = m_state.config();
+    const std::optional<quint16> port = portNumber(config.phonePort);
+    const std::optional<quint16> plainPort = portNumber(config.phonePlainPort);
+    if (!port || (config.phonePlainEnabled && !plainPort)) {
+        const qint64 bad = port ? config.phonePlainPort : config.phonePort;
+        Log::write(QStringLiteral("phone server: port ") + QString::number(bad) + QStringLiteral(" is not valid"));
+        m_server.stop();
+        m_phoneAddresses.clear();
+        m_state.setPhoneRunning(false);
+        m_state.setPhoneLinks({}, {});
+        m_state.setPhoneError(L10n::tr("Port %1 is not a valid port number.").arg(bad));
+        return;
+    }
+
+    m_server.start(*port, config.phonePlainEnabled ? plainPort : std::nullopt, config.phoneToken);
+    m_phoneAddresses = m_server.addresses();
+    const QStringList addresses = m_phoneAddresses;
+    m_publishTimer = m_clock.schedule(publishDelayMs, this, [this, addresses] {
+        m_publishTimer.reset();
+        publishLinks(addresses);
+    });
+}
+
+void PhoneLinkController::publishLinks(const QStringList& addresses)
+{
+    m_state.setPhoneRunning(m_server.isRunning());
+    m_state.setPhoneError(m_server.lastError());
+    QStringList page;
+    QStringList shortcut;
+    for (const QString& address : addresses)
+        page << m_server.pageUrl(address);
+    if (m_state.config().phonePlainEnabled) {
+        for (const QString& address : addresses)
+            shortcut << m_server.uploadUrl(address);
+    }
+    m_state.setPhoneLinks(page, shortcut);
+}
+
+void PhoneLinkController::newPhoneCode()
+{
+    m_state.setPhoneLastSeen(std::nullopt);
+    const QString token = makeToken();
+    m_state.updateConfig([&](Config& config) {
+        config.phoneToken = token;
+        config.phoneServerEnabled = true;
+    });
+    m_state.config().save();
+    // Only the link's own settings count as applied: other changes still
+    // waiting for the debounced apply must get their steps.
+    if (m_updateApplied) {
+        const Config current = m_state.config();
+        m_updateApplied([&](Config& applied) { copyLinkSettings(current, applied); });
+    }
+    applyPhoneServer();
+}
+
+void PhoneLinkController::networkChanged()
+{
+    if (!m_state.config().phoneServerEnabled)
+        return;
+    if (PhoneServer::localAddresses() == m_phoneAddresses)
+        return;
+    Log::write(QStringLiteral("network changed; restarting the phone server"));
+    applyPhoneServer();
+}
+
+void PhoneLinkController::stop()
+{
+    if (m_publishTimer) {
+        m_clock.cancel(*m_publishTimer);
+        m_publishTimer.reset();
+    }
+    m_server.stop();
+}
+
+void PhoneLinkController::transcribeFromPhone(const QByteArray& data, const QString& contentType, AudioReply reply)
+{
+    auto upload = std::make_shared<Upload>();
+    upload->config = m_state.config();
+    upload->reply = std::move(reply);
+    // Decoding runs off the main thread; the busy rule is applied to the
+    // phase of the moment the audio is ready.
+    QtConcurrent::run([data, contentType] { return convert(data, contentType); })
+        .then(this, [this, upload](const Converted& converted) {
+            if (converted.path.isEmpty()) {
+                upload->reply(AudioOutcome::failure(L10n::tr("The recording could not be read as audio.")));
+                return;
+            }
+            upload->wav = converted.path;
+            upload->seconds = converted.seconds;
+            const Phase phase = m_state.phase();
+            if (phase == Phase::recording || phase == Phase::working) {
+                upload->removeFiles(false);
+                Log::write(QStringLiteral("phone audio turned down: the computer is busy"));
+                upload->reply(AudioOutcome::failure(L10n::tr("The computer is busy. Try again in a moment.")));
+                return;
+            }
+            m_dictation.setPhase(Phase::working);
+            const QPointer<PhoneLinkController> self(this);
+            m_dictation.prepareAudio(upload->wav, upload->config, [self, upload](const QString& sent) {
+                upload->sent = sent;
+                if (self)
+                    self->transcribe(upload);
+                else
+                    upload->removeFiles(false);
+            });
+        });
+}
+
+void PhoneLinkController::transcribe(const std::shared_ptr<Upload>& upload)
+{
+    const QPointer<PhoneLinkController> self(this);
+    GeminiClient(upload->config)
+        .transcribe(upload->sent, m_dictation.transcriptionProgress(), [self, upload](const GeminiResult<QString>& result) {
+            if (!self) {
+                upload->removeFiles(false);
+                return;
+            }
+            if (result)
+                self->finish(upload, *result.value, QString());
+            else
+                self->finish(upload, std::nullopt, result.error.description());
+        });
+}
+
+void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const std::optional<QString>& transcript,
+                                 const QString& error)
+{
+    if (!transcript) {
+        Log::write(QStringLiteral("phone transcription failed: ") + error);
+        m_dictation.fail(error);
+        upload->removeFiles(false);
+        upload->reply(AudioOutcome::failure(error));
+        return;
+    }
+    const Config& config = upload->config;
+    m_state.setProcessingStage(DictationStage::finishing, m_clock.now());
+    const QString text = Snippet::expand(*transcript, config.snippets);
+    Log::write(QStringLiteral("phone transcript: ") + text.left(120));
+
+    HistoryEntry entry;
+    entry.date = m_clock.now();
+    entry.text = text;
+    entry.duration = upload->seconds;
+    entry.model = config.model;
+    entry.source = QStringLiteral("phone");
+    entry.status = HistoryEntry::Status::done;
+    if (config.keepAudio)
+        entry.audioFile = History::keepAudio(upload->wav, entry.id);
+    m_dictation.addToHistory(entry);
+
+    m_state.setMessage(QString());
+    m_dictation.showDone(L10n::tr("From phone"), History::wordCount(text), false);
+    if (config.phoneInserts)
+        m_dictation.insert(text);
+    m_dictation.play(QStringLiteral("Pop"));
+    upload->removeFiles(entry.audioFile.has_value());
+    upload->reply(AudioOutcome::transcript(text));
+}
