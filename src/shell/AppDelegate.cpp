@@ -89,7 +89,12 @@ AppDelegate::AppDelegate(Host host)
     , m_hotkey(m_clock, keySourceOf(m_host))
     , m_micMeter(backendOf(m_host), m_clock)
     , m_dictation(dictationParts(m_host, m_state, m_recorder, m_hotkey, m_micMeter, m_clock))
+    , m_phoneLink({m_state, m_dictation, m_clock, [this](const std::function<void(Config&)>& change) {
+                       if (m_applied)
+                           change(*m_applied);
+                   }})
 {
+    connect(this, &AppDelegate::networkChanged, &m_phoneLink, &PhoneLinkController::networkChanged);
     m_dictation.setMainWindowIsKey([this] { return m_mainWindow && m_mainWindow->isActiveWindow(); });
     connect(&m_dictation, &DictationController::statusChanged, this, &AppDelegate::refreshStatusItem);
 }
@@ -172,6 +177,10 @@ void AppDelegate::installActions()
     actions.toggleMicTest = [self] {
         if (self)
             self->m_dictation.toggleMicTest();
+    };
+    actions.newPhoneCode = [self] {
+        if (self)
+            self->m_phoneLink.newPhoneCode();
     };
     actions.openOnboarding = [self] {
         if (self)
@@ -287,6 +296,7 @@ void AppDelegate::shutdown()
     // Media paused for a recording plays again; a recording still running
     // is abandoned: it is kept nowhere.
     m_dictation.shutDown();
+    m_phoneLink.stop();
     if (m_saveTimer) {
         m_clock.cancel(*m_saveTimer);
         m_saveTimer.reset();
@@ -319,6 +329,7 @@ void AppDelegate::applyConfig()
             m_hud->orderOut();
     }
     applyTheme(config.theme);
+    m_phoneLink.applyChanges(previous, config);
 
     if (previous) {
         if (previous->historyDays != config.historyDays && config.historyDays > 0) {

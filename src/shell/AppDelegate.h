@@ -10,6 +10,7 @@
 #include "platform/Permissions.h"
 #include "shell/DesktopTheme.h"
 #include "shell/DictationController.h"
+#include "shell/PhoneLinkController.h"
 #include "shell/StatusMenu.h"
 #include "shell/Updater.h"
 #include "shell/WindowFactory.h"
@@ -94,6 +95,7 @@ public:
     HotkeyMonitor& hotkey() { return m_hotkey; }
     MicLevelMeter& micMeter() { return m_micMeter; }
     DictationController& dictation() { return m_dictation; }
+    PhoneLinkController& phoneLink() { return m_phoneLink; }
     HUDPanel* hud() const { return m_hud.get(); }
     // The settings as last applied; none before the first apply. The phone
     // link stores the settings it restarted its server with.
@@ -137,6 +139,7 @@ private:
     HotkeyMonitor m_hotkey;
     MicLevelMeter m_micMeter;
     DictationController m_dictation;
+    PhoneLinkController m_phoneLink;
     std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<HUDPanel> m_hud;
     std::unique_ptr<QWidget> m_mainWindow;

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void accessibilityPoll();
     void applyingSettings();
     void historyRetention();
+    void phoneLink();
     void pillPositionIsSaved();
     void statusMenuActions();
     void statusPictures_data();
@@ -313,6 +314,54 @@ void TestAppDelegate::historyRetention()
     app.state().updateConfig([](Config& c) { c.historyDays = 0; });
     h.clock.advance(AppDelegate::saveDelayMs);
     QCOMPARE(app.state().history().entries.size(), 1);
+}
+
+void TestAppDelegate::phoneLink()
+{
+    Harness h;
+    QJsonObject config = readyConfig();
+    config.insert(QStringLiteral("phoneServerEnabled"), true);
+    config.insert(QStringLiteral("phonePort"), 0); // any free port: a restart takes another
+    h.writeConfig(config);
+    AppDelegate& app = h.start();
+    PhoneServer& server = app.phoneLink().server();
+    QVERIFY2(server.isRunning(), qPrintable(server.lastError()));
+    const QString token = app.state().config().phoneToken;
+    QCOMPARE(token.size(), 16);
+    QCOMPARE(h.savedConfig().value(QStringLiteral("phoneToken")).toString(), token);
+    h.clock.advance(PhoneLinkController::publishDelayMs);
+    QVERIFY(app.state().phoneRunning());
+
+    // The settings apply that follows the new token restarts nothing.
+    const quint16 port = server.port();
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(server.port(), port);
+
+    // A new code restarts the link once; a change waiting for its apply
+    // is still applied.
+    app.state().updateConfig([](Config& c) { c.theme = ThemeMode::dark; });
+    app.state().actions().newPhoneCode();
+    const quint16 restarted = server.port();
+    QVERIFY(app.state().config().phoneToken != token);
+    QCOMPARE(server.token(), app.state().config().phoneToken);
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(Theme::instance().mode(), Theme::Mode::Dark);
+    QCOMPARE(server.port(), restarted);
+
+    // The same addresses after a network change: nothing restarts.
+    Q_EMIT app.networkChanged();
+    QCOMPARE(server.port(), restarted);
+    QVERIFY(!h.log().contains(QLatin1String("network changed; restarting the phone server")));
+
+    app.state().updateConfig([](Config& c) { c.phoneServerEnabled = false; });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QVERIFY(!server.isRunning());
+    QCOMPARE(app.state().phoneURLs(), QStringList());
+    app.state().updateConfig([](Config& c) { c.phoneServerEnabled = true; });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QVERIFY(server.isRunning());
+    app.shutdown();
+    QVERIFY(!server.isRunning());
 }
 
 void TestAppDelegate::pillPositionIsSaved()
