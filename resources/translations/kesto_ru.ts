@@ -151,5 +151,33 @@
         <source>The application was closed before the transcript arrived.</source>
         <translation>Приложение было закрыто до получения расшифровки.</translation>
     </message>
+    <message>
+        <source>The computer is busy. Try again in a moment.</source>
+        <translation>Компьютер занят. Попробуйте ещё раз чуть позже.</translation>
+    </message>
+    <message>
+        <source>The recording could not be read as audio.</source>
+        <translation>Не удалось прочитать запись как аудио.</translation>
+    </message>
+    <message>
+        <source>Port %1 is not a valid port number.</source>
+        <translation>Порт %1 — недопустимый номер порта.</translation>
+    </message>
+    <message>
+        <source>Port %1 is already in use.</source>
+        <translation>Порт %1 уже занят.</translation>
+    </message>
+    <message>
+        <source>Port %1 needs administrator rights. Choose a port above 1023.</source>
+        <translation>Для порта %1 нужны права администратора. Выберите порт выше 1023.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened: %2</source>
+        <translation>Не удалось открыть порт %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not create the HTTPS certificate.</source>
+        <translation>Не удалось создать сертификат HTTPS.</translation>
+    </message>
 </context>
 </TS>

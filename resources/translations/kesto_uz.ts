@@ -151,5 +151,33 @@
         <source>The application was closed before the transcript arrived.</source>
         <translation>Matn kelishidan oldin ilova yopildi.</translation>
     </message>
+    <message>
+        <source>The computer is busy. Try again in a moment.</source>
+        <translation>Kompyuter band. Birozdan so'ng qayta urinib ko'ring.</translation>
+    </message>
+    <message>
+        <source>The recording could not be read as audio.</source>
+        <translation>Yozuvni audio sifatida o'qib bo'lmadi.</translation>
+    </message>
+    <message>
+        <source>Port %1 is not a valid port number.</source>
+        <translation>%1 — yaroqli port raqami emas.</translation>
+    </message>
+    <message>
+        <source>Port %1 is already in use.</source>
+        <translation>%1-port allaqachon band.</translation>
+    </message>
+    <message>
+        <source>Port %1 needs administrator rights. Choose a port above 1023.</source>
+        <translation>%1-port uchun administrator huquqlari kerak. 1023 dan katta portni tanlang.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened: %2</source>
+        <translation>%1-portni ochib bo'lmadi: %2</translation>
+    </message>
+    <message>
+        <source>Could not create the HTTPS certificate.</source>
+        <translation>HTTPS sertifikatini yaratib bo'lmadi.</translation>
+    </message>
 </context>
 </TS>
