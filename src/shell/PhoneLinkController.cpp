@@ -8,6 +8,7 @@
 #include "phone/PhoneAudio.h"
 #include "shell/DictationController.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -242,33 +243,44 @@ void PhoneLinkController::transcribeFromPhone(const QByteArray& data, const QStr
     auto upload = std::make_shared<Upload>();
     upload->config = m_state.config();
     upload->reply = std::move(reply);
-    // Decoding runs off the main thread; the busy rule is applied to the
-    // phase of the moment the audio is ready.
+    // Decoding runs off the main thread. The application, not this object,
+    // receives the result, so a file converted after this is gone is
+    // still removed.
+    const QPointer<PhoneLinkController> self(this);
     QtConcurrent::run([data, contentType] { return convert(data, contentType); })
-        .then(this, [this, upload](const Converted& converted) {
-            if (converted.path.isEmpty()) {
-                upload->reply(AudioOutcome::failure(L10n::tr("The recording could not be read as audio.")));
-                return;
-            }
+        .then(QCoreApplication::instance(), [self, upload](const Converted& converted) {
             upload->wav = converted.path;
             upload->seconds = converted.seconds;
-            const Phase phase = m_state.phase();
-            if (phase == Phase::recording || phase == Phase::working) {
+            if (self)
+                self->converted(upload);
+            else
                 upload->removeFiles(false);
-                Log::write(QStringLiteral("phone audio turned down: the computer is busy"));
-                upload->reply(AudioOutcome::failure(L10n::tr("The computer is busy. Try again in a moment.")));
-                return;
-            }
-            m_dictation.setPhase(Phase::working);
-            const QPointer<PhoneLinkController> self(this);
-            m_dictation.prepareAudio(upload->wav, upload->config, [self, upload](const QString& sent) {
-                upload->sent = sent;
-                if (self)
-                    self->transcribe(upload);
-                else
-                    upload->removeFiles(false);
-            });
         });
+}
+
+void PhoneLinkController::converted(const std::shared_ptr<Upload>& upload)
+{
+    if (upload->wav.isEmpty()) {
+        upload->reply(AudioOutcome::failure(L10n::tr("The recording could not be read as audio.")));
+        return;
+    }
+    // The busy rule holds for the phase of the moment the audio is ready.
+    const Phase phase = m_state.phase();
+    if (phase == Phase::recording || phase == Phase::working) {
+        upload->removeFiles(false);
+        Log::write(QStringLiteral("phone audio turned down: the computer is busy"));
+        upload->reply(AudioOutcome::failure(L10n::tr("The computer is busy. Try again in a moment.")));
+        return;
+    }
+    m_dictation.setPhase(Phase::working);
+    const QPointer<PhoneLinkController> self(this);
+    m_dictation.prepareAudio(upload->wav, upload->config, [self, upload](const QString& sent) {
+        upload->sent = sent;
+        if (self)
+            self->transcribe(upload);
+        else
+            upload->removeFiles(false);
+    });
 }
 
 void PhoneLinkController::transcribe(const std::shared_ptr<Upload>& upload)

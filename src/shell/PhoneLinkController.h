@@ -68,6 +68,7 @@ private:
     struct Upload;
 
     void publishLinks(const QStringList& addresses);
+    void converted(const std::shared_ptr<Upload>& upload);
     void transcribe(const std::shared_ptr<Upload>& upload);
     void finish(const std::shared_ptr<Upload>& upload, const std::optional<QString>& text, const QString& error);
 

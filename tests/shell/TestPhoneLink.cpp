@@ -98,6 +98,7 @@ private Q_SLOTS:
     void busyComputerRefuses();
     void unreadableUploadHasItsOwnMessage();
     void failedTranscriptionLeavesHistoryAlone();
+    void controllerGoneMidUpload();
 
 private:
     void enable(bool plain);
@@ -409,6 +410,19 @@ void TestPhoneLink::failedTranscriptionLeavesHistoryAlone()
     QCOMPARE(rig.keptAudio(), QStringList());
     QCOMPARE(rig.tempFiles(), QStringList());
     QVERIFY(DictationRig::log().contains(QLatin1String("phone transcription failed: ")));
+}
+
+void TestPhoneLink::controllerGoneMidUpload()
+{
+    // The phone is told the recording was not transcribed, never given an
+    // empty transcript, and the converted file does not stay behind.
+    Outcome outcome;
+    m_link->transcribeFromPhone(m_wav, QStringLiteral("audio/wav"), outcome.reply());
+    m_link.reset();
+    QTRY_VERIFY(outcome.value.has_value());
+    QCOMPARE(*outcome.value, AudioOutcome::failure(AudioReply::notTranscribedText()));
+    QTRY_COMPARE(m_rig->tempFiles(), QStringList());
+    QCOMPARE(m_gemini->requests("POST").size(), 0);
 }
 
 QTEST_MAIN(TestPhoneLink)
