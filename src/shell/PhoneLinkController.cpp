@@ -268,7 +268,8 @@ void PhoneLinkController::converted(const std::shared_ptr<Upload>& upload)
     const Phase phase = m_state.phase();
     if (phase == Phase::recording || phase == Phase::working) {
         upload->removeFiles(false);
-        Log::write(QStringLiteral("phone audio turned down: the computer is busy"));
+        // Log lines keep their established wording; the user sees "computer".
+        Log::write(QStringLiteral("phone audio turned down: the Mac is busy"));
         upload->reply(AudioOutcome::failure(L10n::tr("The computer is busy. Try again in a moment.")));
         return;
     }
