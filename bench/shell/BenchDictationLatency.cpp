@@ -30,6 +30,7 @@ const QString transcript = QStringLiteral("Hello from the test microphone");
 struct Service
 {
     QThread thread;
+    QObject* context = new QObject; // lives in thread: what runs there is queued to it
     FakeGemini* gemini = nullptr;
     QElapsedTimer clock;
     std::atomic<qint64> lastRequestNs = 0;
@@ -39,9 +40,10 @@ struct Service
     Service()
     {
         clock.start();
+        context->moveToThread(&thread);
         thread.start();
         QMetaObject::invokeMethod(
-            &thread,
+            context,
             [this] {
                 gemini = new FakeGemini;
                 gemini->listen();
@@ -59,9 +61,10 @@ struct Service
 
     ~Service()
     {
-        QMetaObject::invokeMethod(&thread, [this] { delete gemini; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(context, [this] { delete gemini; }, Qt::BlockingQueuedConnection);
         thread.quit();
         thread.wait();
+        delete context;
     }
 };
 
