@@ -104,6 +104,7 @@ DictationController::~DictationController()
     cancelTimer(m_levelTimer);
     cancelTimer(m_doneTimer);
     cancelTimer(m_failedTimer);
+    cancelTimer(m_resumeTimer);
 }
 
 void DictationController::setHUD(HUDPanel* hud)
@@ -268,7 +269,9 @@ void DictationController::recordingFailed(const AudioFailure& failure)
 void DictationController::shutDown()
 {
     stopLevelUpdates();
-    if (m_pausedMedia) {
+    // Media waiting to be resumed plays again now: the delay would outlive us.
+    if (m_pausedMedia || m_resumeTimer) {
+        cancelTimer(m_resumeTimer);
         m_pausedMedia = false;
         m_desktop.resumeMedia();
     }
@@ -355,8 +358,10 @@ void DictationController::resumeMedia()
     if (!m_pausedMedia)
         return;
     m_pausedMedia = false;
-    DictationDesktop* desktop = &m_desktop;
-    m_clock.schedule(mediaResumeDelayMs, this, [desktop] { desktop->resumeMedia(); });
+    m_resumeTimer = m_clock.schedule(mediaResumeDelayMs, this, [this] {
+        m_resumeTimer.reset();
+        m_desktop.resumeMedia();
+    });
 }
 
 void DictationController::startLevelUpdates()

@@ -156,6 +156,7 @@ private:
     quint64 m_levelRun = 0; // a tick of an earlier poll finds another run and stops
     std::optional<Clock::TimerId> m_doneTimer;
     std::optional<Clock::TimerId> m_failedTimer;
+    std::optional<Clock::TimerId> m_resumeTimer;
 
     // Recordings being processed, by a counter that never repeats: results
     // that arrive for a job no longer here are dropped.

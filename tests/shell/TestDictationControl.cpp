@@ -262,6 +262,12 @@ void TestDictationControl::mediaIsResumedAfterTheRecording()
     QTRY_COMPARE(rig.state.phase(), Phase::idle);
     rig.clock.advance(5000);
     QCOMPARE(rig.desktop.resumes, 1);
+
+    // Quitting during a recording resumes what it paused, at once.
+    rig.record(0.5);
+    rig.controller->shutDown();
+    QCOMPARE(rig.desktop.resumes, 2);
+    QVERIFY(!rig.recorder.isRecording());
 }
 
 void TestDictationControl::mediaPauseTakenBackIsNotResumed()
@@ -276,11 +282,13 @@ void TestDictationControl::mediaPauseTakenBackIsNotResumed()
     rig.clock.advance(1000);
     QCOMPARE(rig.desktop.resumes, 0);
 
-    // Quitting during a recording resumes what it paused, at once.
+    // Quitting just after a recording resumes at once, not after the delay.
     rig.record(0.5);
+    rig.controller->finishRecording();
     rig.controller->shutDown();
     QCOMPARE(rig.desktop.resumes, 1);
-    QVERIFY(!rig.recorder.isRecording());
+    rig.clock.advance(DictationController::mediaResumeDelayMs);
+    QCOMPARE(rig.desktop.resumes, 1);
 }
 
 void TestDictationControl::doneAndFailedStatesEndByThemselves()

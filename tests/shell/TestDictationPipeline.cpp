@@ -26,6 +26,7 @@ private Q_SLOTS:
     void unreachableServiceIsOffline();
     void quittingWhileWorkingKeepsTheRecording();
     void newNoteIsFiledInOneRequest();
+    void speechOnlyModelFilesOnATextModel();
     void speechOnlyModelWithoutTextModelFillsTheNote();
     void retryTranscribesAKeptRecording_data();
     void retryTranscribesAKeptRecording();
@@ -342,6 +343,32 @@ void TestDictationPipeline::newNoteIsFiledInOneRequest()
     QCOMPARE(entry.text, QString("Buy milk and bread"));
     QVERIFY(entry.latency);
     QVERIFY(rig.desktop.inserts.isEmpty());
+}
+
+void TestDictationPipeline::speechOnlyModelFilesOnATextModel()
+{
+    DictationRig& rig = *m_rig;
+    rig.state.updateConfig([](Config& config) { config.model = "gemini-3.8-transcribe"; });
+    rig.state.setModels({"gemini-3.8-transcribe", "gemini-3.8-flash"});
+    Note note;
+    note.title = "Plans";
+    rig.state.updateNotes([&](NotesStore& notes) { notes.notes = {note}; });
+    m_gemini->enqueue(FakeGemini::Reply::text("Visit the coast").on("POST"));
+    const QJsonObject answer{{"kind", "idea"}, {"topic", "Coast trip"}, {"folder", "Travel"}};
+    m_gemini->enqueue(FakeGemini::Reply::text(QString::fromUtf8(QJsonDocument(answer).toJson())).on("POST"));
+    dictate(1.0, false, Target::note(note.id));
+
+    const QList<FakeGemini::Request> posts = m_gemini->requests("POST");
+    QCOMPARE(posts.size(), 2);
+    QVERIFY(posts.first().path.endsWith("/interactions"));
+    QVERIFY(posts.last().path.contains("gemini-3.8-flash"));
+    QCOMPARE(m_stages, (QList{DictationStage::preparing, DictationStage::trimming, DictationStage::transcribing,
+                              DictationStage::organizing, DictationStage::finishing}));
+    const Note* filed = rig.state.notes().note(note.id);
+    QCOMPARE(filed->body, QString("Visit the coast"));
+    QCOMPARE(filed->title, QString("Plans")); // only the folder was asked for
+    QCOMPARE(rig.state.notes().folders.last().name, QString("Travel"));
+    QCOMPARE(filed->folderID, rig.state.notes().folders.last().id);
 }
 
 void TestDictationPipeline::speechOnlyModelWithoutTextModelFillsTheNote()
