@@ -46,8 +46,9 @@ std::unique_ptr<PhoneWorker::Listener> PhoneWorker::makeListener(quint16 port, b
     listener->onAccept = [this, secure](qintptr descriptor) { accept(descriptor, secure); };
     if (!listener->listen(QHostAddress::Any, port)) {
         const QString description = listener->errorString();
+        const bool inUse = listener->serverError() == QAbstractSocket::AddressInUseError;
         Log::write(QStringLiteral("phone server (") + label + QStringLiteral("): port ") + QString::number(port)
-                   + QStringLiteral(" failed: ") + description);
+                   + (inUse ? QStringLiteral(" is already in use") : QStringLiteral(" failed: ") + description));
         *error = PhoneServer::listenFailureText(port, listener->serverError(), description);
         return nullptr;
     }

@@ -358,6 +358,12 @@ void TestPhoneServer::portFailures()
     QVERIFY(m_server->isRunning());
     QVERIFY(!m_server->plainIsRunning());
     QCOMPARE(m_server->lastError(), QString());
+    Log::flush();
+    const QString log = QString::fromUtf8(m_data->read("kesto.log"));
+    for (const QString& label : {QStringLiteral("https"), QStringLiteral("http")}) {
+        const QString line = QStringLiteral("phone server (%1): port %2 is already in use").arg(label).arg(taken);
+        QVERIFY2(log.contains(line), qPrintable(log));
+    }
 
     // Without an identity nothing starts, not even the plain listener.
     QVERIFY(QFile::remove(m_data->filePath("server.p12")));
