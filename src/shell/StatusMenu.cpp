@@ -2,6 +2,8 @@
 
 #include "core/L10n.h"
 
+#include <QTextBoundaryFinder>
+
 namespace StatusMenu {
 
 namespace {
@@ -47,6 +49,19 @@ StatusMenuItem microphoneItem(const StatusMenuInput& input)
         menu.children.append(device);
     }
     return menu;
+}
+
+// The text cut after its first count characters as a reader counts them,
+// so that no emoji or accented letter is split in half.
+QString preview(const QString& text, int count)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (int i = 0; i < count && end >= 0 && end < text.size(); ++i)
+        end = finder.toNextBoundary();
+    if (end < 0 || end >= text.size())
+        return text;
+    return text.left(end) + QStringLiteral("...");
 }
 
 } // namespace
@@ -126,10 +141,7 @@ QList<StatusMenuItem> build(const StatusMenuInput& input)
     items.append(action(input.hudVisible ? L10n::tr("Hide button") : L10n::tr("Show button"), Action::toggleHUD));
     if (!input.lastTranscript.isEmpty()) {
         items.append(separator());
-        QString preview = input.lastTranscript;
-        if (preview.size() > 48)
-            preview = preview.left(48) + QStringLiteral("...");
-        items.append(action(L10n::tr("Last text: %1").arg(preview), Action::copyLast));
+        items.append(action(L10n::tr("Last text: %1").arg(preview(input.lastTranscript, 48)), Action::copyLast));
         items.append(action(L10n::tr("Insert last text again"), Action::insertLast));
     }
     items.append(separator());

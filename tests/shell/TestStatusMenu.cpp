@@ -116,6 +116,17 @@ void TestStatusMenu::itemsPerPhase_data()
                           QStringLiteral("+Insert last text again")}
             + tail);
 
+    // The cut counts what the reader sees: an emoji is one character, never half of one.
+    StatusMenuInput emoji = base;
+    emoji.lastTranscript = QString(47, QLatin1Char('x')) + QStringLiteral("\U0001F600y");
+    QTest::newRow("last text cut after an emoji")
+        << emoji
+        << (QStringList{QStringLiteral("-Hold Ctrl + Super to talk")} + middle()
+            + QStringList{QStringLiteral("|"),
+                          QStringLiteral("+Last text: ") + QString(47, QLatin1Char('x')) + QStringLiteral("\U0001F600..."),
+                          QStringLiteral("+Insert last text again")}
+            + tail);
+
     StatusMenuInput updates = base;
     updates.updaterAvailable = true;
     QStringList withUpdates = QStringList{QStringLiteral("-Hold Ctrl + Super to talk")} + middle() + tail;
