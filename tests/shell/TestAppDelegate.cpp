@@ -33,6 +33,7 @@ private Q_SLOTS:
     void accessibilityPoll();
     void applyingSettings();
     void historyRetention();
+    void microphoneTestFollowsTheDevice();
     void phoneLink();
     void pillPositionIsSaved();
     void statusMenuActions();
@@ -314,6 +315,34 @@ void TestAppDelegate::historyRetention()
     app.state().updateConfig([](Config& c) { c.historyDays = 0; });
     h.clock.advance(AppDelegate::saveDelayMs);
     QCOMPARE(app.state().history().entries.size(), 1);
+}
+
+void TestAppDelegate::microphoneTestFollowsTheDevice()
+{
+    Harness h;
+    h.writeConfig(readyConfig());
+    h.audio.setInputs({{QStringLiteral("desk"), QStringLiteral("Desk mic")}, {QStringLiteral("usb"), QStringLiteral("USB mic")}});
+    AppDelegate& app = h.start();
+    app.state().actions().toggleMicTest();
+    QVERIFY(app.micMeter().isRunning());
+    QCOMPARE(h.audio.lastStream()->deviceId(), QStringLiteral("desk"));
+    app.state().setMicTestLevel(0.5);
+
+    const int opened = h.audio.opened();
+    app.state().updateConfig([](Config& c) { c.sounds = false; });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(h.audio.opened(), opened);
+    QCOMPARE(app.state().micTestLevel(), std::optional<double>(0.5));
+
+    app.state().updateConfig([](Config& c) { c.inputDeviceID = QStringLiteral("usb"); });
+    h.clock.advance(AppDelegate::saveDelayMs);
+    QVERIFY(app.micMeter().isRunning());
+    QCOMPARE(h.audio.lastStream()->deviceId(), QStringLiteral("usb"));
+    QCOMPARE(app.state().micTestLevel(), std::optional<double>(0.0));
+
+    app.state().actions().toggleMicTest();
+    QVERIFY(!app.micMeter().isRunning());
+    QCOMPARE(app.state().micTestLevel(), std::nullopt);
 }
 
 void TestAppDelegate::phoneLink()
