@@ -104,12 +104,18 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
     connect(&m_state, &AppState::messageChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::accessibilityChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::configChanged, this, &HUDView::refresh);
-    connect(&m_state, &AppState::levelChanged, this, qOverload<>(&QWidget::update));
+    // Live bars redraw with the frame timer; only still bars need a repaint
+    // for each new level.
+    connect(&m_state, &AppState::levelChanged, this, [this] {
+        if (!m_frameTimer.isActive())
+            update();
+    });
 
     m_kind = kindFor(m_state);
     m_previousKind = m_kind;
     m_width->setValue(rowWidth(m_kind));
     m_reportedWidth = rowWidth(m_kind);
+    updateTexts();
     placeButtons();
     updateTimers();
 }
@@ -192,7 +198,9 @@ void HUDView::refresh()
     if (width != m_reportedWidth) {
         m_reportedWidth = width;
         if (m_width->target() != width) {
-            if (animated())
+            // Both layers resize on the same curve, so the shadow keeps in
+            // step with the pill.
+            if (Animation::enabled())
                 m_width->animateTo(width, transitionMs, pillCurve());
             else
                 m_width->setValue(width);
@@ -200,10 +208,21 @@ void HUDView::refresh()
         if (onWidth)
             onWidth(width);
     }
-    setToolTip(m_layer == Layer::Content ? toolTipFor(m_kind) : QString());
+    updateTexts();
     placeButtons();
     updateTimers();
     update();
+}
+
+void HUDView::updateTexts()
+{
+    if (m_layer != Layer::Content)
+        return;
+    setToolTip(toolTipFor(m_kind));
+    // Screen readers hear what the pill shows; the circle reads its tooltip.
+    setAccessibleName(m_kind == Kind::idle        ? idleToolTip(m_state.config())
+                      : m_kind == Kind::listening ? listeningLabel()
+                                                  : rowText(m_kind));
 }
 
 void HUDView::setKind(Kind kind)
@@ -212,14 +231,26 @@ void HUDView::setKind(Kind kind)
     m_kind = kind;
     if (kind == Kind::listening)
         m_wave.resetSmoother();
-    if (animated()) {
+    if (Animation::enabled()) {
         m_fade->setValue(0.0);
         m_fade->animateTo(1.0, transitionMs, pillCurve());
     } else {
         m_fade->setValue(1.0);
     }
-    if (m_hovering && kind != Kind::idle)
-        m_hover->setValue(0.0);
+    updateHover();
+}
+
+void HUDView::updateHover()
+{
+    // Only the idle circle lights up, also when it comes back under a
+    // pointer that never left.
+    const qreal target = m_kind == Kind::idle && m_hovering ? 1.0 : 0.0;
+    if (m_hover->target() == target)
+        return;
+    if (animated())
+        m_hover->animateTo(target, 120, QEasingCurve(QEasingCurve::OutCubic));
+    else
+        m_hover->setValue(target);
 }
 
 void HUDView::updateTimers()
@@ -275,7 +306,7 @@ QString HUDView::toolTipFor(Kind kind) const
     case Kind::idle:
         return idleToolTip(m_state.config());
     case Kind::failed:
-        return m_state.message().isEmpty() ? L10n::tr("Something went wrong") : m_state.message();
+        return m_state.message().trimmed().isEmpty() ? L10n::tr("Something went wrong") : m_state.message();
     case Kind::listening:
     case Kind::thinking:
     case Kind::done:
@@ -460,22 +491,14 @@ void HUDView::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
     m_hovering = true;
-    if (m_kind == Kind::idle) {
-        if (animated())
-            m_hover->animateTo(1.0, 120, QEasingCurve(QEasingCurve::OutCubic));
-        else
-            m_hover->setValue(1.0);
-    }
+    updateHover();
 }
 
 void HUDView::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     m_hovering = false;
-    if (animated())
-        m_hover->animateTo(0.0, 120, QEasingCurve(QEasingCurve::OutCubic));
-    else
-        m_hover->setValue(0.0);
+    updateHover();
 }
 
 void HUDView::resizeEvent(QResizeEvent* event)

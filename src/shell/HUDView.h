@@ -79,6 +79,8 @@ private:
     void setKind(Kind kind);
     void placeButtons();
     void updateTimers();
+    void updateHover();
+    void updateTexts();
     void paintRow(QPainter& painter, Kind kind, const QRectF& capsule, qreal opacity);
     void paintListening(QPainter& painter, const QRectF& row);
     void paintIconAndText(QPainter& painter, const QRectF& row, const char* icon, qreal iconSize,

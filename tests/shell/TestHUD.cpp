@@ -2,8 +2,9 @@
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
-#include "design/Onest.h"
+#include "design/Animation.h"
 #include "design/Elevation.h"
+#include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "shell/HUDPanel.h"
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void pictures();
     void hoverLightsOnlyTheIdleCircle();
     void shadowLayerSurroundsThePill();
+    void shadowResizesInStepWithThePill();
     void widthGrowsAtOnceAndShrinksLater();
     void narrowerReportsRestartTheShrink();
     void defaultAndSavedPosition();
@@ -277,6 +279,9 @@ void TestHUD::hoverLightsOnlyTheIdleCircle()
     setKind(HUDView::Kind::done);
     QCoreApplication::sendEvent(view, &enter);
     QVERIFY(near(capture().pixelColor(capture().width() / 2, 8), Palette::surfaceCard.color()));
+    // Back to the circle under a pointer that never left: lit again.
+    setKind(HUDView::Kind::idle);
+    QVERIFY(near(capture().pixelColor(26, 8), Palette::surfaceHover.color()));
 }
 
 void TestHUD::shadowLayerSurroundsThePill()
@@ -298,6 +303,27 @@ void TestHUD::shadowLayerSurroundsThePill()
     QCOMPARE(image, expected.convertToFormat(QImage::Format_ARGB32));
     QVERIFY(image.pixelColor(image.width() / 2, 16 + 52 + 6).alpha() > 0);
     QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+}
+
+void TestHUD::shadowResizesInStepWithThePill()
+{
+    Animation::setEnabled(true);
+    const auto off = qScopeGuard([] { Animation::setEnabled(false); });
+    HUDView* pill = m_panel->view();
+    auto* shadow = m_panel->shadowWindow()->findChild<HUDView*>();
+    QVERIFY(shadow);
+    m_state->setDoneText(QStringLiteral("Notes \u00B7 12 words"));
+    const qreal target = pill->rowWidth(HUDView::Kind::done);
+    bool sawMiddle = false;
+    QElapsedTimer waited;
+    waited.start();
+    while (pill->capsuleWidth() < target && waited.elapsed() < 5000) {
+        QCOMPARE(shadow->capsuleWidth(), pill->capsuleWidth());
+        sawMiddle = sawMiddle || pill->capsuleWidth() > 52;
+        QTest::qWait(1);
+    }
+    QVERIFY(sawMiddle);
+    QCOMPARE(shadow->capsuleWidth(), target);
 }
 
 void TestHUD::widthGrowsAtOnceAndShrinksLater()
@@ -485,9 +511,16 @@ void TestHUD::toolTips()
     config.hotkeyMode = HotkeyMode::toggle;
     config.hotkey = HotkeyKind::rightCommand;
     QCOMPARE(HUDView::idleToolTip(config), QStringLiteral("Click to record, or press Right Alt"));
+    // The circle explains itself from the start, also to screen readers.
+    const QString idle = HUDView::idleToolTip(m_state->config());
+    QCOMPARE(m_panel->view()->toolTip(), idle);
+    QCOMPARE(m_panel->view()->accessibleName(), idle);
     setKind(HUDView::Kind::failed);
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Gemini could not be reached. Try again from History."));
+    QCOMPARE(m_panel->view()->accessibleName(), QStringLiteral("Gemini could not be reached"));
     m_state->setMessage(QString());
+    QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
+    m_state->setMessage(QStringLiteral("  \n "));
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
 }
 
