@@ -2,6 +2,7 @@
 
 #include "core/Config.h"
 #include "platform/Compositor.h"
+#include "platform/WindowPlacement.h"
 #include "shell/HUDView.h"
 
 #include <QGuiApplication>
@@ -24,6 +25,14 @@ void makeFloating(QWidget* window)
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setAttribute(Qt::WA_NoSystemBackground);
     window->setFocusPolicy(Qt::NoFocus);
+}
+
+// The pill follows the user from one virtual desktop to the next.
+void showEverywhere(QWidget* window)
+{
+    window->winId();
+    WindowPlacement::onAllDesktops(window->windowHandle());
+    window->show();
 }
 
 } // namespace
@@ -148,7 +157,8 @@ void HUDPanel::anchorToFrame()
 
 void HUDPanel::orderFront()
 {
-    show();
+    if (!isVisible())
+        showEverywhere(this);
     raise();
     syncShadow();
 }
@@ -201,7 +211,7 @@ void HUDPanel::syncShadow()
     if (isVisible() && m_composited) {
         placeShadow();
         if (!m_shadowWindow->isVisible()) {
-            m_shadowWindow->show();
+            showEverywhere(m_shadowWindow);
             // The pill stays above its shadow.
             raise();
         }

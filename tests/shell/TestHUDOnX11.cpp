@@ -6,12 +6,13 @@
 #include "shell/HUDView.h"
 
 #include <QGuiApplication>
+#include <QProcess>
 #include <QWindow>
 #include <QtTest>
 
 // The pill on a real X server without a compositor (Xvfb): it is cut to its
 // capsule, keeps its shadow window hidden, floats on top and never takes the
-// keyboard focus.
+// keyboard focus; it shows on every virtual desktop.
 class TestHUDOnX11 final : public QObject
 {
     Q_OBJECT
@@ -42,6 +43,14 @@ void TestHUDOnX11::floatsWithoutFocusAndMasked()
     QVERIFY(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
     QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
     QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
+
+    // On every virtual desktop, also after being hidden and shown again.
+    panel.orderOut();
+    panel.orderFront();
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(panel.winId()), QStringLiteral("_NET_WM_DESKTOP")});
+    QVERIFY(xprop.waitForFinished());
+    QCOMPARE(xprop.readAllStandardOutput().trimmed(), QByteArray("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
 
     // A click on the pill toggles without taking the focus.
     QTest::mouseClick(panel.view(), Qt::LeftButton, {}, panel.view()->rect().center());
