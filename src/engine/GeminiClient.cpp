@@ -46,11 +46,34 @@ bool transferBroke(QNetworkReply::NetworkError error)
            || error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::ProtocolFailure;
 }
 
+// The network itself failed, directly or on the way to the proxy.
+bool unreachable(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::BackgroundRequestNotAllowedError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+        return true;
+    default:
+        return false;
+    }
+}
+
 GeminiError transferError(const QNetworkReply* reply)
 {
+    // The transfer time-out aborts the reply, which Qt reports as cancelled.
     if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError)
-        return GeminiError::network(L10n::tr("the request timed out"));
-    return GeminiError::network(reply->errorString());
+        return GeminiError::network(L10n::tr("the request timed out"), true);
+    return GeminiError::network(reply->errorString(), unreachable(reply->error()));
 }
 
 // The HTTP status of a finished reply, or nothing when the transfer broke.

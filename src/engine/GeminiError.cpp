@@ -27,9 +27,9 @@ GeminiError GeminiError::invalidJson(const QString& detail)
     return {Kind::invalidJson, 0, detail};
 }
 
-GeminiError GeminiError::network(const QString& detail)
+GeminiError GeminiError::network(const QString& detail, bool unreachable)
 {
-    return {Kind::network, 0, detail};
+    return {Kind::network, 0, detail, unreachable};
 }
 
 GeminiError GeminiError::fileUnreadable(const QString& detail)

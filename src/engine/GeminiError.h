@@ -22,13 +22,18 @@ struct GeminiError
     int status = 0;  // http only
     QString message; // http: the server's message; badResponse: the detail;
                      // others: the underlying error's own text
+    // network only: the network itself failed (no connection, no route, the
+    // host not found, a time-out, the connection lost), as opposed to a
+    // transfer that reached a server and broke there, such as a refused TLS
+    // handshake.
+    bool unreachable = false;
 
     static GeminiError http(int status, const QString& message);
     static GeminiError badResponse(const QString& detail);
     static GeminiError noApiKey();
     static GeminiError emptyResponse();
     static GeminiError invalidJson(const QString& detail);
-    static GeminiError network(const QString& detail);
+    static GeminiError network(const QString& detail, bool unreachable);
     static GeminiError fileUnreadable(const QString& detail);
     static GeminiError cancelled();
 

@@ -466,7 +466,7 @@ GeminiOnProgress DictationController::transcriptionProgress()
 
 bool DictationController::isOffline(const GeminiError& error)
 {
-    return error.kind == GeminiError::Kind::network;
+    return error.kind == GeminiError::Kind::network && error.unreachable;
 }
 
 void DictationController::send(quint64 jobId)

@@ -25,7 +25,7 @@ void TestGeminiError::description_data()
     QTest::newRow("no key") << GeminiError::noApiKey()
                             << "No API key. Add it in Settings, or set GEMINI_API_KEY.";
     QTest::newRow("empty") << GeminiError::emptyResponse() << "Gemini returned no text.";
-    QTest::newRow("network") << GeminiError::network("Connection refused")
+    QTest::newRow("network") << GeminiError::network("Connection refused", true)
                              << "Could not reach Gemini: Connection refused";
 }
 

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 // A finished recording on its way to the service and back, with the fake
 // service over loopback: trimming, encoding, the WAV resend, History, the
@@ -23,7 +24,8 @@ private Q_SLOTS:
     void failureKeepsTheAudio_data();
     void failureKeepsTheAudio();
     void serverErrorsAreRetriedFirst();
-    void unreachableServiceIsOffline();
+    void offlineOnlyWhenTheNetworkFailed_data();
+    void offlineOnlyWhenTheNetworkFailed();
     void quittingWhileWorkingKeepsTheRecording();
     void newNoteIsFiledInOneRequest();
     void speechOnlyModelFilesOnATextModel();
@@ -279,17 +281,33 @@ void TestDictationPipeline::serverErrorsAreRetriedFirst()
     QVERIFY(!m_rig->state.history().entries.first().offline);
 }
 
-void TestDictationPipeline::unreachableServiceIsOffline()
+void TestDictationPipeline::offlineOnlyWhenTheNetworkFailed_data()
 {
-    QTcpServer closed;
-    QVERIFY(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close();
-    qputenv("KESTO_GEMINI_URL", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
+    QTest::addColumn<bool>("tls");
+    QTest::addColumn<bool>("offline");
+    QTest::newRow("nothing listens") << false << true;
+    QTest::newRow("a server refuses the TLS handshake") << true << false;
+}
+
+void TestDictationPipeline::offlineOnlyWhenTheNetworkFailed()
+{
+    QFETCH(bool, tls);
+    QFETCH(bool, offline);
+    // Answers every connection in plain text, which no TLS client accepts.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    connect(&server, &QTcpServer::newConnection, &server, [&server] {
+        while (QTcpSocket* socket = server.nextPendingConnection())
+            socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n");
+    });
+    const quint16 port = server.serverPort();
+    if (!tls)
+        server.close();
+    qputenv("KESTO_GEMINI_URL", QByteArray(tls ? "https" : "http") + "://127.0.0.1:" + QByteArray::number(port));
     dictate(1.0);
     const HistoryEntry entry = m_rig->state.history().entries.first();
     QCOMPARE(entry.status, HistoryEntry::Status::failed);
-    QVERIFY(entry.offline);
+    QCOMPARE(entry.offline, offline);
     QVERIFY(entry.audioFile);
 }
 
