@@ -1,5 +1,7 @@
 #include "core/TextUtil.h"
 
+#include <QTextBoundaryFinder>
+
 namespace TextUtil {
 
 namespace {
@@ -47,6 +49,16 @@ QStringList splitLines(const QString& text)
 bool isBlank(QChar c)
 {
     return c.isSpace() || isLineBreak(c);
+}
+
+QString leftGraphemes(const QString& text, int count)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (int seen = 0; seen < count; ++seen) {
+        if (graphemes.toNextBoundary() == -1)
+            return text;
+    }
+    return text.left(graphemes.position());
 }
 
 } // namespace TextUtil

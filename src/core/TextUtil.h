@@ -12,5 +12,8 @@ QString trimSpaces(const QString& text);
 QStringList splitLines(const QString& text);
 // Whether c is white space or a line break in Unicode's sense.
 bool isBlank(QChar c);
+// The first count characters as a reader counts them (grapheme clusters),
+// so an emoji or a letter with its accent is never cut in half.
+QString leftGraphemes(const QString& text, int count);
 
 } // namespace TextUtil

@@ -4,6 +4,7 @@
 #include "core/Format.h"
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "core/TextUtil.h"
 #include "engine/AudioRecorder.h"
 #include "engine/AudioTrimmer.h"
 #include "engine/HotkeyMonitor.h"
@@ -533,7 +534,7 @@ void DictationController::succeeded(quint64 jobId, const NoteFiler::Transcript& 
     const qint64 bytes = sent.exists() ? sent.size() : 0;
     m_state.setProcessingStage(DictationStage::finishing, m_clock.now());
     const QString text = Snippet::expand(transcript.text, job.config.snippets);
-    Log::write(QStringLiteral("transcript: ") + text.left(120));
+    Log::write(QStringLiteral("transcript: ") + TextUtil::leftGraphemes(text, 120));
     const std::optional<QString> audioFile =
         job.config.keepAudio ? History::keepAudio(job.kept(), job.entryID) : std::nullopt;
     m_state.setMessage(QString());

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void serverErrorsAreRetriedFirst();
     void offlineOnlyWhenTheNetworkFailed_data();
     void offlineOnlyWhenTheNetworkFailed();
+    void transcriptLogLineKeepsWholeCharacters();
     void quittingWhileWorkingKeepsTheRecording();
     void newNoteIsFiledInOneRequest();
     void speechOnlyModelFilesOnATextModel();
@@ -309,6 +310,17 @@ void TestDictationPipeline::offlineOnlyWhenTheNetworkFailed()
     QCOMPARE(entry.status, HistoryEntry::Status::failed);
     QCOMPARE(entry.offline, offline);
     QVERIFY(entry.audioFile);
+}
+
+void TestDictationPipeline::transcriptLogLineKeepsWholeCharacters()
+{
+    // The 120th character is a thumb with a skin tone: four UTF-16 units.
+    const QString head = QString(119, QLatin1Char('a')) + QString::fromUtf8("\U0001F44D\U0001F3FD");
+    m_gemini->enqueue(FakeGemini::Reply::text(head + "bc").on("POST"));
+    dictate(1.0);
+    QCOMPARE(m_rig->state.history().entries.first().text, head + "bc");
+    const QString log = m_rig->log();
+    QVERIFY2(log.contains("transcript: " + head + "\n"), qPrintable(log));
 }
 
 void TestDictationPipeline::quittingWhileWorkingKeepsTheRecording()
