@@ -2,6 +2,7 @@
 
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "core/TextUtil.h"
 #include "core/Vocabulary.h"
 #include "engine/GeminiClient.h"
 #include "engine/WavFile.h"
@@ -313,7 +314,7 @@ void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const st
     const Config& config = upload->config;
     m_state.setProcessingStage(DictationStage::finishing, m_clock.now());
     const QString text = Snippet::expand(*transcript, config.snippets);
-    Log::write(QStringLiteral("phone transcript: ") + text.left(120));
+    Log::write(QStringLiteral("phone transcript: ") + TextUtil::leftGraphemes(text, 120));
 
     HistoryEntry entry;
     entry.date = m_clock.now();

@@ -1,8 +1,7 @@
 #include "shell/StatusMenu.h"
 
 #include "core/L10n.h"
-
-#include <QTextBoundaryFinder>
+#include "core/TextUtil.h"
 
 namespace StatusMenu {
 
@@ -55,13 +54,8 @@ StatusMenuItem microphoneItem(const StatusMenuInput& input)
 // so that no emoji or accented letter is split in half.
 QString preview(const QString& text, int count)
 {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype end = 0;
-    for (int i = 0; i < count && end >= 0 && end < text.size(); ++i)
-        end = finder.toNextBoundary();
-    if (end < 0 || end >= text.size())
-        return text;
-    return text.left(end) + QStringLiteral("...");
+    const QString head = TextUtil::leftGraphemes(text, count);
+    return head.size() < text.size() ? head + QStringLiteral("...") : head;
 }
 
 } // namespace
