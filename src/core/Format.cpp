@@ -77,7 +77,10 @@ QString duration(double seconds)
 
 QString seconds(double value)
 {
-    return L10n::tr("%1 s").arg(interfaceLocale().toString(value, 'f', 1));
+    // A plain one-decimal figure: "1234.5 s", never grouped.
+    QLocale locale = interfaceLocale();
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return L10n::tr("%1 s").arg(locale.toString(value, 'f', 1));
 }
 
 } // namespace Format

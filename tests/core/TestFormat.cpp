@@ -112,8 +112,10 @@ void TestFormat::secondsFollowTheLanguage()
 {
     QCOMPARE(Format::seconds(2.5), QStringLiteral("2.5 s"));
     QCOMPARE(Format::seconds(0.04), QStringLiteral("0.0 s"));
+    QCOMPARE(Format::seconds(1234.5), QStringLiteral("1234.5 s"));
     L10n::setInterfaceLanguage(QStringLiteral("ru"));
     QCOMPARE(Format::seconds(2.5), QStringLiteral("2,5 s"));
+    QCOMPARE(Format::seconds(1234.5), QStringLiteral("1234,5 s"));
 }
 
 void TestFormat::glyphs_data()
