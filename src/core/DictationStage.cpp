@@ -25,8 +25,9 @@ QString message(DictationStage stage, double elapsedSeconds)
     case DictationStage::transcribing:
         if (e < 4)
             return L10n::tr("Turning speech into text…");
-        // From 8 s on the two sentences take turns every 4 s.
-        if (e < 8 || qint64(e * 0.25) % 2 != 0)
+        // From 8 s on the two sentences take turns every 4 s; counted in
+        // floating point so no elapsed time can overflow an integer.
+        if (e < 8 || std::fmod(std::floor(e * 0.25), 2.0) != 0)
             return L10n::tr("Waiting for the transcript…");
         return L10n::tr("Still processing your audio…");
     case DictationStage::retrying:

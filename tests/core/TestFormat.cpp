@@ -175,7 +175,8 @@ void TestFormat::stageMessages_data()
     const QList<std::pair<double, QString>> transcribing = {{0, turning},    {3.9, turning}, {4.0, waiting},
                                                             {7.9, waiting},  {8.0, still},   {11.9, still},
                                                             {12.0, waiting}, {16.0, still},  {20.0, waiting},
-                                                            {-1, turning},   {qQNaN(), turning}};
+                                                            {-1, turning},   {qQNaN(), turning},
+                                                            {1e300, still}};
     for (const auto& [e, text] : transcribing)
         QTest::addRow("transcribing %g", e) << DictationStage::transcribing << e << text;
     for (double e : {0.0, 100.0}) {
