@@ -61,8 +61,11 @@ bool hasExtension(_XDisplay* display, const char* name)
 
 bool hasXInput2(_XDisplay* display)
 {
+    // Announcing 2.2 (the server answers with what it has) makes the server
+    // send raw events even while another client grabs the keyboard, as a
+    // desktop does while the Super key is down; 2.0 clients miss them.
     int major = 2;
-    int minor = 0;
+    int minor = 2;
     return hasExtension(display, "XInputExtension") && XIQueryVersion(display, &major, &minor) == Success
         && major >= 2;
 }
