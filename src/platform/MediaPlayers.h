@@ -10,8 +10,6 @@ namespace MediaPlayers {
 // The players whose playback status is "Playing". On failure (no session
 // bus) returns an empty list and fills error with a lower-case sentence.
 QStringList playing(QString* error);
-// The players whose playback status is "Paused".
-QStringList paused(QString* error);
 // Asks each player to pause, or to play; returns at once.
 void pause(const QStringList& players);
 void play(const QStringList& players);

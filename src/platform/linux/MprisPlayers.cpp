@@ -58,11 +58,6 @@ QStringList playing(QString* error)
     return withStatus(QStringLiteral("Playing"), error);
 }
 
-QStringList paused(QString* error)
-{
-    return withStatus(QStringLiteral("Paused"), error);
-}
-
 void pause(const QStringList& players)
 {
     send(players, QStringLiteral("Pause"));
