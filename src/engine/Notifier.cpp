@@ -1,15 +1,9 @@
 #include "engine/Notifier.h"
 
-#include "core/L10n.h"
 #include "core/Log.h"
 #include "platform/DesktopNotifications.h"
 
 namespace Notifier {
-
-bool isAllowed()
-{
-    return DesktopNotifications::isAvailable(nullptr);
-}
 
 void post(const QString& title, const QString& body)
 {
@@ -20,11 +14,6 @@ void post(const QString& title, const QString& body)
     }
     if (!DesktopNotifications::show(title, body))
         Log::write(QStringLiteral("notification dropped: the session bus refused it"));
-}
-
-void postTranscriptionFailed()
-{
-    post(L10n::tr("Not transcribed"), L10n::tr("The audio is saved. Try again from History."));
 }
 
 } // namespace Notifier

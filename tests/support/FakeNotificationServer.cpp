@@ -23,9 +23,9 @@ FakeNotificationServer::~FakeNotificationServer()
 }
 
 uint FakeNotificationServer::Notify(const QString& appName, uint, const QString& icon, const QString& summary,
-                                    const QString& body, const QStringList&, const QVariantMap&, int timeout)
+                                    const QString& body, const QStringList&, const QVariantMap& hints, int timeout)
 {
-    notifications.append({appName, icon, summary, body, timeout});
+    notifications.append({appName, icon, summary, body, hints, timeout});
     return uint(notifications.size());
 }
 

@@ -20,6 +20,7 @@ public:
         QString icon;
         QString summary;
         QString body;
+        QVariantMap hints;
         int timeout = 0;
     };
 

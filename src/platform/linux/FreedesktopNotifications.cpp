@@ -37,9 +37,11 @@ bool show(const QString& title, const QString& body)
         return false;
     QDBusMessage notify = QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/Notifications"),
                                                          service, QStringLiteral("Notify"));
-    // Bodies may be read as markup by the server.
+    // Bodies may be read as markup by the server. The failure has a sound
+    // of its own, so the notification stays silent.
+    const QVariantMap hints{{QStringLiteral("suppress-sound"), true}};
     notify << QStringLiteral("Kesto Viruz") << 0u << QStringLiteral("kesto-viruz") << title << body.toHtmlEscaped() << QStringList()
-           << QVariantMap() << -1;
+           << hints << -1;
     return bus.send(notify);
 }
 
