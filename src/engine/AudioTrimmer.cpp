@@ -62,7 +62,9 @@ std::optional<QString> trimSilence(const QString& path, double keepSeconds)
     const qint64 window = std::max<qint64>(1, qint64(sampleRate * 0.02));
     const QList<float> levels = windowLevels(audio.channels.front().data(), frames, window);
 
-    const double keep = keepSeconds >= 0 ? keepSeconds : 0.0; // NaN fails the test too
+    // NaN fails the test too. More than the whole file keeps everything anyway,
+    // and the bound keeps the frame counts below from overflowing.
+    const double keep = keepSeconds >= 0 ? std::min(keepSeconds, double(frames) / sampleRate) : 0.0;
     const qint64 minPause = qint64(std::ceil(std::max(keep + 0.3, 0.4) / 0.02));
     const qint64 keepFrames = qint64(sampleRate * keep);
     const qint64 head = keepFrames / 2;

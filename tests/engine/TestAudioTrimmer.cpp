@@ -89,6 +89,7 @@ void TestAudioTrimmer::pauses_data()
     QTest::newRow("keep 0.5 needs 40") << word + repeat('.', 40) + word << 0.5 << qint64(20 * window + 8000);
     QTest::newRow("keep 1.0 needs 65") << word + repeat('.', 64) + word << 1.0 << qint64(0);
     QTest::newRow("negative keep is 0") << word + repeat('.', 30) + word << -1.0 << qint64(20 * window);
+    QTest::newRow("huge keep cuts nothing") << word + repeat('.', 200) + word << 1e300 << qint64(0);
     QTest::newRow("not a number is 0") << word + repeat('.', 30) + word << std::nan("") << qint64(20 * window);
     QTest::newRow("leading and trailing silence") << repeat('.', 40) + word + repeat('.', 40) << 0.25
                                                   << qint64(2000 + (2000 + 10 * window + 2000) + 2000);
