@@ -1,5 +1,5 @@
 #include "FakeGemini.h"
-#include "FakeNotifications.h"
+#include "FakeNotificationServer.h"
 #include "TestMicrophone.h"
 #include "TextWindowClient.h"
 
@@ -43,7 +43,7 @@ private:
 
     QTemporaryDir m_data;
     FakeGemini m_gemini;
-    FakeNotifications m_notifications;
+    FakeNotificationServer m_notifications;
     TextWindowClient m_window;
     QProcess m_app;
     QByteArray m_speech; // raw s16le 16 kHz mono
@@ -76,7 +76,7 @@ void TestDictationEndToEnd::initTestCase()
 
     QVERIFY(m_gemini.listen());
     m_gemini.setFallback(FakeGemini::Reply::models({QStringLiteral("gemini-3.8-flash")}).on(QStringLiteral("GET")));
-    QVERIFY2(m_notifications.registerOnBus(), "the fake notification server takes its bus name");
+    QVERIFY2(m_notifications.isRegistered(), "the fake notification server takes its bus name");
 
     QJsonObject snippet{{QStringLiteral("id"), QUuid::createUuid().toString(QUuid::WithoutBraces)},
                         {QStringLiteral("trigger"), QStringLiteral("my signature")},
@@ -207,7 +207,7 @@ void TestDictationEndToEnd::serviceErrorKeepsTheAudio()
 {
     QTest::qWait(2000);
     const int before = int(history().size());
-    const int notified = int(m_notifications.received().size());
+    const int notified = int(m_notifications.notifications.size());
     for (int attempt = 0; attempt < 4; ++attempt)
         m_gemini.enqueue(FakeGemini::Reply::error(500, QStringLiteral("Internal error")).on(QStringLiteral("POST")));
     dictate(1500);
@@ -223,9 +223,9 @@ void TestDictationEndToEnd::serviceErrorKeepsTheAudio()
     QCOMPARE(m_gemini.requests(QStringLiteral("POST")).size(), 4);
     QVERIFY(m_window.text().isEmpty());
 
-    QTRY_COMPARE_WITH_TIMEOUT(m_notifications.received().size(), notified + 1, 5000);
-    QCOMPARE(m_notifications.received().last().summary, QStringLiteral("Not transcribed"));
-    QCOMPARE(m_notifications.received().last().body, QStringLiteral("The audio is saved. Try again from History."));
+    QTRY_COMPARE_WITH_TIMEOUT(m_notifications.notifications.size(), notified + 1, 5000);
+    QCOMPARE(m_notifications.notifications.last().summary, QStringLiteral("Not transcribed"));
+    QCOMPARE(m_notifications.notifications.last().body, QStringLiteral("The audio is saved. Try again from History."));
 
     // The failed state: the pill shows the failure row, wider than the idle circle.
     QProcess search;
