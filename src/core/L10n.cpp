@@ -3,6 +3,7 @@
 #include "core/InterfaceLanguage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -60,12 +61,18 @@ void install()
     pinned = decide();
     if (pinned == QStringLiteral("en"))
         return;
-    // English needs no table: the keys are the English texts.
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral(":/i18n/kesto_") + pinned + QStringLiteral(".qm")))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    // English needs no table: the keys are the English texts. Each part of
+    // the interface keeps its own table ("<part>_<language>.qm"), so all of
+    // this language's tables are loaded.
+    const QString pattern = QStringLiteral("*_") + pinned + QStringLiteral(".qm");
+    const QDir tables(QStringLiteral(":/i18n"));
+    for (const QString& name : tables.entryList(QStringList{pattern}, QDir::Files, QDir::Name)) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(tables.filePath(name)))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
 }
 
 void setInterfaceLanguage(const QString& language)
