@@ -46,6 +46,18 @@ QString tr(const QString& english)
     return QCoreApplication::translate("L10n", english.toUtf8().constData());
 }
 
+QString plural(const char* one, const char* other, int n)
+{
+    const auto counted = [n](const char* text) {
+        return QString::fromUtf8(text).replace(QStringLiteral("%n"), QString::number(n));
+    };
+    const QString translated = QCoreApplication::translate("L10n", other, nullptr, n);
+    // An untranslated text comes back as the English plural.
+    if (translated != counted(other))
+        return translated;
+    return counted(n == 1 ? one : other);
+}
+
 QStringList localizations()
 {
     return {QStringLiteral("en"), QStringLiteral("uz"), QStringLiteral("ru")};
