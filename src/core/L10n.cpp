@@ -46,7 +46,11 @@ QString tr(const QString& english)
     return QCoreApplication::translate("L10n", english.toUtf8().constData());
 }
 
-<<<<<<< HEAD
+QString tr(const char* english, const char* disambiguation, int n)
+{
+    return QCoreApplication::translate("L10n", english, disambiguation, n);
+}
+
 QStringList localizations()
 {
     return {QStringLiteral("en"), QStringLiteral("uz"), QStringLiteral("ru")};
