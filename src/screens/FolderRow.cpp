@@ -68,6 +68,10 @@ void FolderRow::setRenaming(bool renaming)
             field->selectAll();
         });
     } else {
+        // The row keeps the focus the field had, so it does not wander to
+        // the next control.
+        if (m_field->hasFocus())
+            setFocus(Qt::OtherFocusReason);
         m_field->hide();
     }
     update();

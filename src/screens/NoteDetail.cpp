@@ -51,15 +51,25 @@ bool NoteDetail::showsEmptyState() const
     return !m_empty->isHidden();
 }
 
+void NoteDetail::dropEditor()
+{
+    if (!m_editor)
+        return;
+    // Deleted later: it may be the sender of what led here. Hidden now, so
+    // showing the detail again does not bring it back.
+    m_editor->hide();
+    m_open->layout()->removeWidget(m_editor);
+    m_editor->deleteLater();
+    m_editor = nullptr;
+}
+
 void NoteDetail::refresh()
 {
     const std::optional<Note> note = m_model.note();
     m_empty->setVisible(!note);
     m_open->setVisible(bool(note));
     if (!note) {
-        if (m_editor)
-            m_editor->deleteLater();
-        m_editor = nullptr;
+        dropEditor();
         return;
     }
     m_header->setNote(*note);
@@ -67,13 +77,8 @@ void NoteDetail::refresh()
         m_editor->setNote(*note);
         return;
     }
-    // Another note gets a fresh editor, with its own undo history. The old
-    // one goes later: it may be the sender of what led here.
-    if (m_editor) {
-        m_editor->hide();
-        m_editor->deleteLater();
-    }
-    m_editor = nullptr;
+    // Another note gets a fresh editor, with its own undo history.
+    dropEditor();
     m_editor = new NoteEditor(*note, m_model.newNoteID() == note->id, m_open);
     m_editor->setObjectName(QStringLiteral("noteEditor"));
     const QUuid id = note->id;

@@ -32,6 +32,8 @@ public:
     bool showsEmptyState() const;
 
 private:
+    void dropEditor();
+
     NotesModel& m_model;
     QWidget* m_empty;
     EmptyStateView* m_emptyState;

@@ -30,6 +30,10 @@ NoteEditor::NoteEditor(const Note& note, bool focusTitle, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     setNote(note);
+    // A note opens at its beginning; the caret goes to the end only for
+    // text that arrives while it is open.
+    m_title->moveCursor(QTextCursor::Start);
+    m_body->moveCursor(QTextCursor::Start);
     connect(m_title, &NoteTextView::edited, this, &NoteEditor::titleEdited);
     connect(m_body, &NoteTextView::edited, this, &NoteEditor::bodyEdited);
 }
@@ -38,6 +42,11 @@ void NoteEditor::setNote(const Note& note)
 {
     m_title->setText(note.title);
     m_body->setText(note.body);
+}
+
+QSize NoteEditor::sizeHint() const
+{
+    return QSize(maxWidth, QWidget::sizeHint().height());
 }
 
 void NoteEditor::showEvent(QShowEvent* event)

@@ -28,6 +28,9 @@ public:
     NoteTextView* titleView() const { return m_title; }
     NoteTextView* bodyView() const { return m_body; }
 
+    // As wide as allowed: the screen places it at the leading side.
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     void titleEdited(const QString& title);
     void bodyEdited(const QString& body);

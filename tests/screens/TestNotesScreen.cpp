@@ -324,6 +324,7 @@ void TestNotesScreen::typingReordersOnlyOnSave()
     m_rig->model().pickNote(m_end.id);
     NoteTextView* title = m_rig->editor()->titleView();
     title->setFocus();
+    title->moveCursor(QTextCursor::End);
     QTest::keyClicks(title, QStringLiteral("ing"));
     NoteRow* row = m_rig->column().noteRow(m_end.id);
     QCOMPARE(row->shownTitle(), QStringLiteral("ending"));
@@ -340,6 +341,7 @@ void TestNotesScreen::deletingTheOpenNote()
     QVERIFY(m_rig->show(sample()));
     m_rig->model().pickFolder(m_work.id);
     m_rig->editor()->bodyView()->setFocus();
+    m_rig->editor()->bodyView()->moveCursor(QTextCursor::End);
     QTest::keyClicks(m_rig->editor()->bodyView(), QStringLiteral(" kept"));
     QTest::mouseClick(m_rig->detail().header()->deleteButton(), Qt::LeftButton);
     QVERIFY(!m_rig->fx.onDisk().note(m_meeting.id));

@@ -9,3 +9,7 @@ if(TARGET kesto_screens)
   kesto_add_test(TestNoteTextView SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestNoteTextView.cpp ${CMAKE_CURRENT_LIST_DIR}/NotesScreenRig.h
     LINK kesto_screens LABELS ui)
 endif()
+if(TARGET kesto_screens)
+  kesto_add_test(TestNotesGallery SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestNotesGallery.cpp ${CMAKE_CURRENT_LIST_DIR}/NotesScreenRig.h
+    LINK kesto_screens LABELS ui ENV "KESTO_GALLERY_DIR=${CMAKE_BINARY_DIR}/gallery" "QT_SCALE_FACTOR=2")
+endif()
