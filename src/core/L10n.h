@@ -10,9 +10,9 @@ namespace L10n {
 QString tr(const char* english);
 // The same, for keys built at run time.
 QString tr(const QString& english);
-// With a count: "%n" in the text becomes n in plain digits, and the table's
-// plural form for n is taken.
-QString tr(const char* english, int n);
+// A text with a number in it: n picks the plural form. The form of Qt's own
+// tr(), so the translation tools see the number too.
+QString tr(const char* english, const char* disambiguation, int n);
 
 // The languages the interface is translated into; "en" first.
 QStringList localizations();
