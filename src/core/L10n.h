@@ -10,6 +10,9 @@ namespace L10n {
 QString tr(const char* english);
 // The same, for keys built at run time.
 QString tr(const QString& english);
+// A text whose wording follows a count (the table's plural forms); the
+// count itself is put in by the caller with arg().
+QString tr(const char* english, int count);
 
 // The languages the interface is translated into; "en" first.
 QStringList localizations();
