@@ -157,6 +157,9 @@ void DictationCard::refresh()
     m_hint->setText(m_state.config().hotkeyMode == HotkeyMode::hold
                         ? L10n::tr("Hold and talk. When you let go, the text is typed where the cursor is.")
                         : L10n::tr("Press once and talk. Press again and the text is typed."));
+    const QMargins margins = layout()->contentsMargins();
+    if (width() > margins.left() + margins.right())
+        m_hint->setFixedHeight(m_hint->heightForWidth(width() - margins.left() - margins.right()));
 
     if (now.button == Look::Button::stop) {
         m_button->setText(L10n::tr("Stop"));
@@ -187,6 +190,14 @@ void DictationCard::rebuildKeys()
         m_keys->addWidget(new Keycap(labels.at(i), true, false, this));
     }
     m_keys->addStretch(1);
+}
+
+void DictationCard::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The hint wraps to the card's width, never cut.
+    const QMargins margins = layout()->contentsMargins();
+    m_hint->setFixedHeight(m_hint->heightForWidth(width() - margins.left() - margins.right()));
 }
 
 void DictationCard::paintEvent(QPaintEvent*)

@@ -1,5 +1,7 @@
 #include "screens/LazyList.h"
 
+#include "design/components/SScrollBar.h"
+
 #include <QApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -21,6 +23,7 @@ LazyList::LazyList(Source source, QWidget* parent)
     , m_content(new QWidget)
 {
     setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBar(new SScrollBar(Qt::Vertical, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(false);

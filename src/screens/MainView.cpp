@@ -36,6 +36,9 @@ MainView::MainView(AppState& state, AppActions& actions, PanelFactory settingsPa
     , m_overlayProgress(new AnimatedValue(this))
 {
     setObjectName(QStringLiteral("mainView"));
+    // The window opens with no field focused: the search waits for Ctrl+K or a click.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     m_content->setObjectName(QStringLiteral("content"));
     auto* row = new QHBoxLayout(m_content);
     row->setContentsMargins(0, 0, 0, 0);
