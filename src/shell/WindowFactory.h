@@ -31,4 +31,9 @@ struct WindowFactory
 
     // Plain titled windows with empty content.
     static WindowFactory plain();
+    // The application's own windows: the main window with its screens.
+    static WindowFactory standard();
+
+    // Moves a window to the middle of the primary screen.
+    static void centre(QWidget* window);
 };
