@@ -50,6 +50,7 @@ private Q_SLOTS:
     void engineRestartsIntoTheSameFileAfterADeviceChange();
     void engineThatCannotRestartFallsBack();
     void engineRecordingWithoutAudioIsDropped();
+    void liveUploadIsKeptOnlyWhileTheRecordingRunsUnbroken();
     void lateLevelsOfAnOldRunAreIgnored();
     void preparedEngineIsUsedByTheNextRecording();
     void inputNames();
@@ -309,6 +310,44 @@ void TestAudioRecorder::engineThatCannotRestartFallsBack()
     QCOMPARE(failed.first().first().value<AudioFailure>().kind, AudioFailure::Kind::couldNotStart);
     QVERIFY(!m_recorder->isRecording());
     QVERIFY(logText().contains("recording did not start: Could not start the microphone. "));
+}
+
+void TestAudioRecorder::liveUploadIsKeptOnlyWhileTheRecordingRunsUnbroken()
+{
+    const LiveUpload::Settings live{true, 0.25};
+    // Handed over with the recording, fed with what the file holds.
+    QCOMPARE(m_recorder->start("", false, live), std::nullopt);
+    m_backend->lastStream()->feed(FakeAudio::sine(plain16, 16000, 440, 0.5));
+    Result result;
+    m_recorder->stop(into(result));
+    QTRY_VERIFY(result.has_value() && result->has_value());
+    std::shared_ptr<LiveUpload> upload = (*result)->live;
+    QVERIFY(upload);
+    QCOMPARE(upload->settings(), live);
+    const std::optional<Upload> m4a = upload->finish();
+    QVERIFY(m4a);
+    QCOMPARE(QFileInfo(m4a->path).completeBaseName(), QFileInfo((*result)->path).completeBaseName());
+    QFile::remove(m4a->path);
+    QFile::remove((*result)->path);
+
+    // A restart mid-way leaves the upload to the file, and no partial M4A.
+    QCOMPARE(m_recorder->start("", true, live), std::nullopt);
+    FakeInputStream* first = m_backend->lastStream();
+    first->feed(FakeAudio::sine(first->format(), 4800, 300, 0.5));
+    QTRY_COMPARE(tempFiles().count(".m4a"), 1);
+    first->interrupt();
+    QCOMPARE(tempFiles().count(".m4a"), 0);
+    m_backend->lastStream()->feed(FakeAudio::sine(first->format(), 4800, 300, 0.5));
+    result.reset();
+    m_recorder->stop(into(result));
+    QTRY_VERIFY(result.has_value() && result->has_value());
+    QCOMPARE((*result)->live, nullptr);
+    QCOMPARE((*result)->duration, 0.2);
+
+    // A recording started without asking has none.
+    QCOMPARE(m_recorder->start("", false), std::nullopt);
+    QCOMPARE(tempFiles().count(".m4a"), 0);
+    m_recorder->stop(nullptr);
 }
 
 void TestAudioRecorder::engineRecordingWithoutAudioIsDropped()
