@@ -64,6 +64,13 @@ public:
     // every whole encoder frame.
     bool write(const uint8_t* const* planes, int samples) { return convert(planes, samples) && encodeFifo(false); }
 
+    // Writes out what the file's buffer holds.
+    bool flush()
+    {
+        avio_flush(m_out->pb);
+        return m_out->pb->error >= 0 || fail("cannot write the M4A file", m_out->pb->error);
+    }
+
     // Encodes the rest, then completes and closes the file.
     bool finish()
     {
@@ -203,9 +210,6 @@ private:
             av_packet_rescale_ts(m_packet.get(), m_encoder->time_base, m_out->streams[0]->time_base);
             if (int w = av_interleaved_write_frame(m_out.get(), m_packet.get()); w < 0)
                 return fail("cannot write the M4A file", w);
-            // A full disk shows here first, long before the trailer.
-            if (m_out->pb->error < 0)
-                return fail("cannot write the M4A file", m_out->pb->error);
         }
     }
 
@@ -392,7 +396,9 @@ Stream::~Stream()
 bool Stream::write(const qint16* samples, qsizetype count, QString* error)
 {
     const auto* plane = reinterpret_cast<const uint8_t*>(samples);
-    if (m_output->m4a.write(&plane, int(count)))
+    // Written out as it comes: little is left for the end, and a full disk
+    // shows while recording rather than at the end.
+    if (m_output->m4a.write(&plane, int(count)) && m_output->m4a.flush())
         return true;
     if (error)
         *error = m_output->error;

@@ -452,14 +452,10 @@ void DictationController::encode(quint64 jobId)
 {
     const Job& job = m_jobs.at(jobId);
     prepareAudio(job.recording, job.config, [this, jobId, recording = job.recording](const QString& prepared) {
-        auto it = m_jobs.find(jobId);
-        if (it == m_jobs.end()) {
-            if (prepared != recording)
-                QFile::remove(prepared);
+        Job* held = withPrepared(jobId, recording, prepared);
+        if (!held)
             return;
-        }
-        it->second.prepared = prepared;
-        it->second.encodeStartMs = m_clock.monotonicMs();
+        held->encodeStartMs = m_clock.monotonicMs();
         QtConcurrent::run([prepared] { return Upload::of(prepared); }).then(this, [this, jobId](const Upload& upload) {
             if (!m_jobs.contains(jobId)) {
                 if (upload.format == Upload::Format::m4a)
@@ -469,6 +465,19 @@ void DictationController::encode(quint64 jobId)
             ready(jobId, upload);
         });
     });
+}
+
+DictationController::Job* DictationController::withPrepared(quint64 jobId, const QString& recording,
+                                                           const QString& prepared)
+{
+    auto it = m_jobs.find(jobId);
+    if (it != m_jobs.end()) {
+        it->second.prepared = prepared;
+        return &it->second;
+    }
+    if (prepared != recording)
+        QFile::remove(prepared);
+    return nullptr;
 }
 
 void DictationController::ready(quint64 jobId, const Upload& upload)
@@ -562,15 +571,10 @@ void DictationController::sendFailed(quint64 jobId, const GeminiError& error)
         Log::write(QStringLiteral("Gemini refused ") + Upload::formatName(job.current.format)
                    + QStringLiteral(" with 400; sending WAV"));
         auto resend = [this, jobId, recording = job.recording](const QString& prepared) {
-            auto it = m_jobs.find(jobId);
-            if (it == m_jobs.end()) {
-                if (prepared != recording)
-                    QFile::remove(prepared);
-                return;
+            if (Job* job = withPrepared(jobId, recording, prepared)) {
+                job->current = Upload{prepared, Upload::Format::wav};
+                send(jobId);
             }
-            it->second.prepared = prepared;
-            it->second.current = Upload{prepared, Upload::Format::wav};
-            send(jobId);
         };
         // An upload made while recording left no trimmed WAV behind: made now.
         if (job.prepared.isEmpty())

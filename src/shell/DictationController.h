@@ -138,6 +138,9 @@ private:
     // done gets the trimmed copy or path itself.
     void trim(const QString& path, const Config& config, std::function<void(const QString&)> done);
     void encode(quint64 jobId);
+    // The job a trimmed copy of its recording was made for, now holding it;
+    // null, with the copy deleted, when the job is gone.
+    Job* withPrepared(quint64 jobId, const QString& recording, const QString& prepared);
     void ready(quint64 jobId, const Upload& upload);
     void send(quint64 jobId);
     void sendFailed(quint64 jobId, const GeminiError& error);
