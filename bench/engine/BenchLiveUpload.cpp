@@ -191,10 +191,10 @@ qint64 statusKb(const char* field)
 
 // The child: records the file through the writer as the microphone would
 // (live) or makes the upload from the finished file (file).
-int peak(const QString& spec)
+int peak(const QString& task)
 {
-    const bool live = spec.startsWith(QStringLiteral("live:"));
-    const QString source = spec.section(QLatin1Char(':'), 1);
+    const bool live = task.startsWith(QStringLiteral("live:"));
+    const QString source = task.section(QLatin1Char(':'), 1);
     QTemporaryDir dir;
     const qint64 before = statusKb("VmRSS:");
     std::optional<Upload> upload;

@@ -50,7 +50,8 @@ private Q_SLOTS:
     void engineRestartsIntoTheSameFileAfterADeviceChange();
     void engineThatCannotRestartFallsBack();
     void engineRecordingWithoutAudioIsDropped();
-    void liveUploadIsKeptOnlyWhileTheRecordingRunsUnbroken();
+    void liveUploadIsHandedOverWithTheRecording();
+    void restartMidwayLeavesTheUploadToTheFile();
     void lateLevelsOfAnOldRunAreIgnored();
     void preparedEngineIsUsedByTheNextRecording();
     void inputNames();
@@ -312,10 +313,9 @@ void TestAudioRecorder::engineThatCannotRestartFallsBack()
     QVERIFY(logText().contains("recording did not start: Could not start the microphone. "));
 }
 
-void TestAudioRecorder::liveUploadIsKeptOnlyWhileTheRecordingRunsUnbroken()
+void TestAudioRecorder::liveUploadIsHandedOverWithTheRecording()
 {
     const LiveUpload::Settings live{true, 0.25};
-    // Handed over with the recording, fed with what the file holds.
     QCOMPARE(m_recorder->start("", false, live), std::nullopt);
     m_backend->lastStream()->feed(FakeAudio::sine(plain16, 16000, 440, 0.5));
     Result result;
@@ -330,24 +330,26 @@ void TestAudioRecorder::liveUploadIsKeptOnlyWhileTheRecordingRunsUnbroken()
     QFile::remove(m4a->path);
     QFile::remove((*result)->path);
 
-    // A restart mid-way leaves the upload to the file, and no partial M4A.
-    QCOMPARE(m_recorder->start("", true, live), std::nullopt);
+    // A recording started without asking has none.
+    QCOMPARE(m_recorder->start("", false), std::nullopt);
+    QCOMPARE(tempFiles().count(".m4a"), 0);
+    m_recorder->stop(nullptr);
+}
+
+void TestAudioRecorder::restartMidwayLeavesTheUploadToTheFile()
+{
+    QCOMPARE(m_recorder->start("", true, LiveUpload::Settings{true, 0.25}), std::nullopt);
     FakeInputStream* first = m_backend->lastStream();
     first->feed(FakeAudio::sine(first->format(), 4800, 300, 0.5));
     QTRY_COMPARE(tempFiles().count(".m4a"), 1);
     first->interrupt();
     QCOMPARE(tempFiles().count(".m4a"), 0);
     m_backend->lastStream()->feed(FakeAudio::sine(first->format(), 4800, 300, 0.5));
-    result.reset();
+    Result result;
     m_recorder->stop(into(result));
     QTRY_VERIFY(result.has_value() && result->has_value());
     QCOMPARE((*result)->live, nullptr);
-    QCOMPARE((*result)->duration, 0.2);
-
-    // A recording started without asking has none.
-    QCOMPARE(m_recorder->start("", false), std::nullopt);
-    QCOMPARE(tempFiles().count(".m4a"), 0);
-    m_recorder->stop(nullptr);
+    QCOMPARE((*result)->duration, 0.2); // both halves in the one file
 }
 
 void TestAudioRecorder::engineRecordingWithoutAudioIsDropped()
