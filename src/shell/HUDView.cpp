@@ -4,10 +4,12 @@
 #include "core/Config.h"
 #include "core/Format.h"
 #include "core/L10n.h"
+#include "core/TextUtil.h"
 #include "design/Animation.h"
 #include "design/Elevation.h"
 #include "design/Icon.h"
 #include "design/Palette.h"
+#include "design/Theme.h"
 #include "design/TypeModifier.h"
 #include "design/components/SIconButton.h"
 
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QTextDocument>
 
 namespace {
 
@@ -52,6 +55,16 @@ QEasingCurve pillCurve()
 QString listeningLabel()
 {
     return L10n::tr("Listening\u2026");
+}
+
+// A failure can carry a server's page: it shows as its text, a few lines of it.
+QString plainToolTip(const QString& text)
+{
+    const QString lines = TextUtil::firstLines(text, 60, 4).join(QLatin1Char('\n'));
+    if (!Qt::mightBeRichText(lines))
+        return lines;
+    return QStringLiteral("<p>") + lines.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))
+        + QStringLiteral("</p>");
 }
 
 } // namespace
@@ -104,6 +117,7 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
     connect(&m_state, &AppState::messageChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::accessibilityChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::configChanged, this, &HUDView::refresh);
+    connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
     // Live bars redraw with the frame timer; only still bars need a repaint
     // for each new level.
     connect(&m_state, &AppState::levelChanged, this, [this] {
@@ -306,7 +320,8 @@ QString HUDView::toolTipFor(Kind kind) const
     case Kind::idle:
         return idleToolTip(m_state.config());
     case Kind::failed:
-        return m_state.message().trimmed().isEmpty() ? L10n::tr("Something went wrong") : m_state.message();
+        return m_state.message().trimmed().isEmpty() ? L10n::tr("Something went wrong")
+                                                     : plainToolTip(m_state.message());
     case Kind::listening:
     case Kind::thinking:
     case Kind::done:

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTextDocument>
 #include <QtTest>
 
 // The pill on the offscreen platform: each kind's size and colours, the
@@ -518,6 +519,15 @@ void TestHUD::toolTips()
     setKind(HUDView::Kind::failed);
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Gemini could not be reached. Try again from History."));
     QCOMPARE(m_panel->view()->accessibleName(), QStringLiteral("Gemini could not be reached"));
+    // A server's HTML page shows as its text, a few lines of it, never rendered.
+    m_state->setMessage(QStringLiteral("Gemini returned 502: <html><head><title>502 Bad Gateway</title></head><body>")
+                        + QStringLiteral("<p>Upstream timed out.</p>").repeated(40) + QStringLiteral("</body></html>"));
+    QTextDocument shown;
+    shown.setHtml(m_panel->view()->toolTip());
+    const QStringList lines = shown.toRawText().split(QChar::LineSeparator);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.first().startsWith(QStringLiteral("Gemini returned 502: <html><head><title>502 Bad")), qPrintable(lines.first()));
+    QVERIFY(lines.last().endsWith(QChar(0x2026)));
     m_state->setMessage(QString());
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
     m_state->setMessage(QStringLiteral("  \n "));
