@@ -15,3 +15,8 @@ kesto_add_test(TestFrontApplication SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFrontA
 add_dependencies(TestFrontApplication kesto-test-text-window)
 kesto_add_test(TestDesktopServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDesktopServices.cpp LINK kesto_platform
   LABELS x11 audio)
+
+# Owns the compositing manager's selection while it runs.
+add_executable(kesto-test-compositor-owner ${PROJECT_SOURCE_DIR}/tests/support/programs/CompositorOwner.cpp)
+target_link_libraries(kesto-test-compositor-owner PRIVATE PkgConfig::KESTO_TEST_XTST)
+set(KESTO_COMPOSITOR_OWNER "KESTO_COMPOSITOR_OWNER=$<TARGET_FILE:kesto-test-compositor-owner>")

@@ -22,6 +22,7 @@ class TestHUDOnX11 final : public QObject
 private Q_SLOTS:
     void floatsWithoutFocusAndMasked();
     void repaintsOnThemeChange();
+    void followsTheCompositor();
 };
 
 void TestHUDOnX11::floatsWithoutFocusAndMasked()
@@ -92,6 +93,34 @@ void TestHUDOnX11::repaintsOnThemeChange()
     QTRY_VERIFY2(onScreen(inside).lightness() < 80, qPrintable(onScreen(inside).name()));
     Theme::instance().setMode(Theme::Mode::Light);
     QTRY_VERIFY(onScreen(inside).lightness() > 200);
+}
+
+void TestHUDOnX11::followsTheCompositor()
+{
+    TempDataDir data;
+    FakeClock clock;
+    AppState state(clock);
+    HUDPanel panel(state, [] {}, [] {}, [] {}, clock);
+    panel.restorePosition(state.config());
+    panel.orderFront();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(!panel.composited());
+
+    // A compositing manager starts: translucent, with the shadow window.
+    QProcess owner;
+    owner.start(qEnvironmentVariable("KESTO_COMPOSITOR_OWNER"), {});
+    QVERIFY(owner.waitForStarted());
+    QTRY_VERIFY(owner.canReadLine());
+    QTRY_VERIFY(panel.composited());
+    QVERIFY(panel.mask().isEmpty());
+    QVERIFY(panel.shadowWindow()->isVisible());
+
+    // It stops: cut to the capsule again.
+    owner.closeWriteChannel();
+    QVERIFY(owner.waitForFinished());
+    QTRY_VERIFY(!panel.composited());
+    QVERIFY(!panel.mask().isEmpty());
+    QVERIFY(!panel.shadowWindow()->isVisible());
 }
 
 QTEST_MAIN(TestHUDOnX11)
