@@ -11,6 +11,7 @@
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "design/TypeModifier.h"
+#include "design/components/DictationProgressLabel.h"
 #include "design/components/SIconButton.h"
 
 #include <QMouseEvent>
@@ -111,6 +112,9 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
     connect(&m_frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     m_secondTimer.setInterval(1000);
     connect(&m_secondTimer, &QTimer::timeout, this, &HUDView::refresh);
+    m_progress = new DictationProgressLabel(clock, this);
+    m_progress->hide();
+    connect(m_progress, &DictationProgressLabel::shown, this, &HUDView::refresh);
 
     connect(&m_state, &AppState::phaseChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::dictationChanged, this, &HUDView::refresh);
@@ -125,6 +129,7 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
             update();
     });
 
+    followProgress();
     m_kind = kindFor(m_state);
     m_previousKind = m_kind;
     m_width->setValue(rowWidth(m_kind));
@@ -160,7 +165,7 @@ QString HUDView::rowText(Kind kind) const
 {
     switch (kind) {
     case Kind::thinking:
-        return m_state.processingMessage(m_clock.now());
+        return m_progress->text().isEmpty() ? m_state.processingMessage(m_clock.now()) : m_progress->text();
     case Kind::done:
         return m_state.doneText().value_or(QString());
     case Kind::failed:
@@ -203,8 +208,28 @@ QRectF HUDView::capsuleRect() const
     return QRectF(area.x() + (area.width() - w) / 2, area.y(), w, height);
 }
 
+void HUDView::followProgress()
+{
+    if (kindFor(m_state) != Kind::thinking) {
+        if (m_progressStage) {
+            m_progressStage.reset();
+            m_progressStart.reset();
+            m_progress->setProgress(std::nullopt, {});
+        }
+        return;
+    }
+    const std::optional<QDateTime> started = m_state.processingStarted();
+    const DictationStage stage = m_state.processingStage();
+    if (m_progressStage == stage && m_progressStart == started)
+        return;
+    m_progressStage = stage;
+    m_progressStart = started;
+    m_progress->setProgress(started, [this](const QDateTime& at) { return m_state.processingMessage(at); });
+}
+
 void HUDView::refresh()
 {
+    followProgress();
     const Kind next = kindFor(m_state);
     if (next != m_kind)
         setKind(next);
@@ -274,7 +299,7 @@ void HUDView::updateTimers()
         m_frameTimer.start();
     else if (!live)
         m_frameTimer.stop();
-    const bool ticking = m_kind == Kind::listening || m_kind == Kind::thinking;
+    const bool ticking = m_kind == Kind::listening;
     if (ticking && !m_secondTimer.isActive())
         m_secondTimer.start();
     else if (!ticking)

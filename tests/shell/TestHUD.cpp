@@ -46,6 +46,7 @@ private Q_SLOTS:
     void shortMessage_data();
     void shortMessage();
     void toolTips();
+    void stageSentencesOnWholeSeconds();
 
 private:
     void setKind(HUDView::Kind kind);
@@ -532,6 +533,28 @@ void TestHUD::toolTips()
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
     m_state->setMessage(QStringLiteral("  \n "));
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
+}
+
+void TestHUD::stageSentencesOnWholeSeconds()
+{
+    // The stage began 300 ms before the pill learns of it; its sentences
+    // change at 4 s and 8 s after that start, not a tick of the pill later.
+    const QDateTime started = m_clock->now().addMSecs(-300);
+    m_state->setPhase(Phase::working);
+    m_state->setProcessingStage(DictationStage::transcribing, started);
+    const HUDView* view = m_panel->view();
+    QCOMPARE(view->accessibleName(), QStringLiteral("Turning speech into text\u2026"));
+    m_clock->advance(3699);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Turning speech into text\u2026"));
+    m_clock->advance(1);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Waiting for the transcript\u2026"));
+    m_clock->advance(3999);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Waiting for the transcript\u2026"));
+    m_clock->advance(1);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Still processing your audio\u2026"));
+    // A new stage starts its own sequence.
+    m_state->setProcessingStage(DictationStage::retrying, m_clock->now());
+    QCOMPARE(view->accessibleName(), QStringLiteral("Trying again\u2026"));
 }
 
 QTEST_MAIN(TestHUD)
