@@ -768,7 +768,8 @@ void DictationController::checkKey()
 {
     const QString key = m_state.config().resolvedApiKey();
     if (key.isEmpty()) {
-        m_state.setKeyStatus(KeyStatus{});
+        // Checking nothing is answered as the client would, with no request.
+        m_state.setKeyStatus(KeyStatus::failed(GeminiError::noApiKey().description()));
         return;
     }
     m_state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});

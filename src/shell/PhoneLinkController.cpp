@@ -270,7 +270,7 @@ void PhoneLinkController::converted(const std::shared_ptr<Upload>& upload)
     if (phase == Phase::recording || phase == Phase::working) {
         upload->removeFiles(false);
         // Log lines keep their established wording; the user sees "computer".
-        Log::write(QStringLiteral("phone audio turned down: the Mac is busy"));
+        Log::write(QStringLiteral("phone audio turned down: the computer is busy"));
         upload->reply(AudioOutcome::failure(L10n::tr("The computer is busy. Try again in a moment.")));
         return;
     }
