@@ -8,6 +8,10 @@
 #include <QAbstractSocket>
 #include <QThread>
 
+#include <sys/resource.h>
+
+#include <algorithm>
+
 PhoneServer::PhoneServer(QObject* parent)
     : QObject(parent)
     , m_shared(std::make_shared<Shared>())
@@ -41,6 +45,24 @@ void PhoneServer::setLimits(const Limits& limits)
 {
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, limits] { worker->setLimits(limits); },
                               Qt::BlockingQueuedConnection);
+}
+
+void PhoneServer::setTimeSource(std::function<qint64()> monotonicMs)
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, fn = std::move(monotonicMs)] { worker->setTimeSource(fn); },
+                              Qt::BlockingQueuedConnection);
+}
+
+int PhoneServer::defaultMaxConnections()
+{
+    // One descriptor per connection; a few hundred stay for the rest of the
+    // application (sound, display, the bus, files, the Gemini connection).
+    constexpr rlim_t reserved = 256;
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == RLIM_INFINITY)
+        return 1024;
+    const rlim_t spare = files.rlim_cur > 2 * reserved ? files.rlim_cur - reserved : files.rlim_cur / 2;
+    return int(std::clamp<rlim_t>(spare / 2, 32, 4096));
 }
 
 QStringList PhoneServer::localAddresses()
