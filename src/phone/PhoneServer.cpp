@@ -70,6 +70,11 @@ QStringList PhoneServer::localAddresses()
     return LocalAddresses::localAddresses();
 }
 
+QStringList PhoneServer::currentAddresses() const
+{
+    return m_addressSource ? m_addressSource() : localAddresses();
+}
+
 QString PhoneServer::listenFailureText(quint16 port, int socketError, const QString& description)
 {
     const QString number = QString::number(port);
@@ -90,7 +95,7 @@ void PhoneServer::start(quint16 port, std::optional<quint16> plainPort, const QS
     m_lastError.clear();
     m_port = port;
     m_token = token;
-    m_addresses = localAddresses();
+    m_addresses = currentAddresses();
 
     const std::optional<ServerIdentity::Identity> identity = ServerIdentity::loadOrCreate(m_addresses);
     if (!identity) {

@@ -92,6 +92,10 @@ public:
     QString uploadUrl(const QString& address) const;
 
     static QStringList localAddresses();
+    // The addresses a start would use now: localAddresses(), unless a test
+    // gave a source of its own.
+    QStringList currentAddresses() const;
+    void setAddressSource(std::function<QStringList()> source) { m_addressSource = std::move(source); }
 
     // The sentence for a listener that could not start.
     static QString listenFailureText(quint16 port, int socketError, const QString& description);
@@ -112,6 +116,7 @@ private:
     QThread* m_thread = nullptr;
     PhoneWorker* m_worker = nullptr;
     AudioHandler m_audioHandler;
+    std::function<QStringList()> m_addressSource;
     bool m_isRunning = false;
     bool m_plainIsRunning = false;
     QString m_lastError;

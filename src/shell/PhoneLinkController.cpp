@@ -58,6 +58,17 @@ PhoneLinkController::PhoneLinkController(const Parts& parts, QObject* parent)
     , m_phase(std::make_shared<std::atomic<Phase>>(parts.state.phase()))
 {
     connect(&m_state, &AppState::phaseChanged, this, [this] { m_phase->store(m_state.phase()); });
+    // A new address on the same network, or a machine without NetworkManager,
+    // must still move the links and the certificate along.
+    m_addressWatch = parts.addressWatch;
+    if (!m_addressWatch) {
+        QString error;
+        m_addressWatch = AddressWatch::create(&error);
+        if (!m_addressWatch)
+            Log::write(QStringLiteral("phone link: ") + error);
+    }
+    if (m_addressWatch)
+        connect(m_addressWatch.get(), &AddressWatch::changed, this, &PhoneLinkController::networkChanged);
     m_server.setStatusText([phase = m_phase] { return statusText(phase->load()); });
     connect(&m_server, &PhoneServer::seen, this, [this] { m_state.setPhoneLastSeen(m_clock.now()); });
     const QPointer<PhoneLinkController> self(this);
@@ -208,7 +219,7 @@ void PhoneLinkController::networkChanged()
 {
     if (!m_state.config().phoneServerEnabled)
         return;
-    if (PhoneServer::localAddresses() == m_phoneAddresses)
+    if (m_server.currentAddresses() == m_phoneAddresses)
         return;
     Log::write(QStringLiteral("network changed; restarting the phone server"));
     applyPhoneServer();
