@@ -90,6 +90,7 @@ private Q_SLOTS:
     void refusalsReachAClientStillSending_data();
     void refusalsReachAClientStillSending();
     void connectionCap();
+    void waitingConnectionsMakeRoom();
     void stopKeepsRunningUploads();
     void portFailures();
     void failureTexts_data();
@@ -390,6 +391,31 @@ void TestPhoneServer::connectionCap()
     held.front().reset();
     QTest::qWait(200);
     QVERIFY(roundTrip("GET /status?t=abcd2345efgh6789 HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 200 OK"));
+}
+
+void TestPhoneServer::waitingConnectionsMakeRoom()
+{
+    // Three may wait without a request. A fourth from the same device pushes
+    // out that device's oldest; the phone, from another address, pushes out
+    // one of the neighbour's, never being refused itself.
+    PhoneServer::Limits limits = quickLimits();
+    limits.headTimeoutMs = 60000;
+    limits.pendingBudget = 3;
+    m_server->setLimits(limits);
+    std::vector<std::unique_ptr<QTcpSocket>> neighbour;
+    for (int i = 0; i < 4; ++i) {
+        neighbour.push_back(std::make_unique<QTcpSocket>());
+        neighbour.back()->bind(QHostAddress(QStringLiteral("127.0.0.2")));
+        neighbour.back()->connectToHost(QStringLiteral("127.0.0.1"), m_server->plainPort());
+        QVERIFY(neighbour.back()->waitForConnected(5000));
+        QTest::qWait(50);
+    }
+    const auto closed = [](const std::unique_ptr<QTcpSocket>& s) { return s->state() == QAbstractSocket::UnconnectedState; };
+    QTRY_VERIFY(closed(neighbour[0]));
+    QVERIFY(!closed(neighbour[1]) && !closed(neighbour[3]));
+    for (const bool secure : {true, false})
+        QVERIFY(roundTrip("GET /status?t=abcd2345efgh6789 HTTP/1.1\r\n\r\n", secure).startsWith("HTTP/1.1 200 OK"));
+    QTRY_VERIFY(closed(neighbour[1]));
 }
 
 void TestPhoneServer::stopKeepsRunningUploads()
