@@ -204,8 +204,7 @@ void PhoneConnection::drop()
     if (m_dropped)
         return;
     m_dropped = true;
-    if (isPending())
-        m_worker->pendingChanged(*this, -1);
+    m_worker->closed(*this);
     m_stage = Stage::Routed; // no longer counted anywhere
     m_socket->disconnect(this);
     m_socket->abort();

@@ -113,13 +113,14 @@ void PhoneWorker::accept(qintptr descriptor, bool secure)
     // shown the token: the oldest of those makes room instead.
     if (m_pending >= limits.pendingBudget && dropOldestPending())
         m_refusals.note(QStringLiteral("dropped the oldest connection still without a request"));
-    if (int(m_connections.size()) >= limits.maxConnections && !dropOldestPending()) {
+    if (m_open >= limits.maxConnections && !dropOldestPending()) {
         // Every slot holds a client with the token: nothing to answer yet.
         m_refusals.note(QStringLiteral("too many connections; closed a new one"));
         ::close(int(descriptor));
         return;
     }
     const quint64 id = m_nextId++;
+    ++m_open;
     auto* connection = new PhoneConnection(id, descriptor, secure ? &m_ssl : nullptr, this);
     m_connections.emplace(id, connection);
     QObject::connect(connection, &QObject::destroyed, this, [this, id] {
@@ -138,6 +139,13 @@ void PhoneWorker::pendingChanged(const PhoneConnection& connection, int delta)
     count += delta;
     if (count <= 0)
         m_pendingByPeer.remove(connection.peer());
+}
+
+void PhoneWorker::closed(const PhoneConnection& connection)
+{
+    --m_open;
+    if (connection.isPending())
+        pendingChanged(connection, -1);
 }
 
 bool PhoneWorker::dropOldestPending()

@@ -73,6 +73,8 @@ public:
     void route(PhoneConnection* connection, const PhoneHttp::Request& request);
     // A connection entered (+1) or left (-1) the pending pool.
     void pendingChanged(const PhoneConnection& connection, int delta);
+    // A connection closed; it goes from the map once deleted.
+    void closed(const PhoneConnection& connection);
 
 private:
     class Listener;
@@ -93,6 +95,7 @@ private:
     Settings m_settings;
     // By id, so in the order of their accept.
     std::map<quint64, PhoneConnection*> m_connections;
+    int m_open = 0; // connections not yet closed
     int m_pending = 0;
     QHash<QHostAddress, int> m_pendingByPeer;
     QTimer m_sweep{this}; // children, so they move to the server's thread
