@@ -51,6 +51,7 @@
         <source>The %n notes in it are deleted too.</source>
         <translation>
             <numerusform>Undagi %n ta qayd ham oʻchiriladi.</numerusform>
+            <numerusform>Undagi %n ta qayd ham oʻchiriladi.</numerusform>
         </translation>
     </message>
     <message>
