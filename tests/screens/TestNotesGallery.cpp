@@ -48,7 +48,10 @@ void TestNotesGallery::init()
                        QStringLiteral("Agreed to ship the first-run wizard in two steps.\n\n"
                                       "– Languages and the microphone first; the API key after the first try.\n"
                                       "– Keycaps show the Linux names: Ctrl, Super, Right Alt.\n"
-                                      "Next review on Thursday at 10:00."),
+                                      "Next review on Thursday at 10:00.\n")
+                           + QStringLiteral("Dictated later: the pill stays small while it listens, and the transcript "
+                                            "lands in the note the moment the model is done.\n")
+                                 .repeated(14),
                        12);
     m_store = NotesStore{
         {m_work, projects, personal, m_empty},
