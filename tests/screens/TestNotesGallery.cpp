@@ -1,7 +1,9 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/SInput.h"
 #include "screens/FolderRow.h"
+#include "screens/NoteFindBar.h"
 #include "screens/NoteTextView.h"
 
 #include "NotesScreenRig.h"
@@ -117,6 +119,10 @@ void TestNotesGallery::pictures()
     body->moveCursor(QTextCursor::Start);
     body->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
     save(QStringLiteral("notes-editor"));
+    m_rig->editor()->findBar()->open();
+    QTest::keyClicks(m_rig->editor()->findBar()->field()->lineEdit(), QStringLiteral("Keycaps"));
+    save(QStringLiteral("notes-find"));
+    m_rig->editor()->findBar()->close();
 
     model.setRenaming(m_work.id, true);
     QTRY_VERIFY(m_rig->column().folderRow(m_work.id)->field()->hasFocus());
