@@ -126,6 +126,8 @@ public:
     const AppActions& actions() const { return m_actions; }
     void setActions(AppActions actions);
     QString userName() const { return m_userName; }
+    // The clock the state's timing rules run on (a fake one in tests).
+    Clock& clock() const { return m_clock; }
 
 Q_SIGNALS:
     void phaseChanged();      // phase, processing stage and its start
