@@ -19,6 +19,7 @@
 #include "TempDataDir.h"
 
 #include <QLineEdit>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -143,6 +144,8 @@ private Q_SLOTS:
     void addsSnippets_data();
     void addsSnippets();
     void snippetKeysAndRows();
+    void countsInEveryLanguage_data();
+    void countsInEveryLanguage();
 };
 
 void TestVocabularyScreen::initTestCase()
@@ -437,6 +440,41 @@ void TestVocabularyScreen::snippetKeysAndRows()
     Rig::settle();
     QVERIFY(rig.find<QWidget>("snippetsEmpty")->isVisibleTo(rig.screen.get()));
     QCOMPARE(rig.screen->findChildren<SnippetRow*>().size(), 0);
+}
+
+void TestVocabularyScreen::countsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("exported");
+    QTest::newRow("en 1") << "en" << 1 << "1 new word" << "lugat.txt · 1 word";
+    QTest::newRow("en 5") << "en" << 5 << "5 new words" << "lugat.txt · 5 words";
+    QTest::newRow("uz 1") << "uz" << 1 << "1 ta yangi soʻz" << "lugat.txt · 1 ta soʻz";
+    QTest::newRow("uz 5") << "uz" << 5 << "5 ta yangi soʻz" << "lugat.txt · 5 ta soʻz";
+    QTest::newRow("ru 1") << "ru" << 1 << "1 новое слово" << "lugat.txt · 1 слово";
+    QTest::newRow("ru 3") << "ru" << 3 << "3 новых слова" << "lugat.txt · 3 слова";
+    QTest::newRow("ru 5") << "ru" << 5 << "5 новых слов" << "lugat.txt · 5 слов";
+    QTest::newRow("ru 21") << "ru" << 21 << "21 новое слово" << "lugat.txt · 21 слово";
+    QTest::newRow("ru 11") << "ru" << 11 << "11 новых слов" << "lugat.txt · 11 слов";
+}
+
+void TestVocabularyScreen::countsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, count);
+    QFETCH(QString, words);
+    QFETCH(QString, exported);
+    QTranslator table;
+    if (language != QStringLiteral("en")) {
+        QVERIFY(table.load(QStringLiteral(":/i18n/vocabulary_") + language + QStringLiteral(".qm")));
+        QCoreApplication::installTranslator(&table);
+    }
+    const QString counted = L10n::plural("%n new word", "%n new words", count);
+    const QString file = L10n::plural("%1 · %n word", "%1 · %n words", count).arg(QStringLiteral("lugat.txt"));
+    QCoreApplication::removeTranslator(&table);
+    QCOMPARE(counted, words);
+    QCOMPARE(file, exported);
 }
 
 QTEST_MAIN(TestVocabularyScreen)
