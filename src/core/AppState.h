@@ -125,6 +125,9 @@ public:
 
     const AppActions& actions() const { return m_actions; }
     void setActions(AppActions actions);
+
+    // The application is about to quit: views store what they still hold.
+    void announceQuit();
     QString userName() const { return m_userName; }
     // The clock the state's timing rules run on (a fake one in tests).
     Clock& clock() const { return m_clock; }
@@ -145,6 +148,7 @@ Q_SIGNALS:
     void micTestLevelChanged();
     void launchAtLoginChanged();
     void phoneChanged();      // running, links, error, last seen
+    void quitting();
 
 private:
     Clock& m_clock;
