@@ -116,18 +116,6 @@
         <translation>Текстовые файлы (*.txt)</translation>
     </message>
     <message>
-        <source>The file “%1” could not be read.</source>
-        <translation>Не удалось прочитать файл «%1».</translation>
-    </message>
-    <message>
-        <source>The file “%1” is not UTF-8 text.</source>
-        <translation>Файл «%1» — не текст в кодировке UTF-8.</translation>
-    </message>
-    <message>
-        <source>The file “%1” could not be saved.</source>
-        <translation>Не удалось сохранить файл «%1».</translation>
-    </message>
-    <message>
         <source>New snippet</source>
         <translation>Новый шаблон</translation>
     </message>

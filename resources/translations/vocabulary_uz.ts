@@ -116,18 +116,6 @@
         <translation>Matn fayllari (*.txt)</translation>
     </message>
     <message>
-        <source>The file “%1” could not be read.</source>
-        <translation>«%1» faylini oʻqib boʻlmadi.</translation>
-    </message>
-    <message>
-        <source>The file “%1” is not UTF-8 text.</source>
-        <translation>«%1» fayli UTF-8 kodlashdagi matn emas.</translation>
-    </message>
-    <message>
-        <source>The file “%1” could not be saved.</source>
-        <translation>«%1» faylini saqlab boʻlmadi.</translation>
-    </message>
-    <message>
         <source>New snippet</source>
         <translation>Yangi shablon</translation>
     </message>

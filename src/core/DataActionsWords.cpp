@@ -23,12 +23,12 @@ WordsResult importWords(AppState& state, const QString& path)
     result.fileName = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = L10n::tr("The file “%1” could not be read.").arg(result.fileName);
+        result.error = L10n::tr("The file could not be read.");
         return result;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.error = L10n::tr("The file “%1” could not be read.").arg(result.fileName);
+        result.error = L10n::tr("The file could not be read.");
         return result;
     }
     // Stateless: a character cut off at the end is an error, not kept for
@@ -36,7 +36,7 @@ WordsResult importWords(AppState& state, const QString& path)
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decode(bytes);
     if (decode.hasError()) {
-        result.error = L10n::tr("The file “%1” is not UTF-8 text.").arg(result.fileName);
+        result.error = L10n::tr("The file is not UTF-8 text.");
         return result;
     }
     const QList<VocabularyWord> fresh = VocabularyWord::newWords(text, state.config().vocabulary);
@@ -60,7 +60,7 @@ WordsResult exportWords(const AppState& state, const QString& path)
         }
     }
     Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
-    result.error = L10n::tr("The file “%1” could not be saved.").arg(result.fileName);
+    result.error = L10n::tr("The file could not be saved.");
     return result;
 }
 

@@ -136,7 +136,7 @@ QString NotesModel::deleteTitle() const
 QString NotesModel::deleteMessage() const
 {
     const int count = m_folderToDelete ? m_state.notes().count(m_folderToDelete->id) : 0;
-    return L10n::tr("The %n notes in it are deleted too.", count);
+    return L10n::tr("The %n notes in it are deleted too.", nullptr, count);
 }
 
 NotesModel::Dictation NotesModel::dictation(const QUuid& note) const

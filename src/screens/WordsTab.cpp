@@ -169,7 +169,7 @@ void WordsTab::importWords()
     else if (result.count == 0)
         m_state.showToast(L10n::tr("Imported"), L10n::tr("No new words"), ToastTone::info);
     else
-        m_state.showToast(L10n::tr("Imported"), L10n::plural("%n new word", "%n new words", result.count),
+        m_state.showToast(L10n::tr("Imported"), L10n::tr("%n new words", nullptr, result.count),
                           ToastTone::success);
 }
 
@@ -192,7 +192,7 @@ void WordsTab::exportWords()
         m_state.showToast(L10n::tr("Could not export"), result.error, ToastTone::danger);
         return;
     }
-    m_state.showToast(L10n::tr("Exported"), L10n::plural("%1 · %n word", "%1 · %n words", result.count).arg(result.fileName),
+    m_state.showToast(L10n::tr("Exported"), L10n::tr("%1 · %n words", nullptr, result.count).arg(result.fileName),
                       ToastTone::success);
 }
 
