@@ -79,7 +79,8 @@ void PhoneScreen::watchContact()
     const std::optional<QDateTime> seen = m_state.phoneLastSeen();
     const std::optional<QDateTime> before = m_lastSeen;
     m_lastSeen = seen;
-    if (!seen || seen == before)
+    // Kept out of sight, the screen announces nothing and replays nothing later.
+    if (!seen || seen == before || !isVisible())
         return;
     if (before && before->msecsTo(*seen) < silenceMs)
         return;

@@ -79,6 +79,6 @@ void QRBox::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF box(rect());
     // White in both themes: the code must read the same to a camera.
-    ControlPaint::fill(painter, box, 16, Qt::white);
+    ControlPaint::fill(painter, box, 16, Palette::white.color());
     ControlPaint::innerBorder(painter, box, 16, Palette::borderDefault.color());
 }

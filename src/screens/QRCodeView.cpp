@@ -1,9 +1,18 @@
 #include "screens/QRCodeView.h"
 
+#include "design/ColorToken.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
+
+namespace {
+
+// The symbol stays dark on white in both themes, so phones read it alike.
+constexpr ColorToken ink = fixed(0x111522);
+
+} // namespace
 
 QRCodeView::QRCodeView(const QRCode& code, QWidget* parent)
     : QWidget(parent)
@@ -38,6 +47,5 @@ void QRCodeView::paintEvent(QPaintEvent*)
         }
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    // The symbol stays dark on white in both themes, so phones read it alike.
-    painter.fillPath(path, QColor(17, 21, 34));
+    painter.fillPath(path, ink.color());
 }
