@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
-#include "shell/LevelWave.h"
+#include "design/LevelWave.h"
 
 #include <QPointer>
 #include <QTimer>

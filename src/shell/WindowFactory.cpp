@@ -1,5 +1,10 @@
 #include "shell/WindowFactory.h"
 
+#include "onboarding/OnboardingView.h"
+#include "onboarding/PermissionsAgainView.h"
+#include "platform/Capabilities.h"
+#include "platform/Clock.h"
+
 WindowFactory WindowFactory::plain()
 {
     WindowFactory factory;
@@ -9,11 +14,12 @@ WindowFactory WindowFactory::plain()
         window->setMinimumSize(960, 640);
         return window;
     };
-    factory.onboarding = [](AppState&, OnboardingCallbacks) { return new QWidget; };
-    factory.permissionsAgain = [](AppState&, std::function<void()>) {
-        auto* content = new QWidget;
-        content->setMinimumSize(520, 420);
-        return content;
+    factory.onboarding = [](AppState& state, OnboardingCallbacks callbacks) {
+        return new OnboardingView(state, {std::move(callbacks.onSave), std::move(callbacks.onFinish)},
+                                  Capabilities::system(), Clock::system());
+    };
+    factory.permissionsAgain = [](AppState& state, std::function<void()> onDone) {
+        return new PermissionsAgainView(state, std::move(onDone), Capabilities::system(), Clock::system());
     };
     return factory;
 }

@@ -30,19 +30,19 @@ Check accessibility()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return {false, tr("This Wayland session offers no X11 display, so keys cannot be typed or watched.")};
-        return {false, tr("There is no X11 display, so keys cannot be typed or watched.")};
+            return {false, tr("This Wayland session offers no X11 display, so keys cannot be typed or watched."), true};
+        return {false, tr("There is no X11 display, so keys cannot be typed or watched."), true};
     }
     _XDisplay* display = X11Display::open(nullptr);
     if (!display)
-        return {false, tr("The X11 display does not answer, so keys cannot be typed or watched.")};
+        return {false, tr("The X11 display does not answer, so keys cannot be typed or watched."), true};
     const bool test = X11Display::hasExtension(display, "XTEST");
     const bool input = X11Display::hasXInput2(display);
     X11Display::close(display);
     if (!test)
         return {false, tr("The X11 display does not allow typing keys (no XTEST extension).")};
     if (!input)
-        return {false, tr("The X11 display does not allow watching keys (no XInput2 extension).")};
+        return {false, tr("The X11 display does not allow watching keys (no XInput 2.2 extension).")};
     return {true, QString()};
 }
 
@@ -53,7 +53,7 @@ Check microphone()
         [&inputs](pa_context* context) { return pa_context_get_source_info_list(context, countInputs, &inputs); },
         nullptr);
     if (!answered)
-        return {false, tr("The sound server does not answer.")};
+        return {false, tr("The sound server does not answer."), true};
     if (inputs == 0)
         return {false, tr("The sound server has no microphone.")};
     return {true, QString()};
