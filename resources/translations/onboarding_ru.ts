@@ -184,14 +184,6 @@
         <translation>Позже</translation>
     </message>
     <message>
-        <source>Right Alt</source>
-        <translation>Правый Alt</translation>
-    </message>
-    <message>
-        <source>Listening…</source>
-        <translation>Слушаем…</translation>
-    </message>
-    <message>
         <source>Talk key</source>
         <translation>Клавиша записи</translation>
     </message>

@@ -184,14 +184,6 @@
         <translation>Keyinroq</translation>
     </message>
     <message>
-        <source>Right Alt</source>
-        <translation>Oʻng Alt</translation>
-    </message>
-    <message>
-        <source>Listening…</source>
-        <translation>Tinglanmoqda…</translation>
-    </message>
-    <message>
         <source>Talk key</source>
         <translation>Gapirish tugmasi</translation>
     </message>
