@@ -2,7 +2,7 @@
 
 #include "core/DictationStage.h"
 #include "platform/Clock.h"
-#include "shell/LevelWave.h"
+#include "design/LevelWave.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,6 +1,10 @@
 #include "shell/WindowFactory.h"
 
 #include "core/AppState.h"
+#include "onboarding/OnboardingView.h"
+#include "onboarding/PermissionsAgainView.h"
+#include "platform/Capabilities.h"
+#include "platform/Clock.h"
 #include "shell/MainWindow.h"
 
 #include <QGuiApplication>
@@ -26,7 +30,6 @@ void WindowFactory::centre(QWidget* window)
     }
 }
 
-
 WindowFactory WindowFactory::plain()
 {
     WindowFactory factory;
@@ -37,11 +40,12 @@ WindowFactory WindowFactory::plain()
         centre(window);
         return window;
     };
-    factory.onboarding = [](AppState&, OnboardingCallbacks) { return new QWidget; };
-    factory.permissionsAgain = [](AppState&, std::function<void()>) {
-        auto* content = new QWidget;
-        content->setMinimumSize(520, 420);
-        return content;
+    factory.onboarding = [](AppState& state, OnboardingCallbacks callbacks) {
+        return new OnboardingView(state, {std::move(callbacks.onSave), std::move(callbacks.onFinish)},
+                                  Capabilities::system(), Clock::system());
+    };
+    factory.permissionsAgain = [](AppState& state, std::function<void()> onDone) {
+        return new PermissionsAgainView(state, std::move(onDone), Capabilities::system(), Clock::system());
     };
     return factory;
 }

@@ -83,7 +83,7 @@ bool hasXInput2(_XDisplay* display)
     int major = 2;
     int minor = 2;
     return hasExtension(display, "XInputExtension") && XIQueryVersion(display, &major, &minor) == Success
-        && major >= 2;
+        && (major > 2 || (major == 2 && minor >= 2));
 }
 
 void keepProcessOnLoss(_XDisplay* display)

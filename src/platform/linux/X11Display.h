@@ -16,7 +16,7 @@ void close(_XDisplay* display);
 // Whether the server offers an extension, by its protocol name.
 bool hasExtension(_XDisplay* display, const char* name);
 
-// Whether the server offers XInput 2.0 or later.
+// Whether the server offers XInput 2.2 or later.
 bool hasXInput2(_XDisplay* display);
 
 // Whether a connection opened here broke (the server went away). Such a
