@@ -46,6 +46,11 @@ QString tr(const QString& english)
     return QCoreApplication::translate("L10n", english.toUtf8().constData());
 }
 
+QString tr(const char* english, int n)
+{
+    return QCoreApplication::translate("L10n", english, nullptr, n);
+}
+
 QStringList localizations()
 {
     return {QStringLiteral("en"), QStringLiteral("uz"), QStringLiteral("ru")};

@@ -10,6 +10,8 @@ namespace L10n {
 QString tr(const char* english);
 // The same, for keys built at run time.
 QString tr(const QString& english);
+// A text with a count: "%n" becomes n, in the plural form of the language.
+QString tr(const char* english, int n);
 
 // The languages the interface is translated into; "en" first.
 QStringList localizations();
