@@ -107,9 +107,13 @@
         <source>Waiting for Accessibility permission.</source>
         <translation>Ждём разрешения на специальные возможности.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 words</source>
-        <translation>Слов: %1</translation>
+        <translation>
+            <numerusform>%1 слово</numerusform>
+            <numerusform>%1 слова</numerusform>
+            <numerusform>%1 слов</numerusform>
+        </translation>
     </message>
     <message>
         <source>Added to the note</source>
@@ -178,6 +182,182 @@
     <message>
         <source>Could not create the HTTPS certificate.</source>
         <translation>Не удалось создать сертификат HTTPS.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be added.</source>
+        <translation>Не удалось подключить микрофон.</translation>
+    </message>
+    <message>
+        <source>Could not start the microphone. %1</source>
+        <translation>Не удалось запустить микрофон. %1</translation>
+    </message>
+    <message>
+        <source>The chosen microphone is not available. Pick another one in Settings.</source>
+        <translation>Выбранный микрофон недоступен. Выберите другой в настройках.</translation>
+    </message>
+    <message>
+        <source>A recording is already running.</source>
+        <translation>Запись уже идёт.</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Системный по умолчанию</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключён</translation>
+    </message>
+    <message>
+        <source>Gemini returned %1: %2</source>
+        <translation>Gemini вернул ошибку %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not read the Gemini response: %1</source>
+        <translation>Не удалось прочитать ответ Gemini: %1</translation>
+    </message>
+    <message>
+        <source>No API key. Add it in Settings, or set GEMINI_API_KEY.</source>
+        <translation>Нет ключа API. Добавьте его в настройках или задайте GEMINI_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Gemini returned no text.</source>
+        <translation>Gemini не вернул текст.</translation>
+    </message>
+    <message>
+        <source>The Gemini response is not valid JSON: %1</source>
+        <translation>Ответ Gemini — некорректный JSON: %1</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: %1</source>
+        <translation>Не удалось связаться с Gemini: %1</translation>
+    </message>
+    <message>
+        <source>Could not read the recording: %1</source>
+        <translation>Не удалось прочитать запись: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Отменено.</translation>
+    </message>
+    <message>
+        <source>Listening…</source>
+        <translation>Слушаю…</translation>
+    </message>
+    <message>
+        <source>Cancel (Esc)</source>
+        <translation>Отмена (Esc)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Правый Alt</translation>
+    </message>
+    <message>
+        <source>Click to record, or press %1</source>
+        <translation>Щёлкните, чтобы записать, или нажмите %1</translation>
+    </message>
+    <message>
+        <source>Click to record, or hold %1</source>
+        <translation>Щёлкните, чтобы записать, или удерживайте %1</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Что-то пошло не так</translation>
+    </message>
+    <message>
+        <source>Microphone: %1</source>
+        <translation>Микрофон: %1</translation>
+    </message>
+    <message>
+        <source>Recording... (Esc to cancel)</source>
+        <translation>Идёт запись... (Esc — отмена)</translation>
+    </message>
+    <message>
+        <source>Transcribing...</source>
+        <translation>Расшифровка...</translation>
+    </message>
+    <message>
+        <source>Accessibility permission needed</source>
+        <translation>Нужно разрешение на специальные возможности</translation>
+    </message>
+    <message>
+        <source>Press %1 to talk</source>
+        <translation>Нажмите %1, чтобы говорить</translation>
+    </message>
+    <message>
+        <source>Hold %1 to talk</source>
+        <translation>Удерживайте %1, чтобы говорить</translation>
+    </message>
+    <message>
+        <source>Open Kesto Viruz</source>
+        <translation>Открыть Kesto Viruz</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Настройки…</translation>
+    </message>
+    <message>
+        <source>Set up again</source>
+        <translation>Настроить заново</translation>
+    </message>
+    <message>
+        <source>Hide button</source>
+        <translation>Скрыть кнопку</translation>
+    </message>
+    <message>
+        <source>Show button</source>
+        <translation>Показать кнопку</translation>
+    </message>
+    <message>
+        <source>Last text: %1</source>
+        <translation>Последний текст: %1</translation>
+    </message>
+    <message>
+        <source>Insert last text again</source>
+        <translation>Вставить последний текст ещё раз</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Открыть журнал</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
+        <translation>В этом сеансе Wayland нет дисплея X11, поэтому нельзя ни нажимать клавиши, ни отслеживать их.</translation>
+    </message>
+    <message>
+        <source>There is no X11 display, so keys cannot be typed or watched.</source>
+        <translation>Нет дисплея X11, поэтому нельзя ни нажимать клавиши, ни отслеживать их.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
+        <translation>Дисплей X11 не отвечает, поэтому нельзя ни нажимать клавиши, ни отслеживать их.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
+        <translation>Дисплей X11 не даёт нажимать клавиши (нет расширения XTEST).</translation>
+    </message>
+    <message>
+        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
+        <translation>Дисплей X11 не даёт отслеживать клавиши (нет расширения XInput2).</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer.</source>
+        <translation>Звуковой сервер не отвечает.</translation>
+    </message>
+    <message>
+        <source>The sound server has no microphone.</source>
+        <translation>У звукового сервера нет микрофона.</translation>
     </message>
 </context>
 </TS>

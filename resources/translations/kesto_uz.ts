@@ -107,9 +107,12 @@
         <source>Waiting for Accessibility permission.</source>
         <translation>Maxsus imkoniyatlar ruxsati kutilmoqda.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 words</source>
-        <translation>%1 ta soʻz</translation>
+        <translation>
+            <numerusform>%1 ta soʻz</numerusform>
+            <numerusform>%1 ta soʻz</numerusform>
+        </translation>
     </message>
     <message>
         <source>Added to the note</source>
@@ -153,11 +156,11 @@
     </message>
     <message>
         <source>The computer is busy. Try again in a moment.</source>
-        <translation>Kompyuter band. Birozdan so'ng qayta urinib ko'ring.</translation>
+        <translation>Kompyuter band. Birozdan soʻng qayta urinib koʻring.</translation>
     </message>
     <message>
         <source>The recording could not be read as audio.</source>
-        <translation>Yozuvni audio sifatida o'qib bo'lmadi.</translation>
+        <translation>Yozuvni audio sifatida oʻqib boʻlmadi.</translation>
     </message>
     <message>
         <source>Port %1 is not a valid port number.</source>
@@ -173,11 +176,187 @@
     </message>
     <message>
         <source>Port %1 could not be opened: %2</source>
-        <translation>%1-portni ochib bo'lmadi: %2</translation>
+        <translation>%1-portni ochib boʻlmadi: %2</translation>
     </message>
     <message>
         <source>Could not create the HTTPS certificate.</source>
-        <translation>HTTPS sertifikatini yaratib bo'lmadi.</translation>
+        <translation>HTTPS sertifikatini yaratib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be added.</source>
+        <translation>Mikrofonni ulab boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>Could not start the microphone. %1</source>
+        <translation>Mikrofonni ishga tushirib boʻlmadi. %1</translation>
+    </message>
+    <message>
+        <source>The chosen microphone is not available. Pick another one in Settings.</source>
+        <translation>Tanlangan mikrofon mavjud emas. Sozlamalarda boshqasini tanlang.</translation>
+    </message>
+    <message>
+        <source>A recording is already running.</source>
+        <translation>Yozib olish allaqachon davom etmoqda.</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Tizimdagi standart</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Ulanmagan</translation>
+    </message>
+    <message>
+        <source>Gemini returned %1: %2</source>
+        <translation>Gemini %1 xatosini qaytardi: %2</translation>
+    </message>
+    <message>
+        <source>Could not read the Gemini response: %1</source>
+        <translation>Gemini javobini oʻqib boʻlmadi: %1</translation>
+    </message>
+    <message>
+        <source>No API key. Add it in Settings, or set GEMINI_API_KEY.</source>
+        <translation>API kaliti yoʻq. Uni sozlamalarda qoʻshing yoki GEMINI_API_KEY oʻzgaruvchisini bering.</translation>
+    </message>
+    <message>
+        <source>Gemini returned no text.</source>
+        <translation>Gemini matn qaytarmadi.</translation>
+    </message>
+    <message>
+        <source>The Gemini response is not valid JSON: %1</source>
+        <translation>Gemini javobi yaroqli JSON emas: %1</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: %1</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: %1</translation>
+    </message>
+    <message>
+        <source>Could not read the recording: %1</source>
+        <translation>Yozuvni oʻqib boʻlmadi: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Bekor qilindi.</translation>
+    </message>
+    <message>
+        <source>Listening…</source>
+        <translation>Tinglanmoqda…</translation>
+    </message>
+    <message>
+        <source>Cancel (Esc)</source>
+        <translation>Bekor qilish (Esc)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Toʻxtatish</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Oʻng Alt</translation>
+    </message>
+    <message>
+        <source>Click to record, or press %1</source>
+        <translation>Yozish uchun bosing yoki %1 tugmasini bosing</translation>
+    </message>
+    <message>
+        <source>Click to record, or hold %1</source>
+        <translation>Yozish uchun bosing yoki %1 tugmasini bosib turing</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Nimadir notoʻgʻri ketdi</translation>
+    </message>
+    <message>
+        <source>Microphone: %1</source>
+        <translation>Mikrofon: %1</translation>
+    </message>
+    <message>
+        <source>Recording... (Esc to cancel)</source>
+        <translation>Yozilmoqda... (bekor qilish uchun Esc)</translation>
+    </message>
+    <message>
+        <source>Transcribing...</source>
+        <translation>Matnga aylantirilmoqda...</translation>
+    </message>
+    <message>
+        <source>Accessibility permission needed</source>
+        <translation>Maxsus imkoniyatlar ruxsati kerak</translation>
+    </message>
+    <message>
+        <source>Press %1 to talk</source>
+        <translation>Gapirish uchun %1 tugmasini bosing</translation>
+    </message>
+    <message>
+        <source>Hold %1 to talk</source>
+        <translation>Gapirish uchun %1 tugmasini bosib turing</translation>
+    </message>
+    <message>
+        <source>Open Kesto Viruz</source>
+        <translation>Kesto Viruzni ochish</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Sozlamalar…</translation>
+    </message>
+    <message>
+        <source>Set up again</source>
+        <translation>Qaytadan sozlash</translation>
+    </message>
+    <message>
+        <source>Hide button</source>
+        <translation>Tugmani yashirish</translation>
+    </message>
+    <message>
+        <source>Show button</source>
+        <translation>Tugmani koʻrsatish</translation>
+    </message>
+    <message>
+        <source>Last text: %1</source>
+        <translation>Oxirgi matn: %1</translation>
+    </message>
+    <message>
+        <source>Insert last text again</source>
+        <translation>Oxirgi matnni qayta kiritish</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Yangilanishlarni tekshirish</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Jurnalni ochish</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Chiqish</translation>
+    </message>
+    <message>
+        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
+        <translation>Bu Wayland seansida X11 displeyi yoʻq, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
+    </message>
+    <message>
+        <source>There is no X11 display, so keys cannot be typed or watched.</source>
+        <translation>X11 displeyi yoʻq, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
+        <translation>X11 displeyi javob bermayapti, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
+        <translation>X11 displeyi tugmalarni bosishga ruxsat bermaydi (XTEST kengaytmasi yoʻq).</translation>
+    </message>
+    <message>
+        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
+        <translation>X11 displeyi tugmalarni kuzatishga ruxsat bermaydi (XInput2 kengaytmasi yoʻq).</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer.</source>
+        <translation>Ovoz serveri javob bermayapti.</translation>
+    </message>
+    <message>
+        <source>The sound server has no microphone.</source>
+        <translation>Ovoz serverida mikrofon yoʻq.</translation>
     </message>
 </context>
 </TS>

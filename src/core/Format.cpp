@@ -30,6 +30,11 @@ QString number(qint64 value)
     return text;
 }
 
+QString words(int count)
+{
+    return L10n::tr("%1 words", nullptr, count).arg(number(count));
+}
+
 QString shortDate(const QDateTime& date)
 {
     const QString language = L10n::interfaceLanguage();

@@ -9,6 +9,8 @@ namespace Format {
 
 // Grouped in threes: commas in English, plain spaces in every other language.
 QString number(qint64 value);
+// "1 word", "12 words", in the plural form of the interface language.
+QString words(int count);
 // Day and abbreviated month ("Mar 8", "8 мар.", "8-mar").
 QString shortDate(const QDateTime& date);
 // 24-hour "HH:mm" with Latin digits in every language.

@@ -46,9 +46,9 @@ QString tr(const QString& english)
     return QCoreApplication::translate("L10n", english.toUtf8().constData());
 }
 
-QString tr(const char* english, int n)
+QString tr(const char* english, const char* disambiguation, int n)
 {
-    return QCoreApplication::translate("L10n", english, nullptr, n);
+    return QCoreApplication::translate("L10n", english, disambiguation, n);
 }
 
 QStringList localizations()
@@ -64,11 +64,9 @@ QString interfaceLanguage()
 void install()
 {
     pinned = decide();
-    if (pinned == QStringLiteral("en"))
-        return;
-    // English needs no table: the keys are the English texts. Each part of
-    // the interface keeps its own table ("<part>_<language>.qm"), so all of
-    // this language's tables are loaded.
+    // The keys are the English texts, so English tables hold only the plural
+    // forms. Each part of the interface keeps its own table
+    // ("<part>_<language>.qm"), so all of this language's tables are loaded.
     const QString pattern = QStringLiteral("*_") + pinned + QStringLiteral(".qm");
     const QDir tables(QStringLiteral(":/i18n"));
     for (const QString& name : tables.entryList(QStringList{pattern}, QDir::Files, QDir::Name)) {

@@ -10,8 +10,9 @@ namespace L10n {
 QString tr(const char* english);
 // The same, for keys built at run time.
 QString tr(const QString& english);
-// A text with a count: "%n" becomes n, in the plural form of the language.
-QString tr(const char* english, int n);
+// A text with a number in it: n picks the plural form. The form of Qt's own
+// tr(), so the translation tools see the number too.
+QString tr(const char* english, const char* disambiguation, int n);
 
 // The languages the interface is translated into; "en" first.
 QStringList localizations();

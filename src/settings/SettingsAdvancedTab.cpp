@@ -162,7 +162,7 @@ void SettingsAdvancedTab::refresh()
 
     ChoiceOptions days;
     for (qint64 n : keepDays(config.historyDays))
-        days.append({n, n == 0 ? L10n::tr("Forever") : L10n::tr("%n days", int(n))});
+        days.append({n, n == 0 ? L10n::tr("Forever") : L10n::tr("%n days", nullptr, int(n))});
     m_history->setOptions(days);
     m_history->setSelection(config.historyDays);
 

@@ -311,7 +311,7 @@ void DictationController::showDone(const QString& text, int words, bool plain)
 {
     m_state.setDoneText(plain ? text
                               : text + QStringLiteral(" \u00B7 ")
-                                    + L10n::tr("%1 words").arg(Format::number(words)));
+                                    + Format::words(words));
     setPhase(Phase::idle);
     QPointer<DictationController> self(this);
     restartTimer(m_doneTimer, doneMs, [self] {
@@ -680,7 +680,7 @@ void DictationController::retried(const HistoryEntry& entry, const Config& confi
         }
         m_state.updateHistory([&](History& history) { history.update(updated); });
         m_state.showToast(L10n::tr("Transcribed"),
-                          L10n::tr("%1 words").arg(Format::number(History::wordCount(text)))
+                          Format::words(History::wordCount(text))
                               + QStringLiteral(" \u00B7 ") + AppGlyph::name(updated),
                           ToastTone::success);
     } else {

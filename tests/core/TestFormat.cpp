@@ -4,6 +4,7 @@
 #include "core/History.h"
 #include "core/L10n.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Tone)
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void durations_data();
     void durations();
     void secondsFollowTheLanguage();
+    void wordCountsTakeThePluralForm_data();
+    void wordCountsTakeThePluralForm();
     void glyphs_data();
     void glyphs();
     void glyphNames();
@@ -116,6 +119,33 @@ void TestFormat::secondsFollowTheLanguage()
     L10n::setInterfaceLanguage(QStringLiteral("ru"));
     QCOMPARE(Format::seconds(2.5), QStringLiteral("2,5 s"));
     QCOMPARE(Format::seconds(1234.5), QStringLiteral("1234,5 s"));
+}
+
+void TestFormat::wordCountsTakeThePluralForm_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("en one") << "en" << 1 << "1 word";
+    QTest::newRow("en many") << "en" << 1200 << "1,200 words";
+    QTest::newRow("ru one") << "ru" << 21 << "21 слово";
+    QTest::newRow("ru few") << "ru" << 3 << "3 слова";
+    QTest::newRow("ru many") << "ru" << 11 << "11 слов";
+    QTest::newRow("ru grouped") << "ru" << 1000 << "1 000 слов";
+    QTest::newRow("uz") << "uz" << 5 << "5 ta soʻz";
+}
+
+void TestFormat::wordCountsTakeThePluralForm()
+{
+    QFETCH(QString, language);
+    QFETCH(int, count);
+    QFETCH(QString, expected);
+    QTranslator table;
+    QVERIFY(table.load(QStringLiteral(":/i18n/kesto_") + language + QStringLiteral(".qm")));
+    QCoreApplication::installTranslator(&table);
+    L10n::setInterfaceLanguage(language);
+    QCOMPARE(Format::words(count), expected);
+    QCoreApplication::removeTranslator(&table);
 }
 
 void TestFormat::glyphs_data()

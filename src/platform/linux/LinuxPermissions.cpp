@@ -9,11 +9,14 @@
 
 namespace {
 
-// The same context as the application's own lookups, so one table serves both.
+// The platform layer sits below core's lookup; this one uses the same
+// context and call form, so its texts land in the same tables.
+namespace L10n {
 QString tr(const char* english)
 {
     return QCoreApplication::translate("L10n", english);
 }
+} // namespace L10n
 
 void countInputs(pa_context*, const pa_source_info* info, int eol, void* data)
 {
@@ -30,19 +33,19 @@ Check accessibility()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return {false, tr("This Wayland session offers no X11 display, so keys cannot be typed or watched.")};
-        return {false, tr("There is no X11 display, so keys cannot be typed or watched.")};
+            return {false, L10n::tr("This Wayland session offers no X11 display, so keys cannot be typed or watched.")};
+        return {false, L10n::tr("There is no X11 display, so keys cannot be typed or watched.")};
     }
     _XDisplay* display = X11Display::open(nullptr);
     if (!display)
-        return {false, tr("The X11 display does not answer, so keys cannot be typed or watched.")};
+        return {false, L10n::tr("The X11 display does not answer, so keys cannot be typed or watched.")};
     const bool test = X11Display::hasExtension(display, "XTEST");
     const bool input = X11Display::hasXInput2(display);
     X11Display::close(display);
     if (!test)
-        return {false, tr("The X11 display does not allow typing keys (no XTEST extension).")};
+        return {false, L10n::tr("The X11 display does not allow typing keys (no XTEST extension).")};
     if (!input)
-        return {false, tr("The X11 display does not allow watching keys (no XInput2 extension).")};
+        return {false, L10n::tr("The X11 display does not allow watching keys (no XInput2 extension).")};
     return {true, QString()};
 }
 
@@ -53,9 +56,9 @@ Check microphone()
         [&inputs](pa_context* context) { return pa_context_get_source_info_list(context, countInputs, &inputs); },
         nullptr);
     if (!answered)
-        return {false, tr("The sound server does not answer.")};
+        return {false, L10n::tr("The sound server does not answer.")};
     if (inputs == 0)
-        return {false, tr("The sound server has no microphone.")};
+        return {false, L10n::tr("The sound server has no microphone.")};
     return {true, QString()};
 }
 

@@ -1,0 +1,240 @@
+// Every text the code looks up has a finished Uzbek and Russian translation
+// in some table of that language. The code's texts come from lupdate, so the
+// check sees exactly what the translation tools see.
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    bool numerus = false;
+    bool finished = false;
+    int forms = 0; // finished plural forms
+};
+
+QString keyOf(const Message& m)
+{
+    return m.context + QLatin1Char('\x1f') + m.source;
+}
+
+// Reads the messages of one .ts file; vanished and obsolete entries do not count.
+QList<Message> readTable(const QString& path)
+{
+    QList<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message current;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto name = xml.name();
+            if (name == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (name == QLatin1String("message")) {
+                current = Message{context, QString(),
+                                  xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
+            } else if (name == QLatin1String("source")) {
+                current.source = xml.readElementText();
+            } else if (name == QLatin1String("translation")) {
+                const auto type = xml.attributes().value(QLatin1String("type"));
+                const bool open = type == QLatin1String("unfinished") || type == QLatin1String("vanished")
+                                  || type == QLatin1String("obsolete");
+                if (current.numerus) {
+                    current.finished = !open;
+                } else {
+                    current.finished = !open && !xml.readElementText().trimmed().isEmpty();
+                }
+            } else if (name == QLatin1String("numerusform")) {
+                if (!xml.readElementText().trimmed().isEmpty())
+                    ++current.forms;
+            }
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+            messages.append(current);
+        }
+    }
+    if (xml.hasError())
+        messages.append(Message{QStringLiteral("(unreadable)"), path + QStringLiteral(": ") + xml.errorString()});
+    return messages;
+}
+
+// The texts of the code under sourceDir, with the number of plural forms the
+// language needs for those that carry a number.
+QList<Message> extract(const QString& sourceDir, const QString& language, int& formsNeeded, QString& error)
+{
+    QTemporaryDir temp;
+    const QString out = temp.filePath(QStringLiteral("code_") + language + QStringLiteral(".ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(KESTO_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-target-language"), language, sourceDir, QStringLiteral("-ts"), out});
+    if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0) {
+        error = QString::fromUtf8(lupdate.readAll());
+        return {};
+    }
+    // An untranslated plural entry is written with as many empty forms as the language has.
+    QFile file(out);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray text = file.readAll();
+    const int at = text.indexOf("numerus=\"yes\"");
+    formsNeeded = at < 0 ? 0 : int(text.mid(at, text.indexOf("</message>", at) - at).count("<numerusform"));
+    return readTable(out);
+}
+
+// One line per text of the code that no table of the language covers.
+QStringList problems(const QString& sourceDir, const QStringList& tables, const QString& language)
+{
+    int formsNeeded = 0;
+    QString error;
+    const QList<Message> code = extract(sourceDir, language, formsNeeded, error);
+    if (!error.isEmpty())
+        return {QStringLiteral("lupdate failed: ") + error};
+
+    QHash<QString, Message> best;
+    for (const QString& table : tables) {
+        for (const Message& m : readTable(table)) {
+            if (m.context == QLatin1String("(unreadable)"))
+                return {m.source};
+            const auto it = best.constFind(keyOf(m));
+            const bool better = it == best.cend() || (m.finished && !it->finished) || m.forms > it->forms;
+            if (better)
+                best.insert(keyOf(m), m);
+        }
+    }
+
+    QStringList found;
+    for (const Message& m : code) {
+        const QString label = (m.context == QLatin1String("L10n") ? QString() : m.context + QStringLiteral(": "))
+                              + QLatin1Char('"') + m.source + QLatin1Char('"');
+        const auto it = best.constFind(keyOf(m));
+        if (it == best.cend())
+            found.append(language + QStringLiteral(" missing: ") + label);
+        else if (!it->finished)
+            found.append(language + QStringLiteral(" unfinished: ") + label);
+        else if (m.numerus && (!it->numerus || it->forms < formsNeeded))
+            found.append(language + QStringLiteral(" needs %1 plural forms: ").arg(formsNeeded) + label);
+    }
+    return found;
+}
+
+QStringList tablesOf(const QString& dir, const QString& language)
+{
+    QStringList paths;
+    const QDir tables(dir);
+    for (const QString& name : tables.entryList({QStringLiteral("*_") + language + QStringLiteral(".ts")}, QDir::Files))
+        paths.append(tables.filePath(name));
+    return paths;
+}
+
+void write(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+QByteArray table(const QByteArray& language, const QByteArray& messages)
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"" + language
+           + "\">\n<context>\n<name>L10n</name>\n" + messages + "</context>\n</TS>\n";
+}
+
+} // namespace
+
+class TestTranslations final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void namesUncoveredTexts_data();
+    void namesUncoveredTexts();
+    void everyTextOfTheCodeIsTranslated_data();
+    void everyTextOfTheCodeIsTranslated();
+};
+
+void TestTranslations::namesUncoveredTexts_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray hello = "<message><source>Hello</source><translation>Привет</translation></message>\n";
+    const QByteArray words = "<message numerus=\"yes\"><source>%1 words</source><translation>"
+                             "<numerusform>%1 слово</numerusform><numerusform>%1 слова</numerusform>"
+                             "<numerusform>%1 слов</numerusform></translation></message>\n";
+    const QStringList none;
+    QTest::newRow("covered across two tables") << hello << words << none;
+    QTest::newRow("missing") << hello << QByteArray() << QStringList{QStringLiteral("ru missing: \"%1 words\"")};
+    QTest::newRow("unfinished")
+        << QByteArray("<message><source>Hello</source><translation type=\"unfinished\">Привет</translation></message>\n")
+        << words << QStringList{QStringLiteral("ru unfinished: \"Hello\"")};
+    QTest::newRow("empty translation")
+        << QByteArray("<message><source>Hello</source><translation></translation></message>\n") << words
+        << QStringList{QStringLiteral("ru unfinished: \"Hello\"")};
+    QTest::newRow("vanished") << QByteArray("<message><source>Hello</source><translation type=\"vanished\">Привет</translation></message>\n")
+                              << words << QStringList{QStringLiteral("ru unfinished: \"Hello\"")};
+    QTest::newRow("a plural form left empty")
+        << hello
+        << QByteArray("<message numerus=\"yes\"><source>%1 words</source><translation><numerusform>%1 слово</numerusform>"
+                      "<numerusform>%1 слова</numerusform><numerusform></numerusform></translation></message>\n")
+        << QStringList{QStringLiteral("ru needs 3 plural forms: \"%1 words\"")};
+    QTest::newRow("plural text translated as one")
+        << hello << QByteArray("<message><source>%1 words</source><translation>%1 слов</translation></message>\n")
+        << QStringList{QStringLiteral("ru needs 3 plural forms: \"%1 words\"")};
+    QTest::newRow("the better of two entries counts")
+        << hello + "<message><source>%1 words</source><translation type=\"unfinished\"></translation></message>\n"
+        << words << none;
+}
+
+void TestTranslations::namesUncoveredTexts()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("src"));
+    QDir(dir.path()).mkpath(QStringLiteral("tables"));
+    write(dir.filePath(QStringLiteral("src/a.cpp")),
+          "void f(int n)\n{\n    L10n::tr(\"Hello\");\n    L10n::tr(\"%1 words\", nullptr, n);\n}\n");
+    write(dir.filePath(QStringLiteral("tables/kesto_ru.ts")), table("ru", first));
+    write(dir.filePath(QStringLiteral("tables/main_ru.ts")), table("ru", second));
+    write(dir.filePath(QStringLiteral("tables/main_uz.ts")), table("uz", QByteArray()));
+
+    const QStringList found = problems(dir.filePath(QStringLiteral("src")),
+                                       tablesOf(dir.filePath(QStringLiteral("tables")), QStringLiteral("ru")),
+                                       QStringLiteral("ru"));
+    QCOMPARE(found, expected);
+}
+
+void TestTranslations::everyTextOfTheCodeIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("uz") << QStringLiteral("uz");
+    QTest::newRow("ru") << QStringLiteral("ru");
+}
+
+void TestTranslations::everyTextOfTheCodeIsTranslated()
+{
+    QFETCH(QString, language);
+    const QString root = QStringLiteral(KESTO_SOURCE_DIR);
+    const QStringList found = problems(root + QStringLiteral("/src"),
+                                       tablesOf(root + QStringLiteral("/resources/translations"), language), language);
+    if (!found.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("texts without a finished translation:\n  ") + found.join(QStringLiteral("\n  "))));
+}
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "TestTranslations.moc"
