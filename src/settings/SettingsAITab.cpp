@@ -372,7 +372,13 @@ void SettingsAITab::rebuildChips()
     const QStringList wanted = codes + (addable ? QStringList{QStringLiteral("+")} : QStringList{});
     if (wanted != m_chipState) {
         m_chipState = wanted;
-        qDeleteAll(m_chips->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        // Later: the chip being clicked, or the menu it opened, may still be on the stack.
+        for (QWidget* old : m_chips->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            m_chips->layout()->removeWidget(old);
+            old->hide();
+            old->setObjectName(QString());
+            old->deleteLater();
+        }
         m_addLanguage = nullptr;
         for (const QString& code : codes) {
             auto* chip = new SettingsChip(chipName(code), false, m_chips);
@@ -386,6 +392,8 @@ void SettingsAITab::rebuildChips()
             m_chips->layout()->addWidget(m_addLanguage);
         }
     }
-    for (SettingsChip* chip : m_chips->findChildren<SettingsChip*>(QString(), Qt::FindDirectChildrenOnly))
-        chip->setOn(chosen.contains(chip->objectName().mid(5)));
+    for (SettingsChip* chip : m_chips->findChildren<SettingsChip*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!chip->objectName().isEmpty())
+            chip->setOn(chosen.contains(chip->objectName().mid(5)));
+    }
 }
