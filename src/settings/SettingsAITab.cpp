@@ -151,6 +151,8 @@ SettingsAITab::SettingsAITab(AppState& state, const AppActions& actions, QWidget
     QSizePolicy chipsPolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     chipsPolicy.setHeightForWidth(true);
     m_chips->setSizePolicy(chipsPolicy);
+    // Many languages wrap onto more lines rather than crowd out the row's texts.
+    m_chips->setMaximumWidth(380);
     layout->addWidget(new SettingsRow(L10n::tr("Languages"), L10n::tr("Understands you even when you mix languages"), 16,
                                       16, true, m_chips));
 

@@ -207,6 +207,8 @@ void SettingsPanel::rebuild()
     layout->addWidget(m_content);
     layout->addStretch(1);
     m_scroll->setWidget(page);
+    // setWidget() fills the page; the card shows through instead.
+    page->setAutoFillBackground(false);
     m_scroll->verticalScrollBar()->setValue(0);
 }
 

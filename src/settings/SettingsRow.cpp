@@ -18,6 +18,8 @@ SettingsRow::SettingsRow(const QString& title, const QString& description, int t
     , m_border(border)
 {
     m_title->setWordWrap(true);
+    // A wide control (a wrapping row of chips) never squeezes the title away.
+    m_title->setMinimumWidth(180);
     m_description->setVisible(!description.isEmpty());
     // A long description is cut, never widening the row.
     m_description->setMinimumWidth(0);
@@ -26,8 +28,11 @@ SettingsRow::SettingsRow(const QString& title, const QString& description, int t
     auto* text = new QVBoxLayout;
     text->setContentsMargins(0, 0, 0, 0);
     text->setSpacing(2);
+    // Centred as one block beside a taller control.
+    text->addStretch(1);
     text->addWidget(m_title);
     text->addWidget(m_description);
+    text->addStretch(1);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, top, 0, bottom + (border ? 1 : 0));

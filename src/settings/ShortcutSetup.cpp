@@ -69,6 +69,10 @@ ShortcutSetup::ShortcutSetup(AppState& state, QWidget* parent)
         line->addWidget(number, 0, Qt::AlignTop);
         auto* text = new TextLabel(texts.at(i), TypeModifier{13, QFont::Normal, 20}, Palette::textBody);
         text->setWordWrap(true);
+        // Grows to the lines it wraps into.
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+        policy.setHeightForWidth(true);
+        text->setSizePolicy(policy);
         line->addWidget(text, 1);
         list->addLayout(line);
     }
