@@ -66,6 +66,25 @@ protected:
     }
 };
 
+// The scrolled page: as tall as its content at the width it is given, so the
+// scroll bar shows only when the content is really longer than the view.
+class ScrollPage final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override { return {0, 0}; }
+};
+
+// A thin scroll bar in the theme's colours.
+QString scrollBarStyle()
+{
+    return QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 4px 3px 4px 0; }"
+                          "QScrollBar::handle:vertical { background: %1; border-radius: 3px; min-height: 32px; }"
+                          "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+                          "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }")
+        .arg(Palette::neutral300.color().name(QColor::HexArgb));
+}
+
 } // namespace
 
 SettingsPanel::SettingsPanel(AppState& state, const AppActions& actions, QWidget* parent)
@@ -75,8 +94,7 @@ SettingsPanel::SettingsPanel(AppState& state, const AppActions& actions, QWidget
 {
     setObjectName(QStringLiteral("settingsPanel"));
     auto* row = new QHBoxLayout(this);
-    // The 1-point inset keeps the content clear of the card's outline.
-    row->setContentsMargins(1, 1, 1, 1);
+    row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(makeNav());
 
@@ -91,6 +109,9 @@ SettingsPanel::SettingsPanel(AppState& state, const AppActions& actions, QWidget
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setAutoFillBackground(false);
     m_scroll->viewport()->setAutoFillBackground(false);
+    m_scroll->verticalScrollBar()->setStyleSheet(scrollBarStyle());
+    connect(&Theme::instance(), &Theme::changed, m_scroll,
+            [this] { m_scroll->verticalScrollBar()->setStyleSheet(scrollBarStyle()); });
     column->addWidget(m_scroll, 1);
     row->addLayout(column, 1);
 
@@ -196,10 +217,10 @@ void SettingsPanel::rebuild()
         item->setOn(item->tab() == m_shown);
     m_title->setText(SettingsTabs::title(m_shown));
 
-    auto* page = new QWidget;
+    auto* page = new ScrollPage;
     page->setObjectName(QStringLiteral("settingsPage"));
-    page->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(page);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(28, 8, 28, 28);
     layout->setSpacing(0);
     m_content = makeTab(m_shown);
@@ -220,7 +241,9 @@ void SettingsPanel::mousePressEvent(QMouseEvent* event)
 
 void SettingsPanel::paintEvent(QPaintEvent*)
 {
+    // The overlay draws the card, its shadow and outline around the panel;
+    // the panel fills its own rounded inside.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    Surface::card(painter, QRectF(rect()), cardRadius, Elevation::None, Palette::borderDefault);
+    ControlPaint::fill(painter, QRectF(rect()), cardRadius - 1, Palette::surfaceCard.color());
 }

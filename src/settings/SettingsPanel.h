@@ -12,8 +12,9 @@ class QScrollArea;
 class SettingsNavItem;
 class TextLabel;
 
-// The settings card shown over the main window: the tabs in a navigation
-// column on the left, the chosen tab's title and a Close button above its
+// The content of the settings card shown over the main window (the overlay
+// draws the card's shadow and outline 1 point around it): the tabs in a
+// navigation column on the left, the chosen tab's title and a Close button above its
 // scrolling content. It follows AppState's settings tab, and closing sets
 // settingsOpen to false; it holds no settings of its own. The content is
 // made anew whenever the tab changes or the panel opens again.
@@ -23,6 +24,7 @@ class SettingsPanel final : public QWidget
 
 public:
     static constexpr int navWidth = 236;
+    // The card's corner; the panel's own corners are 1 point tighter.
     static constexpr int cardRadius = 24;
 
     SettingsPanel(AppState& state, const AppActions& actions, QWidget* parent = nullptr);

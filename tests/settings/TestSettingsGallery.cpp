@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "design/Onest.h"
 #include "design/Palette.h"
+#include "design/Surface.h"
 #include "design/Theme.h"
 #include "settings/SettingsPanel.h"
 
@@ -11,6 +12,27 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// The main window dimmed behind the card, as the overlay draws it.
+class Backdrop final : public QWidget
+{
+public:
+    QRect card;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(rect(), Palette::bgApp.color());
+        painter.fillRect(rect(), Palette::surfaceOverlay.color());
+        Surface::card(painter, QRectF(card), SettingsPanel::cardRadius, Elevation::Lg, Palette::borderDefault);
+    }
+};
+
+} // namespace
 
 // Pictures of the settings panel on every tab, light and dark, in the states
 // worth looking at: a long key that failed its check, many languages, an
@@ -85,14 +107,11 @@ void TestSettingsGallery::tabs()
     };
 
     // The panel on the dimmed window behind it, as the overlay shows it.
-    QWidget backdrop;
+    Backdrop backdrop;
     backdrop.resize(940 + 64, 660 + 64);
-    backdrop.setAutoFillBackground(true);
-    QPalette palette = backdrop.palette();
-    palette.setColor(QPalette::Window, Palette::bgApp.color());
-    backdrop.setPalette(palette);
+    backdrop.card = QRect(32, 32, 940, 660);
     auto* panel = new SettingsPanel(state, actions, &backdrop);
-    panel->setGeometry(32, 32, 940, 660);
+    panel->setGeometry(backdrop.card.adjusted(1, 1, -1, -1));
     backdrop.show();
     QCoreApplication::processEvents();
 
