@@ -302,3 +302,8 @@ void AppState::setActions(AppActions actions)
 {
     m_actions = std::move(actions);
 }
+
+void AppState::announceQuit()
+{
+    Q_EMIT quitting();
+}

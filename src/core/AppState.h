@@ -125,6 +125,9 @@ public:
 
     const AppActions& actions() const { return m_actions; }
     void setActions(AppActions actions);
+
+    // The application is about to quit: views store what they still hold.
+    void announceQuit();
     QString userName() const { return m_userName; }
 
 Q_SIGNALS:
@@ -143,6 +146,7 @@ Q_SIGNALS:
     void micTestLevelChanged();
     void launchAtLoginChanged();
     void phoneChanged();      // running, links, error, last seen
+    void quitting();
 
 private:
     Clock& m_clock;

@@ -79,8 +79,17 @@ std::optional<Note> noteFromJson(const QJsonValue& value)
 
 QString Note::snippet() const
 {
-    for (const QString& line : body.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        return line;
+    // Walks the lines instead of splitting the whole body: rows ask for it on
+    // every keystroke, and bodies can be long.
+    qsizetype start = 0;
+    while (start < body.size()) {
+        qsizetype end = body.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = body.size();
+        if (end > start)
+            return body.mid(start, end - start);
+        start = end + 1;
+    }
     return {};
 }
 
@@ -273,8 +282,9 @@ void NotesStore::deleteFolder(QUuid id)
 
 void NotesStore::removeEmpty(const QSet<QUuid>& except)
 {
-    notes.removeIf([&except](const Note& n) { return n.isBlank() && !except.contains(n.id); });
-    save();
+    // Runs at every selection change: write only when a note went.
+    if (notes.removeIf([&except](const Note& n) { return n.isBlank() && !except.contains(n.id); }) > 0)
+        save();
 }
 
 bool NotesStore::save() const

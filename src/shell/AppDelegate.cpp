@@ -306,6 +306,8 @@ void AppDelegate::shutdown()
     if (m_shutDown)
         return;
     m_shutDown = true;
+    // Open views store their pending edits first.
+    m_state.announceQuit();
     m_hotkey.stop();
     // Media paused for a recording plays again; a recording still running
     // is abandoned: it is kept nowhere.
