@@ -2,10 +2,12 @@
 
 #include "core/AppStateTypes.h"
 
+#include <QList>
 #include <QString>
 #include <QUuid>
 
 #include <functional>
+#include <optional>
 
 // What the views may ask of the application controller. Each starts as a
 // do-nothing function; the controller installs its own table once at start-up.
@@ -24,4 +26,9 @@ struct AppActions
     std::function<void()> toggleMicTest = [] {};
     std::function<void()> newPhoneCode = [] {};
     std::function<void()> openOnboarding = [] {};
+    // The microphones to choose from, in the sound server's order.
+    std::function<QList<Microphone>()> microphones = [] { return QList<Microphone>{}; };
+    // Stores the interface language (none: the system's) and, when it
+    // changed, restarts the application in it.
+    std::function<void(const std::optional<QString>&)> chooseInterfaceLanguage = [](const std::optional<QString>&) {};
 };

@@ -1,10 +1,7 @@
 #include "core/AppState.h"
 
+#include "core/LoginItem.h"
 #include "platform/Clock.h"
-
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
 
 #include <cmath>
 #include <pwd.h>
@@ -26,18 +23,6 @@ QString fullUserName()
         return QString::fromLocal8Bit(pw->pw_name);
     }
     return qEnvironmentVariable("USER");
-}
-
-// Start at login is an XDG autostart entry that is not switched off.
-bool autostartEnabled()
-{
-    QFile file(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                   .filePath(QStringLiteral("autostart/kesto-viruz.desktop")));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QString text = QString::fromUtf8(file.readAll());
-    return !text.contains(QStringLiteral("Hidden=true"))
-           && !text.contains(QStringLiteral("X-GNOME-Autostart-enabled=false"));
 }
 
 template <typename T>
@@ -84,7 +69,7 @@ AppState::AppState(Clock& clock, QObject* parent)
     , m_config(Config::load())
     , m_history(History::load())
     , m_notes(NotesStore::load())
-    , m_launchAtLogin(autostartEnabled())
+    , m_launchAtLogin(LoginItem::isEnabled())
     , m_userName(fullUserName())
 {
 }

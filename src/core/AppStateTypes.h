@@ -81,6 +81,15 @@ struct KeyStatus
     }
 };
 
+// A microphone of the sound server, as the settings offer it.
+struct Microphone
+{
+    QString id; // what Config::inputDeviceID stores
+    QString name;
+
+    bool operator==(const Microphone&) const = default;
+};
+
 // A toast on screen. Every showing has a new id, so two showings of the same
 // text are different toasts.
 struct Toast

@@ -1,5 +1,6 @@
 #include "core/Config.h"
 
+#include "core/L10n.h"
 #include "core/Log.h"
 #include "core/StoreFile.h"
 #include "platform/DataFolder.h"
@@ -221,6 +222,13 @@ QStringList keycaps(HotkeyKind kind)
         return {ctrl, QStringLiteral("Alt")};
     }
     return {};
+}
+
+QString hotkeyTitle(HotkeyKind kind)
+{
+    if (kind == HotkeyKind::rightCommand)
+        return L10n::tr("Right Alt");
+    return keycaps(kind).join(QStringLiteral(" + "));
 }
 
 QString Config::defaultPrompt()

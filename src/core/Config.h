@@ -42,6 +42,8 @@ const QList<HotkeyMode>& allHotkeyModes();
 const QList<ThemeMode>& allThemeModes();
 // The keycaps shown for a talk key, in order ("Ctrl", "Super", ...).
 QStringList keycaps(HotkeyKind kind);
+// The talk key named in a sentence or a menu: "Ctrl + Super", "Right Alt" (translated).
+QString hotkeyTitle(HotkeyKind kind);
 
 // The user's settings, saved as "config.json" in the data folder. Read leniently:
 // a missing, null or unreadable field keeps its default.

@@ -2,9 +2,7 @@
 
 #include "core/L10n.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -52,10 +50,10 @@ std::optional<QString> chosen(const QSettings& settings)
     return list.first();
 }
 
-bool choose(const std::optional<QString>& code)
+bool choose(const std::optional<QString>& code, const std::function<void()>& restart)
 {
     QSettings settings(settingsPath(), QSettings::IniFormat);
-    return choose(settings, code, relaunch);
+    return choose(settings, code, restart);
 }
 
 bool choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart)
@@ -70,15 +68,6 @@ bool choose(QSettings& settings, const std::optional<QString>& code, const std::
     settings.sync();
     restart();
     return true;
-}
-
-void relaunch()
-{
-    // The shell waits for this instance to finish quitting before starting the next.
-    QProcess::startDetached(QStringLiteral("/bin/sh"),
-                            {QStringLiteral("-c"), QStringLiteral("sleep 1; exec \"$0\""),
-                             QCoreApplication::applicationFilePath()});
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace InterfaceLanguage

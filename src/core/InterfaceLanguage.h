@@ -29,13 +29,10 @@ QString settingsPath();
 std::optional<QString> chosen();
 std::optional<QString> chosen(const QSettings& settings);
 
-// Stores the choice and restarts the application when it changed; returns
-// whether it changed. The overload takes the settings and the restart (tests).
-bool choose(const std::optional<QString>& code);
+// Stores the choice and, when it changed, calls restart; returns whether it
+// changed. The overload takes the settings file (tests).
+bool choose(const std::optional<QString>& code, const std::function<void()>& restart);
 bool choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart);
-
-// Starts a new instance about one second from now and quits this one.
-void relaunch();
 
 } // namespace InterfaceLanguage
 

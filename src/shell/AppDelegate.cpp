@@ -1,5 +1,6 @@
 #include "shell/AppDelegate.h"
 
+#include "core/InterfaceLanguage.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "design/Onest.h"
@@ -9,6 +10,7 @@
 #include "platform/SoundPlayer.h"
 #include "shell/DictationDesktop.h"
 #include "shell/OnboardingWindow.h"
+#include "shell/Relaunch.h"
 #include "shell/StatusItem.h"
 
 #include <QApplication>
@@ -175,6 +177,18 @@ void AppDelegate::installActions()
     actions.openOnboarding = [self] {
         if (self)
             self->openOnboarding();
+    };
+    actions.microphones = [self] {
+        QList<Microphone> list;
+        if (self) {
+            for (const AudioRecorder::Input& input : self->m_recorder.inputs())
+                list.append({input.id, input.name});
+        }
+        return list;
+    };
+    actions.chooseInterfaceLanguage = [self](const std::optional<QString>& code) {
+        if (self)
+            self->chooseInterfaceLanguage(code);
     };
     m_state.setActions(std::move(actions));
 }
@@ -469,6 +483,21 @@ void AppDelegate::openOnboarding()
     m_onboardingWindow = std::make_unique<OnboardingWindow>(m_host.windows.onboarding(m_state, callbacks));
     m_onboardingWindow->setObjectName(QStringLiteral("onboardingWindow"));
     bringForward(m_onboardingWindow.get());
+}
+
+void AppDelegate::chooseInterfaceLanguage(const std::optional<QString>& code)
+{
+    InterfaceLanguage::choose(code, [this] {
+        const bool started = m_host.relaunch ? m_host.relaunch() : Relaunch::start(QCoreApplication::applicationFilePath());
+        if (started) {
+            Log::write(QStringLiteral("relaunching for the interface language"));
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            return;
+        }
+        Log::write(QStringLiteral("relaunch failed; the interface language applies at the next start"));
+        m_state.showToast(L10n::tr("The language changes at the next start"),
+                          L10n::tr("Kesto Viruz could not restart by itself."), ToastTone::warning);
+    });
 }
 
 void AppDelegate::comeForward()

@@ -51,6 +51,8 @@ public:
         SoundPlayer* sounds = nullptr;
         FrontApplication* frontApp = nullptr;
         DictationDesktop* desktop = nullptr;
+        // Starts the new process of a restart; false when it could not.
+        std::function<bool()> relaunch;
     };
 
     static constexpr qint64 saveDelayMs = 250;
@@ -78,6 +80,9 @@ public:
                         std::optional<SettingsTab> settings = std::nullopt);
     void openOnboarding();
     void openPermissionsAgain();
+    // Stores the interface language and restarts in it; when no new process
+    // can start, this one keeps running and says the language comes later.
+    void chooseInterfaceLanguage(const std::optional<QString>& code);
     // A later start of the application: the wizard while it is open, else
     // the main window.
     void comeForward();

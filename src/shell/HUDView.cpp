@@ -326,9 +326,7 @@ void HUDView::placeButtons()
 
 QString HUDView::keyName(const Config& config)
 {
-    if (config.hotkey == HotkeyKind::rightCommand)
-        return L10n::tr("Right Alt");
-    return keycaps(config.hotkey).join(QStringLiteral(" + "));
+    return hotkeyTitle(config.hotkey);
 }
 
 QString HUDView::idleToolTip(const Config& config)

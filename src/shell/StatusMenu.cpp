@@ -62,9 +62,7 @@ QString preview(const QString& text, int count)
 
 QString keyName(HotkeyKind kind)
 {
-    if (kind == HotkeyKind::rightCommand)
-        return L10n::tr("Right Alt");
-    return keycaps(kind).join(QStringLiteral(" + "));
+    return hotkeyTitle(kind);
 }
 
 QString statusLine(const StatusMenuInput& input)

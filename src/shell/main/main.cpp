@@ -5,6 +5,7 @@
 #include "platform/DataFolder.h"
 #include "platform/DisplayLoss.h"
 #include "shell/AppDelegate.h"
+#include "shell/Relaunch.h"
 #include "shell/SingleInstance.h"
 #include "shell/StaleRecordings.h"
 #include "shell/TerminationSignals.h"
@@ -20,6 +21,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Kesto Viruz"));
     QApplication::setApplicationVersion(QStringLiteral(KESTO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("kesto-viruz"));
+
+    // A restart waits for the instance that started it to be gone.
+    if (const std::optional<qint64> previous = Relaunch::waitingFor(app.arguments()))
+        Relaunch::waitForExit(*previous);
 
     // A second start brings the running one forward and ends here, before it
     // could touch the running one's log.

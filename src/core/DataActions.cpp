@@ -1,0 +1,152 @@
+#include "core/DataActions.h"
+
+#include "core/AppState.h"
+#include "core/Config.h"
+#include "core/Log.h"
+#include "platform/DataFolder.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+#include <QUuid>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const QString topFolder = QStringLiteral("kesto-voice/");
+
+// "vocabulary.json": snippets and words. QJsonDocument writes keys sorted.
+QByteArray vocabularyJson(const Config& config)
+{
+    QJsonArray words;
+    for (const VocabularyWord& word : config.vocabulary)
+        words.append(word.toJson());
+    QJsonArray snippets;
+    for (const Snippet& snippet : config.snippets)
+        snippets.append(snippet.toJson());
+    return QJsonDocument(QJsonObject{{QStringLiteral("snippets"), snippets}, {QStringLiteral("vocabulary"), words}})
+        .toJson(QJsonDocument::Indented);
+}
+
+std::optional<QString> fail(const QString& error)
+{
+    Log::write(QStringLiteral("export failed: ") + error);
+    return error;
+}
+
+// Removes a file or a folder with everything in it; true when nothing is left.
+bool removePath(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    if (info.isDir() && !info.isSymLink())
+        QDir(path).removeRecursively();
+    else
+        QFile::remove(path);
+    return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+}
+
+} // namespace
+
+namespace DataActions {
+
+QString exportFileName(const QDate& today)
+{
+    return QStringLiteral("kesto-voice-") + today.toString(Qt::ISODate) + QStringLiteral(".zip");
+}
+
+std::optional<QString> exportAll(AppState& state, const QString& path, const Archiver& archiver)
+{
+    // The files then hold what the windows show.
+    state.history().save();
+    state.notes().save();
+
+    QList<ZipArchive::Entry> entries{{topFolder, {}},
+                                     {topFolder + QStringLiteral("vocabulary.json"), vocabularyJson(state.config())}};
+    for (const QString& source : {History::filePath(), NotesStore::filePath()}) {
+        QFile file(source);
+        if (!file.exists())
+            continue;
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QFileInfo(source).fileName() + QStringLiteral(": ") + file.errorString());
+        entries.append({topFolder + QFileInfo(source).fileName(), file.readAll()});
+    }
+
+    const QFileInfo target(path);
+    const QString partial = target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".part-")
+                                                  + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    QString error;
+    if (!archiver(partial, entries, &error)) {
+        QFile::remove(partial);
+        return fail(error.isEmpty() ? QStringLiteral("the archive could not be written") : error);
+    }
+    // rename() replaces the old archive in one step.
+    std::error_code code;
+    std::filesystem::rename(QFile::encodeName(partial).toStdString(), QFile::encodeName(path).toStdString(), code);
+    if (code) {
+        QFile::remove(partial);
+        return fail(QString::fromStdString(code.message()));
+    }
+    return std::nullopt;
+}
+
+QStringList wipe(AppState& state)
+{
+    QStringList failed;
+    const QDir data(Config::directory());
+    const QString audioFolder = Config::audioDirectory();
+    const QString audioName = QFileInfo(audioFolder).fileName();
+
+    state.updateHistory([&](History& history) {
+        for (const HistoryEntry& entry : std::as_const(history.entries)) {
+            if (entry.audioFile && !entry.audioFile->isEmpty()
+                && !removePath(QDir(audioFolder).filePath(*entry.audioFile)))
+                failed << audioName + u'/' + *entry.audioFile;
+        }
+        history.entries.clear();
+        if (!history.save())
+            failed << QFileInfo(History::filePath()).fileName();
+    });
+    if (!removePath(audioFolder) && failed.filter(audioName + u'/').isEmpty())
+        failed << audioName;
+
+    state.updateNotes([&](NotesStore& notes) {
+        notes = NotesStore::starter();
+        if (!notes.save())
+            failed << QFileInfo(NotesStore::filePath()).fileName();
+    });
+    state.updateConfig([](Config& config) {
+        config.vocabulary.clear();
+        config.snippets.clear();
+    });
+
+    // The set-aside copies of damaged files still hold old transcripts.
+    const QStringList broken
+        = data.entryList({QStringLiteral("*.broken-*")}, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : broken) {
+        if (!removePath(data.filePath(name)))
+            failed << name;
+    }
+
+    Log::reset();
+    if (!failed.isEmpty())
+        Log::write(QStringLiteral("wipe left: ") + failed.join(QStringLiteral(", ")));
+    return failed;
+}
+
+void openFolder()
+{
+    const QString folder = Config::directory();
+    DataFolder::ensure(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+} // namespace DataActions

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class TextLabel;
+
+// The labelled line of a settings tab: a title over an optional one-line
+// description, and a control at the trailing end. It brings its own padding
+// and, when asked, a 1-point divider in an extra point under it.
+class SettingsRow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SettingsRow(const QString& title, const QString& description, int top, int bottom, bool border,
+                QWidget* trailing = nullptr, QWidget* parent = nullptr);
+
+    QString title() const;
+    QString description() const;
+    // An empty description hides its line.
+    void setDescription(const QString& description);
+    QWidget* trailing() const { return m_trailing; }
+    TextLabel* descriptionLabel() const { return m_description; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TextLabel* m_title;
+    TextLabel* m_description;
+    QWidget* m_trailing;
+    bool m_border;
+};
