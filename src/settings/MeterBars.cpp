@@ -1,4 +1,4 @@
-#include "settings/LevelBars.h"
+#include "settings/MeterBars.h"
 
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-LevelBars::LevelBars(QWidget* parent)
+MeterBars::MeterBars(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("levelBars"));
@@ -16,21 +16,21 @@ LevelBars::LevelBars(QWidget* parent)
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 
-void LevelBars::setLevel(double level)
+void MeterBars::setLevel(double level)
 {
     if (lit(level) != lit(m_level))
         update();
     m_level = level;
 }
 
-int LevelBars::lit(double level)
+int MeterBars::lit(double level)
 {
     if (!(level > 0))
         return 0;
     return int(std::lround(std::min(level, 1.0) * count));
 }
 
-void LevelBars::paintEvent(QPaintEvent*)
+void MeterBars::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
