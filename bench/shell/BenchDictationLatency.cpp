@@ -1,6 +1,7 @@
 // How long the user waits: from releasing the talk key to the request
 // reaching the (fake) service, for 10 s and 60 s recordings, and from the
-// service's reply to the text in the focused window.
+// service's reply to the text in the focused window. A run in which the
+// request or the text never arrived fails.
 #include "FakeGemini.h"
 #include "TestMicrophone.h"
 #include "TextWindowClient.h"
@@ -117,6 +118,15 @@ struct Rig
 };
 
 Rig* rig = nullptr;
+// A measurement that did not happen fails the run instead of passing its wait
+// limit off as a figure.
+bool failed = false;
+
+void fail(benchmark::State& state, const char* why)
+{
+    state.SkipWithError(why);
+    failed = true;
+}
 
 bool xdotool(const QStringList& arguments)
 {
@@ -137,7 +147,7 @@ double timing(const QString& log, const QString& name)
 void Dictation(benchmark::State& state)
 {
     if (!rig || !rig->ok) {
-        state.SkipWithError("the application did not start");
+        fail(state, "the application did not start");
         return;
     }
     const double seconds = double(state.range(0));
@@ -145,12 +155,14 @@ void Dictation(benchmark::State& state)
     double releaseToRequest = 0;
     double replyToText = 0;
     double replyToInsertedByLog = 0;
+    double readyByLog = 0;
     int runs = 0;
     for (auto _ : state) {
         rig->window.clear();
         rig->window.focus();
         QThread::msleep(2000); // the last result's done state ends
         const int before = rig->service.requests;
+        const qsizetype timingsBefore = rig->log().count(QStringLiteral("timing format="));
         xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")});
         QThread::msleep(400);
         rig->microphone.say(speech.left(qint64(seconds * 32000)));
@@ -161,22 +173,39 @@ void Dictation(benchmark::State& state)
         waited.start();
         while (rig->service.requests == before && waited.elapsed() < 60000)
             QThread::usleep(200);
+        if (rig->service.requests == before) {
+            fail(state, "the request never reached the service");
+            return;
+        }
         const qint64 requested = rig->service.lastRequestNs;
         while (rig->window.text() != transcript && waited.elapsed() < 60000)
             QThread::usleep(200);
+        if (rig->window.text() != transcript) {
+            fail(state, "the text never reached the test window");
+            return;
+        }
         const qint64 shown = rig->service.clock.nsecsElapsed();
         const double toRequest = double(requested - released) / 1e6;
         state.SetIterationTime(toRequest / 1000.0);
         releaseToRequest += toRequest;
         replyToText += double(shown - requested) / 1e6;
-        QThread::msleep(200);
-        const QString log = rig->log();
+        QString log = rig->log();
+        while (log.count(QStringLiteral("timing format=")) <= timingsBefore && waited.elapsed() < 65000) {
+            QThread::msleep(20);
+            log = rig->log();
+        }
+        if (log.count(QStringLiteral("timing format=")) <= timingsBefore) {
+            fail(state, "the application logged no timing for this dictation");
+            return;
+        }
         replyToInsertedByLog += (timing(log, QStringLiteral("inserted")) - timing(log, QStringLiteral("response"))) * 1000;
+        readyByLog += timing(log, QStringLiteral("ready")) * 1000;
         ++runs;
     }
     state.counters["release_to_request_ms"] = releaseToRequest / runs;
     state.counters["reply_to_text_ms"] = replyToText / runs;
     state.counters["reply_to_inserted_log_ms"] = replyToInsertedByLog / runs;
+    state.counters["ready_log_ms"] = readyByLog / runs;
 }
 
 } // namespace
@@ -192,5 +221,5 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     rig = nullptr;
     benchmark::Shutdown();
-    return 0;
+    return failed ? 1 : 0;
 }

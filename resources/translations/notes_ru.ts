@@ -95,5 +95,9 @@
         <source>Write, or press the dictation button and speak…</source>
         <translation>Пишите или нажмите кнопку диктовки и говорите…</translation>
     </message>
+    <message>
+        <source>Find in note</source>
+        <translation>Найти в заметке</translation>
+    </message>
 </context>
 </TS>

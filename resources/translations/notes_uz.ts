@@ -94,5 +94,9 @@
         <source>Write, or press the dictation button and speak…</source>
         <translation>Yozing yoki diktovka tugmasini bosib gapiring…</translation>
     </message>
+    <message>
+        <source>Find in note</source>
+        <translation>Qayddan topish</translation>
+    </message>
 </context>
 </TS>

@@ -124,11 +124,15 @@ public:
     QString lastTranscript() const;
 
     const AppActions& actions() const { return m_actions; }
+    // The same table, for the views that are handed it; setActions() fills it in place.
+    AppActions& actions() { return m_actions; }
     void setActions(AppActions actions);
 
     // The application is about to quit: views store what they still hold.
     void announceQuit();
     QString userName() const { return m_userName; }
+    // The clock the state runs on; views time their own rules with it.
+    Clock& clock() const { return m_clock; }
 
 Q_SIGNALS:
     void phaseChanged();      // phase, processing stage and its start

@@ -61,4 +61,41 @@ QString leftGraphemes(const QString& text, int count)
     return text.left(graphemes.position());
 }
 
+QStringList firstLines(const QString& text, int width, int count)
+{
+    const QString ellipsis(QChar(0x2026));
+    QStringList lines;
+    QString line;
+    bool cut = false;
+    auto finish = [&] {
+        if (!line.isEmpty())
+            lines.append(line);
+        line.clear();
+    };
+    for (QString word : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lines.size() >= count) {
+            cut = true;
+            break;
+        }
+        if (word.size() > width) {
+            word = leftGraphemes(word, width - 1) + ellipsis;
+        }
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width)
+            finish();
+        if (lines.size() >= count) {
+            cut = true;
+            break;
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    finish();
+    if (lines.size() > count) {
+        lines = lines.mid(0, count);
+        cut = true;
+    }
+    if (cut && !lines.isEmpty() && !lines.last().endsWith(ellipsis))
+        lines.last() += ellipsis;
+    return lines;
+}
+
 } // namespace TextUtil

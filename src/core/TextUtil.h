@@ -15,5 +15,10 @@ bool isBlank(QChar c);
 // The first count characters as a reader counts them (grapheme clusters),
 // so an emoji or a letter with its accent is never cut in half.
 QString leftGraphemes(const QString& text, int count);
+// Remote text (an error page, say) made short enough to show: white space
+// runs become one space, lines break at spaces after at most width
+// characters (a longer word is cut), and only the first count lines stay,
+// the last ending in "…" when something was left out.
+QStringList firstLines(const QString& text, int width, int count);
 
 } // namespace TextUtil

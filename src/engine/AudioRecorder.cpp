@@ -71,17 +71,30 @@ QString AudioRecorder::newRecordingPath() const
                   + QStringLiteral(".wav"));
 }
 
-std::optional<AudioRecorder::Failure> AudioRecorder::start(const QString& deviceId, bool noiseReduction)
+std::shared_ptr<WavWriter> AudioRecorder::newWriter(const std::optional<LiveUpload::Settings>& live, QString* path,
+                                                     std::shared_ptr<LiveUpload>* upload, QString* error) const
+{
+    *path = newRecordingPath();
+    std::shared_ptr<WavWriter> writer = WavWriter::create(*path, error);
+    if (writer && live) {
+        *upload = std::make_shared<LiveUpload>(*path, *live);
+        writer->setSink((*upload)->input());
+    }
+    return writer;
+}
+
+std::optional<AudioRecorder::Failure> AudioRecorder::start(const QString& deviceId, bool noiseReduction,
+                                                           const std::optional<LiveUpload::Settings>& live)
 {
     if (m_isRecording)
         return Failure::alreadyRecording();
     if (noiseReduction) {
-        const std::optional<Failure> failure = startEngine(deviceId);
+        const std::optional<Failure> failure = startEngine(deviceId, live);
         if (!failure)
             return std::nullopt;
         Log::write(QStringLiteral("noise reduction did not start, recording without it: ") + failure->description());
     }
-    return startCapture(deviceId);
+    return startCapture(deviceId, live);
 }
 
 void AudioRecorder::stop(Completion completion)
@@ -149,7 +162,8 @@ void AudioRecorder::requestPermission(std::function<void(bool)> answer)
 
 // Plain capture path ---------------------------------------------------------
 
-std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString& deviceId)
+std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString& deviceId,
+                                                                  const std::optional<LiveUpload::Settings>& live)
 {
     // A chosen microphone that is gone records from the default one here.
     QString device;
@@ -177,9 +191,10 @@ std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString&
         m_sessionDeviceId = device;
     }
 
-    const QString path = newRecordingPath();
+    QString path;
     QString error;
-    std::shared_ptr<WavWriter> writer = WavWriter::create(path, &error);
+    std::shared_ptr<LiveUpload> upload;
+    std::shared_ptr<WavWriter> writer = newWriter(live, &path, &upload, &error);
     if (!writer)
         return Failure::couldNotStart(error);
 
@@ -198,7 +213,7 @@ std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString&
         return Failure::couldNotStart(error.isEmpty() ? Failure::microphoneNotAdded() : error);
     }
     m_isRecording = true;
-    m_capture = CaptureRecording{++m_captureRun, path, m_clock.now(), writer};
+    m_capture = CaptureRecording{++m_captureRun, path, m_clock.now(), writer, upload};
     return std::nullopt;
 }
 
@@ -225,7 +240,7 @@ void AudioRecorder::endOfFile(quint64 run, const CaptureRecording& recording, qi
         duration = recording.startedAt.msecsTo(m_clock.now()) / 1000.0;
     const qint64 size = QFileInfo(recording.path).size();
     if (duration > 0 && size >= 45) {
-        handOver(run, Recording{recording.path, duration, recording.startedAt});
+        handOver(run, Recording{recording.path, duration, recording.startedAt, recording.live});
         return;
     }
     QFile::remove(recording.path);
@@ -248,19 +263,21 @@ void AudioRecorder::handOver(quint64 run, std::optional<Recording> recording)
 
 // Noise-reduction path -------------------------------------------------------
 
-std::optional<AudioRecorder::Failure> AudioRecorder::startEngine(const QString& deviceId)
+std::optional<AudioRecorder::Failure> AudioRecorder::startEngine(const QString& deviceId,
+                                                                 const std::optional<LiveUpload::Settings>& live)
 {
     const std::optional<QString> device = MicEngine::inputDevice(m_backend, deviceId);
     if (!device)
         return Failure::noMicrophone();
-    const QString path = newRecordingPath();
+    QString path;
     QString error;
-    std::shared_ptr<WavWriter> writer = WavWriter::create(path, &error);
+    std::shared_ptr<LiveUpload> upload;
+    std::shared_ptr<WavWriter> writer = newWriter(live, &path, &upload, &error);
     if (!writer)
         return Failure::couldNotStart(error);
 
     const quint64 run = ++m_engineRun;
-    m_engineRecording = EngineRecording{writer, path, deviceId, m_clock.now()};
+    m_engineRecording = EngineRecording{writer, path, deviceId, m_clock.now(), upload};
     m_engineLevel.reset();
     m_isRecording = true;
 
@@ -348,6 +365,9 @@ void AudioRecorder::devicesChanged(quint64 run)
     stopWatching();
     m_engine->removeTap();
     m_engine.reset();
+    // The file goes on; its upload is made from the file after all.
+    m_engineRecording->writer->setSink({});
+    m_engineRecording->live.reset();
 
     const EngineRecording recording = *m_engineRecording;
     Failure failure = Failure::noMicrophone();
@@ -372,7 +392,7 @@ void AudioRecorder::fallBack(quint64 run, const QString& deviceId)
         Log::write(QStringLiteral("dropping the first %1s of the recording").arg(frames / recordingRate, 0, 'f', 1));
     QFile::remove(recording.path);
     m_isRecording = false;
-    if (const std::optional<Failure> failure = startCapture(deviceId)) {
+    if (const std::optional<Failure> failure = startCapture(deviceId, std::nullopt)) {
         Log::write(QStringLiteral("recording did not start: ") + failure->description());
         Q_EMIT failed(*failure);
     }
@@ -394,7 +414,7 @@ void AudioRecorder::stopEngine(Completion completion)
             return;
         if (frames > 0) {
             if (completion)
-                completion(Recording{recording.path, frames / recordingRate, recording.startedAt});
+                completion(Recording{recording.path, frames / recordingRate, recording.startedAt, recording.live});
             return;
         }
         Log::write(QStringLiteral("noise reduction recording captured no audio"));

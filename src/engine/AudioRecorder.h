@@ -2,6 +2,7 @@
 
 #include "engine/AudioFailure.h"
 #include "engine/CaptureEngine.h"
+#include "engine/LiveUpload.h"
 #include "engine/WavWriter.h"
 #include "platform/AudioBackend.h"
 #include "platform/Clock.h"
@@ -36,6 +37,9 @@ public:
         QString path;       // the caller owns the file from now on
         double duration = 0; // seconds
         QDateTime startedAt;
+        // Its upload made while recording; null when none was asked for or
+        // the stream could not be kept (the recorder restarted mid-way).
+        std::shared_ptr<LiveUpload> live;
         bool operator==(const Recording&) const = default;
     };
     using Completion = std::function<void(std::optional<Recording>)>;
@@ -45,8 +49,10 @@ public:
     ~AudioRecorder() override;
 
     // Starts recording from the device with this id (empty: the default
-    // microphone). Nothing when a recording runs afterwards, else the failure.
-    std::optional<Failure> start(const QString& deviceId, bool noiseReduction);
+    // microphone), with its upload made while recording when live is given.
+    // Nothing when a recording runs afterwards, else the failure.
+    std::optional<Failure> start(const QString& deviceId, bool noiseReduction,
+                                 const std::optional<LiveUpload::Settings>& live = std::nullopt);
     // Ends the recording; the completion gets the file, or nothing when
     // nothing was recorded. Called at once when nothing runs.
     void stop(Completion completion);
@@ -76,6 +82,7 @@ private:
         QString path;
         QDateTime startedAt;
         std::shared_ptr<WavWriter> writer;
+        std::shared_ptr<LiveUpload> live;
     };
     struct EngineRecording
     {
@@ -83,14 +90,18 @@ private:
         QString path;
         QString deviceId; // as asked for, possibly empty
         QDateTime startedAt;
+        std::shared_ptr<LiveUpload> live;
     };
 
-    std::optional<Failure> startCapture(const QString& deviceId);
+    // A new recording file and its writer, feeding a live upload when asked.
+    std::shared_ptr<WavWriter> newWriter(const std::optional<LiveUpload::Settings>& live, QString* path,
+                                         std::shared_ptr<LiveUpload>* upload, QString* error) const;
+    std::optional<Failure> startCapture(const QString& deviceId, const std::optional<LiveUpload::Settings>& live);
     void stopCapture(Completion completion);
     void endOfFile(quint64 run, const CaptureRecording& recording, qint64 frames);
     void handOver(quint64 run, std::optional<Recording> recording);
 
-    std::optional<Failure> startEngine(const QString& deviceId);
+    std::optional<Failure> startEngine(const QString& deviceId, const std::optional<LiveUpload::Settings>& live);
     bool runEngine(const QString& device, const std::shared_ptr<WavWriter>& writer, quint64 run,
                    Failure* failure);
     CaptureEngine* engineFor(const QString& device, Failure* failure);

@@ -16,8 +16,6 @@
 namespace AudioTrimmer {
 namespace {
 
-constexpr float silenceThreshold = -45.0f;
-
 QString trimmedPath(const QString& path)
 {
     const QFileInfo info(path);
@@ -36,15 +34,31 @@ QList<float> windowLevels(const float* samples, qint64 count, qint64 window)
     if (count <= 0 || window <= 0)
         return levels;
     levels.reserve((count + window - 1) / window);
-    for (qint64 s = 0; s < count; s += window) {
-        const qint64 e = std::min(s + window, count);
-        float sum = 0.0f;
-        for (qint64 i = s; i < e; ++i)
-            sum += samples[i] * samples[i];
-        const float rms = std::sqrt(sum / float(e - s));
-        levels.append(rms > 0.0f ? 20.0f * std::log10(rms) : -160.0f);
-    }
+    for (qint64 s = 0; s < count; s += window)
+        levels.append(windowLevel(samples + s, std::min(window, count - s)));
     return levels;
+}
+
+float windowLevel(const float* samples, qint64 count)
+{
+    float sum = 0.0f;
+    for (qint64 i = 0; i < count; ++i)
+        sum += samples[i] * samples[i];
+    const float rms = std::sqrt(sum / float(count));
+    return rms > 0.0f ? 20.0f * std::log10(rms) : -160.0f;
+}
+
+Rule rule(double sampleRate, double keepSeconds, double maxSeconds)
+{
+    // NaN fails the test too.
+    const double keep = keepSeconds >= 0 ? std::min(keepSeconds, maxSeconds) : 0.0;
+    Rule r;
+    r.window = std::max<qint64>(1, qint64(sampleRate * 0.02));
+    r.minPause = qint64(std::ceil(std::max(keep + 0.3, 0.4) / 0.02));
+    const qint64 keepFrames = qint64(sampleRate * keep);
+    r.head = keepFrames / 2;
+    r.tail = keepFrames - r.head;
+    return r;
 }
 
 std::optional<QString> trimSilence(const QString& path, double keepSeconds)
@@ -59,16 +73,8 @@ std::optional<QString> trimSilence(const QString& path, double keepSeconds)
     }
     const qint64 frames = audio.frames();
     const double sampleRate = audio.format.sampleRate;
-    const qint64 window = std::max<qint64>(1, qint64(sampleRate * 0.02));
+    const auto [window, minPause, head, tail] = rule(sampleRate, keepSeconds, double(frames) / sampleRate);
     const QList<float> levels = windowLevels(audio.channels.front().data(), frames, window);
-
-    // NaN fails the test too. More than the whole file keeps everything anyway,
-    // and the bound keeps the frame counts below from overflowing.
-    const double keep = keepSeconds >= 0 ? std::min(keepSeconds, double(frames) / sampleRate) : 0.0;
-    const qint64 minPause = qint64(std::ceil(std::max(keep + 0.3, 0.4) / 0.02));
-    const qint64 keepFrames = qint64(sampleRate * keep);
-    const qint64 head = keepFrames / 2;
-    const qint64 tail = keepFrames - head;
 
     std::vector<std::pair<qint64, qint64>> kept;
     qint64 cursor = 0;

@@ -17,5 +17,24 @@ std::optional<QString> trimSilence(const QString& path, double keepSeconds);
 
 // Levels in dB full scale of each window of the first count samples.
 QList<float> windowLevels(const float* samples, qint64 count, qint64 window);
+// The level of one window of count samples.
+float windowLevel(const float* samples, qint64 count);
+
+// A window strictly below this level (dB) is silent.
+inline constexpr float silenceThreshold = -45.0f;
+
+// Where pauses are cut, in frames and windows: a silent run of at least
+// minPause windows keeps its first head and its last tail frames.
+struct Rule
+{
+    qint64 window = 1;
+    qint64 minPause = 1;
+    qint64 head = 0;
+    qint64 tail = 0;
+};
+// The rule for this rate and amount of silence to keep. Keeping more than
+// maxSeconds (the longest the audio can be) keeps everything anyway; bounding
+// it keeps the frame counts from overflowing.
+Rule rule(double sampleRate, double keepSeconds, double maxSeconds);
 
 } // namespace AudioTrimmer

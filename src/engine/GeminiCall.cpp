@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
 #include <QTimer>
 
 QNetworkAccessManager& GeminiTransport::manager() const
@@ -30,7 +31,12 @@ QString GeminiTransport::apiRoot() const
 
 QNetworkAccessManager& GeminiTransport::shared()
 {
-    static QNetworkAccessManager* manager = new QNetworkAccessManager;
+    static QNetworkAccessManager* manager = [] {
+        // The desktop's proxy settings and https_proxy / no_proxy: some users
+        // reach the internet only through a proxy.
+        QNetworkProxyFactory::setUseSystemConfiguration(true);
+        return new QNetworkAccessManager;
+    }();
     return *manager;
 }
 

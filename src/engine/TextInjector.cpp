@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTextBoundaryFinder>
 #include <QThread>
+#include <QThreadPool>
 
 #include <memory>
 
@@ -107,21 +108,41 @@ void paste(const QString& text, const QString& frontAppId, KeyInjector& injector
     });
 }
 
+// Typing waits for the target between key-map changes, so it runs off the
+// interface thread; one typing at a time, in the order asked.
+// Made after the injector, so at exit it is destroyed first and lets the
+// typing under way finish while the injector is still there.
+QThreadPool& typingThread()
+{
+    static QThreadPool pool;
+    static const bool single = [] {
+        pool.setMaxThreadCount(1);
+        return true;
+    }();
+    Q_UNUSED(single);
+    return pool;
+}
+
 void type(const QString& text, NewlineMode newline, KeyInjector& injector)
 {
-    for (const Action& action : typingActions(text, newline)) {
-        switch (action.kind) {
-        case Action::Kind::text:
-            injector.typeText(action.text);
-            break;
-        case Action::Kind::key:
-            injector.pressKey(action.key, action.modifiers);
-            break;
-        case Action::Kind::pause:
-            QThread::msleep(action.pauseMs);
-            break;
+    const QList<Action> actions = typingActions(text, newline);
+    typingThread().start([actions, text, &injector] {
+        injector.prepareTyping(text);
+        for (const Action& action : actions) {
+            switch (action.kind) {
+            case Action::Kind::text:
+                injector.typeText(action.text);
+                break;
+            case Action::Kind::key:
+                injector.pressKey(action.key, action.modifiers);
+                break;
+            case Action::Kind::pause:
+                QThread::msleep(action.pauseMs);
+                break;
+            }
         }
-    }
+        injector.finishTyping();
+    });
 }
 
 void appendTyped(QList<Action>& actions, const QString& text)
@@ -231,6 +252,11 @@ void insert(const QString& text, const QString& method, const QString& newline, 
         type(body, newlineModeFromRaw(newline), injector);
     else
         paste(body, frontAppId, injector, clock);
+}
+
+void waitForTyping()
+{
+    typingThread().waitForDone();
 }
 
 } // namespace TextInjector

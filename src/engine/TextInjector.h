@@ -51,12 +51,14 @@ bool isTerminal(const QString& frontAppId);
 KeySource::Modifiers pasteModifiers(const QString& frontAppId);
 
 // Types text when method is exactly "type", else pastes it. Blank text does
-// nothing. Typing blocks for its pauses; pasting returns at once and
-// finishes on the main loop (the key stroke after 50 ms, the user's
-// clipboard back 400 ms later).
+// nothing. Both return at once: typing goes on in a worker thread, one text
+// after another; pasting finishes on the main loop (the key stroke after
+// 50 ms, the user's clipboard back 400 ms later).
 void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId = {});
 // The same with the key injector and clock given (tests).
 void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId,
             KeyInjector& injector, Clock& clock);
+// Blocks until every text asked to be typed has gone out (tests, quitting).
+void waitForTyping();
 
 } // namespace TextInjector

@@ -13,18 +13,24 @@ Upload Upload::of(const QString& wav, const Encoder& encode, const LogLine& log)
         log(QStringLiteral("AAC failed (") + error + QStringLiteral("); sending WAV"));
         return {wav, Format::wav};
     }
-    QByteArray head;
-    QFile file(*m4a);
-    if (file.open(QIODevice::ReadOnly))
-        head = file.read(8);
-    // An ISO base media file opens with its "ftyp" box.
-    if (head.size() >= 8 && head.mid(4, 4) == "ftyp")
+    qint64 size = 0;
+    if (isM4A(*m4a, &size))
         return {*m4a, Format::m4a};
-    const qint64 size = file.isOpen() ? file.size() : 0;
-    file.close();
     log(QStringLiteral("AAC output is not an M4A (%1 bytes); sending WAV").arg(size));
     QFile::remove(*m4a);
     return {wav, Format::wav};
+}
+
+bool Upload::isM4A(const QString& path, qint64* bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *bytes = 0;
+        return false;
+    }
+    *bytes = file.size();
+    const QByteArray head = file.read(8);
+    return head.size() >= 8 && head.mid(4, 4) == "ftyp";
 }
 
 Upload Upload::of(const QString& wav)

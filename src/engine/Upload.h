@@ -26,6 +26,10 @@ struct Upload
     // The same with the AAC encoder and the application's log.
     static Upload of(const QString& wav);
 
+    // Whether the file opens with the "ftyp" box of an ISO base media file;
+    // bytes gets its size (0 when it cannot be read).
+    static bool isM4A(const QString& path, qint64* bytes);
+
     // Whether a request that carried the M4A is sent once more as WAV: only
     // for an HTTP 400 that is not about the key or the thinking settings.
     static bool resendsAsWav(const GeminiError& error);

@@ -98,6 +98,12 @@ void WavWriter::append(const QAudioBuffer& buffer)
     write(m_resampled);
 }
 
+void WavWriter::setSink(Sink sink)
+{
+    std::lock_guard lock(m_lock);
+    m_sink = std::move(sink);
+}
+
 qint64 WavWriter::finish()
 {
     std::lock_guard lock(m_lock);
@@ -115,6 +121,7 @@ qint64 WavWriter::finish()
     m_file->close();
     m_file.reset();
     m_converter.reset();
+    m_sink = nullptr;
     return m_frames;
 }
 
@@ -122,18 +129,19 @@ void WavWriter::write(const std::vector<float>& samples)
 {
     if (m_failed || samples.empty())
         return;
-    m_output.resize(qsizetype(samples.size() * 2));
-    auto* p = reinterpret_cast<uchar*>(m_output.data());
-    for (float x : samples) {
-        const float v = std::clamp(std::nearbyint(x * 32768.0f), -32768.0f, 32767.0f);
-        qToLittleEndian<qint16>(qint16(v), p);
-        p += 2;
-    }
+    m_pcm.resize(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        m_pcm[i] = qint16(std::clamp(std::nearbyint(samples[i] * 32768.0f), -32768.0f, 32767.0f));
+    m_output.resize(qsizetype(m_pcm.size() * 2));
+    qToLittleEndian<qint16>(m_pcm.data(), qsizetype(m_pcm.size()), m_output.data());
     if (m_file->write(m_output) != m_output.size()) {
         fail(QStringLiteral("could not write the recording: ") + m_file->errorString());
         return;
     }
     m_frames += qint64(samples.size());
+    // Only what reached the file: the sink sees exactly the WAV's samples.
+    if (m_sink)
+        m_sink(m_pcm.data(), qsizetype(m_pcm.size()));
 }
 
 void WavWriter::fail(const QString& logLine)

@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -28,6 +29,11 @@ public:
     WavWriter(const WavWriter&) = delete;
     WavWriter& operator=(const WavWriter&) = delete;
 
+    // Also hands the samples of every block, once written to the file, to
+    // sink (on the thread that wrote them). Any thread; finish() drops it.
+    using Sink = std::function<void(const qint16* samples, qsizetype count)>;
+    void setSink(Sink sink);
+
     // Audio thread. After the first conversion or write error nothing more is written.
     void append(const QAudioBuffer& buffer);
     // Drains the resampler, completes the header, closes the file and returns
@@ -44,7 +50,9 @@ private:
     QAudioFormat m_inputFormat;
     std::vector<float> m_input;
     std::vector<float> m_resampled;
+    std::vector<qint16> m_pcm;
     QByteArray m_output;
+    Sink m_sink;
     qint64 m_frames = 0;
     bool m_failed = false;
 };

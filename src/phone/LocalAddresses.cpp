@@ -114,12 +114,12 @@ QStringList ordered(const QList<Candidate>& candidates, const std::optional<QStr
     return result;
 }
 
-QStringList localAddresses()
+QStringList localAddresses(const QString& sysNetRoot)
 {
     QList<Candidate> candidates;
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface& interface : interfaces) {
-        const InterfaceKind kind = classify(interface.name());
+        const InterfaceKind kind = classify(interface.name(), sysNetRoot);
         const QList<QNetworkAddressEntry> entries = interface.addressEntries();
         for (const QNetworkAddressEntry& entry : entries) {
             if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)

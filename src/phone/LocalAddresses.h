@@ -40,6 +40,7 @@ std::optional<QString> primaryInterface(const QString& routeFile = QStringLitera
 // by text. Duplicates keep their first place.
 QStringList ordered(const QList<Candidate>& candidates, const std::optional<QString>& primary);
 
-QStringList localAddresses();
+// sysNetRoot as for classify().
+QStringList localAddresses(const QString& sysNetRoot = QStringLiteral("/sys/class/net"));
 
 } // namespace LocalAddresses

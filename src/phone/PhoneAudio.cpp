@@ -1,5 +1,6 @@
 #include "phone/PhoneAudio.h"
 
+#include "core/L10n.h"
 #include "core/Log.h"
 #include "phone/PhoneHttp.h"
 
@@ -47,6 +48,16 @@ struct Failure : std::runtime_error
 {
     using std::runtime_error::runtime_error;
 };
+
+struct TooLong : Failure
+{
+    TooLong()
+        : Failure("the recording is longer than " + std::to_string(longestSeconds / 60) + " minutes")
+    {
+    }
+};
+
+constexpr quint64 longestDataBytes = quint64(longestSeconds) * targetRate * 2;
 
 QString describe(int code)
 {
@@ -101,9 +112,13 @@ public:
 
     void samples(const int16_t* data, int count)
     {
+        if (m_dataBytes + quint64(count) * 2 > longestDataBytes)
+            throw TooLong();
         write(reinterpret_cast<const char*>(data), qint64(count) * 2);
         m_dataBytes += quint64(count) * 2;
     }
+
+    double seconds() const { return double(m_dataBytes) / (targetRate * 2); }
 
     void finish()
     {
@@ -126,7 +141,8 @@ private:
     quint64 m_dataBytes = 0;
 };
 
-void convert(const QString& input, const QString& output)
+// Returns the length of the written recording in seconds.
+double convert(const QString& input, const QString& output)
 {
     AVDictionary* options = nullptr;
     av_dict_set(&options, "format_whitelist", allowedFormats, 0);
@@ -217,6 +233,7 @@ void convert(const QString& input, const QString& output)
     if (resampler)
         drain(nullptr);
     wav.finish();
+    return wav.seconds();
 }
 
 QString temporaryPath(const QString& extension)
@@ -241,10 +258,11 @@ QString fileExtension(const QString& contentType)
     return QStringLiteral("m4a");
 }
 
-QString convertToWav(const QByteArray& data, const QString& contentType)
+Conversion convertToWav(const QByteArray& data, const QString& contentType)
 {
     const QString input = temporaryPath(fileExtension(contentType));
     const QString output = temporaryPath(QStringLiteral("wav"));
+    Conversion conversion;
     try {
         {
             // Recordings are private: the files are the user's alone.
@@ -253,16 +271,23 @@ QString convertToWav(const QByteArray& data, const QString& contentType)
                 || file.write(data) != data.size())
                 throw Failure("the upload cannot be stored: " + file.errorString().toStdString());
         }
-        convert(input, output);
-        QFile::remove(input);
-        return output;
+        conversion.seconds = convert(input, output);
+        conversion.path = output;
     } catch (const Failure& failure) {
         Log::write(QStringLiteral("could not read the phone audio (") + PhoneHttp::loggable(contentType)
                    + QStringLiteral("): ") + QString::fromStdString(failure.what()));
-        QFile::remove(input);
         QFile::remove(output);
-        return {};
+        conversion.failure = dynamic_cast<const TooLong*>(&failure) ? Conversion::Failure::TooLong
+                                                                    : Conversion::Failure::Unreadable;
     }
+    QFile::remove(input);
+    return conversion;
+}
+
+QString tooLongText()
+{
+    static_assert(longestSeconds == 20 * 60, "the sentence names the limit");
+    return L10n::tr("The recording is longer than 20 minutes.");
 }
 
 } // namespace PhoneAudio

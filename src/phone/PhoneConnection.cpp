@@ -1,11 +1,12 @@
 #include "phone/PhoneConnection.h"
 
-#include "core/Log.h"
 #include "phone/PhoneHttp.h"
 #include "phone/PhoneWorker.h"
 
 #include <QSslConfiguration>
 #include <QSslSocket>
+
+#include <sys/socket.h>
 
 namespace {
 
@@ -14,13 +15,13 @@ constexpr qint64 readChunk = 1048576;
 
 } // namespace
 
-PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfiguration* ssl, Mode mode,
-                                 PhoneWorker* worker)
+PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfiguration* ssl, PhoneWorker* worker)
     : QObject(worker)
     , m_id(id)
-    , m_mode(mode)
     , m_worker(worker)
+    , m_secure(ssl != nullptr)
 {
+    m_acceptedAt = m_lastActivity = m_worker->now();
     QSslSocket* secure = nullptr;
     if (ssl) {
         secure = new QSslSocket(this);
@@ -30,69 +31,76 @@ PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfi
         m_socket = new QTcpSocket(this);
     }
     m_socket->setReadBufferSize(readChunk);
-    if (!m_socket->setSocketDescriptor(descriptor)) {
-        QMetaObject::invokeMethod(this, &QObject::deleteLater, Qt::QueuedConnection);
+    const bool adopted = m_socket->setSocketDescriptor(descriptor);
+    m_peer = m_socket->peerAddress();
+    m_worker->pendingChanged(*this, 1);
+    if (!adopted) {
+        drop();
         return;
     }
-
-    connect(m_socket, &QAbstractSocket::disconnected, this, &PhoneConnection::onPeerFinished);
+    connect(m_socket, &QAbstractSocket::disconnected, this, &PhoneConnection::drop);
     connect(m_socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
-        if (m_answering || error == QAbstractSocket::RemoteHostClosedError) {
-            onPeerFinished();
-            return;
-        }
-        Log::write(QStringLiteral("phone server read error: ") + m_socket->errorString());
+        // A peer that goes away, before or after its answer, is no fault.
+        if (error != QAbstractSocket::RemoteHostClosedError && m_stage != Stage::Lingering
+            && m_stage != Stage::Answering)
+            m_worker->refusals().note(QStringLiteral("read error: ") + m_socket->errorString());
         drop();
     });
-
-    const PhoneWorker::Settings& settings = m_worker->settings();
-    m_idle.setSingleShot(true);
-    m_deadline.setSingleShot(true);
-    connect(&m_idle, &QTimer::timeout, this, [this] {
-        Log::write(QStringLiteral("phone server: closing a connection that stopped sending"));
-        drop();
-    });
-    connect(&m_deadline, &QTimer::timeout, this, [this] {
-        refuse(QStringLiteral("408 Request Timeout"), QStringLiteral("The request took too long."));
-    });
-    // The handshake and the whole head must come within the idle time.
-    m_idle.start(settings.limits.idleTimeoutMs);
-
-    if (m_mode == Mode::TurnAway) {
-        const auto turnAway = [this] {
-            refuse(QStringLiteral("503 Service Unavailable"), QStringLiteral("Too many connections. Try again in a moment."));
-        };
-        if (secure)
-            connect(secure, &QSslSocket::encrypted, this, turnAway);
-        else
-            QMetaObject::invokeMethod(this, turnAway, Qt::QueuedConnection);
-    } else {
-        m_deadline.start(settings.limits.requestDeadlineMs);
-        connect(m_socket, &QIODevice::readyRead, this, &PhoneConnection::onReadyRead);
-    }
-    if (secure)
+    connect(m_socket, &QIODevice::readyRead, this, &PhoneConnection::onReadyRead);
+    connect(m_socket, &QIODevice::bytesWritten, this, &PhoneConnection::onBytesWritten);
+    if (secure) {
+        connect(secure, &QSslSocket::encryptedBytesWritten, this, &PhoneConnection::onBytesWritten);
         secure->startServerEncryption();
+    }
+}
+
+void PhoneConnection::setStage(Stage stage)
+{
+    const bool wasPending = isPending();
+    m_stage = stage;
+    if (wasPending != isPending())
+        m_worker->pendingChanged(*this, isPending() ? 1 : -1);
 }
 
 void PhoneConnection::onReadyRead()
 {
-    if (m_complete)
+    if (m_dropped)
         return;
-    m_buffer.append(m_socket->read(readChunk));
+    const qint64 now = m_worker->now();
+    if (m_stage == Stage::Lingering || m_stage == Stage::Answering || m_stage == Stage::Routed) {
+        // Nothing after the request is read as a request: it is discarded.
+        const qint64 skipped = m_socket->skip(m_socket->bytesAvailable());
+        if (m_stage == Stage::Lingering) {
+            m_discarded += qMax<qint64>(0, skipped);
+            m_lastActivity = now;
+            if (m_discarded > m_worker->limits().lingerBytes)
+                drop();
+        }
+        return;
+    }
+    const QByteArray chunk = m_socket->read(readChunk);
+    if (chunk.isEmpty())
+        return;
+    m_lastActivity = now;
+    m_buffer.append(chunk);
     const PhoneHttp::Parsed parsed = PhoneHttp::parse(m_buffer, m_worker->settings().token);
     switch (parsed.kind) {
     case PhoneHttp::Parsed::Kind::NeedHeaders:
         break;
     case PhoneHttp::Parsed::Kind::NeedBody:
-        m_idle.start();
+        if (m_stage == Stage::Head) {
+            m_windowStart = now;
+            m_windowBytes = m_buffer.size() - (m_buffer.indexOf("\r\n\r\n") + 4);
+            setStage(Stage::Body);
+        } else {
+            m_windowBytes += chunk.size();
+        }
         break;
     case PhoneHttp::Parsed::Kind::Reject:
         refuse(parsed.status, parsed.message);
         return;
     case PhoneHttp::Parsed::Kind::Request:
-        m_complete = true;
-        m_idle.stop();
-        m_deadline.stop();
+        setStage(Stage::Routed);
         m_buffer.clear();
         m_worker->route(this, parsed.request);
         return;
@@ -102,44 +110,102 @@ void PhoneConnection::onReadyRead()
         QMetaObject::invokeMethod(this, &PhoneConnection::onReadyRead, Qt::QueuedConnection);
 }
 
-void PhoneConnection::onPeerFinished()
+void PhoneConnection::checkDeadlines(qint64 now)
 {
-    // The peer went away: before a whole request it gets no answer; after,
-    // there is nobody left to answer.
-    drop();
+    if (m_dropped)
+        return;
+    const PhoneServer::Limits& limits = m_worker->limits();
+    switch (m_stage) {
+    case Stage::Head:
+        // The handshake and the whole head, from the accept.
+        if (now - m_acceptedAt >= limits.headTimeoutMs) {
+            m_worker->refusals().note(QStringLiteral("closing a connection that sent no request in time"));
+            drop();
+        }
+        break;
+    case Stage::Body:
+        if (now - m_lastActivity >= limits.idleTimeoutMs) {
+            m_worker->refusals().note(QStringLiteral("closing a connection that stopped sending"));
+            drop();
+        } else if (now - m_windowStart >= limits.rateWindowMs) {
+            if (m_windowBytes < limits.minBodyBytesPerWindow) {
+                refuse(QStringLiteral("408 Request Timeout"), QStringLiteral("The request took too long."));
+                return;
+            }
+            m_windowStart = now;
+            m_windowBytes = 0;
+        }
+        break;
+    case Stage::Routed:
+        break;
+    case Stage::Answering:
+        // A client that does not read its answer is not waited for forever.
+        if (now - m_lastActivity >= limits.idleTimeoutMs)
+            drop();
+        break;
+    case Stage::Lingering:
+        if (now - m_lastActivity >= limits.lingerMs || now - m_lingerStart >= limits.lingerTotalMs)
+            drop();
+        break;
+    }
 }
 
 void PhoneConnection::refuse(const QString& status, const QString& message)
 {
-    m_complete = true;
-    m_deadline.stop();
-    Log::write(QStringLiteral("phone server: answered ") + status);
-    answer(PhoneHttp::jsonResponse({{QStringLiteral("error"), message}}, status));
+    m_worker->refusals().note(QStringLiteral("answered ") + status);
+    answer(PhoneHttp::jsonResponse({{QStringLiteral("error"), message}}, status), true);
 }
 
-void PhoneConnection::answer(const QByteArray& bytes)
+void PhoneConnection::answer(const QByteArray& bytes, bool linger)
 {
-    if (m_answering)
+    if (m_dropped || m_stage == Stage::Answering || m_stage == Stage::Lingering)
         return;
-    m_answering = true;
-    m_complete = true;
-    m_deadline.stop();
-    // A client that does not read its answer is not waited for forever.
-    m_idle.start(m_worker->settings().limits.idleTimeoutMs);
-    disconnect(&m_idle, nullptr, this, nullptr);
-    connect(&m_idle, &QTimer::timeout, this, &PhoneConnection::drop);
+    m_lingers = linger;
+    m_buffer.clear();
+    m_buffer.squeeze();
+    setStage(Stage::Answering);
+    m_lastActivity = m_worker->now();
     m_socket->write(bytes);
+    onBytesWritten();
+}
+
+void PhoneConnection::onBytesWritten()
+{
+    if (m_stage != Stage::Answering)
+        return;
+    m_lastActivity = m_worker->now();
+    qint64 waiting = m_socket->bytesToWrite();
+    if (m_secure)
+        waiting += static_cast<QSslSocket*>(m_socket)->encryptedBytesToWrite();
+    if (waiting > 0)
+        return;
+    if (m_lingers) {
+        linger();
+        return;
+    }
     m_socket->disconnectFromHost();
     if (m_socket->state() == QAbstractSocket::UnconnectedState)
         drop();
 }
 
+void PhoneConnection::linger()
+{
+    setStage(Stage::Lingering);
+    m_lingerStart = m_lastActivity = m_worker->now();
+    // A plain client learns at once that nothing more comes; TLS has no
+    // half-close, its client reads the answer by its length.
+    if (!m_secure)
+        ::shutdown(int(m_socket->socketDescriptor()), SHUT_WR);
+    onReadyRead();
+}
+
 void PhoneConnection::drop()
 {
-    m_idle.stop();
-    m_deadline.stop();
-    m_complete = true;
-    m_answering = true;
+    if (m_dropped)
+        return;
+    m_dropped = true;
+    m_worker->closed(*this);
+    m_stage = Stage::Routed; // no longer counted anywhere
     m_socket->disconnect(this);
     m_socket->abort();
     deleteLater();

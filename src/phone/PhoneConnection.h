@@ -1,44 +1,68 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QObject>
-#include <QTimer>
 
 class QSslConfiguration;
 class QTcpSocket;
 class PhoneWorker;
 
 // One accepted connection on the server's thread: reads one request within
-// the limits, hands it to the routes, writes the one answer and closes.
+// the limits, hands it to the routes, writes the one answer, then reads and
+// discards what the client still sends for a little while before closing, so
+// that a client still uploading reads the answer instead of a reset.
 class PhoneConnection final : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class Mode { Serve, TurnAway };
+    enum class Stage {
+        Head,      // no complete, authorised head yet: on the short deadline
+        Body,      // authorised; the body must keep arriving at the minimum rate
+        Routed,    // with the routes or the audio handler: no deadline
+        Answering, // the answer is being written
+        Lingering, // answered; discarding what still comes before closing
+    };
 
     // ssl is null for the plain listener.
-    PhoneConnection(quint64 id, qintptr descriptor, const QSslConfiguration* ssl, Mode mode, PhoneWorker* worker);
+    PhoneConnection(quint64 id, qintptr descriptor, const QSslConfiguration* ssl, PhoneWorker* worker);
 
     quint64 id() const { return m_id; }
-    bool isServing() const { return m_mode == Mode::Serve; }
+    Stage stage() const { return m_stage; }
+    const QHostAddress& peer() const { return m_peer; }
+    // Not yet trusted with a slot of its own: the oldest of these is dropped
+    // when too many wait.
+    bool isPending() const { return m_stage == Stage::Head || m_stage == Stage::Lingering; }
 
-    // Sends the whole answer, then closes; later calls do nothing.
-    void answer(const QByteArray& bytes);
-
-private:
-    void onReadyRead();
-    void onPeerFinished();
-    void refuse(const QString& status, const QString& message);
+    // Sends the whole answer and closes; a refusal lingers first, since its
+    // client may still be sending. Later calls do nothing.
+    void answer(const QByteArray& bytes, bool linger = false);
+    // Applies the deadlines of the current stage at the time now (ms).
+    void checkDeadlines(qint64 now);
+    // Closes at once, without an answer.
     void drop();
 
+private:
+    void setStage(Stage stage);
+    void onReadyRead();
+    void onBytesWritten();
+    void refuse(const QString& status, const QString& message);
+    void linger();
+
     quint64 m_id;
-    Mode m_mode;
     PhoneWorker* m_worker;
     QTcpSocket* m_socket = nullptr;
+    QHostAddress m_peer;
+    bool m_secure = false;
+    Stage m_stage = Stage::Head;
     QByteArray m_buffer;
-    QTimer m_idle;
-    QTimer m_deadline;
-    bool m_complete = false;  // a request or refusal was parsed: no more reading
-    bool m_answering = false;
+    qint64 m_acceptedAt = 0;
+    qint64 m_lastActivity = 0;  // last byte read, or written while answering
+    qint64 m_windowStart = 0;   // body rate window
+    qint64 m_windowBytes = 0;
+    qint64 m_lingerStart = 0;
+    qint64 m_discarded = 0;
+    bool m_lingers = false;
+    bool m_dropped = false;
 };

@@ -8,6 +8,10 @@
 #include <QAbstractSocket>
 #include <QThread>
 
+#include <sys/resource.h>
+
+#include <algorithm>
+
 PhoneServer::PhoneServer(QObject* parent)
     : QObject(parent)
     , m_shared(std::make_shared<Shared>())
@@ -43,9 +47,32 @@ void PhoneServer::setLimits(const Limits& limits)
                               Qt::BlockingQueuedConnection);
 }
 
+void PhoneServer::setTimeSource(std::function<qint64()> monotonicMs)
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, fn = std::move(monotonicMs)] { worker->setTimeSource(fn); },
+                              Qt::BlockingQueuedConnection);
+}
+
+int PhoneServer::defaultMaxConnections()
+{
+    // One descriptor per connection; a few hundred stay for the rest of the
+    // application (sound, display, the bus, files, the Gemini connection).
+    constexpr rlim_t reserved = 256;
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == RLIM_INFINITY)
+        return 1024;
+    const rlim_t spare = files.rlim_cur > 2 * reserved ? files.rlim_cur - reserved : files.rlim_cur / 2;
+    return int(std::clamp<rlim_t>(spare / 2, 32, 4096));
+}
+
 QStringList PhoneServer::localAddresses()
 {
     return LocalAddresses::localAddresses();
+}
+
+QStringList PhoneServer::currentAddresses() const
+{
+    return m_addressSource ? m_addressSource() : localAddresses();
 }
 
 QString PhoneServer::listenFailureText(quint16 port, int socketError, const QString& description)
@@ -68,7 +95,7 @@ void PhoneServer::start(quint16 port, std::optional<quint16> plainPort, const QS
     m_lastError.clear();
     m_port = port;
     m_token = token;
-    m_addresses = localAddresses();
+    m_addresses = currentAddresses();
 
     const std::optional<ServerIdentity::Identity> identity = ServerIdentity::loadOrCreate(m_addresses);
     if (!identity) {

@@ -32,11 +32,35 @@ public:
 
     struct Limits
     {
-        int idleTimeoutMs = 30000;      // silence allowed while a request arrives
-        int requestDeadlineMs = 180000; // accept to complete request, whatever the pace
-        int maxConnections = 32;        // served at once; more are turned away
+        // From the accept to a complete, authorised head, TLS handshake included.
+        int headTimeoutMs = 10000;
+        // Silence allowed while a body arrives or an answer is read.
+        int idleTimeoutMs = 30000;
+        // A body may take as long as it needs while each window brings this much.
+        int rateWindowMs = 30000;
+        qint64 minBodyBytesPerWindow = 32768;
+        // Connections without an authorised head yet: when this many wait,
+        // the oldest of those of the device holding the most makes room for
+        // a newcomer.
+        int pendingBudget = 64;
+        // All connections at once, whatever their stage.
+        int maxConnections = defaultMaxConnections();
+        // After an answer: what the client still sends is read and discarded
+        // until it has been silent for lingerMs, or for lingerTotalMs, or
+        // past lingerBytes.
+        int lingerMs = 2000;
+        int lingerTotalMs = 20000;
+        qint64 lingerBytes = 64 * 1024 * 1024;
+        // How often the deadlines are looked at while connections are open.
+        int sweepMs = 1000;
+        // Refusals are logged as one count per kind and interval.
+        int logIntervalMs = 60000;
         bool operator==(const Limits&) const = default;
     };
+
+    // What the process's open-file limit comfortably allows, leaving the rest
+    // of the application its files.
+    static int defaultMaxConnections();
 
     explicit PhoneServer(QObject* parent = nullptr);
     ~PhoneServer() override;
@@ -44,6 +68,9 @@ public:
     void setAudioHandler(AudioHandler handler);
     void setStatusText(StatusText statusText);
     void setLimits(const Limits& limits);
+    // Milliseconds on a monotonic counter for the connections' deadlines;
+    // tests drive it instead of waiting. Called on the server's thread.
+    void setTimeSource(std::function<qint64()> monotonicMs);
 
     // Stops first, then makes or reuses the TLS identity for the current
     // local addresses and starts the listeners. Port 0 picks a free port.
@@ -65,6 +92,10 @@ public:
     QString uploadUrl(const QString& address) const;
 
     static QStringList localAddresses();
+    // The addresses a start would use now: localAddresses(), unless a test
+    // gave a source of its own.
+    QStringList currentAddresses() const;
+    void setAddressSource(std::function<QStringList()> source) { m_addressSource = std::move(source); }
 
     // The sentence for a listener that could not start.
     static QString listenFailureText(quint16 port, int socketError, const QString& description);
@@ -85,6 +116,7 @@ private:
     QThread* m_thread = nullptr;
     PhoneWorker* m_worker = nullptr;
     AudioHandler m_audioHandler;
+    std::function<QStringList()> m_addressSource;
     bool m_isRunning = false;
     bool m_plainIsRunning = false;
     QString m_lastError;

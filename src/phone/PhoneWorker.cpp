@@ -30,6 +30,17 @@ PhoneWorker::PhoneWorker(PhoneServer* server, std::shared_ptr<PhoneServer::Share
     , m_gate(std::make_shared<Gate>())
 {
     m_gate->worker = this;
+    m_elapsed.start();
+    m_refusals.setInterval(m_settings.limits.logIntervalMs);
+    m_sweep.setInterval(m_settings.limits.sweepMs);
+    connect(&m_sweep, &QTimer::timeout, this, &PhoneWorker::sweep);
+}
+
+void PhoneWorker::setLimits(const PhoneServer::Limits& limits)
+{
+    m_settings.limits = limits;
+    m_refusals.setInterval(limits.logIntervalMs);
+    m_sweep.setInterval(limits.sweepMs);
 }
 
 PhoneWorker::~PhoneWorker()
@@ -92,24 +103,80 @@ void PhoneWorker::close()
     ++m_generation;
     m_secure.reset();
     m_plain.reset();
+    m_refusals.flush();
 }
 
 void PhoneWorker::accept(qintptr descriptor, bool secure)
 {
-    int serving = 0;
-    for (PhoneConnection* connection : std::as_const(m_connections))
-        serving += connection->isServing() ? 1 : 0;
-    const int cap = m_settings.limits.maxConnections;
-    if (m_connections.size() >= 2 * cap) {
-        // Even the refusals are at their limit: no answer, no descriptor kept.
+    const PhoneServer::Limits& limits = m_settings.limits;
+    // A newcomer is never refused for the sake of connections that have not
+    // shown the token: the oldest of those makes room instead.
+    if (m_pending >= limits.pendingBudget && dropOldestPending())
+        m_refusals.note(QStringLiteral("dropped the oldest connection still without a request"));
+    if (m_open >= limits.maxConnections && !dropOldestPending()) {
+        // Every slot holds a client with the token: nothing to answer yet.
+        m_refusals.note(QStringLiteral("too many connections; closed a new one"));
         ::close(int(descriptor));
         return;
     }
-    const auto mode = serving < cap ? PhoneConnection::Mode::Serve : PhoneConnection::Mode::TurnAway;
     const quint64 id = m_nextId++;
-    auto* connection = new PhoneConnection(id, descriptor, secure ? &m_ssl : nullptr, mode, this);
-    m_connections.insert(id, connection);
-    QObject::connect(connection, &QObject::destroyed, this, [this, id] { m_connections.remove(id); });
+    ++m_open;
+    auto* connection = new PhoneConnection(id, descriptor, secure ? &m_ssl : nullptr, this);
+    m_connections.emplace(id, connection);
+    QObject::connect(connection, &QObject::destroyed, this, [this, id] {
+        m_connections.erase(id);
+        if (m_connections.empty())
+            m_sweep.stop();
+    });
+    if (!m_sweep.isActive())
+        m_sweep.start();
+}
+
+void PhoneWorker::pendingChanged(const PhoneConnection& connection, int delta)
+{
+    m_pending += delta;
+    int& count = m_pendingByPeer[connection.peer()];
+    count += delta;
+    if (count <= 0)
+        m_pendingByPeer.remove(connection.peer());
+}
+
+void PhoneWorker::closed(const PhoneConnection& connection)
+{
+    --m_open;
+    if (connection.isPending())
+        pendingChanged(connection, -1);
+}
+
+bool PhoneWorker::dropOldestPending()
+{
+    // The device holding the most waiting connections gives one up: a
+    // neighbour's flood never pushes out the phone's own connection.
+    QHostAddress busiest;
+    int most = 0;
+    for (auto it = m_pendingByPeer.constBegin(); it != m_pendingByPeer.constEnd(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            busiest = it.key();
+        }
+    }
+    if (most == 0)
+        return false;
+    for (const auto& [id, connection] : m_connections) {
+        if (connection->isPending() && connection->peer() == busiest) {
+            connection->drop();
+            return true;
+        }
+    }
+    return false;
+}
+
+void PhoneWorker::sweep()
+{
+    // Connections close by deleteLater(), so none leaves the map meanwhile.
+    const qint64 time = now();
+    for (const auto& [id, connection] : m_connections)
+        connection->checkDeadlines(time);
 }
 
 void PhoneWorker::route(PhoneConnection* connection, const PhoneHttp::Request& request)
@@ -141,6 +208,6 @@ void PhoneWorker::route(PhoneConnection* connection, const PhoneHttp::Request& r
 
 void PhoneWorker::answer(quint64 id, const QByteArray& bytes)
 {
-    if (PhoneConnection* connection = m_connections.value(id))
-        connection->answer(bytes);
+    if (const auto found = m_connections.find(id); found != m_connections.end())
+        found->second->answer(bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "core/L10n.h"
 #include "design/Palette.h"
+#include "screens/NoteFindBar.h"
 #include "screens/NoteTextView.h"
 
 #include <QTimer>
@@ -12,6 +13,7 @@ NoteEditor::NoteEditor(const Note& note, bool focusTitle, QWidget* parent)
     , m_noteID(note.id)
     , m_title(new NoteTextView({28, QFont::Bold, 36, -0.02}, Palette::textPrimary, true, this))
     , m_body(new NoteTextView({16, QFont::Normal, 27.2}, Palette::textBody, false, this))
+    , m_find(new NoteFindBar(*m_body, this))
     , m_focusTitle(focusTitle)
 {
     m_title->setObjectName(QStringLiteral("noteTitle"));
@@ -25,6 +27,7 @@ NoteEditor::NoteEditor(const Note& note, bool focusTitle, QWidget* parent)
     layout->setContentsMargins(32, 28, 32, 40);
     layout->setSpacing(12);
     layout->addWidget(m_title);
+    layout->addWidget(m_find);
     layout->addWidget(m_body, 1);
     setMaximumWidth(maxWidth);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class NoteFindBar;
 class NoteTextView;
 
 // The open note's editor: a one-line title over the multi-line body, each
@@ -27,6 +28,7 @@ public:
     void setNote(const Note& note);
     NoteTextView* titleView() const { return m_title; }
     NoteTextView* bodyView() const { return m_body; }
+    NoteFindBar* findBar() const { return m_find; }
 
     // As wide as allowed: the screen places it at the leading side.
     QSize sizeHint() const override;
@@ -42,5 +44,6 @@ private:
     QUuid m_noteID;
     NoteTextView* m_title;
     NoteTextView* m_body;
+    NoteFindBar* m_find;
     bool m_focusTitle;
 };

@@ -2,6 +2,7 @@
 
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/SScrollBar.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -41,6 +42,7 @@ NoteTextView::NoteTextView(const TypeModifier& type, const ColorToken& color, bo
     setAcceptRichText(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(singleLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBar(new SScrollBar(Qt::Vertical, this));
     setLineWrapMode(singleLine ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     viewport()->setAutoFillBackground(false);

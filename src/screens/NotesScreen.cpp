@@ -3,6 +3,7 @@
 #include "core/L10n.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/SScrollBar.h"
 #include "screens/NoteDetail.h"
 #include "screens/NotesColumn.h"
 
@@ -30,6 +31,7 @@ NotesScreen::NotesScreen(AppState& state, const AppActions& actions, QWidget* pa
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scroll->setVerticalScrollBar(new SScrollBar(Qt::Vertical, m_scroll));
     m_scroll->viewport()->setAutoFillBackground(false);
     m_column->setAutoFillBackground(false);
     m_scroll->setWidget(m_column);

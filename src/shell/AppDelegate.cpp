@@ -19,7 +19,6 @@
 #include <QEvent>
 #include <QMenu>
 #include <QNetworkInformation>
-#include <QScreen>
 #include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -59,15 +58,6 @@ void bringForward(QWidget* window)
         window->show();
     window->raise();
     window->activateWindow();
-}
-
-void centre(QWidget* window)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
 }
 
 QString waitingMessage(const QString& reason)
@@ -431,7 +421,6 @@ void AppDelegate::openMainWindow(std::optional<Screen> screen, std::optional<Set
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         m_mainWindow->setObjectName(QStringLiteral("mainWindow"));
         watchMainWindow(m_mainWindow.get());
-        centre(m_mainWindow.get());
     }
     bringForward(m_mainWindow.get());
     // Nothing behind the settings panel keeps typing.
@@ -550,7 +539,7 @@ void AppDelegate::openPermissionsAgain()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
     window->adjustSize();
-    centre(window);
+    WindowFactory::centre(window);
     m_permissionsWindow.reset(window);
     bringForward(window);
 }

@@ -45,7 +45,7 @@ public:
         std::function<std::unique_ptr<KeySource>()> keySource;
         std::function<Permissions::Check()> accessibility = &Permissions::accessibility;
         std::function<Permissions::Check()> microphone = &Permissions::microphone;
-        WindowFactory windows = WindowFactory::plain();
+        WindowFactory windows = WindowFactory::standard();
         // Null: the desktop's own sounds, front application and media,
         // typing and notification services.
         SoundPlayer* sounds = nullptr;

@@ -8,6 +8,7 @@
 #include "engine/AudioRecorder.h"
 #include "engine/AudioTrimmer.h"
 #include "engine/HotkeyMonitor.h"
+#include "engine/LiveUpload.h"
 #include "engine/MicLevelMeter.h"
 #include "engine/Upload.h"
 #include "platform/FrontApplication.h"
@@ -168,7 +169,8 @@ void DictationController::startRecording(const QString& source, const Target& re
         m_pausedMedia = false;
     }
 
-    if (const std::optional<AudioFailure> failure = m_recorder.start(config.inputDeviceID, config.noiseReduction)) {
+    const LiveUpload::Settings live{config.trimSilence, config.keepSilenceSeconds};
+    if (const std::optional<AudioFailure> failure = m_recorder.start(config.inputDeviceID, config.noiseReduction, live)) {
         resumeMedia();
         fail(failure->description());
         return;
@@ -216,7 +218,7 @@ void DictationController::finishRecording()
         }
         self->play(QStringLiteral("Pop"));
         self->transcribe(recording->path, recording->duration, self->m_state.source(), self->m_state.target(),
-                         self->m_recordingApp, stoppedMs);
+                         self->m_recordingApp, stoppedMs, recording->live);
     });
 }
 
@@ -403,7 +405,8 @@ void DictationController::restartTimer(std::optional<Clock::TimerId>& timer, qin
 
 
 void DictationController::transcribe(const QString& path, double duration, const QString& source,
-                                     const Target& target, const App& app, qint64 stoppedMs)
+                                     const Target& target, const App& app, qint64 stoppedMs,
+                                     std::shared_ptr<LiveUpload> live)
 {
     setPhase(Phase::working);
     Job job;
@@ -420,32 +423,86 @@ void DictationController::transcribe(const QString& path, double duration, const
     const Config config = job.config;
     m_jobs.emplace(id, std::move(job));
 
-    prepareAudio(path, config, [this, id](const QString& prepared) {
-        auto it = m_jobs.find(id);
-        if (it == m_jobs.end())
-            return;
-        it->second.prepared = prepared;
-        it->second.encodeStartMs = m_clock.monotonicMs();
-        QtConcurrent::run([prepared] { return Upload::of(prepared); }).then(this, [this, id](const Upload& upload) {
-            auto it = m_jobs.find(id);
-            if (it == m_jobs.end())
+    // Made with other settings than this dictation's: dropped (with its file)
+    // before the recording is encoded again.
+    if (live && live->settings() != LiveUpload::Settings{config.trimSilence, config.keepSilenceSeconds})
+        live.reset();
+    if (!live) {
+        encode(id);
+        return;
+    }
+    if (config.trimSilence)
+        m_state.setProcessingStage(DictationStage::trimming, m_clock.now());
+    m_jobs.at(id).encodeStartMs = m_clock.monotonicMs();
+    QtConcurrent::run([live] { return live->finish(); })
+        .then(this, [this, id](const std::optional<Upload>& upload) {
+            if (!m_jobs.contains(id)) {
+                if (upload)
+                    QFile::remove(upload->path);
                 return;
-            it->second.readyMs = m_clock.monotonicMs();
-            it->second.first = upload;
-            it->second.current = upload;
-            send(id);
+            }
+            if (upload)
+                ready(id, *upload);
+            else
+                encode(id); // the stream broke: the recording itself is still whole
+        });
+}
+
+void DictationController::encode(quint64 jobId)
+{
+    const Job& job = m_jobs.at(jobId);
+    prepareAudio(job.recording, job.config, [this, jobId, recording = job.recording](const QString& prepared) {
+        Job* held = withPrepared(jobId, recording, prepared);
+        if (!held)
+            return;
+        held->encodeStartMs = m_clock.monotonicMs();
+        QtConcurrent::run([prepared] { return Upload::of(prepared); }).then(this, [this, jobId](const Upload& upload) {
+            if (!m_jobs.contains(jobId)) {
+                if (upload.format == Upload::Format::m4a)
+                    QFile::remove(upload.path);
+                return;
+            }
+            ready(jobId, upload);
         });
     });
+}
+
+DictationController::Job* DictationController::withPrepared(quint64 jobId, const QString& recording,
+                                                           const QString& prepared)
+{
+    auto it = m_jobs.find(jobId);
+    if (it != m_jobs.end()) {
+        it->second.prepared = prepared;
+        return &it->second;
+    }
+    if (prepared != recording)
+        QFile::remove(prepared);
+    return nullptr;
+}
+
+void DictationController::ready(quint64 jobId, const Upload& upload)
+{
+    Job& job = m_jobs.at(jobId);
+    job.readyMs = m_clock.monotonicMs();
+    job.first = upload;
+    job.current = upload;
+    send(jobId);
 }
 
 void DictationController::prepareAudio(const QString& path, const Config& config,
                                        std::function<void(const QString&)> done)
 {
+    if (config.trimSilence)
+        m_state.setProcessingStage(DictationStage::trimming, m_clock.now());
+    trim(path, config, std::move(done));
+}
+
+void DictationController::trim(const QString& path, const Config& config, std::function<void(const QString&)> done)
+{
     if (!config.trimSilence) {
         done(path);
         return;
     }
-    m_state.setProcessingStage(DictationStage::trimming, m_clock.now());
     const double keep = config.keepSilenceSeconds;
     QtConcurrent::run([path, keep] { return AudioTrimmer::trimSilence(path, keep); })
         .then(this, [path, done = std::move(done)](const std::optional<QString>& trimmed) {
@@ -513,8 +570,17 @@ void DictationController::sendFailed(quint64 jobId, const GeminiError& error)
     if (job.current.format != Upload::Format::wav && Upload::resendsAsWav(error)) {
         Log::write(QStringLiteral("Gemini refused ") + Upload::formatName(job.current.format)
                    + QStringLiteral(" with 400; sending WAV"));
-        job.current = Upload{job.prepared, Upload::Format::wav};
-        send(jobId);
+        auto resend = [this, jobId, recording = job.recording](const QString& prepared) {
+            if (Job* job = withPrepared(jobId, recording, prepared)) {
+                job->current = Upload{prepared, Upload::Format::wav};
+                send(jobId);
+            }
+        };
+        // An upload made while recording left no trimmed WAV behind: made now.
+        if (job.prepared.isEmpty())
+            trim(job.recording, job.config, resend);
+        else
+            resend(job.prepared);
         return;
     }
     failed(jobId, error);
@@ -653,13 +719,10 @@ void DictationController::retry(const QUuid& id)
                 self->retried(entry, config, path, result);
         });
     };
-    if (config.trimSilence && QFileInfo(audio).suffix() == QLatin1String("wav")) {
-        const double keep = config.keepSilenceSeconds;
-        QtConcurrent::run([audio, keep] { return AudioTrimmer::trimSilence(audio, keep); })
-            .then(this, [audio, sendFile](const std::optional<QString>& trimmed) { sendFile(trimmed.value_or(audio)); });
-    } else {
+    if (QFileInfo(audio).suffix() == QLatin1String("wav"))
+        trim(audio, config, sendFile);
+    else
         sendFile(audio);
-    }
 }
 
 void DictationController::retried(const HistoryEntry& entry, const Config& config, const QString& sentPath,
@@ -705,7 +768,8 @@ void DictationController::checkKey()
 {
     const QString key = m_state.config().resolvedApiKey();
     if (key.isEmpty()) {
-        m_state.setKeyStatus(KeyStatus{});
+        // Checking nothing is answered as the client would, with no request.
+        m_state.setKeyStatus(KeyStatus::failed(GeminiError::noApiKey().description()));
         return;
     }
     m_state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});

@@ -14,15 +14,18 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class AudioRecorder;
+class LiveUpload;
 class DictationDesktop;
 class FrontApplication;
 class HotkeyMonitor;
 class HUDPanel;
 class MicLevelMeter;
 class SoundPlayer;
+struct Upload;
 
 // Runs every dictation from the talk key to the delivered text: the phase,
 // the recorder, the level shown by the pill, sounds, media pause, processing
@@ -95,9 +98,10 @@ public:
     void addToHistory(const HistoryEntry& entry);
     void resumeMedia();
 
-    // Processing a finished recording; the controller owns the file from here.
+    // Processing a finished recording; the controller owns the file from here,
+    // and its upload made while recording when there is one.
     void transcribe(const QString& path, double duration, const QString& source, const Target& target,
-                    const App& app, qint64 stoppedMs);
+                    const App& app, qint64 stoppedMs, std::shared_ptr<LiveUpload> live = nullptr);
     // Trims the silences when the settings ask (publishing the trimming
     // stage); done gets the file to send: the trimmed copy or path itself.
     void prepareAudio(const QString& path, const Config& config, std::function<void(const QString&)> done);
@@ -130,6 +134,14 @@ private:
     void startLevelUpdates();
     void stopLevelUpdates();
     void pollLevel(quint64 run);
+    // Trims a WAV off the main thread when the settings ask, without a stage;
+    // done gets the trimmed copy or path itself.
+    void trim(const QString& path, const Config& config, std::function<void(const QString&)> done);
+    void encode(quint64 jobId);
+    // The job a trimmed copy of its recording was made for, now holding it;
+    // null, with the copy deleted, when the job is gone.
+    Job* withPrepared(quint64 jobId, const QString& recording, const QString& prepared);
+    void ready(quint64 jobId, const Upload& upload);
     void send(quint64 jobId);
     void sendFailed(quint64 jobId, const GeminiError& error);
     void succeeded(quint64 jobId, const NoteFiler::Transcript& transcript);

@@ -1,7 +1,7 @@
 #include "shell/HUDPanel.h"
 
 #include "core/Config.h"
-#include "platform/Compositor.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/WindowPlacement.h"
 #include "shell/HUDView.h"
 
@@ -65,7 +65,11 @@ HUDPanel::HUDPanel(AppState& state, std::function<void()> onToggle, std::functio
         QMetaObject::invokeMethod(this, [this, width] { pillWidthChanged(width); }, Qt::QueuedConnection);
     };
 
-    m_composited = Compositor::isRunning();
+    // A compositing manager may start or stop at any time (a desktop
+    // setting, a game turning it off).
+    auto* compositor = new CompositorWatcher(this);
+    m_composited = compositor->isRunning();
+    connect(compositor, &CompositorWatcher::changed, this, &HUDPanel::setComposited);
     resize(m_panelWidth, height);
     m_view->setGeometry(rect());
     connect(qApp, &QGuiApplication::screenAdded, this, &HUDPanel::applyLayout);

@@ -4,17 +4,21 @@
 #include "core/Config.h"
 #include "core/Format.h"
 #include "core/L10n.h"
+#include "core/TextUtil.h"
 #include "design/Animation.h"
 #include "design/Elevation.h"
 #include "design/Icon.h"
 #include "design/Palette.h"
+#include "design/Theme.h"
 #include "design/TypeModifier.h"
+#include "design/components/DictationProgressLabel.h"
 #include "design/components/SIconButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QTextDocument>
 
 namespace {
 
@@ -52,6 +56,16 @@ QEasingCurve pillCurve()
 QString listeningLabel()
 {
     return L10n::tr("Listening\u2026");
+}
+
+// A failure can carry a server's page: it shows as its text, a few lines of it.
+QString plainToolTip(const QString& text)
+{
+    const QString lines = TextUtil::firstLines(text, 60, 4).join(QLatin1Char('\n'));
+    if (!Qt::mightBeRichText(lines))
+        return lines;
+    return QStringLiteral("<p>") + lines.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))
+        + QStringLiteral("</p>");
 }
 
 } // namespace
@@ -98,12 +112,16 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
     connect(&m_frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     m_secondTimer.setInterval(1000);
     connect(&m_secondTimer, &QTimer::timeout, this, &HUDView::refresh);
+    m_progress = new DictationProgressLabel(clock, this);
+    m_progress->hide();
+    connect(m_progress, &DictationProgressLabel::shown, this, &HUDView::refresh);
 
     connect(&m_state, &AppState::phaseChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::dictationChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::messageChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::accessibilityChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::configChanged, this, &HUDView::refresh);
+    connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
     // Live bars redraw with the frame timer; only still bars need a repaint
     // for each new level.
     connect(&m_state, &AppState::levelChanged, this, [this] {
@@ -111,6 +129,7 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
             update();
     });
 
+    followProgress();
     m_kind = kindFor(m_state);
     m_previousKind = m_kind;
     m_width->setValue(rowWidth(m_kind));
@@ -146,7 +165,7 @@ QString HUDView::rowText(Kind kind) const
 {
     switch (kind) {
     case Kind::thinking:
-        return m_state.processingMessage(m_clock.now());
+        return m_progress->text().isEmpty() ? m_state.processingMessage(m_clock.now()) : m_progress->text();
     case Kind::done:
         return m_state.doneText().value_or(QString());
     case Kind::failed:
@@ -189,8 +208,28 @@ QRectF HUDView::capsuleRect() const
     return QRectF(area.x() + (area.width() - w) / 2, area.y(), w, height);
 }
 
+void HUDView::followProgress()
+{
+    if (kindFor(m_state) != Kind::thinking) {
+        if (m_progressStage) {
+            m_progressStage.reset();
+            m_progressStart.reset();
+            m_progress->setProgress(std::nullopt, {});
+        }
+        return;
+    }
+    const std::optional<QDateTime> started = m_state.processingStarted();
+    const DictationStage stage = m_state.processingStage();
+    if (m_progressStage == stage && m_progressStart == started)
+        return;
+    m_progressStage = stage;
+    m_progressStart = started;
+    m_progress->setProgress(started, [this](const QDateTime& at) { return m_state.processingMessage(at); });
+}
+
 void HUDView::refresh()
 {
+    followProgress();
     const Kind next = kindFor(m_state);
     if (next != m_kind)
         setKind(next);
@@ -260,7 +299,7 @@ void HUDView::updateTimers()
         m_frameTimer.start();
     else if (!live)
         m_frameTimer.stop();
-    const bool ticking = m_kind == Kind::listening || m_kind == Kind::thinking;
+    const bool ticking = m_kind == Kind::listening;
     if (ticking && !m_secondTimer.isActive())
         m_secondTimer.start();
     else if (!ticking)
@@ -304,7 +343,8 @@ QString HUDView::toolTipFor(Kind kind) const
     case Kind::idle:
         return idleToolTip(m_state.config());
     case Kind::failed:
-        return m_state.message().trimmed().isEmpty() ? L10n::tr("Something went wrong") : m_state.message();
+        return m_state.message().trimmed().isEmpty() ? L10n::tr("Something went wrong")
+                                                     : plainToolTip(m_state.message());
     case Kind::listening:
     case Kind::thinking:
     case Kind::done:

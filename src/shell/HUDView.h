@@ -1,15 +1,18 @@
 #pragma once
 
+#include "core/DictationStage.h"
 #include "platform/Clock.h"
-#include "shell/LevelWave.h"
+#include "design/LevelWave.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class AnimatedValue;
+class DictationProgressLabel;
 struct ColorToken;
 class AppState;
 struct Config;
@@ -76,6 +79,7 @@ protected:
 
 private:
     void refresh();
+    void followProgress();
     void setKind(Kind kind);
     void placeButtons();
     void updateTimers();
@@ -99,7 +103,12 @@ private:
     AnimatedValue* m_hover = nullptr;   // idle fill, 0 -> 1 when hovered
     LevelWave m_wave{14, 3, 20, 3};
     QTimer m_frameTimer;                // the live bars and the pulse, 30 a second
-    QTimer m_secondTimer;               // the elapsed time and the progress message
+    QTimer m_secondTimer;               // the elapsed time while listening
+    // The stage sentence, on whole seconds after each stage's start; hidden,
+    // the row paints its text.
+    DictationProgressLabel* m_progress = nullptr;
+    std::optional<QDateTime> m_progressStart;
+    std::optional<DictationStage> m_progressStage;
     QPointer<QWidget> m_cancel;
     QPointer<QWidget> m_stop;
     bool m_hovering = false;

@@ -5,8 +5,8 @@
 #include "core/TextUtil.h"
 #include "core/Vocabulary.h"
 #include "engine/GeminiClient.h"
-#include "engine/WavFile.h"
 #include "phone/PhoneAudio.h"
+#include "phone/PhoneHttp.h"
 #include "shell/DictationController.h"
 
 #include <QCoreApplication>
@@ -19,23 +19,6 @@
 #include <array>
 
 namespace {
-
-// The uploaded recording as a WAV file, and its length.
-struct Converted
-{
-    QString path; // "" when the upload is not readable audio
-    double seconds = 0;
-};
-
-Converted convert(const QByteArray& data, const QString& contentType)
-{
-    Converted converted;
-    converted.path = PhoneAudio::convertToWav(data, contentType);
-    WavFile::Audio audio;
-    if (!converted.path.isEmpty() && WavFile::read(converted.path, &audio, nullptr) && audio.format.sampleRate > 0)
-        converted.seconds = double(audio.frames()) / audio.format.sampleRate;
-    return converted;
-}
 
 std::optional<quint16> portNumber(qint64 value)
 {
@@ -55,6 +38,7 @@ struct PhoneLinkController::Upload
     QString wav;  // the converted recording
     QString sent; // the file sent to the service: wav or a trimmed copy
     double seconds = 0;
+    PhoneAudio::Conversion::Failure failure = PhoneAudio::Conversion::Failure::None;
 
     void removeFiles(bool keepWav) const
     {
@@ -74,6 +58,17 @@ PhoneLinkController::PhoneLinkController(const Parts& parts, QObject* parent)
     , m_phase(std::make_shared<std::atomic<Phase>>(parts.state.phase()))
 {
     connect(&m_state, &AppState::phaseChanged, this, [this] { m_phase->store(m_state.phase()); });
+    // A new address on the same network, or a machine without NetworkManager,
+    // must still move the links and the certificate along.
+    m_addressWatch = parts.addressWatch;
+    if (!m_addressWatch) {
+        QString error;
+        m_addressWatch = AddressWatch::create(&error);
+        if (!m_addressWatch)
+            Log::write(QStringLiteral("phone link: ") + error);
+    }
+    if (m_addressWatch)
+        connect(m_addressWatch.get(), &AddressWatch::changed, this, &PhoneLinkController::networkChanged);
     m_server.setStatusText([phase = m_phase] { return statusText(phase->load()); });
     connect(&m_server, &PhoneServer::seen, this, [this] { m_state.setPhoneLastSeen(m_clock.now()); });
     const QPointer<PhoneLinkController> self(this);
@@ -224,7 +219,7 @@ void PhoneLinkController::networkChanged()
 {
     if (!m_state.config().phoneServerEnabled)
         return;
-    if (PhoneServer::localAddresses() == m_phoneAddresses)
+    if (m_server.currentAddresses() == m_phoneAddresses)
         return;
     Log::write(QStringLiteral("network changed; restarting the phone server"));
     applyPhoneServer();
@@ -248,10 +243,11 @@ void PhoneLinkController::transcribeFromPhone(const QByteArray& data, const QStr
     // receives the result, so a file converted after this is gone is
     // still removed.
     const QPointer<PhoneLinkController> self(this);
-    QtConcurrent::run([data, contentType] { return convert(data, contentType); })
-        .then(QCoreApplication::instance(), [self, upload](const Converted& converted) {
-            upload->wav = converted.path;
-            upload->seconds = converted.seconds;
+    QtConcurrent::run([data, contentType] { return PhoneAudio::convertToWav(data, contentType); })
+        .then(QCoreApplication::instance(), [self, upload](const PhoneAudio::Conversion& conversion) {
+            upload->wav = conversion.path;
+            upload->seconds = conversion.seconds;
+            upload->failure = conversion.failure;
             if (self)
                 self->converted(upload);
             else
@@ -261,6 +257,10 @@ void PhoneLinkController::transcribeFromPhone(const QByteArray& data, const QStr
 
 void PhoneLinkController::converted(const std::shared_ptr<Upload>& upload)
 {
+    if (upload->failure == PhoneAudio::Conversion::Failure::TooLong) {
+        upload->reply(AudioOutcome::failure(PhoneAudio::tooLongText()));
+        return;
+    }
     if (upload->wav.isEmpty()) {
         upload->reply(AudioOutcome::failure(L10n::tr("The recording could not be read as audio.")));
         return;
@@ -270,7 +270,7 @@ void PhoneLinkController::converted(const std::shared_ptr<Upload>& upload)
     if (phase == Phase::recording || phase == Phase::working) {
         upload->removeFiles(false);
         // Log lines keep their established wording; the user sees "computer".
-        Log::write(QStringLiteral("phone audio turned down: the Mac is busy"));
+        Log::write(QStringLiteral("phone audio turned down: the computer is busy"));
         upload->reply(AudioOutcome::failure(L10n::tr("The computer is busy. Try again in a moment.")));
         return;
     }
@@ -305,7 +305,7 @@ void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const st
                                  const QString& error)
 {
     if (!transcript) {
-        Log::write(QStringLiteral("phone transcription failed: ") + error);
+        Log::write(QStringLiteral("phone transcription failed: ") + PhoneHttp::loggable(error));
         m_dictation.fail(error);
         upload->removeFiles(false);
         upload->reply(AudioOutcome::failure(error));
@@ -314,7 +314,8 @@ void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const st
     const Config& config = upload->config;
     m_state.setProcessingStage(DictationStage::finishing, m_clock.now());
     const QString text = Snippet::expand(*transcript, config.snippets);
-    Log::write(QStringLiteral("phone transcript: ") + TextUtil::leftGraphemes(text, 120));
+    // The model's text is escaped: a line break in it must not forge a log line.
+    Log::write(QStringLiteral("phone transcript: ") + PhoneHttp::loggable(TextUtil::leftGraphemes(text, 120)));
 
     HistoryEntry entry;
     entry.date = m_clock.now();

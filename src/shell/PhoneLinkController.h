@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "phone/PhoneServer.h"
+#include "platform/AddressWatch.h"
 #include "platform/Clock.h"
 
 #include <QObject>
@@ -32,6 +33,8 @@ public:
         // Changes the settings as last applied, so that the next apply does
         // not restart what the link has just restarted itself.
         std::function<void(const std::function<void(Config&)>&)> updateApplied;
+        // Reports address changes; none: the kernel's own.
+        std::shared_ptr<AddressWatch> addressWatch = nullptr;
     };
 
     static constexpr qint64 publishDelayMs = 600;
@@ -80,5 +83,6 @@ private:
     std::shared_ptr<std::atomic<Phase>> m_phase;
     QStringList m_phoneAddresses;
     std::optional<Clock::TimerId> m_publishTimer;
+    std::shared_ptr<AddressWatch> m_addressWatch;
     PhoneServer m_server; // last: stopped before anything its callbacks use goes
 };

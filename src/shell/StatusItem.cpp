@@ -3,6 +3,7 @@
 #include "core/Log.h"
 #include "design/Icon.h"
 #include "design/Palette.h"
+#include "platform/DesktopColorScheme.h"
 #include "shell/StatusIcon.h"
 
 #include <QApplication>
@@ -38,17 +39,24 @@ StatusItem::StatusItem(QObject* parent)
         if (reason == QSystemTrayIcon::Trigger && m_menu)
             m_menu->popup(QCursor::pos());
     });
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_tray->show();
-    else
-        Log::write(QStringLiteral("no system tray; starting the application again opens its window"));
+    // Shown also without a tray: Qt docks the icon once a tray appears.
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        Log::write(QStringLiteral("no system tray yet; starting the application again opens its window"));
+    m_tray->show();
+    m_panelScheme = DesktopColorScheme::create();
+    connect(m_panelScheme.get(), &DesktopColorScheme::changed, this, &StatusItem::showPicture);
 }
 
 StatusItem::~StatusItem() = default;
 
-QIcon StatusItem::picture(Phase phase, bool accessibilityGranted)
+void StatusItem::showPicture()
 {
-    const QColor plain = QApplication::palette().color(QPalette::WindowText);
+    m_tray->setIcon(picture(m_phase, m_accessibilityGranted, m_panelScheme && m_panelScheme->prefersDark()));
+}
+
+QIcon StatusItem::picture(Phase phase, bool accessibilityGranted, bool darkPanel)
+{
+    const QColor plain = Palette::textPrimary.resolve(darkPanel);
     switch (phase) {
     case Phase::idle:
         return accessibilityGranted ? StatusIcon::mascot(plain) : lineIcon(QStringLiteral("mic-off"), plain);
@@ -64,7 +72,9 @@ QIcon StatusItem::picture(Phase phase, bool accessibilityGranted)
 
 void StatusItem::refresh(Phase phase, bool accessibilityGranted, const QList<StatusMenuItem>& items)
 {
-    m_tray->setIcon(picture(phase, accessibilityGranted));
+    m_phase = phase;
+    m_accessibilityGranted = accessibilityGranted;
+    showPicture();
     std::unique_ptr<QMenu> old = std::move(m_menu);
     m_menu.reset(buildMenu(items, nullptr));
     m_tray->setContextMenu(m_menu.get());

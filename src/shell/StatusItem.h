@@ -9,13 +9,15 @@
 #include <functional>
 #include <memory>
 
+class DesktopColorScheme;
 class QMenu;
 class QSystemTrayIcon;
 
 // The tray item: its picture tells the dictation phase at a glance, and its
 // menu is a snapshot of the state, rebuilt on every refresh. Where the
 // desktop has no tray nothing is shown and the rest of the application works
-// as before.
+// as before; a tray that appears later (one started after us at login)
+// receives the icon then.
 class StatusItem final : public QObject
 {
     Q_OBJECT
@@ -28,8 +30,9 @@ public:
 
     // The picture: the mascot, tinted while recording (red) and working
     // (blue); a crossed-out microphone without the typing permission; a
-    // warning sign after a failure.
-    static QIcon picture(Phase phase, bool accessibilityGranted);
+    // warning sign after a failure. Untinted pictures are light on a dark
+    // panel and dark on a light one.
+    static QIcon picture(Phase phase, bool accessibilityGranted, bool darkPanel);
 
     QSystemTrayIcon* tray() const { return m_tray.get(); }
     QMenu* menu() const { return m_menu.get(); }
@@ -40,6 +43,12 @@ public:
 private:
     QMenu* buildMenu(const QList<StatusMenuItem>& items, QWidget* parent);
 
+    void showPicture();
+
     std::unique_ptr<QSystemTrayIcon> m_tray;
+    // The panel follows the desktop's colour scheme, not our window theme.
+    std::unique_ptr<DesktopColorScheme> m_panelScheme;
+    Phase m_phase = Phase::idle;
+    bool m_accessibilityGranted = true;
     std::unique_ptr<QMenu> m_menu;
 };

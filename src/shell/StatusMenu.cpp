@@ -123,7 +123,8 @@ QList<StatusMenuItem> build(const StatusMenuInput& input)
     using Action = StatusMenuItem::Action;
     QList<StatusMenuItem> items;
     items.append(disabled(statusLine(input)));
-    for (const QString& line : wrapped(input.message, 60))
+    // The message may be a server's whole page: a few lines of it.
+    for (const QString& line : TextUtil::firstLines(input.message, 60, 3))
         items.append(disabled(line));
     items.append(separator());
     items.append(microphoneItem(input));

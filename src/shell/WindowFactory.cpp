@@ -1,5 +1,35 @@
 #include "shell/WindowFactory.h"
 
+#include "core/AppState.h"
+#include "onboarding/OnboardingView.h"
+#include "onboarding/PermissionsAgainView.h"
+#include "platform/Capabilities.h"
+#include "platform/Clock.h"
+#include "shell/MainWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// The content of the settings overlay, made each time the settings open.
+QWidget* settingsPanel(AppState& state, QWidget* parent)
+{
+    Q_UNUSED(state);
+    return new QWidget(parent);
+}
+
+} // namespace
+
+void WindowFactory::centre(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
 WindowFactory WindowFactory::plain()
 {
     WindowFactory factory;
@@ -7,13 +37,24 @@ WindowFactory WindowFactory::plain()
         auto* window = new QWidget;
         window->setWindowTitle(QStringLiteral("Kesto Viruz"));
         window->setMinimumSize(960, 640);
+        centre(window);
         return window;
     };
-    factory.onboarding = [](AppState&, OnboardingCallbacks) { return new QWidget; };
-    factory.permissionsAgain = [](AppState&, std::function<void()>) {
-        auto* content = new QWidget;
-        content->setMinimumSize(520, 420);
-        return content;
+    factory.onboarding = [](AppState& state, OnboardingCallbacks callbacks) {
+        return new OnboardingView(state, {std::move(callbacks.onSave), std::move(callbacks.onFinish)},
+                                  Capabilities::system(), Clock::system());
+    };
+    factory.permissionsAgain = [](AppState& state, std::function<void()> onDone) {
+        return new PermissionsAgainView(state, std::move(onDone), Capabilities::system(), Clock::system());
+    };
+    return factory;
+}
+
+WindowFactory WindowFactory::standard()
+{
+    WindowFactory factory = plain();
+    factory.mainWindow = [](AppState& state) {
+        return new MainWindow(state, state.actions(), [&state](QWidget* parent) { return settingsPanel(state, parent); });
     };
     return factory;
 }

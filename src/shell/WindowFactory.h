@@ -29,6 +29,12 @@ struct WindowFactory
     // The permissions-again content; onDone closes its window.
     std::function<QWidget*(AppState&, std::function<void()> onDone)> permissionsAgain;
 
-    // Plain titled windows with empty content.
+    // The first-run wizard and the permissions window on this desktop; a
+    // plain main window.
     static WindowFactory plain();
+    // The application's own windows: the main window with its screens.
+    static WindowFactory standard();
+
+    // Moves a window to the middle of the primary screen.
+    static void centre(QWidget* window);
 };

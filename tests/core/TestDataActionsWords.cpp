@@ -82,13 +82,16 @@ void TestDataActionsWords::importRefusesWhatItCannotRead_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
-    const QString unreadable = QStringLiteral("The file could not be read.");
-    const QString notText = QStringLiteral("The file is not UTF-8 text.");
-    QTest::newRow("missing") << QStringLiteral("gone.txt") << QByteArray() << unreadable;
-    QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << unreadable;
-    QTest::newRow("Latin-1") << QStringLiteral("latin.txt") << QByteArray("caf\xE9\n") << notText;
-    QTest::newRow("UTF-16") << QStringLiteral("wide.txt") << QByteArray("\xFF\xFEK\0e\0", 6) << notText;
-    QTest::newRow("cut inside a character") << QStringLiteral("cut.txt") << QByteArray("Tosh\n\xD0") << notText;
+    QTest::newRow("missing") << QStringLiteral("gone.txt") << QByteArray()
+                             << QStringLiteral("The file could not be read.");
+    QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray()
+                              << QStringLiteral("The file could not be read.");
+    QTest::newRow("Latin-1") << QStringLiteral("latin.txt") << QByteArray("caf\xE9\n")
+                             << QStringLiteral("The file is not UTF-8 text.");
+    QTest::newRow("UTF-16") << QStringLiteral("wide.txt") << QByteArray("\xFF\xFEK\0e\0", 6)
+                            << QStringLiteral("The file is not UTF-8 text.");
+    QTest::newRow("cut inside a character") << QStringLiteral("cut.txt") << QByteArray("Tosh\n\xD0")
+                                            << QStringLiteral("The file is not UTF-8 text.");
 }
 
 void TestDataActionsWords::importRefusesWhatItCannotRead()

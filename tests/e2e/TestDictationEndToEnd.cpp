@@ -185,6 +185,9 @@ void TestDictationEndToEnd::holdTalkKeyTypesTheTranscript()
     QVERIFY(entry.value(QStringLiteral("audioFile")).isNull() || !entry.contains(QStringLiteral("audioFile")));
     QVERIFY2(log().contains(QStringLiteral("timing format=m4a bytes=")), qPrintable(log()));
     QVERIFY(log().contains(QStringLiteral("recording started (mac)")));
+    // Trimmed and encoded while the key was held, not after.
+    QVERIFY2(log().contains(QStringLiteral("encoded while recording, finished in ")), qPrintable(log()));
+    QVERIFY(!log().contains(QStringLiteral("live AAC failed")));
 }
 
 void TestDictationEndToEnd::refusedM4aIsResentAsWav()

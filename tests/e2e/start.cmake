@@ -4,3 +4,10 @@ if(TARGET kesto-viruz)
     LINK Qt6::Core LABELS x11 TIMEOUT 180 ENV "KESTO_APP=$<TARGET_FILE:kesto-viruz>")
   add_dependencies(TestApplicationStart kesto-viruz)
 endif()
+
+# The application's X server killed under it.
+if(TARGET kesto-viruz)
+  kesto_add_test(TestDisplayLoss SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDisplayLoss.cpp
+    LINK Qt6::Core LABELS x11 TIMEOUT 120 ENV "KESTO_APP=$<TARGET_FILE:kesto-viruz>")
+  add_dependencies(TestDisplayLoss kesto-viruz)
+endif()

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void engineRestartsIntoTheSameFileAfterADeviceChange();
     void engineThatCannotRestartFallsBack();
     void engineRecordingWithoutAudioIsDropped();
+    void liveUploadIsHandedOverWithTheRecording();
+    void restartMidwayLeavesTheUploadToTheFile();
     void lateLevelsOfAnOldRunAreIgnored();
     void preparedEngineIsUsedByTheNextRecording();
     void inputNames();
@@ -309,6 +311,45 @@ void TestAudioRecorder::engineThatCannotRestartFallsBack()
     QCOMPARE(failed.first().first().value<AudioFailure>().kind, AudioFailure::Kind::couldNotStart);
     QVERIFY(!m_recorder->isRecording());
     QVERIFY(logText().contains("recording did not start: Could not start the microphone. "));
+}
+
+void TestAudioRecorder::liveUploadIsHandedOverWithTheRecording()
+{
+    const LiveUpload::Settings live{true, 0.25};
+    QCOMPARE(m_recorder->start("", false, live), std::nullopt);
+    m_backend->lastStream()->feed(FakeAudio::sine(plain16, 16000, 440, 0.5));
+    Result result;
+    m_recorder->stop(into(result));
+    QTRY_VERIFY(result.has_value() && result->has_value());
+    std::shared_ptr<LiveUpload> upload = (*result)->live;
+    QVERIFY(upload);
+    QCOMPARE(upload->settings(), live);
+    const std::optional<Upload> m4a = upload->finish();
+    QVERIFY(m4a);
+    QCOMPARE(QFileInfo(m4a->path).completeBaseName(), QFileInfo((*result)->path).completeBaseName());
+    QFile::remove(m4a->path);
+    QFile::remove((*result)->path);
+
+    // A recording started without asking has none.
+    QCOMPARE(m_recorder->start("", false), std::nullopt);
+    QCOMPARE(tempFiles().count(".m4a"), 0);
+    m_recorder->stop(nullptr);
+}
+
+void TestAudioRecorder::restartMidwayLeavesTheUploadToTheFile()
+{
+    QCOMPARE(m_recorder->start("", true, LiveUpload::Settings{true, 0.25}), std::nullopt);
+    FakeInputStream* first = m_backend->lastStream();
+    first->feed(FakeAudio::sine(first->format(), 4800, 300, 0.5));
+    QTRY_COMPARE(tempFiles().count(".m4a"), 1);
+    first->interrupt();
+    QCOMPARE(tempFiles().count(".m4a"), 0);
+    m_backend->lastStream()->feed(FakeAudio::sine(first->format(), 4800, 300, 0.5));
+    Result result;
+    m_recorder->stop(into(result));
+    QTRY_VERIFY(result.has_value() && result->has_value());
+    QCOMPARE((*result)->live, nullptr);
+    QCOMPARE((*result)->duration, 0.2); // both halves in the one file
 }
 
 void TestAudioRecorder::engineRecordingWithoutAudioIsDropped()

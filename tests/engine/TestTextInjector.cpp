@@ -171,6 +171,7 @@ void TestTextInjector::methodAndTrimming()
     QFETCH(QString, clipboard);
     QGuiApplication::clipboard()->setText(QStringLiteral("user text"));
     insert(text, method, QStringLiteral("shiftReturn"), QString(), m_injector, m_clock);
+    waitForTyping();
     m_clock.advance(50);
     QCOMPARE(m_injector.calls, calls);
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);

@@ -8,3 +8,4 @@ kesto_add_test(TestAudioTrimmer SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAudioTrimm
 kesto_add_test(TestUpload SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpload.cpp LINK kesto_engine)
 kesto_add_test(TestAudioCapture SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAudioCapture.cpp LINK kesto_engine
   LABELS audio TIMEOUT 120)
+kesto_add_test(TestLiveUpload SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestLiveUpload.cpp LINK kesto_engine TIMEOUT 300)

@@ -11,3 +11,8 @@ kesto_add_test(TestDesktopWithoutServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/Test
   LINK kesto_engine
   ENV "DISPLAY=" "WAYLAND_DISPLAY=" "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/kesto-bus"
       "PULSE_SERVER=unix:/nonexistent/kesto-pulse")
+# One long mixed-script text typed into a Qt field, a GTK terminal and a
+# Chromium text area.
+kesto_add_test(TestTypingTargets SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTypingTargets.cpp LINK kesto_engine
+  LABELS x11 browser ENV ${KESTO_TEXT_WINDOW})
+add_dependencies(TestTypingTargets kesto-test-text-window)

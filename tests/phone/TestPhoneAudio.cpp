@@ -5,6 +5,8 @@
 #include "engine/AACEncoder.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QtConcurrent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -91,6 +93,7 @@ private Q_SLOTS:
     void becomes16kMono();
     void emptyRecordingGivesHeaderOnly();
     void notAudioLeavesNothing();
+    void hourOfSilenceIsRefusedWithinBounds();
 
 private:
     QStringList temporaryFiles() const;
@@ -172,8 +175,10 @@ void TestPhoneAudio::becomes16kMono()
         upload = file.readAll();
     }
 
-    const QString output = PhoneAudio::convertToWav(upload, contentType);
+    const PhoneAudio::Conversion conversion = PhoneAudio::convertToWav(upload, contentType);
+    const QString output = conversion.path;
     QVERIFY(!output.isEmpty());
+    QCOMPARE(conversion.failure, PhoneAudio::Conversion::Failure::None);
     QVERIFY(QFileInfo(output).fileName().startsWith(QStringLiteral("kesto-phone-")));
     QCOMPARE(temporaryFiles(), QStringList{QFileInfo(output).fileName()}); // the upload's copy is gone
 
@@ -184,13 +189,14 @@ void TestPhoneAudio::becomes16kMono()
     QCOMPARE(wav.bits, quint16(16));
     const qsizetype samples = wav.data.size() / 2;
     QVERIFY2(std::abs(samples - 16000) <= tolerance, qPrintable(QString::number(samples)));
+    QCOMPARE(conversion.seconds, samples / 16000.0); // the length, without reading the file back
     QVERIFY2(rms(wav.data) > 3000, qPrintable(QString::number(rms(wav.data)))); // the tone, not silence
     QVERIFY(QFile::remove(output));
 }
 
 void TestPhoneAudio::emptyRecordingGivesHeaderOnly()
 {
-    const QString output = PhoneAudio::convertToWav(toneWav(44100, 1, 0), QStringLiteral("audio/wav"));
+    const QString output = PhoneAudio::convertToWav(toneWav(44100, 1, 0), QStringLiteral("audio/wav")).path;
     QVERIFY(!output.isEmpty());
     const Wav wav = readWav(output);
     QCOMPARE(wav.rate, quint32(16000));
@@ -201,11 +207,78 @@ void TestPhoneAudio::emptyRecordingGivesHeaderOnly()
 void TestPhoneAudio::notAudioLeavesNothing()
 {
     const QByteArray text = QByteArray("this is not a recording\n").repeated(100);
-    QCOMPARE(PhoneAudio::convertToWav(text, QStringLiteral("audio/wav")), QString());
+    QCOMPARE(PhoneAudio::convertToWav(text, QStringLiteral("audio/wav")),
+             (PhoneAudio::Conversion{{}, 0, PhoneAudio::Conversion::Failure::Unreadable}));
     QCOMPARE(temporaryFiles(), QStringList());
     Log::flush();
     const QString log = QString::fromUtf8(m_data->read(QStringLiteral("kesto.log")));
     QCOMPARE(log.count(QStringLiteral("could not read the phone audio (audio/wav): ")), 1);
+}
+
+namespace {
+
+qint64 statusKb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+void TestPhoneAudio::hourOfSilenceIsRefusedWithinBounds()
+{
+    // An hour of silence is a small FLAC file that decodes to 115 MB: the
+    // conversion stops at the longest recording taken, with its own failure,
+    // and the disk and memory it took stay within that bound meanwhile.
+    const QString flac = m_data->filePath(QStringLiteral("hour.flac"));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                                            QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                            QStringLiteral("anullsrc=r=16000:cl=mono"), QStringLiteral("-t"),
+                                            QStringLiteral("3600"), QStringLiteral("-c:a"), QStringLiteral("flac"), flac});
+    QVERIFY2(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0, ffmpeg.readAllStandardError().constData());
+    QFile file(flac);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray upload = file.readAll();
+    QVERIFY(upload.size() < 2 * 1024 * 1024);
+
+    // Peak resident memory from here on (writing 5 to clear_refs resets it).
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    QVERIFY(clear.open(QIODevice::WriteOnly) && clear.write("5") == 1);
+    clear.close();
+    const qint64 baseKb = statusKb("VmHWM:");
+
+    QFuture<PhoneAudio::Conversion> running = QtConcurrent::run([&] {
+        return PhoneAudio::convertToWav(upload, QStringLiteral("audio/flac"));
+    });
+    qint64 peakDisk = 0;
+    while (!running.isFinished()) {
+        qint64 disk = 0;
+        for (const QFileInfo& info : QDir(m_tmp->path()).entryInfoList(QDir::Files))
+            disk += info.size();
+        peakDisk = std::max(peakDisk, disk);
+        QThread::msleep(2);
+    }
+    const PhoneAudio::Conversion conversion = running.result();
+    const qint64 peakKb = statusKb("VmHWM:") - baseKb;
+    qInfo("an hour of silence: %lld bytes of FLAC; at most %lld bytes on disk, %lld kB more peak memory",
+          qint64(upload.size()), peakDisk, peakKb);
+
+    QCOMPARE(conversion, (PhoneAudio::Conversion{{}, 0, PhoneAudio::Conversion::Failure::TooLong}));
+    QCOMPARE(PhoneAudio::tooLongText(), QStringLiteral("The recording is longer than 20 minutes."));
+    QCOMPARE(temporaryFiles(), QStringList());
+    const qint64 longest = qint64(PhoneAudio::longestSeconds) * 32000 + 44;
+    QVERIFY2(peakDisk <= longest + upload.size(), qPrintable(QString::number(peakDisk)));
+    QVERIFY2(peakKb < 32 * 1024, qPrintable(QString::number(peakKb)));
+    Log::flush();
+    QVERIFY(m_data->read(QStringLiteral("kesto.log"))
+                .contains("could not read the phone audio (audio/flac): the recording is longer than 20 minutes"));
 }
 
 QTEST_GUILESS_MAIN(TestPhoneAudio)

@@ -15,3 +15,13 @@ kesto_add_test(TestFrontApplication SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFrontA
 add_dependencies(TestFrontApplication kesto-test-text-window)
 kesto_add_test(TestDesktopServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDesktopServices.cpp LINK kesto_platform
   LABELS x11 audio)
+
+# Owns the compositing manager's selection while it runs.
+add_executable(kesto-test-compositor-owner ${PROJECT_SOURCE_DIR}/tests/support/programs/CompositorOwner.cpp)
+target_link_libraries(kesto-test-compositor-owner PRIVATE PkgConfig::KESTO_TEST_XTST)
+set(KESTO_COMPOSITOR_OWNER "KESTO_COMPOSITOR_OWNER=$<TARGET_FILE:kesto-test-compositor-owner>")
+
+# A system tray that docks icons, for a tray that appears after the application.
+add_executable(kesto-test-fake-tray ${PROJECT_SOURCE_DIR}/tests/support/programs/FakeTray.cpp)
+target_link_libraries(kesto-test-fake-tray PRIVATE PkgConfig::KESTO_TEST_XTST)
+set(KESTO_FAKE_TRAY "KESTO_FAKE_TRAY=$<TARGET_FILE:kesto-test-fake-tray>")

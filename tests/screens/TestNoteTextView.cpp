@@ -1,4 +1,6 @@
 #include "design/Onest.h"
+#include "design/components/SInput.h"
+#include "screens/NoteFindBar.h"
 #include "screens/NoteTextView.h"
 
 #include "NotesScreenRig.h"
@@ -7,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void outsideReplacementWhileFocused();
     void outsideReplacementWhileNotFocused();
     void linesHaveTheFixedHeight();
+    void findsInTheBody();
 
 private:
     NoteTextView* body() { return m_rig->editor()->bodyView(); }
@@ -249,6 +253,39 @@ void TestNoteTextView::linesHaveTheFixedHeight()
     const qreal step = last->position().y() + last->lineAt(0).y() - first->position().y() - first->lineAt(0).y();
     QVERIFY2(qAbs(step - 2 * 27.2) < 0.5, qPrintable(QString::number(step)));
     QVERIFY(doc->documentLayout()->documentSize().height() < 3 * 27.2 + 1);
+}
+
+void TestNoteTextView::findsInTheBody()
+{
+    body()->setFocus();
+    commit(body(), QStringLiteral("one two\nOne three"));
+    NoteFindBar* bar = m_rig->editor()->findBar();
+    QVERIFY(!bar->isVisible());
+    QTest::keyClick(body(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(bar->isVisible());
+    QLineEdit* field = bar->field()->lineEdit();
+    QVERIFY(field->hasFocus());
+    const auto selected = [this] {
+        const QTextCursor c = body()->textCursor();
+        return QPair<int, int>(c.selectionStart(), c.selectionEnd());
+    };
+    QTest::keyClicks(field, QStringLiteral("one"));
+    QCOMPARE(selected(), qMakePair(0, 3));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(selected(), qMakePair(8, 11));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(selected(), qMakePair(0, 3));
+    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(selected(), qMakePair(8, 11));
+    QTest::keyClicks(field, QStringLiteral("zz"));
+    QVERIFY(bar->field()->hasError());
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(body()->hasFocus());
+    // The title has no find bar.
+    title()->setFocus();
+    QTest::keyClick(title(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(!bar->isVisible());
 }
 
 QTEST_MAIN(TestNoteTextView)

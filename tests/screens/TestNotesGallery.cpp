@@ -1,7 +1,9 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/SInput.h"
 #include "screens/FolderRow.h"
+#include "screens/NoteFindBar.h"
 #include "screens/NoteTextView.h"
 
 #include "NotesScreenRig.h"
@@ -48,7 +50,10 @@ void TestNotesGallery::init()
                        QStringLiteral("Agreed to ship the first-run wizard in two steps.\n\n"
                                       "– Languages and the microphone first; the API key after the first try.\n"
                                       "– Keycaps show the Linux names: Ctrl, Super, Right Alt.\n"
-                                      "Next review on Thursday at 10:00."),
+                                      "Next review on Thursday at 10:00.\n")
+                           + QStringLiteral("Dictated later: the pill stays small while it listens, and the transcript "
+                                            "lands in the note the moment the model is done.\n")
+                                 .repeated(14),
                        12);
     m_store = NotesStore{
         {m_work, projects, personal, m_empty},
@@ -114,6 +119,10 @@ void TestNotesGallery::pictures()
     body->moveCursor(QTextCursor::Start);
     body->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
     save(QStringLiteral("notes-editor"));
+    m_rig->editor()->findBar()->open();
+    QTest::keyClicks(m_rig->editor()->findBar()->field()->lineEdit(), QStringLiteral("Keycaps"));
+    save(QStringLiteral("notes-find"));
+    m_rig->editor()->findBar()->close();
 
     model.setRenaming(m_work.id, true);
     QTRY_VERIFY(m_rig->column().folderRow(m_work.id)->field()->hasFocus());

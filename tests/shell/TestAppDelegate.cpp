@@ -459,25 +459,27 @@ void TestAppDelegate::statusPictures_data()
 {
     QTest::addColumn<Phase>("phase");
     QTest::addColumn<bool>("accessibility");
+    QTest::addColumn<bool>("darkPanel");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<bool>("mascot");
 
-    const QColor plain = QApplication::palette().color(QPalette::WindowText);
-    QTest::newRow("idle") << Phase::idle << true << plain << true;
-    QTest::newRow("idle without typing permission") << Phase::idle << false << plain << false;
-    QTest::newRow("recording") << Phase::recording << true << QColor(0xF04438) << true;
-    QTest::newRow("working") << Phase::working << true << QColor(0x2563EB) << true;
-    QTest::newRow("failed") << Phase::failed << true << QColor(0xF59E0B) << false;
+    QTest::newRow("idle, light panel") << Phase::idle << true << false << QColor(0x111522) << true;
+    QTest::newRow("idle, dark panel") << Phase::idle << true << true << QColor(0xF1F3F7) << true;
+    QTest::newRow("idle without typing permission, dark panel") << Phase::idle << false << true << QColor(0xF1F3F7) << false;
+    QTest::newRow("recording") << Phase::recording << true << true << QColor(0xF04438) << true;
+    QTest::newRow("working") << Phase::working << true << false << QColor(0x2563EB) << true;
+    QTest::newRow("failed") << Phase::failed << true << true << QColor(0xF59E0B) << false;
 }
 
 void TestAppDelegate::statusPictures()
 {
     QFETCH(Phase, phase);
     QFETCH(bool, accessibility);
+    QFETCH(bool, darkPanel);
     QFETCH(QColor, colour);
     QFETCH(bool, mascot);
 
-    const QImage image = StatusItem::picture(phase, accessibility).pixmap(64).toImage();
+    const QImage image = StatusItem::picture(phase, accessibility, darkPanel).pixmap(64).toImage();
     QVERIFY(!image.isNull());
     // The picture is drawn in one colour: every solid pixel has it.
     int solid = 0;

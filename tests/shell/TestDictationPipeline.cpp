@@ -1,4 +1,5 @@
 #include "DictationRig.h"
+#include "DiskFull.h"
 #include "FakeGemini.h"
 
 #include <QJsonDocument>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void dictationReachesTheFrontAppAndHistory();
     void refusedM4a_data();
     void refusedM4a();
+    void brokenLiveEncodingStillReachesTheService_data();
+    void brokenLiveEncodingStillReachesTheService();
     void failureKeepsTheAudio_data();
     void failureKeepsTheAudio();
     void serverErrorsAreRetriedFirst();
@@ -178,6 +181,8 @@ void TestDictationPipeline::dictationReachesTheFrontAppAndHistory()
     QCOMPARE(rig.tempFiles(), QStringList());
     const QString log = rig.log();
     QVERIFY2(log.contains("transcript: " + expanded), qPrintable(log));
+    QVERIFY(log.contains("encoded while recording, finished in "));
+    QVERIFY(!log.contains("trimmed silence in")); // the file was not trimmed after the recording
     QVERIFY(log.contains(QRegularExpression(
         "timing format=m4a bytes=[1-9]\\d* encode=\\d+\\.\\d\\ds ready=\\d+\\.\\d\\ds response=\\d+\\.\\d\\ds inserted=\\d+\\.\\d\\ds\n")));
 }
@@ -213,6 +218,7 @@ void TestDictationPipeline::refusedM4a()
     QCOMPARE(requests.first().audioMime, QString("audio/mp4"));
     if (posts == 2) {
         QCOMPARE(requests.last().audioMime, QString("audio/wav"));
+        QVERIFY(requests.last().audio.size() < 4 * 16000 * 2); // trimmed: the 2 s pause is cut
         QVERIFY(rig.log().contains("Gemini refused m4a with 400; sending WAV"));
     } else {
         QVERIFY(!rig.log().contains("sending WAV"));
@@ -229,6 +235,39 @@ void TestDictationPipeline::refusedM4a()
         const QFileInfo kept(QDir(Config::audioDirectory()).filePath(*entry.audioFile));
         QVERIFY(kept.size() >= 5 * 16000 * 2); // the pause was not cut
     }
+    QCOMPARE(rig.tempFiles(), QStringList());
+}
+
+void TestDictationPipeline::brokenLiveEncodingStillReachesTheService_data()
+{
+    QTest::addColumn<bool>("trim");
+    QTest::newRow("trimmed") << true;
+    QTest::newRow("untrimmed") << false;
+}
+
+void TestDictationPipeline::brokenLiveEncodingStillReachesTheService()
+{
+    QFETCH(bool, trim);
+    DictationRig& rig = *m_rig;
+    rig.state.updateConfig([&](Config& config) { config.trimSilence = trim; });
+    m_gemini->enqueue(FakeGemini::Reply::text(transcript).on("POST"));
+    rig.record(1.0);
+    // The disk that takes the M4A made while recording fills up.
+    QStringList m4a;
+    QTRY_VERIFY(!(m4a = QDir(rig.tmp.path()).entryList({"*.m4a"}, QDir::Files)).isEmpty());
+    QVERIFY(DiskFull::strike(rig.tmp.filePath(m4a.first())));
+    rig.feed(2.0);
+    rig.controller->finishRecording();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.state.phase() != Phase::working, 20000);
+
+    const QString log = rig.log();
+    QVERIFY2(log.contains("live AAC failed ("), qPrintable(log));
+    const QList<FakeGemini::Request> posts = m_gemini->requests("POST");
+    QCOMPARE(posts.size(), 1);
+    QCOMPARE(posts.first().audioMime, QString("audio/mp4"));
+    QCOMPARE(posts.first().audio.mid(4, 4), QByteArray("ftyp"));
+    QCOMPARE(rig.state.history().entries.first().status, HistoryEntry::Status::done);
+    QCOMPARE(rig.state.history().entries.first().duration, 3.0);
     QCOMPARE(rig.tempFiles(), QStringList());
 }
 
@@ -524,12 +563,13 @@ void TestDictationPipeline::checkKey()
     QTRY_COMPARE(rig.state.keyStatus().kind, KeyStatus::Kind::failed);
     QCOMPARE(rig.state.keyStatus().message, GeminiError::http(400, "API key not valid").description());
 
-    // No key at all: unknown at once, and no request.
+    // No key at all: the client's own failure at once, and no request.
     qunsetenv("GEMINI_API_KEY");
     rig.state.updateConfig([](Config& config) { config.apiKey.clear(); });
     const qsizetype requests = m_gemini->requests().size();
     rig.controller->checkKey();
-    QCOMPARE(rig.state.keyStatus().kind, KeyStatus::Kind::unknown);
+    QCOMPARE(rig.state.keyStatus().kind, KeyStatus::Kind::failed);
+    QCOMPARE(rig.state.keyStatus().message, GeminiError::noApiKey().description());
     QTest::qWait(100);
     QCOMPARE(m_gemini->requests().size(), requests);
 }

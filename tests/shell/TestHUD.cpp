@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTextDocument>
 #include <QtTest>
 
 // The pill on the offscreen platform: each kind's size and colours, the
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void shortMessage_data();
     void shortMessage();
     void toolTips();
+    void stageSentencesOnWholeSeconds();
 
 private:
     void setKind(HUDView::Kind kind);
@@ -518,10 +520,41 @@ void TestHUD::toolTips()
     setKind(HUDView::Kind::failed);
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Gemini could not be reached. Try again from History."));
     QCOMPARE(m_panel->view()->accessibleName(), QStringLiteral("Gemini could not be reached"));
+    // A server's HTML page shows as its text, a few lines of it, never rendered.
+    m_state->setMessage(QStringLiteral("Gemini returned 502: <html><head><title>502 Bad Gateway</title></head><body>")
+                        + QStringLiteral("<p>Upstream timed out.</p>").repeated(40) + QStringLiteral("</body></html>"));
+    QTextDocument shown;
+    shown.setHtml(m_panel->view()->toolTip());
+    const QStringList lines = shown.toRawText().split(QChar::LineSeparator);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.first().startsWith(QStringLiteral("Gemini returned 502: <html><head><title>502 Bad")), qPrintable(lines.first()));
+    QVERIFY(lines.last().endsWith(QChar(0x2026)));
     m_state->setMessage(QString());
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
     m_state->setMessage(QStringLiteral("  \n "));
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
+}
+
+void TestHUD::stageSentencesOnWholeSeconds()
+{
+    // The stage began 300 ms before the pill learns of it; its sentences
+    // change at 4 s and 8 s after that start, not a tick of the pill later.
+    const QDateTime started = m_clock->now().addMSecs(-300);
+    m_state->setPhase(Phase::working);
+    m_state->setProcessingStage(DictationStage::transcribing, started);
+    const HUDView* view = m_panel->view();
+    QCOMPARE(view->accessibleName(), QStringLiteral("Turning speech into text\u2026"));
+    m_clock->advance(3699);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Turning speech into text\u2026"));
+    m_clock->advance(1);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Waiting for the transcript\u2026"));
+    m_clock->advance(3999);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Waiting for the transcript\u2026"));
+    m_clock->advance(1);
+    QCOMPARE(view->accessibleName(), QStringLiteral("Still processing your audio\u2026"));
+    // A new stage starts its own sequence.
+    m_state->setProcessingStage(DictationStage::retrying, m_clock->now());
+    QCOMPARE(view->accessibleName(), QStringLiteral("Trying again\u2026"));
 }
 
 QTEST_MAIN(TestHUD)

@@ -2,11 +2,13 @@
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
+#include "design/Theme.h"
 #include "shell/HUDPanel.h"
 #include "shell/HUDView.h"
 
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 
@@ -19,6 +21,8 @@ class TestHUDOnX11 final : public QObject
 
 private Q_SLOTS:
     void floatsWithoutFocusAndMasked();
+    void repaintsOnThemeChange();
+    void followsTheCompositor();
 };
 
 void TestHUDOnX11::floatsWithoutFocusAndMasked()
@@ -64,6 +68,59 @@ void TestHUDOnX11::floatsWithoutFocusAndMasked()
     QCoreApplication::processEvents();
     QTRY_VERIFY(panel.width() > 52);
     QVERIFY(panel.mask().contains(QPoint(panel.width() / 2, 26)));
+}
+
+// What the X server shows at a point of the screen.
+static QColor onScreen(const QPoint& point)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, point.x(), point.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+void TestHUDOnX11::repaintsOnThemeChange()
+{
+    TempDataDir data;
+    FakeClock clock;
+    AppState state(clock);
+    Theme::instance().setMode(Theme::Mode::Light);
+    HUDPanel panel(state, [] {}, [] {}, [] {}, clock);
+    panel.restorePosition(state.config());
+    panel.orderFront();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    // Inside the idle circle, clear of its icon.
+    const QPoint inside = panel.geometry().topLeft() + QPoint(panel.width() / 2 - 14, 26);
+    QTRY_VERIFY(onScreen(inside).lightness() > 200);
+    Theme::instance().setMode(Theme::Mode::Dark);
+    QTRY_VERIFY2(onScreen(inside).lightness() < 80, qPrintable(onScreen(inside).name()));
+    Theme::instance().setMode(Theme::Mode::Light);
+    QTRY_VERIFY(onScreen(inside).lightness() > 200);
+}
+
+void TestHUDOnX11::followsTheCompositor()
+{
+    TempDataDir data;
+    FakeClock clock;
+    AppState state(clock);
+    HUDPanel panel(state, [] {}, [] {}, [] {}, clock);
+    panel.restorePosition(state.config());
+    panel.orderFront();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(!panel.composited());
+
+    // A compositing manager starts: translucent, with the shadow window.
+    QProcess owner;
+    owner.start(qEnvironmentVariable("KESTO_COMPOSITOR_OWNER"), {});
+    QVERIFY(owner.waitForStarted());
+    QTRY_VERIFY(owner.canReadLine());
+    QTRY_VERIFY(panel.composited());
+    QVERIFY(panel.mask().isEmpty());
+    QVERIFY(panel.shadowWindow()->isVisible());
+
+    // It stops: cut to the capsule again.
+    owner.closeWriteChannel();
+    QVERIFY(owner.waitForFinished());
+    QTRY_VERIFY(!panel.composited());
+    QVERIFY(!panel.mask().isEmpty());
+    QVERIFY(!panel.shadowWindow()->isVisible());
 }
 
 QTEST_MAIN(TestHUDOnX11)

@@ -371,7 +371,7 @@ void TestPhoneLink::busyComputerRefuses()
         QCOMPARE(*outcome.value, AudioOutcome::failure(QStringLiteral("The computer is busy. Try again in a moment.")));
         QCOMPARE(rig.state.phase(), phase);
         QCOMPARE(m_gemini->requests("POST").size(), 0);
-        QVERIFY(DictationRig::log().contains(QLatin1String("phone audio turned down: the Mac is busy")));
+        QVERIFY(DictationRig::log().contains(QLatin1String("phone audio turned down: the computer is busy")));
     } else {
         QCOMPARE(*outcome.value, AudioOutcome::transcript(QStringLiteral("accepted")));
         QCOMPARE(rig.state.history().entries.first().source, QStringLiteral("phone"));

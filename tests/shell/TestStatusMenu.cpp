@@ -116,6 +116,20 @@ void TestStatusMenu::itemsPerPhase_data()
                           QStringLiteral("+Insert last text again")}
             + tail);
 
+    // A proxy's error page: three lines of its text, the last one cut.
+    StatusMenuInput page = base;
+    page.phase = AppState::Phase::failed;
+    page.message = QStringLiteral("Gemini returned 502: <html>\n<head><title>502 Bad Gateway</title></head>\n"
+                                  "<body><center><h1>502 Bad Gateway</h1></center><hr><center>nginx</center>\n"
+                                  "<p>The upstream server did not answer in time; please try again later.</p></body></html>");
+    QTest::newRow("failed with an HTML page")
+        << page
+        << (QStringList{QStringLiteral("-Something went wrong"),
+                        QStringLiteral("-Gemini returned 502: <html> <head><title>502 Bad"),
+                        QStringLiteral("-Gateway</title></head> <body><center><h1>502 Bad"),
+                        QStringLiteral("-Gateway</h1></center><hr><center>nginx</center> <p>The\u2026")}
+            + middle() + tail);
+
     // The cut counts what the reader sees: an emoji is one character, never half of one.
     StatusMenuInput emoji = base;
     emoji.lastTranscript = QString(47, QLatin1Char('x')) + QStringLiteral("\U0001F600y");

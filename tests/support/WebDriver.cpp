@@ -41,7 +41,7 @@ WebDriver::~WebDriver()
     }
 }
 
-bool WebDriver::start(const QStringList& chromiumArguments, QString* error)
+bool WebDriver::start(const QStringList& chromiumArguments, QString* error, bool headless)
 {
     m_port = freePort();
     m_driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -60,7 +60,8 @@ bool WebDriver::start(const QStringList& chromiumArguments, QString* error)
         }
         QThread::msleep(100);
     }
-    QStringList arguments{QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+    QStringList arguments{headless ? QStringLiteral("--headless=new") : QStringLiteral("--ozone-platform=x11"),
+                          QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
                           QStringLiteral("--no-first-run"), QStringLiteral("--disable-background-networking"),
                           QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
                           QStringLiteral("--user-data-dir=") + m_profile.path()};

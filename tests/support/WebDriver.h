@@ -19,8 +19,9 @@ public:
     WebDriver();
     ~WebDriver();
 
-    // Starts chromedriver and a browser session with these extra flags.
-    bool start(const QStringList& chromiumArguments, QString* error);
+    // Starts chromedriver and a browser session with these extra flags;
+    // not headless, the browser opens a window on $DISPLAY.
+    bool start(const QStringList& chromiumArguments, QString* error, bool headless = true);
 
     bool open(const QString& url);
     QJsonValue execute(const QString& script);

@@ -34,7 +34,11 @@ void DictationProgressLabel::tick()
     // The latest whole second after the start that is not in the future.
     const qint64 elapsedMs = qMax<qint64>(0, m_start.msecsTo(m_clock.now()));
     const qint64 seconds = elapsedMs / 1000;
-    setText(m_messageAt(m_start.addSecs(seconds)));
+    const QString sentence = m_messageAt(m_start.addSecs(seconds));
+    if (sentence != text()) {
+        setText(sentence);
+        Q_EMIT shown(sentence);
+    }
     const qint64 untilNext = (seconds + 1) * 1000 - elapsedMs;
     m_timer = m_clock.schedule(untilNext, this, [this] {
         m_timer = 0;

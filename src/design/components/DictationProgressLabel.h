@@ -26,6 +26,10 @@ public:
     // none while nothing is processing (the sentence for 0 s is shown).
     void setProgress(std::optional<QDateTime> started, MessageAt messageAt);
 
+Q_SIGNALS:
+    // A new sentence is shown (also for views that paint it themselves).
+    void shown(const QString& text);
+
 private:
     void tick();
 

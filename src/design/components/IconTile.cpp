@@ -72,6 +72,11 @@ void IconTile::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF tile(QPointF((width() - m_size) / 2.0, (height() - m_size) / 2.0), QSizeF(m_size, m_size));
-    ControlPaint::fill(painter, tile, m_style.radius, m_style.fill.color());
-    Icon::paint(painter, m_icon, tile, m_style.iconSize, m_style.icon, m_style.strokeWidth);
+    paint(painter, tile, m_icon, m_style);
+}
+
+void IconTile::paint(QPainter& painter, const QRectF& tile, const QString& icon, const IconTileStyle& style)
+{
+    ControlPaint::fill(painter, tile, style.radius, style.fill.color());
+    Icon::paint(painter, icon, tile, style.iconSize, style.icon, style.strokeWidth);
 }

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QPainter;
+
 struct IconTileStyle {
     qreal iconSize = 16;
     qreal radius = 10;
@@ -39,6 +41,8 @@ public:
     void setIconSize(std::optional<qreal> size);
 
     const IconTileStyle& tileStyle() const { return m_style; }
+    // A tile painted in place (lists that draw their rows themselves).
+    static void paint(QPainter& painter, const QRectF& tile, const QString& icon, const IconTileStyle& style);
 
     QSize sizeHint() const override { return QSize(m_size, m_size); }
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -51,6 +51,8 @@ void TextLabel::setWordWrap(bool on)
     m_wrap = on;
     QSizePolicy policy = sizePolicy();
     policy.setHeightForWidth(on);
+    // Wrapped text takes the height of its lines at the width it gets.
+    policy.setVerticalPolicy(on ? QSizePolicy::Preferred : QSizePolicy::Fixed);
     setSizePolicy(policy);
     changed();
 }

@@ -33,12 +33,12 @@ Check accessibility()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return {false, L10n::tr("This Wayland session offers no X11 display, so keys cannot be typed or watched.")};
-        return {false, L10n::tr("There is no X11 display, so keys cannot be typed or watched.")};
+            return {false, L10n::tr("This Wayland session offers no X11 display, so keys cannot be typed or watched."), true};
+        return {false, L10n::tr("There is no X11 display, so keys cannot be typed or watched."), true};
     }
     _XDisplay* display = X11Display::open(nullptr);
     if (!display)
-        return {false, L10n::tr("The X11 display does not answer, so keys cannot be typed or watched.")};
+        return {false, L10n::tr("The X11 display does not answer, so keys cannot be typed or watched."), true};
     const bool test = X11Display::hasExtension(display, "XTEST");
     const bool input = X11Display::hasXInput2(display);
     X11Display::close(display);
@@ -56,7 +56,7 @@ Check microphone()
         [&inputs](pa_context* context) { return pa_context_get_source_info_list(context, countInputs, &inputs); },
         nullptr);
     if (!answered)
-        return {false, L10n::tr("The sound server does not answer.")};
+        return {false, L10n::tr("The sound server does not answer."), true};
     if (inputs == 0)
         return {false, L10n::tr("The sound server has no microphone.")};
     return {true, QString()};

@@ -18,6 +18,20 @@ int recordError(Display*, XErrorEvent* event)
     return 0;
 }
 
+std::atomic<bool> lost{false};
+
+// Returning from both keeps Xlib from ending the process when a connection
+// breaks (the default handler would exit on the spot).
+int ignoreIOError(Display*)
+{
+    return 0;
+}
+
+void recordLoss(Display*, void*)
+{
+    lost = true;
+}
+
 void installErrorHandler()
 {
     static std::once_flag once;
@@ -40,6 +54,8 @@ _XDisplay* open(QString* error)
         return nullptr;
     }
     Display* display = XOpenDisplay(name.constData());
+    if (display)
+        keepProcessOnLoss(display);
     if (!display && error)
         *error = QStringLiteral("cannot connect to the X display %1").arg(QString::fromLocal8Bit(name));
     return display;
@@ -67,7 +83,20 @@ bool hasXInput2(_XDisplay* display)
     int major = 2;
     int minor = 2;
     return hasExtension(display, "XInputExtension") && XIQueryVersion(display, &major, &minor) == Success
-        && major >= 2;
+        && (major > 2 || (major == 2 && minor >= 2));
+}
+
+void keepProcessOnLoss(_XDisplay* display)
+{
+    // Qt puts in its own handler, which calls the default; this one goes
+    // in front of it every time, since the handler is the process's.
+    XSetIOErrorHandler(ignoreIOError);
+    XSetIOErrorExitHandler(display, recordLoss, nullptr);
+}
+
+bool connectionLost()
+{
+    return lost;
 }
 
 int takeLastError()

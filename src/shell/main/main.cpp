@@ -3,6 +3,7 @@
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "platform/DataFolder.h"
+#include "platform/DisplayLoss.h"
 #include "shell/AppDelegate.h"
 #include "shell/Relaunch.h"
 #include "shell/SingleInstance.h"
@@ -49,6 +50,10 @@ int main(int argc, char** argv)
 
     QObject::connect(&instance, &SingleInstance::activated, &delegate, &AppDelegate::comeForward);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::shutdown);
+    DisplayLoss::watch([&delegate] {
+        Log::write(QStringLiteral("the X display went away; saving and quitting"));
+        delegate.shutdown();
+    });
     delegate.start();
     Log::write(QStringLiteral("ready"));
     return app.exec();

@@ -1,4 +1,4 @@
-#include "shell/LevelWave.h"
+#include "design/LevelWave.h"
 
 #include <QEasingCurve>
 #include <QPainter>

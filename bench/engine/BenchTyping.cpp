@@ -1,0 +1,82 @@
+// Typing the 2,000-character mixed-script sample into a Qt text field on
+// the test display: characters a second from the call until the last one
+// has arrived, and the longest gap of a 10 ms timer on the calling thread
+// meanwhile (typing must not hold up the interface).
+#include "engine/TextInjector.h"
+
+#include "TextWindowClient.h"
+#include "TypingSample.h"
+
+#include <QElapsedTimer>
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+TextWindowClient* window = nullptr;
+double bestRate = 0;
+qint64 worstGapMs = 0;
+
+void BM_TypeMixedScript2000(benchmark::State& state)
+{
+    const QString sample = TypingSample::text();
+    for (auto _ : state) {
+        window->clear();
+        window->focus();
+        QElapsedTimer sinceTick;
+        qint64 gap = 0;
+        QTimer ticker;
+        ticker.setInterval(10);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            gap = std::max(gap, sinceTick.restart());
+        });
+        QElapsedTimer timer;
+        timer.start();
+        sinceTick.start();
+        ticker.start();
+        TextInjector::insert(sample, QStringLiteral("type"), QStringLiteral("shiftReturn"), QString());
+        while (window->text() != sample && timer.elapsed() < 30000)
+            QTest::qWait(5);
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        ticker.stop();
+        TextInjector::waitForTyping();
+        if (window->text() != sample) {
+            state.SkipWithError("the typed text did not arrive exactly");
+            return;
+        }
+        state.SetIterationTime(seconds);
+        bestRate = std::max(bestRate, sample.size() / seconds);
+        worstGapMs = std::max(worstGapMs, gap);
+    }
+    state.counters["chars_per_s"] = bestRate;
+    state.counters["timer_gap_ms"] = double(worstGapMs);
+}
+
+} // namespace
+
+BENCHMARK(BM_TypeMixedScript2000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    // The typing target (a child process) needs the real display.
+    qunsetenv("QT_QPA_PLATFORM");
+    QCoreApplication app(argc, argv);
+    TextWindowClient client;
+    if (!client.start(QString::fromLocal8Bit(qgetenv("KESTO_TEXT_WINDOW")))) {
+        std::fprintf(stderr, "the text window did not start (KESTO_TEXT_WINDOW, DISPLAY)\n");
+        return 1;
+    }
+    window = &client;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::printf("typing 2,000 mixed-script characters: %.0f characters a second, longest timer gap %lld ms\n",
+                bestRate, static_cast<long long>(worstGapMs));
+    return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class AppState;
+
+// The wizard's check of the Gemini key: it asks the application to check the
+// key in the field and turns the answer into "working", an error text, or
+// nothing at all when the field changed meanwhile. An answer counts only for
+// the key it was asked for: a key edited during a check is never marked as
+// working, and an old failure never shows under a new key.
+class KeyCheck final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit KeyCheck(AppState& state, QObject* parent = nullptr);
+
+    bool isBusy() const { return m_busy; }
+    QString error() const { return m_error; }
+    // The step counts as done: the key in the field was found working (or a
+    // key was there when the wizard opened).
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool checked);
+    // Something to check, and no check running.
+    bool canCheck() const;
+
+    // Trims the key in the settings and asks for a check of it.
+    void start();
+    // A fresh view of the step: not busy, no error. A check still running
+    // still marks its key as working when it answers.
+    void resetView();
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void keyStatusChanged();
+    void keyEdited();
+
+    AppState& m_state;
+    bool m_busy = false;
+    bool m_checked = false;
+    QString m_error;
+    // The key the running check was asked for; empty when none runs.
+    QString m_pending;
+    QString m_lastKey;
+};

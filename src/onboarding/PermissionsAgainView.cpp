@@ -1,0 +1,162 @@
+#include "onboarding/PermissionsAgainView.h"
+
+#include "core/AppState.h"
+#include "core/L10n.h"
+#include "design/Palette.h"
+#include "design/components/SButton.h"
+#include "design/components/TextLabel.h"
+#include "onboarding/MicrophoneWatch.h"
+#include "onboarding/PermissionRow.h"
+#include "platform/Capabilities.h"
+#include "onboarding/Wrapping.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()> onDone, Capabilities& capabilities,
+                                           Clock& clock, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_onDone(std::move(onDone))
+    , m_capabilities(capabilities)
+    , m_microphone(new MicrophoneWatch(capabilities, clock, this))
+    , m_micRow(new PermissionRow(L10n::tr("Microphone")))
+    , m_keysRow(new PermissionRow(L10n::tr("X11 session")))
+    , m_soundSettings(new SButton(L10n::tr("Open sound settings"), ButtonVariant::Secondary, ControlSize::Md))
+    , m_button(new SButton({}, ButtonVariant::Ghost, ControlSize::Md))
+{
+    setObjectName(QStringLiteral("permissionsAgain"));
+    // Its texts say how to bring things back, which may take more room than
+    // the usual height: the window grows downwards to show them whole.
+    setFixedWidth(designSize.width());
+    setMinimumHeight(designSize.height());
+    m_micRow->setObjectName(QStringLiteral("microphoneRow"));
+    m_keysRow->setObjectName(QStringLiteral("accessibilityRow"));
+    m_soundSettings->setObjectName(QStringLiteral("openSoundSettings"));
+    m_button->setObjectName(QStringLiteral("done"));
+    m_soundSettings->setIcon(QStringLiteral("settings"));
+    m_soundSettings->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_micRow->addAction(m_soundSettings);
+
+    auto* title = new TextLabel(L10n::tr("Kesto Viruz cannot dictate right now"),
+                                TypeModifier{22, QFont::DemiBold, 28, -0.02}, Palette::textPrimary);
+    wrapText(title);
+    auto* paragraph = new TextLabel(L10n::tr("Something it needs has gone missing since the setup. Until it is back, "
+                                             "the talk key and dictation do not work."),
+                                    TypeModifier{15, QFont::Normal, 22}, Palette::textSecondary);
+    wrapText(paragraph);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(32, 32, 32, 32);
+    column->setSpacing(0);
+    column->addWidget(title);
+    column->addSpacing(6);
+    column->addWidget(paragraph);
+    column->addSpacing(24);
+    column->addWidget(m_micRow);
+    column->addSpacing(20);
+    column->addWidget(m_keysRow);
+    column->addStretch(1);
+    column->addSpacing(24);
+    auto* footer = new QHBoxLayout;
+    footer->addStretch(1);
+    footer->addWidget(m_button);
+    column->addLayout(footer);
+
+    connect(m_soundSettings, &SButton::clicked, this, [this] { m_capabilities.openSoundSettings(); });
+    connect(m_button, &SButton::clicked, this, [this] {
+        m_done = true;
+        m_onDone();
+    });
+    connect(m_microphone, &MicrophoneWatch::changed, this, &PermissionsAgainView::refresh);
+    connect(&m_state, &AppState::accessibilityChanged, this, &PermissionsAgainView::refresh);
+    refresh();
+}
+
+PermissionsAgainView::~PermissionsAgainView() = default;
+
+QStringList PermissionsAgainView::missing() const
+{
+    QStringList names;
+    if (!m_microphone->granted())
+        names << QStringLiteral("microphone");
+    if (!m_state.accessibilityGranted())
+        names << QStringLiteral("accessibility");
+    return names;
+}
+
+void PermissionsAgainView::refresh()
+{
+    PermissionRow* mic = m_micRow;
+    PermissionRow* keys = m_keysRow;
+    const std::optional<Permissions::Check>& microphone = m_microphone->status();
+    mic->setAllowed(m_microphone->granted());
+    if (!microphone)
+        mic->setHint(L10n::tr("Checking…"));
+    else if (microphone->unavailable)
+        mic->setHint(L10n::tr("No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it "
+                              "within a second."));
+    else
+        mic->setHint(L10n::tr("No microphone found. Plug one in, or turn one on in the sound settings."));
+    m_soundSettings->setVisible(microphone && !microphone->granted && !microphone->unavailable
+                                && m_capabilities.hasSoundSettings());
+
+    keys->setAllowed(m_state.accessibilityGranted());
+    if (!m_state.accessibilityGranted()) {
+        // Without an X11 session the fix is to log in to one; otherwise the
+        // reason itself says what the X server lacks.
+        const Permissions::Check check = m_capabilities.accessibility();
+        keys->setHint(check.unavailable || check.granted
+                          ? L10n::tr("Log out, choose an X11 session at the login screen, and start Kesto Viruz again.")
+                          : check.reason);
+    }
+
+    const QStringList now = missing();
+    const bool nothingMissing = now.isEmpty() && microphone;
+    m_button->setText(nothingMissing ? L10n::tr("Done") : L10n::tr("Later"));
+    m_button->setVariant(nothingMissing ? ButtonVariant::Primary : ButtonVariant::Ghost);
+    // Once what went missing is back, there is nothing left to ask.
+    if (!nothingMissing)
+        m_wasMissing = true;
+    else if (m_wasMissing && !m_done) {
+        m_done = true;
+        m_onDone();
+    }
+}
+
+QSize PermissionsAgainView::sizeHint() const
+{
+    return QSize(designSize.width(), std::max(designSize.height(), heightForWidth(designSize.width())));
+}
+
+void PermissionsAgainView::keyPressEvent(QKeyEvent* event)
+{
+    // Return is "Done", once nothing is missing; "Later" has no shortcut.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && m_button->variant() == ButtonVariant::Primary) {
+        m_done = true;
+        m_onDone();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PermissionsAgainView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_microphone->start();
+}
+
+void PermissionsAgainView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_microphone->stop();
+}
+
+void PermissionsAgainView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Palette::bgApp.color());
+}

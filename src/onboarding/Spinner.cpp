@@ -1,0 +1,62 @@
+#include "onboarding/Spinner.h"
+
+#include "design/Animation.h"
+#include "design/Palette.h"
+
+#include <QPainter>
+#include <QVariantAnimation>
+
+Spinner::Spinner(QWidget* parent)
+    : QWidget(parent)
+    , m_turn(new QVariantAnimation(this))
+{
+    setFixedSize(side, side);
+    m_turn->setStartValue(0.0);
+    m_turn->setEndValue(360.0);
+    m_turn->setDuration(800);
+    m_turn->setLoopCount(-1);
+    connect(m_turn, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        m_angle = value.toReal();
+        update();
+    });
+}
+
+bool Spinner::isTurning() const
+{
+    return m_turn->state() == QAbstractAnimation::Running;
+}
+
+void Spinner::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Each showing starts the turn from the top.
+    m_angle = 0;
+    if (Animation::enabled())
+        m_turn->start();
+}
+
+void Spinner::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_turn->stop();
+}
+
+void Spinner::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal stroke = 2;
+    QPen ring(Palette::warningBorder.color(), stroke);
+    painter.setPen(ring);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(rect()).adjusted(stroke / 2, stroke / 2, -stroke / 2, -stroke / 2));
+
+    painter.translate(side / 2.0, side / 2.0);
+    painter.rotate(m_angle - 135);
+    QPen arc(Palette::amber600.color(), stroke);
+    arc.setCapStyle(Qt::FlatCap);
+    painter.setPen(arc);
+    const qreal r = side / 2.0 - 1 - stroke / 2;
+    // A quarter circle starting at three o'clock, going clockwise.
+    painter.drawArc(QRectF(-r, -r, 2 * r, 2 * r), 0, -90 * 16);
+}

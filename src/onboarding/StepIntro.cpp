@@ -1,0 +1,150 @@
+#include "onboarding/StepIntro.h"
+
+#include "design/Palette.h"
+#include "design/components/ControlStyle.h"
+#include "design/components/TextLabel.h"
+#include "onboarding/InfoButton.h"
+#include "onboarding/InfoCard.h"
+#include "onboarding/OnboardingArtwork.h"
+#include "onboarding/Wrapping.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int mascot = 80;
+constexpr int mascotBottomOverhang = 2;
+constexpr qreal shadowBlur = 7;
+constexpr qreal shadowDrop = 10;
+
+// A soft blur of an image's shape: shrinking and growing again smooths it
+// about as much as a Gaussian of the given radius.
+QImage blurred(const QImage& shape, qreal radius)
+{
+    const int pad = int(radius * 2);
+    QImage canvas(shape.width() + 2 * pad, shape.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter(&canvas).drawImage(pad, pad, shape);
+    const qreal factor = std::max(1.0, radius / 1.5);
+    const QImage small = canvas.scaled(QSize(std::max(1, int(canvas.width() / factor)), std::max(1, int(canvas.height() / factor))),
+                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return small.scaled(canvas.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+StepIntro::StepIntro(QWidget* cardHost, QWidget* parent)
+    : QWidget(parent)
+    , m_cardHost(cardHost)
+    , m_title(new TextLabel({}, TypeModifier{24, QFont::DemiBold, 30, -0.02}, Palette::textPrimary))
+    , m_subtitle(new TextLabel({}, TypeModifier{15, QFont::Normal, 22}, Palette::textSecondary))
+    , m_button(new InfoButton)
+    , m_card(new InfoCard(cardHost))
+{
+    m_title->setObjectName(QStringLiteral("stepTitle"));
+    m_subtitle->setObjectName(QStringLiteral("stepSubtitle"));
+    m_button->setObjectName(QStringLiteral("infoButton"));
+    m_card->setObjectName(QStringLiteral("infoCard"));
+    wrapText(m_title);
+    wrapText(m_subtitle);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(overhang);
+    column->setSpacing(16);
+    column->addSpacing(mascot - overhang.top() - mascotBottomOverhang);
+    auto* text = new QVBoxLayout;
+    text->setSpacing(6);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(6);
+    titleRow->addWidget(m_title, 0, Qt::AlignVCenter);
+    titleRow->addWidget(m_button, 0, Qt::AlignVCenter);
+    titleRow->addStretch(1);
+    text->addLayout(titleRow);
+    text->addWidget(m_subtitle);
+    column->addLayout(text);
+
+    connect(m_button, &InfoButton::clicked, this, &StepIntro::infoToggled);
+    m_subtitle->installEventFilter(this);
+}
+
+void StepIntro::present(OnboardingStep step, const QString& title, const QString& subtitle, const QString& info)
+{
+    m_artwork = OnboardingArtwork::image(step);
+    m_shadow = QImage();
+    m_title->setText(title);
+    m_subtitle->setText(subtitle);
+    m_card->setText(info);
+    update();
+    placeCard();
+}
+
+void StepIntro::setSubtitle(const QString& subtitle)
+{
+    m_subtitle->setText(subtitle);
+}
+
+void StepIntro::setInfoOpen(bool open)
+{
+    m_infoOpen = open;
+    m_button->setOpen(open);
+    // Hidden but still taking its room, so nothing below moves.
+    m_subtitle->setColor(open ? ControlPaint::clear : Palette::textSecondary);
+    placeCard();
+    m_card->setOpen(open);
+}
+
+void StepIntro::placeCard()
+{
+    m_card->placeAt(m_subtitle->mapTo(m_cardHost, QPoint(0, 2)));
+}
+
+void StepIntro::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeCard();
+}
+
+void StepIntro::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    placeCard();
+}
+
+bool StepIntro::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_subtitle && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        placeCard();
+    return QWidget::eventFilter(watched, event);
+}
+
+const QImage& StepIntro::shadow()
+{
+    if (m_shadow.isNull() && !m_artwork.isNull()) {
+        // The picture's own shape in a soft blue, as its shadow.
+        QImage shape = m_artwork.scaled(QSize(mascot, mascot) * devicePixelRatioF(), Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter tint(&shape);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(shape.rect(), QColor(37, 99, 235, int(0.18 * 255)));
+        tint.end();
+        m_shadow = blurred(shape, shadowBlur * devicePixelRatioF());
+        m_shadow.setDevicePixelRatio(devicePixelRatioF());
+    }
+    return m_shadow;
+}
+
+void StepIntro::paintEvent(QPaintEvent*)
+{
+    if (m_artwork.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage& soft = shadow();
+    const qreal pad = shadowBlur * 2;
+    painter.drawImage(QPointF(-pad, shadowDrop - pad), soft);
+    painter.drawImage(QRectF(0, 0, mascot, mascot), m_artwork);
+}

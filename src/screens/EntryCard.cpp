@@ -1,0 +1,292 @@
+#include "screens/EntryCard.h"
+
+#include "core/AppGlyph.h"
+#include "core/Format.h"
+#include "core/L10n.h"
+#include "design/Elevation.h"
+#include "design/Palette.h"
+#include "design/Surface.h"
+#include "design/Theme.h"
+#include "design/components/Badge.h"
+#include "design/components/IconTile.h"
+#include "design/components/SButton.h"
+#include "design/components/SIconButton.h"
+#include "design/components/TextLabel.h"
+#include "screens/EditBox.h"
+#include "screens/TranscriptText.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QPainter>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int radius = 16;
+const QMargins padding(19, 17, 19, 13);
+const QStringList allButtons = {QStringLiteral("pencil"), QStringLiteral("copy"), QStringLiteral("trash-2")};
+
+bool blank(const QString& text)
+{
+    return text.trimmed().isEmpty();
+}
+
+// A part that goes may be the very button being clicked: it leaves after the click.
+template <class Part>
+void discard(Part*& part)
+{
+    part->hide();
+    part->setParent(nullptr);
+    part->deleteLater();
+    part = nullptr;
+}
+
+} // namespace
+
+EntryCard::Look EntryCard::look(const HistoryEntry& entry, bool editing, bool retrying)
+{
+    using Status = HistoryEntry::Status;
+    Look look;
+    const bool hasText = !entry.text.isEmpty();
+    look.transcript = editing ? Look::Transcript::editor : hasText ? Look::Transcript::text : Look::Transcript::none;
+
+    AudioBox::Look box;
+    if (entry.status == Status::failed) {
+        box.button = L10n::tr("Retry");
+        box.warning = true;
+        if (retrying) {
+            box.icon = QStringLiteral("loader");
+            box.title = L10n::tr("Transcribing again…");
+        } else if (entry.offline) {
+            box.icon = QStringLiteral("wifi-off");
+            box.title = L10n::tr("No internet — not transcribed");
+        } else {
+            box.icon = QStringLiteral("circle-alert");
+            box.title = L10n::tr("Not transcribed");
+        }
+    } else if (entry.status == Status::discarded && !editing && !hasText) {
+        box.button = L10n::tr("Transcribe");
+        box.icon = retrying ? QStringLiteral("loader") : QStringLiteral("archive");
+        box.title = retrying ? L10n::tr("Transcribing again…") : L10n::tr("Never transcribed");
+    }
+    if (!box.icon.isEmpty()) {
+        box.spinning = retrying;
+        box.canRetry = !retrying && entry.audioFile.has_value();
+        look.box = box;
+    }
+
+    look.badge = entry.status == Status::discarded;
+    if (!hasText)
+        look.buttons = {QStringLiteral("trash-2")};
+    else if (!editing)
+        look.buttons = allButtons;
+    look.opacity = entry.status == Status::discarded ? 0.7 : 1.0;
+    return look;
+}
+
+QString EntryCard::metaText(const HistoryEntry& entry)
+{
+    QStringList parts{AppGlyph::name(entry), Format::time(entry.date)};
+    if (entry.latency)
+        parts << Format::seconds(*entry.latency);
+    parts << Format::duration(entry.duration);
+    if (!entry.text.isEmpty())
+        parts << L10n::tr("%1 words").arg(Format::number(History::wordCount(entry.text)));
+    return parts.join(QStringLiteral(" · "));
+}
+
+QMargins EntryCard::outset()
+{
+    return Shadow::margins(Elevation::Xs);
+}
+
+EntryCard::EntryCard(const Model& model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_column(new QVBoxLayout(this))
+{
+    setObjectName(QStringLiteral("entryCard"));
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    m_column->setContentsMargins(padding + outset());
+    m_column->setSpacing(12);
+    buildMeta();
+    connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+    m_look = look(model.entry, model.editing, model.retrying);
+    apply();
+}
+
+void EntryCard::setModel(const Model& model)
+{
+    const bool editingChanged = model.editing != m_model.editing;
+    m_model = model;
+    // An editor opened afresh starts from the screen's buffer.
+    if (editingChanged && m_editor)
+        discard(m_editor);
+    m_look = look(model.entry, model.editing, model.retrying);
+    apply();
+}
+
+void EntryCard::buildMeta()
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    m_tile = new IconTile({}, Tone::neutral, 22, this);
+    m_tile->setRadius(6);
+    m_tile->setIconSize(12);
+    row->addWidget(m_tile);
+    m_meta = new TextLabel({}, TypeModifier{12, QFont::Normal, 20, -0.01}, Palette::textSecondary, this);
+    m_meta->setObjectName(QStringLiteral("meta"));
+    m_meta->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    row->addWidget(m_meta, 1);
+    m_badge = new Badge(L10n::tr("Cancelled"), BadgeTone::Neutral, true, false, this);
+    row->addWidget(m_badge);
+    row->addStretch(0);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    const QStringList tips = {L10n::tr("Edit"), L10n::tr("Copy"), L10n::tr("Delete")};
+    for (int i = 0; i < allButtons.size(); ++i) {
+        auto* button = new SIconButton(allButtons.at(i), IconButtonVariant::Ghost, 30, this);
+        button->setIconSize(15);
+        button->setHelp(tips.at(i));
+        button->setObjectName(QStringLiteral("action-") + allButtons.at(i));
+        buttons->addWidget(button);
+        m_buttons.append(button);
+    }
+    connect(m_buttons.at(0), &SIconButton::clicked, this, &EntryCard::editClicked);
+    connect(m_buttons.at(1), &SIconButton::clicked, this, &EntryCard::copyClicked);
+    connect(m_buttons.at(2), &SIconButton::clicked, this, &EntryCard::deleteClicked);
+    row->addLayout(buttons);
+    m_column->addLayout(row);
+}
+
+QWidget* EntryCard::editorBlock()
+{
+    auto* block = new QWidget(this);
+    block->setObjectName(QStringLiteral("editorBlock"));
+    auto* column = new QVBoxLayout(block);
+    column->setContentsMargins(-EditBox::ringWidth, -EditBox::ringWidth, -EditBox::ringWidth, 0);
+    column->setSpacing(10 - EditBox::ringWidth);
+    m_editBox = new EditBox(m_model.editText, block);
+    column->addWidget(m_editBox);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(EditBox::ringWidth, 0, EditBox::ringWidth, 0);
+    row->setSpacing(8);
+    row->addStretch(1);
+    m_cancel = new SButton(L10n::tr("Cancel"), ButtonVariant::Ghost, ControlSize::Sm, block);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_save = new SButton(L10n::tr("Save"), ButtonVariant::Primary, ControlSize::Sm, block);
+    m_save->setObjectName(QStringLiteral("saveButton"));
+    m_save->setIcon(QStringLiteral("check"));
+    m_save->setEnabled(!blank(m_model.editText));
+    row->addWidget(m_cancel);
+    row->addWidget(m_save);
+    column->addLayout(row);
+    connect(m_cancel, &SButton::clicked, this, &EntryCard::cancelClicked);
+    connect(m_save, &SButton::clicked, this, &EntryCard::saveClicked);
+    connect(m_editBox, &EditBox::textChanged, this, [this](const QString& text) {
+        m_model.editText = text;
+        m_save->setEnabled(!blank(text));
+        Q_EMIT editTextChanged(text);
+    });
+    return block;
+}
+
+void EntryCard::apply()
+{
+    const HistoryEntry& entry = m_model.entry;
+    int slot = 0;
+    if (m_look.transcript == Look::Transcript::text) {
+        if (!m_text) {
+            m_text = new TranscriptText(15, 24, false, this);
+            m_text->setObjectName(QStringLiteral("transcript"));
+            m_column->insertWidget(slot, m_text);
+        }
+        m_text->setText(entry.text);
+        ++slot;
+    } else if (m_text) {
+        discard(m_text);
+    }
+
+    if (m_look.transcript == Look::Transcript::editor) {
+        if (!m_editor) {
+            m_editor = editorBlock();
+            m_column->insertWidget(slot, m_editor);
+            // Shown now, so the caret stands in it before another key comes.
+            m_editor->setVisible(isVisible());
+        }
+        ++slot;
+    } else if (m_editor) {
+        discard(m_editor);
+    }
+    if (!m_editor) {
+        m_editBox = nullptr;
+        m_cancel = nullptr;
+        m_save = nullptr;
+    }
+
+    if (m_look.box) {
+        if (!m_box) {
+            m_box = new AudioBox(*m_look.box, entry.duration, this);
+            connect(m_box, &AudioBox::retryClicked, this, &EntryCard::retryClicked);
+            m_column->insertWidget(slot, m_box);
+        } else {
+            m_box->setLook(*m_look.box, entry.duration);
+        }
+    } else if (m_box) {
+        discard(m_box);
+    }
+
+    const AppGlyph::Glyph glyph = AppGlyph::icon(entry.appBundleID, entry.source);
+    m_tile->setIcon(glyph.icon);
+    m_tile->setTone(glyph.tone);
+    m_meta->setText(metaText(entry));
+    m_badge->setVisible(m_look.badge);
+    for (SIconButton* button : m_buttons)
+        button->setVisible(m_look.buttons.contains(button->icon()));
+
+    // The whole card, shadow and border included, fades for a cancelled recording.
+    if (m_look.opacity < 1.0) {
+        if (!graphicsEffect()) {
+            auto* fade = new QGraphicsOpacityEffect(this);
+            fade->setOpacity(m_look.opacity);
+            setGraphicsEffect(fade);
+        }
+    } else if (graphicsEffect()) {
+        setGraphicsEffect(nullptr);
+    }
+    // Parts made while the card is hidden do not tell the layout they changed.
+    m_column->invalidate();
+    m_column->activate();
+    updateGeometry();
+    update();
+}
+
+SIconButton* EntryCard::actionButton(const QString& icon) const
+{
+    for (SIconButton* button : m_buttons)
+        if (button->icon() == icon && !button->isHidden())
+            return button;
+    return nullptr;
+}
+
+QString EntryCard::meta() const
+{
+    return m_meta->text();
+}
+
+int EntryCard::heightForWidth(int width) const
+{
+    // While editing nothing wraps, and the layout has no height for a width.
+    const int height = m_column->heightForWidth(width);
+    return height >= 0 ? height : m_column->sizeHint().height();
+}
+
+void EntryCard::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = QRectF(rect()).marginsRemoved(outset());
+    Surface::card(painter, card, radius, Elevation::Xs, m_model.editing ? Palette::borderFocus : Palette::borderDefault);
+}

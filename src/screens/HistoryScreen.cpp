@@ -1,0 +1,374 @@
+#include "screens/HistoryScreen.h"
+
+#include "core/AppGlyph.h"
+#include "core/AppState.h"
+#include "core/Format.h"
+#include "core/L10n.h"
+#include "design/Palette.h"
+#include "design/components/EmptyStateView.h"
+#include "design/components/SButton.h"
+#include "design/components/TextLabel.h"
+#include "design/components/TwoStepConfirm.h"
+#include "screens/ScreenStyle.h"
+
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const TypeModifier dayType{13, QFont::DemiBold, 20};
+constexpr int dayGapAfterFirst = 26;
+constexpr int dayTitleBelow = 10;
+constexpr int cardGap = 10;
+
+QString dayKey(const QDate& day)
+{
+    return QStringLiteral("day:") + day.toString(Qt::ISODate);
+}
+
+QString cardKey(const QUuid& id)
+{
+    return QStringLiteral("entry:") + id.toString(QUuid::WithoutBraces);
+}
+
+// Case and accents aside: "Café" and "CAFE" read as "cafe".
+QString folded(const QString& text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            out.append(c);
+    }
+    return out.toCaseFolded();
+}
+
+QString trimmed(const QString& text)
+{
+    return text.trimmed();
+}
+
+} // namespace
+
+const HistoryScreen::Preset HistoryScreen::preset{};
+
+HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* parent, const Preset& start)
+    : QWidget(parent)
+    , m_state(state)
+    , m_actions(actions)
+    , m_showDiscarded(start.showDiscarded)
+    , m_editingID(start.editingID)
+    , m_editText(start.editText)
+    , m_clear(new TwoStepConfirm(state.clock(), this))
+    , m_list(new LazyList({[this](int row, QWidget* parent) { return createRow(row, parent); },
+                           [this](int row, QWidget* widget) { updateRow(row, widget); },
+                           [this](int row, int width) { return estimateRow(row, width); }},
+                          this))
+    , m_empty(new EmptyStateView({}, {}, {}, this))
+    , m_charWidth(QFontMetricsF(TypeModifier{15, QFont::Normal, 24}.font()).averageCharWidth())
+{
+    m_list->setObjectName(QStringLiteral("historyList"));
+    m_list->setPadding(QMargins(ScreenStyle::headerSide, 0, ScreenStyle::headerSide, 120 + 26));
+    m_empty->setObjectName(QStringLiteral("historyEmpty"));
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(header());
+    column->addWidget(m_list, 1);
+    column->addWidget(m_empty, 0, Qt::AlignTop);
+    column->addStretch(0);
+
+    if (start.clearArmed)
+        m_clear->arm();
+    connect(m_clear, &TwoStepConfirm::armedChanged, this, &HistoryScreen::refreshHeader);
+    connect(m_clear, &TwoStepConfirm::confirmed, this, &HistoryScreen::clearAll);
+    connect(&state, &AppState::historyChanged, this, &HistoryScreen::reload);
+    connect(&state, &AppState::dictationChanged, this, &HistoryScreen::reload);
+    connect(&state, &AppState::configChanged, this, &HistoryScreen::reload);
+    connect(&state, &AppState::navigationChanged, this, [this] {
+        // Only the search reaches the list; the other navigation changes pass by.
+        if (m_list->property("query").toString() != trimmed(m_state.search()))
+            reload();
+    });
+    reload();
+}
+
+QWidget* HistoryScreen::header()
+{
+    auto* header = new QWidget(this);
+    header->setObjectName(QStringLiteral("historyHeader"));
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(ScreenStyle::headerSide, ScreenStyle::headerTop, ScreenStyle::headerSide,
+                            ScreenStyle::headerBottom);
+    row->setSpacing(16);
+
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(4);
+    titles->addWidget(new TextLabel(L10n::tr("History"), ScreenStyle::title, Palette::textPrimary, header));
+    m_stats = new TextLabel({}, ScreenStyle::subtitle, Palette::textSecondary, header);
+    m_stats->setObjectName(QStringLiteral("historyStats"));
+    m_stats->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    titles->addWidget(m_stats);
+    row->addLayout(titles, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    m_discarded = new SButton(L10n::tr("Discarded"), ButtonVariant::Ghost, ControlSize::Sm, header);
+    m_discarded->setObjectName(QStringLiteral("discardedButton"));
+    m_discarded->setIcon(QStringLiteral("archive"));
+    m_clearButton = new SButton(L10n::tr("Clear"), ButtonVariant::Ghost, ControlSize::Sm, header);
+    m_clearButton->setObjectName(QStringLiteral("clearButton"));
+    m_clearButton->setIcon(QStringLiteral("trash-2"));
+    buttons->addWidget(m_discarded);
+    buttons->addWidget(m_clearButton);
+    row->addLayout(buttons);
+    row->setAlignment(buttons, Qt::AlignBottom);
+
+    connect(m_discarded, &SButton::clicked, this, [this] {
+        m_showDiscarded = !m_showDiscarded;
+        reload();
+    });
+    connect(m_clearButton, &SButton::clicked, m_clear, &TwoStepConfirm::press);
+    return header;
+}
+
+QList<HistoryEntry> HistoryScreen::visible(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query)
+{
+    const QString needle = folded(query);
+    QList<HistoryEntry> out;
+    for (const HistoryEntry& entry : entries) {
+        if (!showDiscarded && entry.status == HistoryEntry::Status::discarded)
+            continue;
+        if (!query.isEmpty() && !folded(entry.text + u' ' + AppGlyph::name(entry)).contains(needle))
+            continue;
+        out.append(entry);
+    }
+    return out;
+}
+
+int HistoryScreen::minutesSaved(int weekWords)
+{
+    // Typing runs at about 40 words a minute, speaking at about 150.
+    return int(std::round(weekWords / 40.0 - weekWords / 150.0));
+}
+
+QString HistoryScreen::statsLine(const History::Stats& stats)
+{
+    const QString today = L10n::tr("%1 words").arg(Format::number(stats.today));
+    const QString week = L10n::tr("%1 words").arg(Format::number(stats.week));
+    const int minutes = minutesSaved(stats.week);
+    return L10n::tr("Today %1 · this week %2 — about %3 minutes saved", nullptr, minutes)
+        .arg(today, week, Format::number(minutes));
+}
+
+QString HistoryScreen::stats() const
+{
+    return m_stats->text();
+}
+
+bool HistoryScreen::clearArmed() const
+{
+    return m_clear->isArmed();
+}
+
+void HistoryScreen::refreshHeader()
+{
+    m_stats->setText(statsLine(m_state.history().stats(m_state.clock().now())));
+    m_discarded->setVariant(m_showDiscarded ? ButtonVariant::Soft : ButtonVariant::Ghost);
+    if (m_clear->isArmed()) {
+        m_clearButton->setText(L10n::tr("Confirm"));
+        m_clearButton->setVariant(ButtonVariant::Danger);
+        m_clearButton->setEnabled(true);
+    } else {
+        m_clearButton->setText(L10n::tr("Clear"));
+        m_clearButton->setVariant(ButtonVariant::Ghost);
+        m_clearButton->setEnabled(!m_state.history().entries.isEmpty());
+    }
+}
+
+void HistoryScreen::reload()
+{
+    refreshHeader();
+    const QString query = trimmed(m_state.search());
+    m_list->setProperty("query", query);
+    const QList<HistoryEntry> entries = visible(m_state.history().entries, m_showDiscarded, query);
+    const QList<History::DayGroup> groups = History::groups(entries);
+
+    m_rows.clear();
+    QList<LazyList::Row> rows;
+    for (const History::DayGroup& group : groups) {
+        rows.append({dayKey(group.day), m_rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
+        m_rows.append({group.day, std::nullopt});
+        for (const HistoryEntry& entry : group.entries) {
+            rows.append({cardKey(entry.id), cardGap, EntryCard::outset()});
+            m_rows.append({group.day, entry});
+        }
+    }
+    m_list->setRows(rows);
+
+    if (groups.isEmpty()) {
+        if (!query.isEmpty()) {
+            m_empty->setIcon(QStringLiteral("search-x"));
+            m_empty->setTitle(L10n::tr("Nothing found."));
+            m_empty->setDetail(L10n::tr("Try another word or clear the search."));
+        } else {
+            m_empty->setIcon(QStringLiteral("history"));
+            m_empty->setTitle(L10n::tr("No recordings yet."));
+            m_empty->setDetail(m_state.config().hotkeyMode == HotkeyMode::hold
+                                   ? L10n::tr("Hold the key and talk — the text is kept here.")
+                                   : L10n::tr("Press the key and talk — the text is kept here."));
+        }
+    }
+    m_list->setVisible(!groups.isEmpty());
+    m_empty->setVisible(groups.isEmpty());
+}
+
+EntryCard::Model HistoryScreen::modelOf(const HistoryEntry& entry) const
+{
+    return {entry, m_editingID == entry.id, m_state.retrying().contains(entry.id), m_editText};
+}
+
+QWidget* HistoryScreen::createRow(int row, QWidget* parent)
+{
+    const RowData& data = m_rows.at(row);
+    if (!data.entry) {
+        auto* row = new QWidget(parent);
+        row->setObjectName(QStringLiteral("dayRow"));
+        auto* layout = new QVBoxLayout(row);
+        layout->setContentsMargins(2, 0, 0, dayTitleBelow);
+        auto* title = new TextLabel(Format::day(data.day.startOfDay(), m_state.clock().now()), dayType,
+                                    Palette::textSecondary, row);
+        title->setObjectName(QStringLiteral("dayTitle"));
+        layout->addWidget(title);
+        row->setFixedHeight(int(dayType.lineHeight()) + dayTitleBelow);
+        return row;
+    }
+    auto* card = new EntryCard(modelOf(*data.entry), parent);
+    const QUuid id = data.entry->id;
+    connect(card, &EntryCard::editClicked, this, [this, id] { edit(id); });
+    connect(card, &EntryCard::cancelClicked, this, &HistoryScreen::cancelEditing);
+    connect(card, &EntryCard::saveClicked, this, [this, id] { save(id); });
+    connect(card, &EntryCard::copyClicked, this, [this, id] { copy(id); });
+    connect(card, &EntryCard::deleteClicked, this, [this, id] { remove(id); });
+    connect(card, &EntryCard::retryClicked, this, [this, id] { m_actions.retry(id); });
+    connect(card, &EntryCard::editTextChanged, this, [this](const QString& text) { m_editText = text; });
+    return card;
+}
+
+void HistoryScreen::updateRow(int row, QWidget* widget)
+{
+    const RowData& data = m_rows.at(row);
+    if (auto* card = qobject_cast<EntryCard*>(widget); card && data.entry)
+        card->setModel(modelOf(*data.entry));
+    else if (auto* title = widget->findChild<TextLabel*>(QStringLiteral("dayTitle")))
+        title->setText(Format::day(data.day.startOfDay(), m_state.clock().now()));
+}
+
+int HistoryScreen::estimateRow(int row, int width) const
+{
+    const RowData& data = m_rows.at(row);
+    if (!data.entry)
+        return int(dayType.lineHeight()) + dayTitleBelow;
+    const HistoryEntry& entry = *data.entry;
+    const EntryCard::Look look = EntryCard::look(entry, m_editingID == entry.id, m_state.retrying().contains(entry.id));
+    int height = 17 + 13 + 30;
+    if (look.transcript == EntryCard::Look::Transcript::text) {
+        const qreal textWidth = std::max(40, width - 38);
+        int lines = 0;
+        for (const QStringView paragraph : QStringView(entry.text).split(u'\n'))
+            lines += std::max(1, int(std::ceil(paragraph.size() * m_charWidth / textWidth)));
+        height += lines * 24 + 12;
+    } else if (look.transcript == EntryCard::Look::Transcript::editor) {
+        height += 122 + 10 + 32 + 12;
+    }
+    if (look.box)
+        height += 62 + 12;
+    return height;
+}
+
+std::optional<HistoryEntry> HistoryScreen::stored(const QUuid& id) const
+{
+    for (const HistoryEntry& entry : m_state.history().entries)
+        if (entry.id == id)
+            return entry;
+    return std::nullopt;
+}
+
+EntryCard* HistoryScreen::card(const QUuid& id) const
+{
+    return qobject_cast<EntryCard*>(m_list->rowWidget(cardKey(id)));
+}
+
+QStringList HistoryScreen::dayTitles() const
+{
+    QStringList titles;
+    for (const RowData& data : m_rows)
+        if (!data.entry)
+            titles << Format::day(data.day.startOfDay(), m_state.clock().now());
+    return titles;
+}
+
+void HistoryScreen::edit(const QUuid& id)
+{
+    const std::optional<HistoryEntry> entry = stored(id);
+    if (!entry)
+        return;
+    // Another entry's unsaved changes give way to this one's text.
+    m_editText = entry->text;
+    m_editingID = id;
+    reload();
+}
+
+void HistoryScreen::cancelEditing()
+{
+    m_editingID.reset();
+    reload();
+}
+
+void HistoryScreen::save(const QUuid& id)
+{
+    const QString text = trimmed(m_editText);
+    std::optional<HistoryEntry> entry = stored(id);
+    // A blank buffer or a vanished entry stores nothing and keeps the editor.
+    if (text.isEmpty() || !entry)
+        return;
+    entry->text = text;
+    m_editingID.reset();
+    m_state.updateHistory([&entry](History& history) { history.update(*entry); });
+}
+
+void HistoryScreen::copy(const QUuid& id)
+{
+    const std::optional<HistoryEntry> entry = stored(id);
+    if (!entry)
+        return;
+    QGuiApplication::clipboard()->setText(entry->text);
+    const QString words = L10n::tr("%1 words").arg(Format::number(History::wordCount(entry->text)));
+    m_state.showToast(L10n::tr("Copied"), words + QStringLiteral(" · ") + AppGlyph::name(*entry), ToastTone::success);
+}
+
+void HistoryScreen::remove(const QUuid& id)
+{
+    const std::optional<HistoryEntry> entry = stored(id);
+    if (!entry)
+        return;
+    if (m_editingID == id)
+        m_editingID.reset();
+    m_state.updateHistory([&entry](History& history) { history.remove(*entry); });
+    m_state.showToast(L10n::tr("Deleted"), AppGlyph::name(*entry) + QStringLiteral(" · ") + Format::time(entry->date),
+                      ToastTone::info);
+}
+
+void HistoryScreen::clearAll()
+{
+    m_editingID.reset();
+    m_state.updateHistory([](History& history) { history.clear(); });
+    m_state.showToast(L10n::tr("History cleared"), L10n::tr("You cannot undo this"), ToastTone::info);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/History.h"
+#include "screens/EntryCard.h"
+#include "screens/LazyList.h"
+
+#include <QUuid>
+#include <QWidget>
+
+#include <optional>
+
+class AppState;
+struct AppActions;
+class EmptyStateView;
+class SButton;
+class TextLabel;
+class TwoStepConfirm;
+
+// The main window's view of History: a header with the day's and week's
+// words, a toggle for cancelled recordings and a two-step Clear; below it the
+// entries that pass the sidebar's search, grouped by day, as cards built as
+// they come into view. Every change a card asks for is made here.
+class HistoryScreen final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The view state a fresh screen starts from.
+    struct Preset {
+        bool showDiscarded = false;
+        bool clearArmed = false;
+        std::optional<QUuid> editingID;
+        QString editText;
+    };
+    static const Preset preset;
+
+    HistoryScreen(AppState& state, AppActions& actions, QWidget* parent = nullptr, const Preset& start = preset);
+
+    // The entries the list shows, in their order: cancelled ones only with
+    // showDiscarded; with a query, those whose text and origin contain it,
+    // ignoring case and accents.
+    static QList<HistoryEntry> visible(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query);
+    // Minutes a week of dictation saves against typing.
+    static int minutesSaved(int weekWords);
+    static QString statsLine(const History::Stats& stats);
+
+    LazyList* list() const { return m_list; }
+    EmptyStateView* emptyState() const { return m_empty; }
+    SButton* discardedButton() const { return m_discarded; }
+    SButton* clearButton() const { return m_clearButton; }
+    QString stats() const;
+    // The built card of an entry, or null.
+    EntryCard* card(const QUuid& id) const;
+    // The day titles shown, in order.
+    QStringList dayTitles() const;
+    std::optional<QUuid> editingID() const { return m_editingID; }
+    QString editText() const { return m_editText; }
+    bool showsDiscarded() const { return m_showDiscarded; }
+    bool clearArmed() const;
+
+private:
+    struct RowData {
+        QDate day;                   // a day title
+        std::optional<HistoryEntry> entry; // a card
+    };
+
+    QWidget* header();
+    void reload();
+    void refreshHeader();
+    QWidget* createRow(int row, QWidget* parent);
+    void updateRow(int row, QWidget* widget);
+    int estimateRow(int row, int width) const;
+    EntryCard::Model modelOf(const HistoryEntry& entry) const;
+
+    void edit(const QUuid& id);
+    void cancelEditing();
+    void save(const QUuid& id);
+    void copy(const QUuid& id);
+    void remove(const QUuid& id);
+    void clearAll();
+    std::optional<HistoryEntry> stored(const QUuid& id) const;
+
+    AppState& m_state;
+    AppActions& m_actions;
+    bool m_showDiscarded;
+    std::optional<QUuid> m_editingID;
+    QString m_editText;
+    TwoStepConfirm* m_clear;
+    TextLabel* m_stats = nullptr;
+    SButton* m_discarded = nullptr;
+    SButton* m_clearButton = nullptr;
+    LazyList* m_list;
+    EmptyStateView* m_empty;
+    QList<RowData> m_rows;
+    qreal m_charWidth;
+};

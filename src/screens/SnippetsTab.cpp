@@ -1,0 +1,116 @@
+#include "screens/SnippetsTab.h"
+
+#include "core/AppState.h"
+#include "core/L10n.h"
+#include "design/Palette.h"
+#include "design/components/CardFrame.h"
+#include "design/components/SButton.h"
+#include "design/components/SInput.h"
+#include "design/components/TextLabel.h"
+#include "screens/SnippetRow.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+QString folded(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_C).toLower();
+}
+
+} // namespace
+
+SnippetsTab::SnippetsTab(AppState& state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("snippetsTab"));
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(16);
+
+    auto* inputCard = new CardFrame(20, Elevation::Xs);
+    auto* input = new QVBoxLayout(inputCard);
+    input->setContentsMargins(21, 19, 21, 19);
+    input->setSpacing(12);
+    input->addWidget(new TextLabel(L10n::tr("New snippet"), TypeModifier{15, QFont::DemiBold, 20}));
+    auto* fields = new QHBoxLayout;
+    fields->setSpacing(10);
+    m_trigger = new SInput(L10n::tr("for example, my address"));
+    m_trigger->setObjectName(QStringLiteral("triggerInput"));
+    m_trigger->setFixedWidth(220);
+    fields->addWidget(m_trigger, 0, Qt::AlignTop);
+    m_text = new SInput(L10n::tr("Full text to type"));
+    m_text->setObjectName(QStringLiteral("snippetInput"));
+    m_text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    fields->addWidget(m_text, 1, Qt::AlignTop);
+    auto* addButton = new SButton(L10n::tr("Add"), ButtonVariant::Primary);
+    addButton->setObjectName(QStringLiteral("addSnippet"));
+    fields->addWidget(addButton, 0, Qt::AlignTop);
+    input->addLayout(fields);
+    stack->addWidget(inputCard);
+
+    auto* listCard = new CardFrame(20, Elevation::Xs);
+    auto* list = new QVBoxLayout(listCard);
+    list->setContentsMargins(21, 5, 21, 5);
+    list->setSpacing(0);
+    m_rows = new QVBoxLayout;
+    m_rows->setSpacing(0);
+    list->addLayout(m_rows);
+    auto* empty = new TextLabel(L10n::tr("No snippets yet. Add a short phrase and the full text it stands for."),
+                                TypeModifier{14, QFont::Normal, 20}, Palette::textSecondary);
+    empty->setObjectName(QStringLiteral("snippetsEmpty"));
+    empty->setWordWrap(true);
+    empty->setAlignment(Qt::AlignHCenter);
+    m_empty = new QWidget;
+    auto* emptyBox = new QVBoxLayout(m_empty);
+    emptyBox->setContentsMargins(0, 24, 0, 22);
+    emptyBox->addWidget(empty);
+    list->addWidget(m_empty);
+    stack->addWidget(listCard);
+
+    connect(m_trigger, &SInput::submitted, m_text, &SInput::requestFocus);
+    connect(m_text, &SInput::submitted, this, &SnippetsTab::add);
+    connect(addButton, &SButton::clicked, this, &SnippetsTab::add);
+    connect(&m_state, &AppState::configChanged, this, &SnippetsTab::refresh);
+    refresh();
+}
+
+void SnippetsTab::add()
+{
+    const QString trigger = m_trigger->text().trimmed();
+    const QString text = m_text->text().trimmed();
+    if (trigger.isEmpty() || text.isEmpty())
+        return;
+    const QString key = folded(trigger);
+    m_state.updateConfig([&](Config& c) {
+        c.snippets.removeIf([&key](const Snippet& s) { return folded(s.trigger) == key; });
+        c.snippets.prepend(Snippet{QUuid::createUuid(), trigger, text});
+    });
+    m_trigger->setText({});
+    m_text->setText({});
+}
+
+void SnippetsTab::refresh()
+{
+    const QList<Snippet>& snippets = m_state.config().snippets;
+    m_empty->setVisible(snippets.isEmpty());
+    if (snippets == m_shown)
+        return;
+    m_shown = snippets;
+    // A row may be deleting itself from its own button's click.
+    while (QLayoutItem* item = m_rows->takeAt(0)) {
+        item->widget()->hide();
+        item->widget()->deleteLater();
+        delete item;
+    }
+    for (const Snippet& snippet : m_shown) {
+        auto* row = new SnippetRow(snippet);
+        connect(row, &SnippetRow::deleteRequested, this, [this](const QUuid& id) {
+            m_state.updateConfig(
+                [&id](Config& c) { c.snippets.removeIf([&id](const Snippet& s) { return s.id == id; }); });
+        });
+        m_rows->addWidget(row);
+    }
+}

@@ -1,0 +1,106 @@
+#include "screens/ToastLayer.h"
+
+#include "core/AppState.h"
+#include "design/Animation.h"
+#include "design/Elevation.h"
+#include "design/components/ToastView.h"
+#include "screens/ScreenStyle.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QVariantAnimation>
+
+#include <cmath>
+
+namespace {
+
+constexpr qreal slide = 12;
+
+} // namespace
+
+ToastLayer::ToastLayer(AppState& state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("toastLayer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(&state, &AppState::toastChanged, this, &ToastLayer::refresh);
+    refresh();
+}
+
+void ToastLayer::refresh()
+{
+    const std::optional<Toast> toast = m_state.toast();
+    if (toast && m_current && toast->id == m_currentID)
+        return;
+    if (m_current)
+        leave(m_current);
+    m_current = nullptr;
+    m_currentID = {};
+    if (!toast)
+        return;
+
+    auto* view = new ToastView(toast->title, toast->detail, toast->tone, this);
+    view->setObjectName(QStringLiteral("toast"));
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_current = view;
+    m_currentID = toast->id;
+    view->setProperty("shown", 0.0);
+    place(view, Animation::enabled() ? 0.0 : 1.0);
+    view->show();
+    if (!Animation::enabled())
+        return;
+    auto* effect = new QGraphicsOpacityEffect(view);
+    effect->setOpacity(0);
+    view->setGraphicsEffect(effect);
+    auto* animation = new QVariantAnimation(view);
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    animation->setDuration(ScreenStyle::toastDurationMs);
+    animation->setEasingCurve(ScreenStyle::overlayCurve());
+    connect(animation, &QVariantAnimation::valueChanged, view, [this, view, effect](const QVariant& value) {
+        effect->setOpacity(value.toReal());
+        place(view, value.toReal());
+    });
+    // Fully in: no effect left to slow its painting.
+    connect(animation, &QVariantAnimation::finished, view, [view] { view->setGraphicsEffect(nullptr); });
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void ToastLayer::leave(ToastView* view)
+{
+    if (!Animation::enabled()) {
+        delete view;
+        return;
+    }
+    auto* effect = new QGraphicsOpacityEffect(view);
+    view->setGraphicsEffect(effect);
+    auto* animation = new QVariantAnimation(view);
+    animation->setStartValue(1.0);
+    animation->setEndValue(0.0);
+    animation->setDuration(ScreenStyle::toastDurationMs);
+    animation->setEasingCurve(ScreenStyle::overlayCurve());
+    connect(animation, &QVariantAnimation::valueChanged, view, [this, view, effect](const QVariant& value) {
+        effect->setOpacity(value.toReal());
+        place(view, value.toReal());
+    });
+    connect(animation, &QVariantAnimation::finished, view, &QObject::deleteLater);
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void ToastLayer::place(ToastView* view, qreal shown) const
+{
+    const QMargins around = Shadow::margins(view->toastStyle().elevation);
+    const int width = toastWidth + around.left() + around.right();
+    const int height = view->heightForWidth(width);
+    view->setProperty("shown", shown);
+    // The card's own edges sit padding away from the layer's edges.
+    const int x = this->width() - padding - toastWidth - around.left();
+    const int y = this->height() - padding - height + around.bottom() + int(std::round((1.0 - shown) * slide));
+    view->setGeometry(x, y, width, height);
+}
+
+void ToastLayer::resizeEvent(QResizeEvent*)
+{
+    for (auto* view : findChildren<ToastView*>(QString(), Qt::FindDirectChildrenOnly))
+        place(view, view->property("shown").toReal());
+}

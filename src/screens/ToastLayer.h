@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QUuid>
+#include <QWidget>
+
+class AppState;
+class ToastView;
+
+// The layer that shows AppState's toast in the bottom trailing corner. It
+// takes no clicks: the screen below gets them, even where the toast is drawn.
+// A toast with a new id comes in as a new card; the old one leaves.
+class ToastLayer final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int padding = 24;
+    static constexpr int toastWidth = 340;
+
+    explicit ToastLayer(AppState& state, QWidget* parent = nullptr);
+
+    // The card on show, or null.
+    ToastView* toast() const { return m_current; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void refresh();
+    // Places a card by its progress in (0: below and clear, 1: in place).
+    void place(ToastView* view, qreal shown) const;
+    void leave(ToastView* view);
+
+    AppState& m_state;
+    ToastView* m_current = nullptr;
+    QUuid m_currentID;
+};

@@ -1,0 +1,397 @@
+#include "FakeCapabilities.h"
+#include "FakeClock.h"
+#include "TempDataDir.h"
+
+#include "core/AppState.h"
+#include "design/components/Chip.h"
+#include "design/components/Keycap.h"
+#include "design/components/SButton.h"
+#include "design/components/SInput.h"
+#include "design/components/SSelect.h"
+#include "design/components/TextLabel.h"
+#include "onboarding/InfoCard.h"
+#include "onboarding/KeyCheck.h"
+#include "onboarding/LevelBars.h"
+#include "onboarding/LanguagesStep.h"
+#include "onboarding/OnboardingHeader.h"
+#include "onboarding/OnboardingView.h"
+#include "onboarding/PermissionCard.h"
+#include "onboarding/ProgressDots.h"
+#include "onboarding/StatusLine.h"
+#include "onboarding/StepIntro.h"
+#include "onboarding/TryItStep.h"
+
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(KeyStatus)
+
+// The wizard on fake capabilities and a fake clock: which step follows which
+// and when "Next" opens, what is saved when, the key check's answers, the
+// languages' order and the try-it box.
+class TestOnboardingFlow final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void nextFollowsTheChecks_data();
+    void nextFollowsTheChecks();
+    void capabilitiesComingBackOpenNext();
+    void stepChangesSaveAndCloseTheInfoCard();
+    void doneFinishes();
+    void subtitlesFollowTheTalkMode();
+    void languagesKeepTableOrder_data();
+    void languagesKeepTableOrder();
+    void keyCheckAnswers_data();
+    void keyCheckAnswers();
+    void tryItBox();
+};
+
+namespace {
+
+struct Wizard
+{
+    TempDataDir data;
+    FakeClock clock;
+    FakeCapabilities capabilities;
+    AppState state{clock};
+    QList<Config> saved;
+    QStringList calls;
+    // What the application's key check answers; checking keeps it running.
+    KeyStatus answer{KeyStatus::Kind::ok, {}};
+    int checks = 0;
+    std::unique_ptr<OnboardingView> view;
+
+    OnboardingView& open()
+    {
+        AppActions actions;
+        actions.checkKey = [this] {
+            ++checks;
+            state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});
+            if (answer.kind != KeyStatus::Kind::checking)
+                state.setKeyStatus(answer);
+        };
+        state.setActions(actions);
+        view = std::make_unique<OnboardingView>(state,
+                                                OnboardingView::Callbacks{[this](const Config& config) {
+                                                                              saved << config;
+                                                                              calls << QStringLiteral("save");
+                                                                          },
+                                                                          [this] { calls << QStringLiteral("finish"); }},
+                                                capabilities, clock);
+        view->show();
+        return *view;
+    }
+
+    template <class T>
+    T* find(const QString& name) const
+    {
+        return view->findChild<T*>(name);
+    }
+};
+
+} // namespace
+
+void TestOnboardingFlow::nextFollowsTheChecks_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("languages");
+    QTest::addColumn<QString>("microphone"); // checking, allowed, missing, unavailable
+    QTest::addColumn<bool>("keys");
+    QTest::addColumn<bool>("keySaved");
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<int>("following"); // the step after "Next"; -1 for finished
+
+    const QString ok = QStringLiteral("allowed");
+    QTest::newRow("languages: none chosen") << 0 << false << ok << true << false << false << 0;
+    QTest::newRow("languages: chosen") << 0 << true << ok << true << false << true << 1;
+    QTest::newRow("microphone: checking") << 1 << true << QStringLiteral("checking") << true << false << false << 1;
+    QTest::newRow("microphone: allowed") << 1 << true << ok << true << false << true << 2;
+    QTest::newRow("microphone: none found") << 1 << true << QStringLiteral("missing") << true << false << false << 1;
+    QTest::newRow("microphone: no sound server") << 1 << true << QStringLiteral("unavailable") << true << false << false << 1;
+    QTest::newRow("keys: X11 session") << 2 << true << ok << true << false << true << 3;
+    QTest::newRow("keys: no X11 session") << 2 << true << ok << false << false << false << 2;
+    QTest::newRow("gemini: no key") << 3 << true << ok << true << false << false << 3;
+    QTest::newRow("gemini: key saved before") << 3 << true << ok << true << true << true << 4;
+    QTest::newRow("try it: always") << 4 << true << ok << true << false << true << -1;
+}
+
+void TestOnboardingFlow::nextFollowsTheChecks()
+{
+    QFETCH(int, step);
+    QFETCH(bool, languages);
+    QFETCH(QString, microphone);
+    QFETCH(bool, keys);
+    QFETCH(bool, keySaved);
+    QFETCH(bool, next);
+    QFETCH(int, following);
+
+    Wizard w;
+    w.state.updateConfig([&](Config& c) {
+        c.languageCodes = languages ? QStringList{QStringLiteral("uz-UZ")} : QStringList{};
+        c.apiKey = keySaved ? QStringLiteral("saved-key") : QString();
+    });
+    w.capabilities.held = microphone == QStringLiteral("checking");
+    if (microphone == QStringLiteral("missing"))
+        w.capabilities.microphone = FakeCapabilities::noMicrophone();
+    else if (microphone == QStringLiteral("unavailable"))
+        w.capabilities.microphone = FakeCapabilities::noSoundServer();
+    w.state.setAccessibilityGranted(keys);
+    qputenv("GEMINI_API_KEY", "");
+
+    OnboardingView& view = w.open();
+    view.go(step);
+    QCOMPARE(int(view.step()), step);
+    QCOMPARE(view.primaryButton()->isEnabled(), next);
+    QCOMPARE(view.counter()->text(), QStringLiteral("%1 / 5").arg(step + 1));
+    QCOMPARE(view.backButton()->isVisible(), step > 0);
+    QCOMPARE(view.primaryButton()->text(), step == 4 ? QStringLiteral("Done") : QStringLiteral("Next"));
+
+    // Return is the default action, and does nothing while "Next" is off.
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Return);
+    if (following < 0) {
+        QCOMPARE(w.calls.last(), QStringLiteral("finish"));
+        QVERIFY(w.state.config().onboardingDone);
+    } else {
+        QCOMPARE(int(view.step()), following);
+    }
+}
+
+void TestOnboardingFlow::capabilitiesComingBackOpenNext()
+{
+    Wizard w;
+    w.capabilities.microphone = FakeCapabilities::noMicrophone();
+    OnboardingView& view = w.open();
+    view.go(1);
+    QVERIFY(!view.primaryButton()->isEnabled());
+    auto* open = w.find<SButton>(QStringLiteral("openSoundSettings"));
+    QVERIFY(open && open->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(w.capabilities.soundSettingsOpened, 1);
+
+    // A microphone plugged in shows within the second.
+    w.capabilities.microphone = {true, {}};
+    w.clock.advance(1000);
+    QVERIFY(view.primaryButton()->isEnabled());
+    QCOMPARE(w.find<PermissionCard>(QStringLiteral("microphoneCard"))->status()->text(), QStringLiteral("Allowed"));
+
+    // A sound server slow to answer is never asked twice at once.
+    w.capabilities.held = true;
+    const int reads = w.capabilities.reads;
+    w.clock.advance(3000);
+    QCOMPARE(w.capabilities.reads, reads + 1);
+
+    // Without any sound settings there is nothing to open.
+    w.capabilities.soundSettings = false;
+    w.capabilities.microphone = FakeCapabilities::noMicrophone();
+    w.capabilities.release();
+    QVERIFY(!w.find<SButton>(QStringLiteral("openSoundSettings"))->isVisible());
+    QVERIFY(!view.primaryButton()->isEnabled());
+
+    // The keys follow the application's own check; the wizard does not poll them.
+    view.go(2);
+    w.state.setAccessibilityGranted(false);
+    QVERIFY(!view.primaryButton()->isEnabled());
+    w.state.setAccessibilityGranted(true);
+    QVERIFY(view.primaryButton()->isEnabled());
+}
+
+void TestOnboardingFlow::stepChangesSaveAndCloseTheInfoCard()
+{
+    Wizard w;
+    w.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("en-US")}; });
+    OnboardingView& view = w.open();
+    w.calls.clear();
+    view.intro()->setInfoOpen(true);
+    QVERIFY(view.intro()->infoCard()->isVisible());
+
+    QTest::mouseClick(view.primaryButton(), Qt::LeftButton);
+    QCOMPARE(int(view.step()), 1);
+    QVERIFY(!view.intro()->isInfoOpen());
+    QVERIFY(!view.intro()->infoCard()->isVisible());
+    QTest::mouseClick(view.backButton(), Qt::LeftButton);
+    QCOMPARE(int(view.step()), 0);
+    // Nothing changed, and still every change of step saved.
+    QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("save")}));
+    QCOMPARE(w.saved.last().languageCodes, QStringList{QStringLiteral("en-US")});
+
+    // The dots lead back only.
+    view.go(3);
+    ProgressDots* dots = view.header()->dots();
+    QCOMPARE(dots->accessibleName(), QStringLiteral("4 / 5"));
+    QTest::mouseClick(dots, Qt::LeftButton, {}, dots->dotRect(4).center().toPoint());
+    QTest::mouseClick(dots, Qt::LeftButton, {}, dots->dotRect(3).center().toPoint());
+    QCOMPARE(int(view.step()), 3);
+    QTest::mouseClick(dots, Qt::LeftButton, {}, dots->dotRect(1).center().toPoint());
+    QCOMPARE(int(view.step()), 1);
+
+    // Outside the steps nothing happens, not even a save.
+    const int saves = int(w.saved.size());
+    view.go(5);
+    view.go(-1);
+    QCOMPARE(int(view.step()), 1);
+    QCOMPARE(int(w.saved.size()), saves);
+}
+
+void TestOnboardingFlow::doneFinishes()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    view.go(4);
+    w.calls.clear();
+    QTest::mouseClick(view.primaryButton(), Qt::LeftButton);
+    QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("finish")}));
+    QVERIFY(w.saved.last().onboardingDone);
+    QVERIFY(w.state.config().onboardingDone);
+}
+
+void TestOnboardingFlow::subtitlesFollowTheTalkMode()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    view.go(1);
+    QCOMPARE(view.intro()->subtitle()->text(), QStringLiteral("Records only while you hold the key."));
+    w.state.updateConfig([](Config& c) { c.hotkeyMode = HotkeyMode::toggle; });
+    QCOMPARE(view.intro()->subtitle()->text(), QStringLiteral("Records only from one key press to the next."));
+    view.go(4);
+    QCOMPARE(view.intro()->subtitle()->text(), QStringLiteral("Press the keys, talk, and press them again."));
+}
+
+void TestOnboardingFlow::languagesKeepTableOrder_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QString>("tapped");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("added in table order") << QStringList{QStringLiteral("de-DE")} << QStringLiteral("uz-UZ")
+                                          << QStringList{QStringLiteral("uz-UZ"), QStringLiteral("de-DE")};
+    QTest::newRow("unknown code dropped") << QStringList{QStringLiteral("xx-XX"), QStringLiteral("ru-RU")}
+                                          << QStringLiteral("en-US")
+                                          << QStringList{QStringLiteral("ru-RU"), QStringLiteral("en-US")};
+    QTest::newRow("the only one removed") << QStringList{QStringLiteral("ru-RU")} << QStringLiteral("ru-RU") << QStringList{};
+    QTest::newRow("doubles kept once") << QStringList{QStringLiteral("ru-RU"), QStringLiteral("ru-RU")}
+                                       << QStringLiteral("ko-KR")
+                                       << QStringList{QStringLiteral("ru-RU"), QStringLiteral("ko-KR")};
+}
+
+void TestOnboardingFlow::languagesKeepTableOrder()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, tapped);
+    QFETCH(QStringList, expected);
+    Wizard w;
+    w.state.updateConfig([&](Config& c) { c.languageCodes = stored; });
+    OnboardingView& view = w.open();
+    auto* chip = w.find<Chip>(QStringLiteral("language-") + tapped);
+    QVERIFY(chip);
+    QTest::mouseClick(chip, Qt::LeftButton);
+    QCOMPARE(w.state.config().languageCodes, expected);
+    QCOMPARE(chip->isSelected(), expected.contains(tapped));
+    QCOMPARE(chip->icon(), expected.contains(tapped) ? QStringLiteral("check") : QString());
+    QCOMPARE(view.primaryButton()->isEnabled(), !expected.isEmpty());
+}
+
+void TestOnboardingFlow::keyCheckAnswers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<KeyStatus>("answer");
+    QTest::addColumn<bool>("editDuringCheck");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("error");
+
+    const KeyStatus ok{KeyStatus::Kind::ok, {}};
+    const KeyStatus refused = KeyStatus::failed(QStringLiteral("Gemini returned 400: API key not valid"));
+    QTest::newRow("working") << QStringLiteral("good-key") << ok << false << true << QString();
+    QTest::newRow("trimmed first") << QStringLiteral("  good-key \t") << ok << false << true << QString();
+    QTest::newRow("refused") << QStringLiteral("bad-key") << refused << false << false << refused.message;
+    QTest::newRow("edited during a working check") << QStringLiteral("good-key") << ok << true << false << QString();
+    QTest::newRow("edited during a refused check") << QStringLiteral("bad-key") << refused << true << false << QString();
+    QTest::newRow("dropped for the edit") << QStringLiteral("good-key") << KeyStatus{} << true << false << QString();
+}
+
+void TestOnboardingFlow::keyCheckAnswers()
+{
+    QFETCH(QString, typed);
+    QFETCH(KeyStatus, answer);
+    QFETCH(bool, editDuringCheck);
+    QFETCH(bool, checked);
+    QFETCH(QString, error);
+
+    Wizard w;
+    qputenv("GEMINI_API_KEY", "");
+    w.answer = KeyStatus{KeyStatus::Kind::checking, {}};
+    OnboardingView& view = w.open();
+    view.go(3);
+    auto* input = w.find<SInput>(QStringLiteral("keyInput"));
+    auto* check = w.find<SButton>(QStringLiteral("checkKey"));
+    QVERIFY(!check->isEnabled());
+    input->lineEdit()->setText(typed);
+    QVERIFY(check->isEnabled());
+    QTest::mouseClick(check, Qt::LeftButton);
+    QCOMPARE(w.checks, 1);
+    QCOMPARE(w.state.config().apiKey, typed.trimmed());
+    QCOMPARE(input->text(), typed.trimmed());
+    QVERIFY(view.keyCheck().isBusy());
+    QCOMPARE(check->text(), QStringLiteral("Checking…"));
+    QVERIFY(!check->isEnabled());
+
+    if (editDuringCheck)
+        QTest::keyClick(input->lineEdit(), Qt::Key_X);
+    w.state.setKeyStatus(answer);
+
+    QVERIFY(!view.keyCheck().isBusy());
+    QCOMPARE(check->text(), QStringLiteral("Check"));
+    QCOMPARE(view.keyCheck().isChecked(), checked);
+    QCOMPARE(view.primaryButton()->isEnabled(), checked);
+    QCOMPARE(w.find<StatusLine>(QStringLiteral("keyWorks"))->isVisible(), checked);
+    QCOMPARE(w.find<TextLabel>(QStringLiteral("keyError"))->text(), error);
+    QCOMPARE(input->hasError(), !error.isEmpty());
+    QCOMPARE(check->isEnabled(), !checked);
+
+    // The first keystroke after any answer starts over.
+    QTest::keyClick(input->lineEdit(), Qt::Key_Y);
+    QVERIFY(!view.keyCheck().isChecked());
+    QVERIFY(view.keyCheck().error().isEmpty());
+    QVERIFY(!view.primaryButton()->isEnabled());
+}
+
+void TestOnboardingFlow::tryItBox()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    view.go(4);
+    auto* step = qobject_cast<TryItStep*>(view.content());
+    QVERIFY(step);
+    QCOMPARE(step->keycaps()->findChildren<Keycap*>().size(), 2);
+    QVERIFY(step->editor()->hasFocus() || QApplication::focusWidget() == step->editor() || !view.isActiveWindow());
+
+    // A new talk key is stored at once, before the user tries it.
+    w.calls.clear();
+    step->keySelect()->setSelection(int(HotkeyKind::rightCommand));
+    QCOMPARE(w.calls, QStringList{QStringLiteral("save")});
+    QCOMPARE(w.saved.last().hotkey, HotkeyKind::rightCommand);
+    const QList<Keycap*> caps = step->keycaps()->findChildren<Keycap*>();
+    QCOMPARE(caps.size(), 1);
+    QCOMPARE(caps.first()->label(), QStringLiteral("Right Alt"));
+
+    // Blank text keeps the keys on show; a recording empties the box.
+    step->editor()->setPlainText(QStringLiteral("  \n "));
+    QVERIFY(step->keycaps()->isVisible());
+    step->editor()->setPlainText(QStringLiteral("first try"));
+    QVERIFY(!step->keycaps()->isVisible());
+    w.state.setPhase(Phase::recording);
+    QCOMPARE(step->sample(), QString());
+    QVERIFY(step->bars()->isVisible());
+
+    // A failure shows its message while the phase stays failed.
+    w.state.setMessage(QStringLiteral("Gemini returned 500: busy"));
+    w.state.setPhase(Phase::failed);
+    QVERIFY(step->failure()->isVisible());
+    QCOMPARE(step->failure()->text(), QStringLiteral("Gemini returned 500: busy"));
+    w.state.setMessage(QString());
+    QVERIFY(!step->failure()->isVisible());
+}
+
+QTEST_MAIN(TestOnboardingFlow)
+#include "TestOnboardingFlow.moc"

@@ -1,0 +1,180 @@
+#include "FakeCapabilities.h"
+#include "FakeClock.h"
+#include "TempDataDir.h"
+
+#include "core/AppState.h"
+#include "design/Onest.h"
+#include "design/Theme.h"
+#include "design/components/SInput.h"
+#include "onboarding/GeminiStep.h"
+#include "onboarding/KeyCheck.h"
+#include "onboarding/MicrophoneWatch.h"
+#include "onboarding/OnboardingView.h"
+#include "onboarding/PermissionsAgainView.h"
+#include "onboarding/StepIntro.h"
+#include "onboarding/TryItStep.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QtTest>
+
+// Every wizard step in its main states, and the permissions window, light
+// and dark, saved under KESTO_GALLERY_DIR as "onboarding-<state>-<theme>.png"
+// for a person to look at.
+class TestOnboardingGallery final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup() { Theme::instance().setMode(Theme::Mode::Light); }
+    void wizard_data();
+    void wizard();
+    void permissions_data();
+    void permissions();
+
+private:
+    void save(QWidget& view, const QString& name);
+    QString m_folder;
+};
+
+namespace {
+
+struct Scene
+{
+    TempDataDir data;
+    FakeClock clock;
+    FakeCapabilities capabilities;
+    AppState state{clock};
+};
+
+} // namespace
+
+void TestOnboardingGallery::initTestCase()
+{
+    Onest::registerFaces();
+    m_folder = qEnvironmentVariable("KESTO_GALLERY_DIR");
+    if (m_folder.isEmpty())
+        m_folder = QDir::temp().filePath(QStringLiteral("kesto-gallery"));
+}
+
+void TestOnboardingGallery::save(QWidget& view, const QString& name)
+{
+    view.show();
+    // At its own size: adjustSize() would cap it at the small test screen.
+    view.resize(view.sizeHint());
+    QCoreApplication::processEvents();
+    const QImage picture = view.grab().toImage();
+    QDir().mkpath(m_folder);
+    const QString file = QDir(m_folder).filePath(QStringLiteral("onboarding-%1-%2.png")
+                                                     .arg(name, Theme::instance().isDark() ? QStringLiteral("dark")
+                                                                                           : QStringLiteral("light")));
+    QVERIFY2(picture.save(file), qPrintable(file));
+}
+
+void TestOnboardingGallery::wizard_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<bool>("dark");
+    const QStringList scenes = {
+        QStringLiteral("languages-empty"),       QStringLiteral("languages-chosen"),
+        QStringLiteral("languages-info"),        QStringLiteral("microphone-checking"),
+        QStringLiteral("microphone-allowed"),    QStringLiteral("microphone-missing"),
+        QStringLiteral("microphone-no-server"),  QStringLiteral("accessibility-allowed"),
+        QStringLiteral("accessibility-missing"), QStringLiteral("gemini-empty"),
+        QStringLiteral("gemini-checking"),       QStringLiteral("gemini-working"),
+        QStringLiteral("gemini-refused"),        QStringLiteral("try-it-waiting"),
+        QStringLiteral("try-it-recording"),      QStringLiteral("try-it-working"),
+        QStringLiteral("try-it-done"),           QStringLiteral("try-it-failed"),
+    };
+    for (const QString& scene : scenes) {
+        QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false;
+        QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true;
+    }
+}
+
+void TestOnboardingGallery::wizard()
+{
+    QFETCH(QString, scene);
+    QFETCH(bool, dark);
+    Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
+    Scene s;
+    s.capabilities.held = scene == QStringLiteral("microphone-checking");
+    if (scene == QStringLiteral("microphone-missing"))
+        s.capabilities.microphone = FakeCapabilities::noMicrophone();
+    if (scene == QStringLiteral("microphone-no-server"))
+        s.capabilities.microphone = FakeCapabilities::noSoundServer();
+    if (scene == QStringLiteral("accessibility-missing"))
+        s.capabilities.keys = {false, QStringLiteral("This Wayland session offers no X11 display, so keys cannot be typed or watched."), true};
+    s.state.setAccessibilityGranted(scene != QStringLiteral("accessibility-missing"));
+    if (scene != QStringLiteral("languages-empty"))
+        s.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("uz-UZ"), QStringLiteral("ru-RU")}; });
+    AppActions actions;
+    actions.checkKey = [&s, scene] {
+        if (scene == QStringLiteral("gemini-refused"))
+            s.state.setKeyStatus(KeyStatus::failed(QStringLiteral("Gemini returned 400: API key not valid. Please pass a valid API key.")));
+        else if (scene == QStringLiteral("gemini-working"))
+            s.state.setKeyStatus(KeyStatus{KeyStatus::Kind::ok, {}});
+        else
+            s.state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});
+    };
+    s.state.setActions(actions);
+
+    OnboardingView view(s.state, {[](const Config&) {}, [] {}}, s.capabilities, s.clock);
+    view.show();
+    const QString step = scene.section(u'-', 0, scene.startsWith(QStringLiteral("try-it")) ? 1 : 0);
+    const QStringList steps = {QStringLiteral("languages"), QStringLiteral("microphone"), QStringLiteral("accessibility"),
+                               QStringLiteral("gemini"), QStringLiteral("try-it")};
+    view.go(int(steps.indexOf(step)));
+    if (scene == QStringLiteral("languages-info"))
+        view.intro()->setInfoOpen(true);
+    if (step == QStringLiteral("gemini") && scene != QStringLiteral("gemini-empty")) {
+        auto* gemini = view.content()->findChild<SInput*>(QStringLiteral("keyInput"));
+        QVERIFY(gemini);
+        gemini->lineEdit()->setText(QStringLiteral("AIzaSyD-example-key-0123456789"));
+        view.keyCheck().start();
+    }
+    if (scene == QStringLiteral("try-it-recording")) {
+        s.state.setPhase(Phase::recording);
+        s.state.setLevel(0.7);
+    } else if (scene == QStringLiteral("try-it-working")) {
+        s.state.setPhase(Phase::working);
+        s.state.setProcessingStage(DictationStage::transcribing, s.clock.now());
+    } else if (scene == QStringLiteral("try-it-done")) {
+        auto* editor = view.content()->findChild<QTextEdit*>(QStringLiteral("sampleEditor"));
+        QVERIFY(editor);
+        editor->setPlainText(QStringLiteral("Salom! Bu birinchi diktovka: Kesto Viruz matnni kursor turgan joyga yozadi."));
+    } else if (scene == QStringLiteral("try-it-failed")) {
+        s.state.setMessage(QStringLiteral("Could not reach Gemini. The recording is kept in History."));
+        s.state.setPhase(Phase::failed);
+    }
+    save(view, scene);
+}
+
+void TestOnboardingGallery::permissions_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<bool>("dark");
+    for (const QString& scene : {QStringLiteral("permissions-both"), QStringLiteral("permissions-microphone")}) {
+        QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false;
+        QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true;
+    }
+}
+
+void TestOnboardingGallery::permissions()
+{
+    QFETCH(QString, scene);
+    QFETCH(bool, dark);
+    Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
+    Scene s;
+    s.capabilities.microphone = FakeCapabilities::noMicrophone();
+    const bool both = scene == QStringLiteral("permissions-both");
+    s.capabilities.keys = {false, QStringLiteral("There is no X11 display, so keys cannot be typed or watched."), true};
+    s.state.setAccessibilityGranted(!both);
+    PermissionsAgainView view(s.state, [] {}, s.capabilities, s.clock);
+    save(view, scene);
+}
+
+QTEST_MAIN(TestOnboardingGallery)
+#include "TestOnboardingGallery.moc"

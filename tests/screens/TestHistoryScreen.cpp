@@ -1,0 +1,523 @@
+#include "core/AppState.h"
+#include "core/L10n.h"
+#include "design/Onest.h"
+#include "design/components/EmptyStateView.h"
+#include "design/components/SButton.h"
+#include "design/components/SIconButton.h"
+#include "screens/AudioBox.h"
+#include "screens/EditBox.h"
+#include "screens/HistoryScreen.h"
+#include "screens/Spinner.h"
+#include "screens/TranscriptText.h"
+
+#include "FakeClock.h"
+#include "TempDataDir.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(HistoryEntry)
+
+namespace {
+
+const QDateTime now(QDate(2026, 3, 14), QTime(9, 30));
+
+HistoryEntry made(const QString& text, const QDateTime& date, HistoryEntry::Status status = HistoryEntry::Status::done,
+                  const QString& source = QStringLiteral("mac"), std::optional<QString> app = std::nullopt)
+{
+    HistoryEntry e;
+    e.text = text;
+    e.date = date;
+    e.status = status;
+    e.source = source;
+    e.appName = app;
+    e.duration = 4;
+    return e;
+}
+
+QList<QString> texts(const QList<HistoryEntry>& entries)
+{
+    QList<QString> out;
+    for (const HistoryEntry& e : entries)
+        out << e.text;
+    return out;
+}
+
+} // namespace
+
+class TestHistoryScreen final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { Onest::registerFaces(); }
+    void init();
+    void cleanup();
+
+    void filter_data();
+    void filter();
+    void minutes_data();
+    void minutes();
+    void statsLine();
+    void statsLineInRussian_data();
+    void statsLineInRussian();
+    void dayGroups();
+    void emptyStates_data();
+    void emptyStates();
+    void editAndSave();
+    void editingAnotherEntryReplacesTheBuffer();
+    void rowsRebuildWithoutLosingTheEditor();
+    void copyPutsTheTextOnTheClipboard();
+    void deleteRemovesTheAudio();
+    void retryReachesTheController();
+    void clearTakesTwoSteps();
+    void clearDisarmsByItself();
+    void thousandEntriesBuildOnlyWhatIsNear();
+
+private:
+    void setEntries(const QList<HistoryEntry>& entries);
+    HistoryScreen* open();
+    QString keptAudio(const QUuid& id);
+
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<FakeClock> m_clock;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<HistoryScreen> m_screen;
+};
+
+void TestHistoryScreen::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_clock = std::make_unique<FakeClock>(now);
+    m_state = std::make_unique<AppState>(*m_clock);
+}
+
+void TestHistoryScreen::cleanup()
+{
+    m_screen.reset();
+    m_state.reset();
+    m_clock.reset();
+    m_data.reset();
+}
+
+void TestHistoryScreen::setEntries(const QList<HistoryEntry>& entries)
+{
+    m_state->updateHistory([&entries](History& history) {
+        history.entries = entries;
+        history.save();
+    });
+}
+
+HistoryScreen* TestHistoryScreen::open()
+{
+    m_screen = std::make_unique<HistoryScreen>(*m_state, m_state->actions());
+    m_screen->resize(900, 700);
+    m_screen->show();
+    if (!QTest::qWaitForWindowExposed(m_screen.get()))
+        return nullptr;
+    return m_screen.get();
+}
+
+QString TestHistoryScreen::keptAudio(const QUuid& id)
+{
+    const QString recording = m_data->filePath(QStringLiteral("take.m4a"));
+    m_data->write(QStringLiteral("take.m4a"), QByteArray(64, 'a'));
+    return History::keepAudio(recording, id).value_or(QString());
+}
+
+void TestHistoryScreen::filter_data()
+{
+    using S = HistoryEntry::Status;
+    QTest::addColumn<bool>("showDiscarded");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("found");
+
+    QTest::newRow("blank query lists all but cancelled") << false << "" << QStringList{"Café au lait", "CAFÉ NOIR", "tea time", ""};
+    QTest::newRow("case and accents aside") << false << "cafe" << QStringList{"Café au lait", "CAFÉ NOIR"};
+    QTest::newRow("accented query finds plain text") << false << "NOÍR" << QStringList{"CAFÉ NOIR"};
+    QTest::newRow("phone origin") << false << "From phone" << QStringList{"CAFÉ NOIR"};
+    QTest::newRow("product name for no application") << false << "Kesto Viruz" << QStringList{"tea time"};
+    QTest::newRow("across text and origin") << false << "time kes" << QStringList{"tea time"};
+    QTest::newRow("application name") << false << "telegr" << QStringList{""};
+    QTest::newRow("Cyrillic") << false << "ПРИВЕТ" << QStringList{"привет, мир 👋"};
+    QTest::newRow("cancelled never without the toggle") << false << "discarded" << QStringList{};
+    QTest::newRow("cancelled with the toggle") << true << "cafe" << QStringList{"Café au lait", "CAFÉ NOIR", "cafe discarded"};
+    QTest::newRow("no match") << true << "xyz" << QStringList{};
+    Q_UNUSED(S::done);
+}
+
+void TestHistoryScreen::filter()
+{
+    using S = HistoryEntry::Status;
+    QFETCH(bool, showDiscarded);
+    QFETCH(QString, query);
+    QFETCH(QStringList, found);
+    const QList<HistoryEntry> entries{
+        made("Café au lait", now, S::done, "mac", QStringLiteral("Safari")),
+        made("CAFÉ NOIR", now, S::done, "phone"),
+        made("tea time", now),
+        made("cafe discarded", now, S::discarded),
+        made("", now, S::failed, "mac", QStringLiteral("Telegram")),
+        made("привет, мир 👋", now, S::discarded),
+    };
+    QList<HistoryEntry> withCyrillic = entries;
+    withCyrillic[5].status = S::done;
+    const QList<HistoryEntry>& source = QTest::currentDataTag() == QLatin1String("Cyrillic") ? withCyrillic : entries;
+    QCOMPARE(texts(HistoryScreen::visible(source, showDiscarded, query)), found);
+}
+
+void TestHistoryScreen::minutes_data()
+{
+    QTest::addColumn<int>("week");
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("nothing") << 0 << 0;
+    QTest::newRow("150 words: 2.75 rounds up") << 150 << 3;
+    QTest::newRow("900 words: 16.5 rounds away from zero") << 900 << 17;
+    QTest::newRow("60 words: 1.1") << 60 << 1;
+    QTest::newRow("a long week") << 12000 << 220;
+}
+
+void TestHistoryScreen::minutes()
+{
+    QFETCH(int, week);
+    QFETCH(int, minutes);
+    QCOMPARE(HistoryScreen::minutesSaved(week), minutes);
+}
+
+void TestHistoryScreen::statsLine()
+{
+    using S = HistoryEntry::Status;
+    QCOMPARE(HistoryScreen::statsLine({120, 900}), QStringLiteral("Today 120 words · this week 900 words — about 17 minutes saved"));
+    QCOMPARE(HistoryScreen::statsLine({0, 1500}), QStringLiteral("Today 0 words · this week 1,500 words — about 28 minutes saved"));
+
+    // Only done entries count, whatever the search or the toggle.
+    setEntries({made("one two three", now), made("four five", now.addDays(-1)), made("six", now, S::failed),
+                made("seven eight", now, S::discarded), made("old words here", now.addDays(-30))});
+    QVERIFY(open());
+    const QString expected = HistoryScreen::statsLine(m_state->history().stats(now));
+    QVERIFY(expected.startsWith(QStringLiteral("Today 3 words")));
+    QCOMPARE(m_screen->stats(), expected);
+    m_state->setSearch(QStringLiteral("zzz"));
+    QTest::mouseClick(m_screen->discardedButton(), Qt::LeftButton);
+    QCOMPARE(m_screen->stats(), expected);
+}
+
+void TestHistoryScreen::statsLineInRussian_data()
+{
+    QTest::addColumn<int>("week");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("one minute") << 40 << QStringLiteral("Сегодня (Слов: 0) · за неделю (Слов: 40) — сэкономлена примерно 1 минута");
+    QTest::newRow("few minutes") << 150 << QStringLiteral("Сегодня (Слов: 0) · за неделю (Слов: 150) — сэкономлено примерно 3 минуты");
+    QTest::newRow("many minutes") << 900 << QStringLiteral("Сегодня (Слов: 0) · за неделю (Слов: 900) — сэкономлено примерно 17 минут");
+}
+
+void TestHistoryScreen::statsLineInRussian()
+{
+    QFETCH(int, week);
+    QFETCH(QString, line);
+    QTranslator main;
+    QTranslator kesto;
+    QVERIFY(main.load(QStringLiteral(":/i18n/main_ru.qm")));
+    QVERIFY(kesto.load(QStringLiteral(":/i18n/kesto_ru.qm")));
+    QCoreApplication::installTranslator(&main);
+    QCoreApplication::installTranslator(&kesto);
+    L10n::setInterfaceLanguage(QStringLiteral("ru"));
+    const QString shown = HistoryScreen::statsLine({0, week});
+    L10n::setInterfaceLanguage(QString());
+    QCoreApplication::removeTranslator(&kesto);
+    QCoreApplication::removeTranslator(&main);
+    QCOMPARE(shown, line);
+}
+
+void TestHistoryScreen::dayGroups()
+{
+    setEntries({made("a", now), made("b", now.addSecs(-3600)), made("c", now.addDays(-1)),
+                made("d", QDateTime(QDate(2026, 3, 2), QTime(12, 0)))});
+    QVERIFY(open());
+    QCOMPARE(m_screen->dayTitles(), (QStringList{"Today", "Yesterday", "Mar 2"}));
+    const QList<LazyList::Row> rows = m_screen->list()->rows();
+    QCOMPARE(rows.size(), 7);
+    QList<int> gaps;
+    for (const LazyList::Row& row : rows)
+        gaps << row.gapAbove;
+    // The first day title has no room above it, later ones 26; each card 10.
+    QCOMPARE(gaps, (QList<int>{0, 10, 10, 26, 10, 26, 10}));
+}
+
+void TestHistoryScreen::emptyStates_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<bool>("toggleMode");
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("hold") << "" << false << "history" << "No recordings yet." << "Hold the key and talk — the text is kept here.";
+    QTest::newRow("toggle") << "" << true << "history" << "No recordings yet." << "Press the key and talk — the text is kept here.";
+    QTest::newRow("spaces are no search") << "   " << false << "history" << "No recordings yet." << "Hold the key and talk — the text is kept here.";
+    QTest::newRow("nothing found") << "zebra" << false << "search-x" << "Nothing found." << "Try another word or clear the search.";
+}
+
+void TestHistoryScreen::emptyStates()
+{
+    QFETCH(QString, search);
+    QFETCH(bool, toggleMode);
+    QFETCH(QString, icon);
+    QFETCH(QString, title);
+    QFETCH(QString, detail);
+    // Only a cancelled recording: listed nowhere with the toggle off, but Clear can go.
+    setEntries({made("cancelled", now, HistoryEntry::Status::discarded)});
+    m_state->updateConfig([toggleMode](Config& c) { c.hotkeyMode = toggleMode ? HotkeyMode::toggle : HotkeyMode::hold; });
+    m_state->setSearch(search);
+    QVERIFY(open());
+    QVERIFY(m_screen->emptyState()->isVisible());
+    QVERIFY(!m_screen->list()->isVisible());
+    QCOMPARE(m_screen->emptyState()->icon(), icon);
+    QCOMPARE(m_screen->emptyState()->title(), title);
+    QCOMPARE(m_screen->emptyState()->detail(), detail);
+    QVERIFY(m_screen->clearButton()->isEnabled());
+}
+
+void TestHistoryScreen::editAndSave()
+{
+    HistoryEntry a = made("first take", now, HistoryEntry::Status::done, "mac", QStringLiteral("Safari"));
+    setEntries({a});
+    QVERIFY(open());
+    m_screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    EntryCard* card = m_screen->card(a.id);
+    QVERIFY(card);
+    QTest::mouseClick(card->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    QCOMPARE(m_screen->editingID(), a.id);
+    QVERIFY(card->editBox());
+    QCOMPARE(card->editBox()->text(), a.text);
+    QVERIFY(card->editBox()->editor()->hasFocus());
+
+    // A blank buffer stores nothing and keeps the editor open.
+    card->editBox()->editor()->selectAll();
+    QTest::keyClicks(card->editBox()->editor(), QStringLiteral("   "));
+    QVERIFY(!card->saveButton()->isEnabled());
+    QMetaObject::invokeMethod(card, "saveClicked");
+    QCOMPARE(m_screen->editingID(), a.id);
+    QCOMPARE(m_state->history().entries.first().text, a.text);
+
+    card->editBox()->editor()->selectAll();
+    QTest::keyClicks(card->editBox()->editor(), QStringLiteral("  second take"));
+    QTest::keyClick(card->editBox()->editor(), Qt::Key_Return);
+    QVERIFY(card->saveButton()->isEnabled());
+    QSignalSpy toasts(m_state.get(), &AppState::toastChanged);
+    QTest::mouseClick(card->saveButton(), Qt::LeftButton);
+    QCOMPARE(m_state->history().entries.first().text, QStringLiteral("second take"));
+    QCOMPARE(m_state->history().entries.first().appName, a.appName);
+    QVERIFY(!m_screen->editingID());
+    QCOMPARE(toasts.count(), 0);
+    QCOMPARE(m_screen->card(a.id)->transcript()->toPlainText(), QStringLiteral("second take"));
+    // Saved to the file as well.
+    QCOMPARE(History::load().entries.first().text, QStringLiteral("second take"));
+
+    // Cancel keeps the stored text.
+    QTest::mouseClick(m_screen->card(a.id)->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    QTest::keyClicks(m_screen->card(a.id)->editBox()->editor(), QStringLiteral(" more"));
+    QTest::mouseClick(m_screen->card(a.id)->cancelButton(), Qt::LeftButton);
+    QVERIFY(!m_screen->editingID());
+    QCOMPARE(m_state->history().entries.first().text, QStringLiteral("second take"));
+}
+
+void TestHistoryScreen::editingAnotherEntryReplacesTheBuffer()
+{
+    HistoryEntry a = made("alpha", now);
+    HistoryEntry b = made("bravo", now.addSecs(-60));
+    setEntries({a, b});
+    QVERIFY(open());
+    QTest::mouseClick(m_screen->card(a.id)->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    QTest::keyClicks(m_screen->card(a.id)->editBox()->editor(), QStringLiteral(" changed"));
+    QTest::mouseClick(m_screen->card(b.id)->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    QCOMPARE(m_screen->editText(), QStringLiteral("bravo"));
+    QVERIFY(!m_screen->card(a.id)->editBox());
+    QCOMPARE(m_screen->card(a.id)->transcript()->toPlainText(), QStringLiteral("alpha"));
+    QCOMPARE(m_screen->card(b.id)->editBox()->text(), QStringLiteral("bravo"));
+
+    // Deleting another entry leaves the editor open; deleting the edited one closes it.
+    QTest::mouseClick(m_screen->card(a.id)->actionButton(QStringLiteral("trash-2")), Qt::LeftButton);
+    QCOMPARE(m_screen->editingID(), b.id);
+    m_screen->card(b.id)->editBox()->editor()->setFocus();
+    QMetaObject::invokeMethod(m_screen->card(b.id), "deleteClicked");
+    QVERIFY(!m_screen->editingID());
+    QVERIFY(m_state->history().entries.isEmpty());
+}
+
+void TestHistoryScreen::rowsRebuildWithoutLosingTheEditor()
+{
+    HistoryEntry a = made("alpha", now);
+    HistoryEntry b = made("bravo", now.addSecs(-60));
+    setEntries({a, b});
+    QVERIFY(open());
+    m_screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    QTest::mouseClick(m_screen->card(a.id)->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    EditBox* box = m_screen->card(a.id)->editBox();
+    QTest::keyClicks(box->editor(), QStringLiteral(" typed"));
+    QTextCursor caret = box->editor()->textCursor();
+    caret.setPosition(2);
+    box->editor()->setTextCursor(caret);
+    TranscriptText* other = m_screen->card(b.id)->transcript();
+
+    // Another entry changes, a retry starts, the search narrows nothing away.
+    m_state->updateHistory([&b](History& history) {
+        b.text = QStringLiteral("bravo, corrected");
+        history.update(b);
+    });
+    m_state->setRetrying(b.id, true);
+    m_state->setSearch(QStringLiteral("a"));
+    QCOMPARE(m_screen->card(a.id)->editBox(), box);
+    QCOMPARE(box->text(), QStringLiteral("alpha typed"));
+    QCOMPARE(box->editor()->textCursor().position(), 2);
+    QVERIFY(box->editor()->hasFocus());
+    QCOMPARE(m_screen->card(b.id)->transcript(), other);
+    QCOMPARE(other->toPlainText(), QStringLiteral("bravo, corrected"));
+}
+
+void TestHistoryScreen::copyPutsTheTextOnTheClipboard()
+{
+    HistoryEntry a = made("three  words\nhere", now, HistoryEntry::Status::done, "mac", QStringLiteral("Slack"));
+    setEntries({a});
+    QVERIFY(open());
+    QTest::mouseClick(m_screen->card(a.id)->actionButton(QStringLiteral("copy")), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), a.text);
+    QVERIFY(m_state->toast());
+    QCOMPARE(m_state->toast()->title, QStringLiteral("Copied"));
+    QCOMPARE(m_state->toast()->detail, QStringLiteral("3 words · Slack"));
+    QCOMPARE(m_state->toast()->tone, ToastTone::success);
+}
+
+void TestHistoryScreen::deleteRemovesTheAudio()
+{
+    HistoryEntry phone = made("", QDateTime(now.date(), QTime(9, 5)), HistoryEntry::Status::failed, "phone");
+    phone.audioFile = keptAudio(phone.id);
+    const QString audio = Config::audioDirectory() + QStringLiteral("/") + *phone.audioFile;
+    QVERIFY(QFile::exists(audio));
+    HistoryEntry other = made("stays", now.addSecs(-60));
+    setEntries({phone, other});
+    QVERIFY(open());
+    QTest::mouseClick(m_screen->card(phone.id)->actionButton(QStringLiteral("trash-2")), Qt::LeftButton);
+    QVERIFY(!QFile::exists(audio));
+    QCOMPARE(m_state->history().entries.size(), 1);
+    QCOMPARE(History::load().entries.size(), 1);
+    QCOMPARE(m_state->toast()->title, QStringLiteral("Deleted"));
+    QCOMPARE(m_state->toast()->detail, QStringLiteral("From phone · 09:05"));
+    QCOMPARE(m_state->toast()->tone, ToastTone::info);
+    QVERIFY(!m_screen->card(phone.id));
+}
+
+void TestHistoryScreen::retryReachesTheController()
+{
+    HistoryEntry failed = made("", now, HistoryEntry::Status::failed);
+    failed.offline = true;
+    failed.audioFile = keptAudio(failed.id);
+    setEntries({failed});
+    QList<QUuid> retried;
+    AppActions actions;
+    actions.retry = [&retried](const QUuid& id) { retried << id; };
+    m_state->setActions(actions);
+    QVERIFY(open());
+    AudioBox* box = m_screen->card(failed.id)->audioBox();
+    QVERIFY(box);
+    QCOMPARE(box->look().title, QStringLiteral("No internet — not transcribed"));
+    QTest::mouseClick(box->button(), Qt::LeftButton);
+    QCOMPARE(retried, QList<QUuid>{failed.id});
+
+    m_state->setRetrying(failed.id, true);
+    box = m_screen->card(failed.id)->audioBox();
+    QCOMPARE(box->look().title, QStringLiteral("Transcribing again…"));
+    QCOMPARE(box->look().icon, QStringLiteral("loader"));
+    QVERIFY(!box->button()->isEnabled());
+    QVERIFY(box->findChild<Spinner*>());
+
+    // Done again: the text shows and the box goes.
+    failed.status = HistoryEntry::Status::done;
+    failed.text = QStringLiteral("back from the network");
+    m_state->updateHistory([&failed](History& history) { history.update(failed); });
+    m_state->setRetrying(failed.id, false);
+    QVERIFY(!m_screen->card(failed.id)->audioBox());
+    QCOMPARE(m_screen->card(failed.id)->transcript()->toPlainText(), failed.text);
+}
+
+void TestHistoryScreen::clearTakesTwoSteps()
+{
+    HistoryEntry a = made("keep me?", now);
+    a.audioFile = keptAudio(a.id);
+    HistoryEntry cancelled = made("", now, HistoryEntry::Status::discarded);
+    setEntries({a, cancelled});
+    QVERIFY(open());
+    m_state->setSearch(QStringLiteral("keep"));
+    QTest::mouseClick(m_screen->card(a.id)->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    SButton* clear = m_screen->clearButton();
+    QCOMPARE(clear->text(), QStringLiteral("Clear"));
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(clear->text(), QStringLiteral("Confirm"));
+    QCOMPARE(clear->variant(), ButtonVariant::Danger);
+
+    // A double click lands within 0.5 s and is ignored.
+    m_clock->advance(300);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QVERIFY(m_screen->clearArmed());
+    QCOMPARE(m_state->history().entries.size(), 2);
+
+    m_clock->advance(500);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QVERIFY(m_state->history().entries.isEmpty());
+    QVERIFY(!QFile::exists(Config::audioDirectory() + QStringLiteral("/") + *a.audioFile));
+    QVERIFY(!m_screen->editingID());
+    QCOMPARE(m_state->toast()->title, QStringLiteral("History cleared"));
+    QCOMPARE(m_state->toast()->detail, QStringLiteral("You cannot undo this"));
+    QCOMPARE(m_state->toast()->tone, ToastTone::info);
+    QCOMPARE(clear->text(), QStringLiteral("Clear"));
+    QVERIFY(!clear->isEnabled());
+    QCOMPARE(m_state->search(), QStringLiteral("keep"));
+}
+
+void TestHistoryScreen::clearDisarmsByItself()
+{
+    setEntries({made("stays", now)});
+    QVERIFY(open());
+    QTest::mouseClick(m_screen->clearButton(), Qt::LeftButton);
+    m_clock->advance(3999);
+    QVERIFY(m_screen->clearArmed());
+    m_clock->advance(1);
+    QVERIFY(!m_screen->clearArmed());
+    QCOMPARE(m_screen->clearButton()->text(), QStringLiteral("Clear"));
+    QCOMPARE(m_state->history().entries.size(), 1);
+}
+
+void TestHistoryScreen::thousandEntriesBuildOnlyWhatIsNear()
+{
+    QList<HistoryEntry> entries;
+    for (int i = 0; i < History::capacity; ++i)
+        entries << made(QStringLiteral("Entry %1 with a transcript long enough to wrap onto a second line of the card "
+                                       "at this width, and some more words to be sure of it.")
+                            .arg(i),
+                        now.addSecs(-i * 3600));
+    setEntries(entries);
+    QVERIFY(open());
+    LazyList* list = m_screen->list();
+    QVERIFY2(list->builtCount() < 60, qPrintable(QString::number(list->builtCount())));
+    QVERIFY(m_screen->card(entries.first().id));
+    QVERIFY(!m_screen->card(entries.last().id));
+
+    QScrollBar* bar = list->verticalScrollBar();
+    for (int step = 0; step < 2000 && bar->value() < bar->maximum(); ++step)
+        bar->setValue(bar->value() + list->viewport()->height());
+    QCOMPARE(bar->value(), bar->maximum());
+    EntryCard* last = m_screen->card(entries.last().id);
+    QVERIFY(last);
+    QVERIFY(last->geometry().bottom() <= list->widget()->height());
+    QVERIFY2(list->builtCount() < 80, qPrintable(QString::number(list->builtCount())));
+    QVERIFY(!m_screen->card(entries.first().id));
+}
+
+QTEST_MAIN(TestHistoryScreen)
+#include "TestHistoryScreen.moc"
