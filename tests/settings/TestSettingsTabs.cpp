@@ -15,7 +15,7 @@
 #include "design/components/SIconButton.h"
 #include "design/components/SInput.h"
 #include "design/components/TextLabel.h"
-#include "settings/LevelBars.h"
+#include "settings/MicTestBars.h"
 #include "settings/ModelInstructions.h"
 #include "settings/SettingsAITab.h"
 #include "settings/SettingsAdvancedTab.h"
@@ -572,8 +572,8 @@ void TestSettingsTabs::levelBars()
 {
     QFETCH(double, level);
     QFETCH(int, lit);
-    QCOMPARE(LevelBars::lit(level), lit);
-    LevelBars bars;
+    QCOMPARE(MicTestBars::lit(level), lit);
+    MicTestBars bars;
     bars.resize(24 * 12 - 4 + 4, 22);
     bars.setLevel(level);
     const QImage image = bars.grab().toImage();
@@ -599,7 +599,7 @@ void TestSettingsTabs::microphoneTestButton()
     QCOMPARE(button->variant(), ButtonVariant::Danger);
     QCOMPARE(hint->text(), QStringLiteral("Speak — the green bars follow your voice."));
     m_state->setMicTestLevel(0.5);
-    QCOMPARE(find<LevelBars>(tab.get(), QStringLiteral("levelBars"))->level(), 0.5);
+    QCOMPARE(find<MicTestBars>(tab.get(), QStringLiteral("micTestBars"))->level(), 0.5);
 
     // Leaving the tab stops the test.
     tab.reset();

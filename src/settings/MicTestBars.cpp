@@ -1,4 +1,4 @@
-#include "settings/LevelBars.h"
+#include "settings/MicTestBars.h"
 
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -8,29 +8,29 @@
 #include <algorithm>
 #include <cmath>
 
-LevelBars::LevelBars(QWidget* parent)
+MicTestBars::MicTestBars(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("levelBars"));
+    setObjectName(QStringLiteral("micTestBars"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 
-void LevelBars::setLevel(double level)
+void MicTestBars::setLevel(double level)
 {
     if (lit(level) != lit(m_level))
         update();
     m_level = level;
 }
 
-int LevelBars::lit(double level)
+int MicTestBars::lit(double level)
 {
     if (!(level > 0))
         return 0;
     return int(std::lround(std::min(level, 1.0) * count));
 }
 
-void LevelBars::paintEvent(QPaintEvent*)
+void MicTestBars::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -4,14 +4,14 @@
 
 // The microphone test's meter: 24 bars, lit from the left by the level; the
 // last four light amber.
-class LevelBars final : public QWidget
+class MicTestBars final : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int count = 24;
 
-    explicit LevelBars(QWidget* parent = nullptr);
+    explicit MicTestBars(QWidget* parent = nullptr);
 
     double level() const { return m_level; }
     void setLevel(double level);
