@@ -551,6 +551,30 @@
         <source>Kesto Viruz could not restart by itself.</source>
         <translation>Kesto Viruz не смог перезапуститься сам.</translation>
     </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>The secure address of the phone page</source>
+        <translation>Защищённый адрес страницы для телефона</translation>
+    </message>
+    <message>
+        <source>HTTP port</source>
+        <translation>Порт HTTP</translation>
+    </message>
+    <message>
+        <source>The address for iOS Shortcuts</source>
+        <translation>Адрес для «Быстрых команд» iOS</translation>
+    </message>
+    <message>
+        <source>Use a number from 1024 to 65535</source>
+        <translation>Введите число от 1024 до 65535</translation>
+    </message>
+    <message>
+        <source>The two ports must differ</source>
+        <translation>Порты должны различаться</translation>
+    </message>
     <message numerus="yes">
         <source>%n days</source>
         <translation>

@@ -551,6 +551,30 @@
         <source>Kesto Viruz could not restart by itself.</source>
         <translation>Kesto Viruz oʻzini qayta ishga tushira olmadi.</translation>
     </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>The secure address of the phone page</source>
+        <translation>Telefon sahifasining himoyalangan manzili</translation>
+    </message>
+    <message>
+        <source>HTTP port</source>
+        <translation>HTTP porti</translation>
+    </message>
+    <message>
+        <source>The address for iOS Shortcuts</source>
+        <translation>iOS Shortcuts uchun manzil</translation>
+    </message>
+    <message>
+        <source>Use a number from 1024 to 65535</source>
+        <translation>1024 dan 65535 gacha boʻlgan son kiriting</translation>
+    </message>
+    <message>
+        <source>The two ports must differ</source>
+        <translation>Ikki port har xil boʻlishi kerak</translation>
+    </message>
     <message numerus="yes">
         <source>%n days</source>
         <translation>

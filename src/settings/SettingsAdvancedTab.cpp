@@ -5,6 +5,7 @@
 #include "core/L10n.h"
 #include "design/FilePicker.h"
 #include "design/components/SButton.h"
+#include "design/components/SInput.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
 #include "design/components/TwoStepConfirm.h"
@@ -66,6 +67,8 @@ SettingsAdvancedTab::SettingsAdvancedTab(AppState& state, QWidget* parent)
                               L10n::tr("A phone on the same Wi-Fi can dictate into this computer"));
     connect(m_phoneServer, &SettingsSwitch::toggled, this,
             [this](bool on) { m_state.updateConfig([on](Config& config) { config.phoneServerEnabled = on; }); });
+    addPortRow(m_port, QStringLiteral("phonePort"), L10n::tr("Port"), L10n::tr("The secure address of the phone page"),
+               false);
     m_phoneInserts = addSwitch(QStringLiteral("phoneInserts"), L10n::tr("Type phone text into the front app"),
                                L10n::tr("Otherwise it is only kept in History"));
     connect(m_phoneInserts, &SettingsSwitch::toggled, this,
@@ -74,6 +77,8 @@ SettingsAdvancedTab::SettingsAdvancedTab(AppState& state, QWidget* parent)
                              L10n::tr("Shortcuts cannot use the secure address; this one is not encrypted"));
     connect(m_phonePlain, &SettingsSwitch::toggled, this,
             [this](bool on) { m_state.updateConfig([on](Config& config) { config.phonePlainEnabled = on; }); });
+    addPortRow(m_plainPort, QStringLiteral("phonePlainPort"), L10n::tr("HTTP port"), L10n::tr("The address for iOS Shortcuts"),
+               true);
     m_shortcutSetup = new ShortcutSetup(m_state);
     layout->addWidget(m_shortcutSetup);
 
@@ -129,6 +134,57 @@ SettingsSwitch* SettingsAdvancedTab::addSwitch(const QString& name, const QStrin
     return row;
 }
 
+void SettingsAdvancedTab::addPortRow(PortField& field, const QString& name, const QString& title,
+                                     const QString& description, bool plain)
+{
+    field.input = new SInput({}, ControlSize::Sm);
+    field.input->setObjectName(name);
+    field.input->setFixedWidth(110);
+    field.description = description;
+    // A usable port is stored when the typing is done (Return or leaving the
+    // field), so the phone link restarts once, on the port meant.
+    const auto commit = [this, input = field.input, plain] {
+        const Config& config = m_state.config();
+        if (!portProblem(input->text(), plain ? config.phonePort : config.phonePlainPort).isEmpty())
+            return;
+        const qint64 port = input->text().trimmed().toLongLong();
+        m_state.updateConfig([port, plain](Config& c) { (plain ? c.phonePlainPort : c.phonePort) = port; });
+    };
+    connect(field.input, &SInput::submitted, this, commit);
+    connect(field.input, &SInput::focusChanged, this, [commit](bool focused) {
+        if (!focused)
+            commit();
+    });
+    connect(field.input, &SInput::textChanged, this, &SettingsAdvancedTab::refresh);
+    field.row = new SettingsRow(title, description, 16, 16, true, field.input);
+    field.row->setObjectName(name + QStringLiteral("Row"));
+    layout()->addWidget(field.row);
+}
+
+QString SettingsAdvancedTab::portProblem(const QString& text, qint64 other)
+{
+    bool number = false;
+    const qint64 port = text.trimmed().toLongLong(&number);
+    if (!number || port < 1024 || port > 65535)
+        return L10n::tr("Use a number from 1024 to 65535");
+    if (port == other)
+        return L10n::tr("The two ports must differ");
+    return {};
+}
+
+void SettingsAdvancedTab::refreshPort(PortField& field, qint64 port, qint64 other)
+{
+    // A port stored elsewhere replaces the field; a half-typed one stays, marked.
+    if (port != field.shown) {
+        field.shown = port;
+        field.input->setText(QString::number(port));
+    }
+    const QString typed = field.input->text();
+    const QString problem = typed.trimmed() == QString::number(port) ? QString() : portProblem(typed, other);
+    field.input->setError(!problem.isEmpty());
+    field.row->setDescription(problem.isEmpty() ? field.description : problem);
+}
+
 QList<qint64> SettingsAdvancedTab::keepDays(qint64 current)
 {
     QList<qint64> days{0, 90, 30, 7};
@@ -159,6 +215,9 @@ void SettingsAdvancedTab::refresh()
     m_phoneInserts->setChecked(config.phoneInserts);
     m_phonePlain->setChecked(config.phonePlainEnabled);
     m_shortcutSetup->setVisible(config.phonePlainEnabled);
+    m_plainPort.row->setVisible(config.phonePlainEnabled);
+    refreshPort(m_port, config.phonePort, config.phonePlainPort);
+    refreshPort(m_plainPort, config.phonePlainPort, config.phonePort);
 
     ChoiceOptions days;
     for (qint64 n : keepDays(config.historyDays))

@@ -6,6 +6,7 @@
 class AppState;
 class ModelInstructions;
 class SButton;
+class SInput;
 class SSelect;
 class SettingsRow;
 class SettingsSwitch;
@@ -26,12 +27,25 @@ public:
     static QList<qint64> keepDays(qint64 current);
     // The data folder with the home folder written as "~".
     static QString displayPath(const QString& path);
+    // What is wrong with a typed port, given the other listener's port; empty
+    // when it can be used.
+    static QString portProblem(const QString& text, qint64 other);
 
 private:
     void refresh();
     void exportAll();
     void wipeAll();
     SettingsSwitch* addSwitch(const QString& name, const QString& title, const QString& description);
+    // A port field: the stored port it shows and the row's own description.
+    struct PortField
+    {
+        SettingsRow* row = nullptr;
+        SInput* input = nullptr;
+        QString description;
+        qint64 shown = -1;
+    };
+    void addPortRow(PortField& field, const QString& name, const QString& title, const QString& description, bool plain);
+    void refreshPort(PortField& field, qint64 port, qint64 other);
 
     AppState& m_state;
     SSelect* m_insertion;
@@ -41,6 +55,8 @@ private:
     SettingsSwitch* m_phoneServer;
     SettingsSwitch* m_phoneInserts;
     SettingsSwitch* m_phonePlain;
+    PortField m_port;
+    PortField m_plainPort;
     ShortcutSetup* m_shortcutSetup;
     SSelect* m_history;
     SettingsRow* m_wipeRow;

@@ -8,7 +8,7 @@
 #include "design/components/SButton.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
-#include "settings/MeterBars.h"
+#include "settings/MicTestBars.h"
 #include "settings/SettingsRow.h"
 #include "settings/SettingsSwitch.h"
 
@@ -66,7 +66,7 @@ SettingsMicrophoneTab::SettingsMicrophoneTab(AppState& state, const AppActions& 
     connect(m_test, &SButton::clicked, this, [this] { m_actions.toggleMicTest(); });
     header->addWidget(m_test);
     level->addLayout(header);
-    m_bars = new MeterBars;
+    m_bars = new MicTestBars;
     level->addWidget(m_bars);
     m_hint = new TextLabel({}, TypeModifier{13, QFont::Normal, 20}, Palette::textSecondary);
     m_hint->setObjectName(QStringLiteral("micHint"));

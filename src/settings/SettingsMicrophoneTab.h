@@ -7,7 +7,7 @@
 
 class AppState;
 struct AppActions;
-class MeterBars;
+class MicTestBars;
 class SButton;
 class SSelect;
 class SettingsSwitch;
@@ -39,7 +39,7 @@ private:
     QList<Microphone> m_inputs;
     SSelect* m_microphone;
     SButton* m_test;
-    MeterBars* m_bars;
+    MicTestBars* m_bars;
     TextLabel* m_hint;
     SettingsSwitch* m_noiseReduction;
     SettingsSwitch* m_trimSilence;

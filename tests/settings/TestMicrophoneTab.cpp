@@ -4,7 +4,7 @@
 
 #include "design/Onest.h"
 #include "design/components/SButton.h"
-#include "settings/MeterBars.h"
+#include "settings/MicTestBars.h"
 #include "settings/SettingsPanel.h"
 
 #include <QtMath>
@@ -66,18 +66,18 @@ void TestMicrophoneTab::listsAndMetersTheTestMicrophone()
 
     TestMicrophone microphone;
     microphone.start();
-    auto* bars = find<MeterBars>(&panel, QStringLiteral("levelBars"));
+    auto* bars = find<MicTestBars>(&panel, QStringLiteral("micTestBars"));
     QTest::mouseClick(find<SButton>(&panel, QStringLiteral("micTest")), Qt::LeftButton);
     QTRY_VERIFY(app.state().micTestLevel().has_value());
     QCOMPARE(find<SButton>(&panel, QStringLiteral("micTest"))->text(), QStringLiteral("Stop"));
     // Silence first: nothing lit.
     QTest::qWait(300);
-    QCOMPARE(MeterBars::lit(bars->level()), 0);
+    QCOMPARE(MicTestBars::lit(bars->level()), 0);
 
     microphone.say(tone(3));
-    QTRY_VERIFY_WITH_TIMEOUT(MeterBars::lit(bars->level()) >= 12, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(MicTestBars::lit(bars->level()) >= 12, 3000);
     // After the tone, the meter falls back.
-    QTRY_VERIFY_WITH_TIMEOUT(MeterBars::lit(bars->level()) == 0, 6000);
+    QTRY_VERIFY_WITH_TIMEOUT(MicTestBars::lit(bars->level()) == 0, 6000);
 
     // Leaving the tab stops the test.
     app.state().setSettingsTab(SettingsTab::general);

@@ -15,7 +15,7 @@
 #include "design/components/SIconButton.h"
 #include "design/components/SInput.h"
 #include "design/components/TextLabel.h"
-#include "settings/MeterBars.h"
+#include "settings/MicTestBars.h"
 #include "settings/ModelInstructions.h"
 #include "settings/SettingsAITab.h"
 #include "settings/SettingsAdvancedTab.h"
@@ -83,6 +83,8 @@ private Q_SLOTS:
     void keepHistoryChoices_data();
     void keepHistoryChoices();
     void advancedRowsFollowTheSettings();
+    void phonePorts_data();
+    void phonePorts();
     void shortcutAddress_data();
     void shortcutAddress();
     void exportAsksForAPlaceAndSaysHowItWent();
@@ -570,8 +572,8 @@ void TestSettingsTabs::levelBars()
 {
     QFETCH(double, level);
     QFETCH(int, lit);
-    QCOMPARE(MeterBars::lit(level), lit);
-    MeterBars bars;
+    QCOMPARE(MicTestBars::lit(level), lit);
+    MicTestBars bars;
     bars.resize(24 * 12 - 4 + 4, 22);
     bars.setLevel(level);
     const QImage image = bars.grab().toImage();
@@ -597,7 +599,7 @@ void TestSettingsTabs::microphoneTestButton()
     QCOMPARE(button->variant(), ButtonVariant::Danger);
     QCOMPARE(hint->text(), QStringLiteral("Speak — the green bars follow your voice."));
     m_state->setMicTestLevel(0.5);
-    QCOMPARE(find<MeterBars>(tab.get(), QStringLiteral("levelBars"))->level(), 0.5);
+    QCOMPARE(find<MicTestBars>(tab.get(), QStringLiteral("micTestBars"))->level(), 0.5);
 
     // Leaving the tab stops the test.
     tab.reset();
@@ -677,6 +679,55 @@ void TestSettingsTabs::advancedRowsFollowTheSettings()
     QCOMPARE(m_state->config().prompt, QString());
     QTest::keyClicks(instructions->editor(), QStringLiteral("Write in Latin."));
     QCOMPARE(m_state->config().prompt, QStringLiteral("Write in Latin."));
+}
+
+void TestSettingsTabs::phonePorts_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("port");      // stored afterwards
+    QTest::addColumn<qint64>("plainPort"); // stored afterwards
+    QTest::addColumn<QString>("problem");  // shown in the row; "" none
+    QTest::newRow("new secure port") << QStringLiteral("phonePort") << QStringLiteral("9443") << qint64(9443) << qint64(8766)
+                                     << QString();
+    QTest::newRow("new plain port") << QStringLiteral("phonePlainPort") << QStringLiteral("9080") << qint64(8765)
+                                    << qint64(9080) << QString();
+    QTest::newRow("below 1024") << QStringLiteral("phonePort") << QStringLiteral("80") << qint64(8765) << qint64(8766)
+                                << QStringLiteral("Use a number from 1024 to 65535");
+    QTest::newRow("above 65535") << QStringLiteral("phonePort") << QStringLiteral("70000") << qint64(8765) << qint64(8766)
+                                 << QStringLiteral("Use a number from 1024 to 65535");
+    QTest::newRow("not a number") << QStringLiteral("phonePlainPort") << QStringLiteral("web") << qint64(8765) << qint64(8766)
+                                  << QStringLiteral("Use a number from 1024 to 65535");
+    QTest::newRow("the other listener's port") << QStringLiteral("phonePlainPort") << QStringLiteral("8765") << qint64(8765)
+                                               << qint64(8766) << QStringLiteral("The two ports must differ");
+}
+
+void TestSettingsTabs::phonePorts()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(qint64, port);
+    QFETCH(qint64, plainPort);
+    QFETCH(QString, problem);
+    m_state->updateConfig([](Config& config) { config.phonePlainEnabled = true; });
+    SettingsAdvancedTab tab(*m_state);
+    auto* input = find<SInput>(&tab, field);
+    QCOMPARE(input->text(), QString::number(field == QStringLiteral("phonePort") ? 8765 : 8766));
+    input->lineEdit()->selectAll();
+    QTest::keyClicks(input->lineEdit(), typed);
+    // Nothing is stored while typing.
+    QCOMPARE(m_state->config().phonePort, qint64(8765));
+    QCOMPARE(m_state->config().phonePlainPort, qint64(8766));
+    QTest::keyClick(input->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m_state->config().phonePort, port);
+    QCOMPARE(m_state->config().phonePlainPort, plainPort);
+    QCOMPARE(input->text(), typed);
+    QCOMPARE(input->hasError(), !problem.isEmpty());
+    auto* row = find<SettingsRow>(&tab, field + QStringLiteral("Row"));
+    if (!problem.isEmpty())
+        QCOMPARE(row->description(), problem);
+    else
+        QVERIFY(row->description() != QStringLiteral("Use a number from 1024 to 65535"));
 }
 
 void TestSettingsTabs::shortcutAddress_data()

@@ -8,6 +8,13 @@
 #include "design/components/Badge.h"
 #include "design/components/SButton.h"
 #include "settings/SettingsPanel.h"
+#include "shell/Relaunch.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QJsonArray>
 
@@ -27,6 +34,7 @@ private Q_SLOTS:
     void keyCheck();
     void newTalkKeyIsAppliedAndSaved();
     void languageWaitsWhenNoNewProcessStarts();
+    void restartWaitsForTheOldProcess();
 };
 
 void TestSettingsWiring::keyCheck_data()
@@ -136,6 +144,38 @@ void TestSettingsWiring::languageWaitsWhenNoNewProcessStarts()
     // The same language again asks for nothing.
     QVERIFY(pick(find<SSelect>(&panel, QStringLiteral("language")), QStringLiteral(u"Русский")));
     QCOMPARE(starts, 1);
+}
+
+void TestSettingsWiring::restartWaitsForTheOldProcess()
+{
+    QCOMPARE(Relaunch::waitingFor({QStringLiteral("kesto-viruz")}), std::nullopt);
+    QCOMPARE(Relaunch::waitingFor({QStringLiteral("kesto-viruz"), QStringLiteral("--after"), QStringLiteral("4242")}),
+             std::optional<qint64>(4242));
+    QCOMPARE(Relaunch::waitingFor({QStringLiteral("kesto-viruz"), QStringLiteral("--after"), QStringLiteral("x")}),
+             std::nullopt);
+
+    // A running process: the wait lasts until it has ended.
+    QProcess old;
+    old.start(QStringLiteral("sleep"), {QStringLiteral("0.6")});
+    QVERIFY(old.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    Relaunch::waitForExit(old.processId());
+    QVERIFY(waited.elapsed() >= 500);
+    old.waitForFinished();
+
+    // An ended process nobody has reaped holds nothing: no wait.
+    const pid_t zombie = ::fork();
+    if (zombie == 0)
+        ::_exit(0);
+    QTest::qWait(100);
+    waited.restart();
+    Relaunch::waitForExit(zombie);
+    QVERIFY(waited.elapsed() < 1000);
+    ::waitpid(zombie, nullptr, 0);
+
+    // A restart that cannot start says so.
+    QVERIFY(!Relaunch::start(QStringLiteral("/nonexistent/kesto-viruz")));
 }
 
 QTEST_MAIN(TestSettingsWiring)

@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     // reports (a damaged file set aside) stays in it.
     Log::reset();
     L10n::install();
+    Log::write(QStringLiteral("interface language=") + L10n::interfaceLanguage());
     TerminationSignals::install(app);
 
     AppDelegate delegate;

@@ -1,4 +1,8 @@
+<<<<<<<< HEAD:src/settings/MeterBars.cpp
 #include "settings/MeterBars.h"
+========
+#include "settings/MicTestBars.h"
+>>>>>>>> issue-11:src/settings/MicTestBars.cpp
 
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -8,29 +12,45 @@
 #include <algorithm>
 #include <cmath>
 
+<<<<<<<< HEAD:src/settings/MeterBars.cpp
 MeterBars::MeterBars(QWidget* parent)
+========
+MicTestBars::MicTestBars(QWidget* parent)
+>>>>>>>> issue-11:src/settings/MicTestBars.cpp
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("levelBars"));
+    setObjectName(QStringLiteral("micTestBars"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 
+<<<<<<<< HEAD:src/settings/MeterBars.cpp
 void MeterBars::setLevel(double level)
+========
+void MicTestBars::setLevel(double level)
+>>>>>>>> issue-11:src/settings/MicTestBars.cpp
 {
     if (lit(level) != lit(m_level))
         update();
     m_level = level;
 }
 
+<<<<<<<< HEAD:src/settings/MeterBars.cpp
 int MeterBars::lit(double level)
+========
+int MicTestBars::lit(double level)
+>>>>>>>> issue-11:src/settings/MicTestBars.cpp
 {
     if (!(level > 0))
         return 0;
     return int(std::lround(std::min(level, 1.0) * count));
 }
 
+<<<<<<<< HEAD:src/settings/MeterBars.cpp
 void MeterBars::paintEvent(QPaintEvent*)
+========
+void MicTestBars::paintEvent(QPaintEvent*)
+>>>>>>>> issue-11:src/settings/MicTestBars.cpp
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
