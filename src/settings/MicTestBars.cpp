@@ -1,8 +1,4 @@
-<<<<<<<< HEAD:src/settings/MeterBars.cpp
-#include "settings/MeterBars.h"
-========
 #include "settings/MicTestBars.h"
->>>>>>>> issue-11:src/settings/MicTestBars.cpp
 
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -12,11 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-<<<<<<<< HEAD:src/settings/MeterBars.cpp
-MeterBars::MeterBars(QWidget* parent)
-========
 MicTestBars::MicTestBars(QWidget* parent)
->>>>>>>> issue-11:src/settings/MicTestBars.cpp
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("micTestBars"));
@@ -24,33 +16,21 @@ MicTestBars::MicTestBars(QWidget* parent)
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 
-<<<<<<<< HEAD:src/settings/MeterBars.cpp
-void MeterBars::setLevel(double level)
-========
 void MicTestBars::setLevel(double level)
->>>>>>>> issue-11:src/settings/MicTestBars.cpp
 {
     if (lit(level) != lit(m_level))
         update();
     m_level = level;
 }
 
-<<<<<<<< HEAD:src/settings/MeterBars.cpp
-int MeterBars::lit(double level)
-========
 int MicTestBars::lit(double level)
->>>>>>>> issue-11:src/settings/MicTestBars.cpp
 {
     if (!(level > 0))
         return 0;
     return int(std::lround(std::min(level, 1.0) * count));
 }
 
-<<<<<<<< HEAD:src/settings/MeterBars.cpp
-void MeterBars::paintEvent(QPaintEvent*)
-========
 void MicTestBars::paintEvent(QPaintEvent*)
->>>>>>>> issue-11:src/settings/MicTestBars.cpp
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

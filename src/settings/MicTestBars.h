@@ -4,22 +4,14 @@
 
 // The microphone test's meter: 24 bars, lit from the left by the level; the
 // last four light amber.
-<<<<<<<< HEAD:src/settings/MeterBars.h
-class MeterBars final : public QWidget
-========
 class MicTestBars final : public QWidget
->>>>>>>> issue-11:src/settings/MicTestBars.h
 {
     Q_OBJECT
 
 public:
     static constexpr int count = 24;
 
-<<<<<<<< HEAD:src/settings/MeterBars.h
-    explicit MeterBars(QWidget* parent = nullptr);
-========
     explicit MicTestBars(QWidget* parent = nullptr);
->>>>>>>> issue-11:src/settings/MicTestBars.h
 
     double level() const { return m_level; }
     void setLevel(double level);
