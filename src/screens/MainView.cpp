@@ -6,6 +6,7 @@
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "screens/HistoryScreen.h"
+#include "screens/NotesScreen.h"
 #include "screens/ScreenStyle.h"
 #include "screens/SettingsOverlay.h"
 #include "screens/Sidebar.h"
@@ -73,7 +74,7 @@ QWidget* MainView::buildScreen(Screen screen, QWidget* parent)
         built = new HistoryScreen(m_state, m_actions, parent);
         break;
     case Screen::notes:
-        built = new QWidget(parent);
+        built = new NotesScreen(m_state, m_actions, parent);
         break;
     case Screen::vocabulary:
         built = new QWidget(parent);

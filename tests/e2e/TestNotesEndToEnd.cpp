@@ -35,8 +35,9 @@ private:
     QJsonObject notes() const;
     QJsonArray history() const;
     QJsonObject storedNote(const QString& id) const;
-    // The main window's frame on the screen: x, y, width, height.
-    QRect mainWindow() const;
+    // The main window's frame on the screen: x, y, width, height; id is set
+    // to its X window id.
+    QRect mainWindow(QString* id = nullptr) const;
     static bool xdotool(const QStringList& arguments);
     // A click at a point of the main window.
     bool click(int x, int y);
@@ -137,7 +138,12 @@ void TestNotesEndToEnd::initTestCase()
     second.setProcessEnvironment(env);
     second.start(qEnvironmentVariable("KESTO_APP"), {});
     QVERIFY(second.waitForFinished(20000));
-    QTRY_VERIFY_WITH_TIMEOUT((m_window = mainWindow()).isValid(), 10000);
+    QString id;
+    QTRY_VERIFY_WITH_TIMEOUT((m_window = mainWindow(&id)).isValid(), 10000);
+    // Wholly on the screen, so every part of it can be clicked.
+    QVERIFY(xdotool({QStringLiteral("windowmove"), id, QStringLiteral("0"), QStringLiteral("0")}));
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindow().topLeft(), QPoint(0, 0), 5000);
+    m_window = mainWindow();
     QTest::qWait(500);
     QVERIFY(click(sidebarWidth / 3, notesNavY));
     QTest::qWait(500);
@@ -199,7 +205,7 @@ QJsonArray TestNotesEndToEnd::history() const
     return document.isArray() ? document.array() : document.object().value(QStringLiteral("entries")).toArray();
 }
 
-QRect TestNotesEndToEnd::mainWindow() const
+QRect TestNotesEndToEnd::mainWindow(QString* id) const
 {
     QProcess search;
     search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
@@ -207,15 +213,19 @@ QRect TestNotesEndToEnd::mainWindow() const
                                              QStringLiteral("%@")});
     search.waitForFinished(5000);
     // The main window is the large one; the pill is small.
-    static const QRegularExpression block(QStringLiteral("Position: (\\d+),(\\d+).*?\\n\\s*Geometry: (\\d+)x(\\d+)"),
-                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression block(
+        QStringLiteral("Window (\\d+).*?Position: (\\d+),(\\d+).*?\\n\\s*Geometry: (\\d+)x(\\d+)"),
+        QRegularExpression::DotMatchesEverythingOption);
     QRect largest;
     auto it = block.globalMatch(QString::fromUtf8(search.readAllStandardOutput()));
     while (it.hasNext()) {
         const auto m = it.next();
-        const QRect r(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
-        if (r.width() >= 900 && r.width() * r.height() > largest.width() * largest.height())
+        const QRect r(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), m.captured(5).toInt());
+        if (r.width() >= 900 && r.width() * r.height() > largest.width() * largest.height()) {
             largest = r;
+            if (id)
+                *id = m.captured(1);
+        }
     }
     return largest;
 }
