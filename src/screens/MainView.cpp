@@ -6,10 +6,12 @@
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "screens/HistoryScreen.h"
+#include "screens/PhoneScreen.h"
 #include "screens/ScreenStyle.h"
 #include "screens/SettingsOverlay.h"
 #include "screens/Sidebar.h"
 #include "screens/ToastLayer.h"
+#include "screens/VocabularyScreen.h"
 
 #include <QApplication>
 #include <QGraphicsBlurEffect>
@@ -76,10 +78,10 @@ QWidget* MainView::buildScreen(Screen screen, QWidget* parent)
         built = new QWidget(parent);
         break;
     case Screen::vocabulary:
-        built = new QWidget(parent);
+        built = new VocabularyScreen(m_state, m_actions, parent);
         break;
     case Screen::phone:
-        built = new QWidget(parent);
+        built = new PhoneScreen(m_state, m_actions, parent);
         break;
     }
     built->setObjectName(QStringLiteral("screen-") + rawValue(screen));
