@@ -8,7 +8,7 @@
 #include "design/components/ControlStyle.h"
 #include "design/components/SButton.h"
 #include "design/components/TextLabel.h"
-#include "screens/Spinner.h"
+#include "screens/IconSpinner.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -79,7 +79,7 @@ void AudioBox::setLook(const Look& look, double duration)
     if (glyphChanged) {
         delete m_glyph;
         if (look.spinning)
-            m_glyph = new Spinner(look.icon, glyphSize, glyphColour(look.warning), this);
+            m_glyph = new IconSpinner(look.icon, glyphSize, glyphColour(look.warning), this);
         else
             m_glyph = new Glyph(look.icon, glyphColour(look.warning), this);
         m_glyph->setObjectName(QStringLiteral("audioGlyph"));

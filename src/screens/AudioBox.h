@@ -4,7 +4,7 @@
 
 class QHBoxLayout;
 class SButton;
-class Spinner;
+class IconSpinner;
 class TextLabel;
 
 // The box of a kept recording on a History card: a glyph (turning while the

@@ -5,6 +5,7 @@
 #include "onboarding/PermissionsAgainView.h"
 #include "platform/Capabilities.h"
 #include "platform/Clock.h"
+#include "settings/SettingsPanel.h"
 #include "shell/MainWindow.h"
 
 #include <QGuiApplication>
@@ -15,8 +16,7 @@ namespace {
 // The content of the settings overlay, made each time the settings open.
 QWidget* settingsPanel(AppState& state, QWidget* parent)
 {
-    Q_UNUSED(state);
-    return new QWidget(parent);
+    return new SettingsPanel(state, state.actions(), parent);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "screens/AudioBox.h"
 #include "screens/EditBox.h"
 #include "screens/HistoryScreen.h"
-#include "screens/Spinner.h"
+#include "screens/IconSpinner.h"
 #include "screens/TranscriptText.h"
 
 #include "FakeClock.h"
@@ -435,7 +435,7 @@ void TestHistoryScreen::retryReachesTheController()
     QCOMPARE(box->look().title, QStringLiteral("Transcribing again…"));
     QCOMPARE(box->look().icon, QStringLiteral("loader"));
     QVERIFY(!box->button()->isEnabled());
-    QVERIFY(box->findChild<Spinner*>());
+    QVERIFY(box->findChild<IconSpinner*>());
 
     // Done again: the text shows and the box goes.
     failed.status = HistoryEntry::Status::done;

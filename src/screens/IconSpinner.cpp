@@ -1,4 +1,4 @@
-#include "screens/Spinner.h"
+#include "screens/IconSpinner.h"
 
 #include "design/Animation.h"
 #include "design/Icon.h"
@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
-Spinner::Spinner(const QString& icon, int size, const ColorToken& color, QWidget* parent)
+IconSpinner::IconSpinner(const QString& icon, int size, const ColorToken& color, QWidget* parent)
     : QWidget(parent)
     , m_icon(icon)
     , m_size(size)
@@ -26,29 +26,29 @@ Spinner::Spinner(const QString& icon, int size, const ColorToken& color, QWidget
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 
-void Spinner::setColor(const ColorToken& color)
+void IconSpinner::setColor(const ColorToken& color)
 {
     m_color = color;
     update();
 }
 
-bool Spinner::isTurning() const
+bool IconSpinner::isTurning() const
 {
     return m_turn->state() == QAbstractAnimation::Running;
 }
 
-void Spinner::showEvent(QShowEvent*)
+void IconSpinner::showEvent(QShowEvent*)
 {
     if (Animation::enabled())
         m_turn->start();
 }
 
-void Spinner::hideEvent(QHideEvent*)
+void IconSpinner::hideEvent(QHideEvent*)
 {
     m_turn->stop();
 }
 
-void Spinner::paintEvent(QPaintEvent*)
+void IconSpinner::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -7,11 +7,11 @@
 class QVariantAnimation;
 
 // A line icon that keeps turning clockwise, one turn a second, while shown.
-class Spinner final : public QWidget {
+class IconSpinner final : public QWidget {
     Q_OBJECT
 
 public:
-    Spinner(const QString& icon, int size, const ColorToken& color, QWidget* parent = nullptr);
+    IconSpinner(const QString& icon, int size, const ColorToken& color, QWidget* parent = nullptr);
 
     void setColor(const ColorToken& color);
     bool isTurning() const;
