@@ -7,10 +7,12 @@
 #include "design/Theme.h"
 #include "screens/HistoryScreen.h"
 #include "screens/NotesScreen.h"
+#include "screens/PhoneScreen.h"
 #include "screens/ScreenStyle.h"
 #include "screens/SettingsOverlay.h"
 #include "screens/Sidebar.h"
 #include "screens/ToastLayer.h"
+#include "screens/VocabularyScreen.h"
 
 #include <QApplication>
 #include <QGraphicsBlurEffect>
@@ -77,10 +79,10 @@ QWidget* MainView::buildScreen(Screen screen, QWidget* parent)
         built = new NotesScreen(m_state, m_actions, parent);
         break;
     case Screen::vocabulary:
-        built = new QWidget(parent);
+        built = new VocabularyScreen(m_state, m_actions, parent);
         break;
     case Screen::phone:
-        built = new QWidget(parent);
+        built = new PhoneScreen(m_state, m_actions, parent);
         break;
     }
     built->setObjectName(QStringLiteral("screen-") + rawValue(screen));

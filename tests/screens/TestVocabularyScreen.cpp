@@ -8,6 +8,8 @@
 #include "design/components/SSegmented.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
+#include "screens/MainView.h"
+#include "screens/PhoneScreen.h"
 #include "screens/SnippetRow.h"
 #include "screens/SnippetsTab.h"
 #include "screens/VocabularyScreen.h"
@@ -144,6 +146,7 @@ private Q_SLOTS:
     void addsSnippets_data();
     void addsSnippets();
     void snippetKeysAndRows();
+    void opensInTheMainWindow();
     void countsInEveryLanguage_data();
     void countsInEveryLanguage();
 };
@@ -444,6 +447,32 @@ void TestVocabularyScreen::snippetKeysAndRows()
     Rig::settle();
     QVERIFY(rig.find<QWidget>("snippetsEmpty")->isVisibleTo(rig.screen.get()));
     QCOMPARE(rig.screen->findChildren<SnippetRow*>().size(), 0);
+}
+
+void TestVocabularyScreen::opensInTheMainWindow()
+{
+    TempDataDir dir;
+    FakeClock clock;
+    AppState state(clock);
+    AppActions actions;
+    MainView view(state, actions);
+    view.resize(1100, 700);
+    view.show();
+    state.setScreen(Screen::vocabulary);
+    auto* vocabulary = qobject_cast<VocabularyScreen*>(view.screen());
+    QVERIFY(vocabulary);
+    vocabulary->showTab(VocabularyScreen::Tab::snippets);
+
+    state.setScreen(Screen::phone);
+    QVERIFY(qobject_cast<PhoneScreen*>(view.screen()));
+    state.setScreen(Screen::vocabulary);
+    vocabulary = qobject_cast<VocabularyScreen*>(view.screen());
+    QVERIFY(vocabulary);
+    QCOMPARE(vocabulary->tab(), VocabularyScreen::Tab::words);
+
+    // A phone's contact while the Vocabulary screen shows is not announced.
+    state.setPhoneLastSeen(clock.now());
+    QVERIFY(!state.toast());
 }
 
 void TestVocabularyScreen::countsInEveryLanguage_data()
