@@ -3,6 +3,8 @@
 #include "design/Theme.h"
 #include "design/components/SButton.h"
 #include "design/components/SIconButton.h"
+#include "design/components/SInput.h"
+#include "design/components/SSelect.h"
 
 #include "ControlPixels.h"
 
@@ -12,6 +14,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 using namespace ControlPixels;
 
@@ -54,7 +57,8 @@ private Q_SLOTS:
         button.setIcon(icon);
         button.setIconRight(iconRight);
         const qreal label = std::ceil(QFontMetricsF(Onest::font(caption, QFont::DemiBold)).horizontalAdvance(button.text()));
-        QCOMPARE(button.sizeHint(), QSize(int(label) + icons + 2 * padding, height));
+        // Around the box, 3 on each side for the xs shadow.
+        QCOMPARE(button.sizeHint(), QSize(int(label) + icons + 2 * padding + 6, height + 6));
     }
 
     void blockFillsTheWidthAndKeepsItsHeight()
@@ -118,15 +122,43 @@ private Q_SLOTS:
         QCOMPARE_COLOR(grab(button).pixelColor(probe), over(normal.color(), 0.45));
     }
 
+    void shadowHasRoomInsideTheControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("secondary button") << "button";
+        QTest::newRow("outline icon button") << "icon";
+        QTest::newRow("select") << "select";
+    }
+
+    void shadowHasRoomInsideTheControl()
+    {
+        QFETCH(QString, control);
+        std::unique_ptr<QWidget> widget;
+        if (control == QLatin1String("button"))
+            widget = std::make_unique<SButton>(QStringLiteral("Edit"), ButtonVariant::Secondary);
+        else if (control == QLatin1String("icon"))
+            widget = std::make_unique<SIconButton>(QStringLiteral("x"), IconButtonVariant::Outline, 32);
+        else
+            widget = std::make_unique<SSelect>(ChoiceOptions{{1, QStringLiteral("One")}}, 1);
+        // Just below the box, in the middle, the shadow shows on the host.
+        const QImage image = grab(*widget);
+        const QColor below = image.pixelColor(image.width() / 2, image.height() - 2);
+        QVERIFY2(below.red() < background.red(), qPrintable(below.name()));
+        // A control and an input of one size stand the same height.
+        if (control != QLatin1String("icon"))
+            QCOMPARE(widget->sizeHint().height(), SInput().sizeHint().height());
+    }
+
     void onlyOutlinedVariantsHaveABorder()
     {
         SButton secondary(QStringLiteral("Edit"), ButtonVariant::Secondary);
         SButton primary(QStringLiteral("Edit"), ButtonVariant::Primary);
-        // The middle of the left edge is the border's column.
-        QCOMPARE_COLOR(grab(secondary).pixelColor(0, 20), over(Palette::borderDefault.color()));
+        // The middle of the left edge is the border's column (past the
+        // shadow's room for the secondary button).
+        QCOMPARE_COLOR(grab(secondary).pixelColor(3, 20), over(Palette::borderDefault.color()));
         QCOMPARE_COLOR(grab(primary).pixelColor(0, 20), over(Palette::brand.color()));
         hover(secondary, true);
-        QCOMPARE_COLOR(grab(secondary).pixelColor(0, 20), over(Palette::borderStrong.color()));
+        QCOMPARE_COLOR(grab(secondary).pixelColor(3, 20), over(Palette::borderStrong.color()));
     }
 
     void clickEmitsOnceAndDisabledDoesNot()

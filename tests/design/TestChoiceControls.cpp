@@ -174,14 +174,16 @@ private Q_SLOTS:
         QFETCH(ControlSize, size);
         QFETCH(int, height);
         SSelect select(themes(), QStringLiteral("dark"), size);
-        QCOMPARE(select.sizeHint().height(), height);
+        // The box and 3 on each side for its shadow.
+        QCOMPARE(select.sizeHint().height(), height + 6);
         // Hover changes only the border.
         const QImage before = grab(select);
         hover(select, true);
         const QImage after = grab(select);
-        QCOMPARE_COLOR(before.pixelColor(0, height / 2), over(Palette::borderDefault.color()));
-        QCOMPARE_COLOR(after.pixelColor(0, height / 2), over(Palette::borderStrong.color()));
-        QCOMPARE(before.pixelColor(6, height / 2), after.pixelColor(6, height / 2));
+        const int middle = 3 + height / 2;
+        QCOMPARE_COLOR(before.pixelColor(3, middle), over(Palette::borderDefault.color()));
+        QCOMPARE_COLOR(after.pixelColor(3, middle), over(Palette::borderStrong.color()));
+        QCOMPARE(before.pixelColor(9, middle), after.pixelColor(9, middle));
     }
 
     void selectPicksFromItsMenu()

@@ -75,6 +75,15 @@ void icon(QPainter& painter, const QString& name, const QPointF& topLeft, qreal 
     painter.drawPixmap(topLeft, Icon::pixmap(name, size, color, strokeWidth, dpr));
 }
 
+int shadowRoom(Elevation level)
+{
+    if (level == Elevation::None)
+        return 0;
+    // The blur's reach past the sides; below, the offset adds a sliver too
+    // faint to see.
+    return Shadow::margins(level).left();
+}
+
 QEasingCurve easeOut()
 {
     QEasingCurve curve(QEasingCurve::BezierSpline);

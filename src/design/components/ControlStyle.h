@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/Elevation.h"
+
 #include "design/ColorToken.h"
 
 #include <QColor>
@@ -34,6 +36,11 @@ void scaleAbout(QPainter& painter, const QRectF& rect, qreal factor);
 // A line icon of any colour (animated colours included), size x size at topLeft.
 void icon(QPainter& painter, const QString& name, const QPointF& topLeft, qreal size, const QColor& color,
           qreal strokeWidth);
+
+// Room kept on every side of a control's box for its shadow (none without
+// one): as much as an input keeps for its ring, so a control and an input
+// of one size stand the same height and their boxes line up.
+int shadowRoom(Elevation level);
 
 // The ease-out curve of colour changes (0, 0, 0.58, 1).
 QEasingCurve easeOut();

@@ -123,10 +123,19 @@ qreal SButton::contentWidth() const
     return width;
 }
 
+QRectF SButton::boxRect() const
+{
+    const ButtonMetrics& m = m_style.metrics;
+    const int room = ControlPaint::shadowRoom(m_style.colors.shadow);
+    const QRectF area = QRectF(rect()).adjusted(room, room, -room, -room);
+    return QRectF(area.left(), area.top() + (area.height() - m.height) / 2.0, area.width(), m.height);
+}
+
 QSize SButton::sizeHint() const
 {
     const ButtonMetrics& m = m_style.metrics;
-    return QSize(int(contentWidth()) + 2 * m.padding, m.height);
+    const int room = 2 * ControlPaint::shadowRoom(m_style.colors.shadow);
+    return QSize(int(contentWidth()) + 2 * m.padding + room, m.height + room);
 }
 
 QSize SButton::minimumSizeHint() const
@@ -137,7 +146,8 @@ QSize SButton::minimumSizeHint() const
         icons += m.iconSize + m.spacing;
     if (!m_iconRight.isEmpty())
         icons += m.iconSize + m.spacing;
-    return QSize(icons + 2 * m.padding, m.height);
+    const int room = 2 * ControlPaint::shadowRoom(m_style.colors.shadow);
+    return QSize(icons + 2 * m.padding + room, m.height + room);
 }
 
 void SButton::paintEvent(QPaintEvent*)
@@ -148,7 +158,7 @@ void SButton::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     applyDisabledOpacity(painter);
 
-    const QRectF box(0, (height() - m.height) / 2.0, width(), m.height);
+    const QRectF box = boxRect();
     const bool held = isPressed() && isEnabled();
     ControlPaint::scaleAbout(painter, box, held ? Tokens::pressedScaleText : 1.0);
 
@@ -188,6 +198,5 @@ void SButton::paintEvent(QPaintEvent*)
 
 QPainterPath SButton::focusShape() const
 {
-    const ButtonMetrics& m = m_style.metrics;
-    return ControlPaint::rounded(QRectF(0, (height() - m.height) / 2.0, width(), m.height), m.radius);
+    return ControlPaint::rounded(boxRect(), m_style.metrics.radius);
 }

@@ -79,6 +79,8 @@ protected:
     QPainterPath focusShape() const override;
 
 private:
+    // The button itself, inside the room for its shadow.
+    QRectF boxRect() const;
     void restyle();
     QFont captionFont() const;
     qreal contentWidth() const;

@@ -37,6 +37,12 @@ SIconButton::SIconButton(const QString& icon, IconButtonVariant variant, int siz
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
+QSize SIconButton::sizeHint() const
+{
+    const int side = m_size + 2 * ControlPaint::shadowRoom(m_colors.shadow);
+    return QSize(side, side);
+}
+
 void SIconButton::setIcon(const QString& name)
 {
     m_icon = name;
@@ -47,6 +53,7 @@ void SIconButton::setVariant(IconButtonVariant variant)
 {
     m_variant = variant;
     m_colors = colorsOf(variant);
+    updateGeometry();
     update();
 }
 

@@ -35,7 +35,8 @@ public:
 
     const ButtonColors& colors() const { return m_colors; }
 
-    QSize sizeHint() const override { return QSize(m_size, m_size); }
+    // The circle and, for a variant with a shadow, the room around it.
+    QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:

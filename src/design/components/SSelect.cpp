@@ -109,12 +109,14 @@ QSize SSelect::sizeHint() const
     int width = int(std::ceil(widest)) + 2 * m_style.padding + m_style.trailingPadding;
     if (!m_icon.isEmpty())
         width += m_style.iconSize + m_style.spacing;
-    return QSize(width, m_style.height);
+    const int room = 2 * ControlPaint::shadowRoom(Elevation::Xs);
+    return QSize(width + room, m_style.height + room);
 }
 
 QSize SSelect::minimumSizeHint() const
 {
-    return QSize(2 * m_style.padding + m_style.trailingPadding, m_style.height);
+    const int room = 2 * ControlPaint::shadowRoom(Elevation::Xs);
+    return QSize(2 * m_style.padding + m_style.trailingPadding + room, m_style.height + room);
 }
 
 void SSelect::paintEvent(QPaintEvent*)
@@ -122,7 +124,7 @@ void SSelect::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     applyDisabledOpacity(painter);
-    const QRectF box(0, (height() - m_style.height) / 2.0, width(), m_style.height);
+    const QRectF box = boxRect();
     Shadow::paint(painter, box, m_style.radius, Elevation::Xs);
     ControlPaint::fill(painter, box, m_style.radius, m_style.fill.color());
     // Hover changes only the border, at once.
@@ -154,5 +156,12 @@ QMenu* SSelect::menu() const
 
 QPainterPath SSelect::focusShape() const
 {
-    return ControlPaint::rounded(QRectF(0, (height() - m_style.height) / 2.0, width(), m_style.height), m_style.radius);
+    return ControlPaint::rounded(boxRect(), m_style.radius);
+}
+
+QRectF SSelect::boxRect() const
+{
+    const int room = ControlPaint::shadowRoom(Elevation::Xs);
+    const QRectF area = QRectF(rect()).adjusted(room, room, -room, -room);
+    return QRectF(area.left(), area.top() + (area.height() - m_style.height) / 2.0, area.width(), m_style.height);
 }

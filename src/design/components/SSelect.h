@@ -66,6 +66,8 @@ protected:
     QPainterPath focusShape() const override;
 
 private:
+    // The select itself, inside the room for its shadow.
+    QRectF boxRect() const;
     ChoiceOptions m_options;
     QVariant m_selection;
     ControlSize m_size;

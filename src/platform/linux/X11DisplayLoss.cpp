@@ -38,8 +38,8 @@ bool qtConnectionBroken()
     return x11 && x11->connection() && xcb_connection_has_error(x11->connection());
 }
 
-// Qt ends the process with exit(1) when its own connection breaks; this runs
-// first among what exit() does, as long as it was registered last.
+// Qt ends the process with exit(1) when its own connection breaks; this
+// runs then, before the destructors of everything made before watch().
 void atExit()
 {
     if (handled || !(X11Display::connectionLost() || qtConnectionBroken()))

@@ -130,11 +130,15 @@ bool X11KeyInjector::ensureDisplay()
         XFree(map);
     m_display = display;
     m_error.clear();
+    m_ready = true;
     return true;
 }
 
 bool X11KeyInjector::isAvailable(QString* error)
 {
+    // Asked on the interface thread, maybe while a typing holds the lock.
+    if (m_ready)
+        return true;
     std::lock_guard lock(m_mutex);
     const bool ok = ensureDisplay();
     if (!ok && error)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -59,6 +60,7 @@ private:
     void restoreMap();
 
     std::recursive_mutex m_mutex;
+    std::atomic<bool> m_ready{false}; // the display is open
     _XDisplay* m_display = nullptr;
     QString m_error;
     std::vector<int> m_spare;
