@@ -49,11 +49,6 @@ QString folded(const QString& text)
     return out.toCaseFolded();
 }
 
-QString trimmed(const QString& text)
-{
-    return text.trimmed();
-}
-
 } // namespace
 
 const HistoryScreen::Preset HistoryScreen::preset{};
@@ -97,7 +92,7 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
     connect(&state, &AppState::configChanged, this, &HistoryScreen::reload);
     connect(&state, &AppState::navigationChanged, this, [this] {
         // Only the search reaches the list; the other navigation changes pass by.
-        if (m_list->property("query").toString() != trimmed(m_state.search()))
+        if (m_query != m_state.search().trimmed())
             reload();
     });
     reload();
@@ -211,8 +206,8 @@ void HistoryScreen::refreshHeader()
 void HistoryScreen::reload()
 {
     refreshHeader();
-    const QString query = trimmed(m_state.search());
-    m_list->setProperty("query", query);
+    const QString query = m_state.search().trimmed();
+    m_query = query;
     const QList<HistoryEntry>& all = m_state.history().entries;
     const QList<int> shown = visibleIndices(all, m_showDiscarded, query);
 
@@ -365,7 +360,7 @@ void HistoryScreen::cancelEditing()
 
 void HistoryScreen::save(const QUuid& id)
 {
-    const QString text = trimmed(m_editText);
+    const QString text = m_editText.trimmed();
     std::optional<HistoryEntry> entry = stored(id);
     // A blank buffer or a vanished entry stores nothing and keeps the editor.
     if (text.isEmpty() || !entry)

@@ -97,6 +97,8 @@ private:
     LazyList* m_list;
     EmptyStateView* m_empty;
     QList<RowData> m_rows;
+    // The search the list was last built for.
+    QString m_query;
     qreal m_charWidth;
     // The stats change only with History; searching and retrying reuse them.
     std::optional<QString> m_statsLine;
