@@ -195,7 +195,9 @@ int History::wordCount(const QString& text)
     int words = 0;
     bool inWord = false;
     for (const QChar c : text) {
-        const bool blank = TextUtil::isBlank(c);
+        // Most text is ASCII: its blanks are known without a table look-up.
+        const char16_t u = c.unicode();
+        const bool blank = u < 0x80 ? (u == u' ' || (u >= 0x09 && u <= 0x0D)) : TextUtil::isBlank(c);
         if (!blank && !inWord)
             ++words;
         inWord = !blank;
@@ -280,10 +282,15 @@ History::Stats History::stats(const QDateTime& now, Qt::DayOfWeek firstDayOfWeek
     for (const HistoryEntry& entry : entries) {
         if (entry.status != HistoryEntry::Status::done)
             continue;
+        const bool isToday = entry.date.toLocalTime().date() == today;
+        const bool inWeek = entry.date >= from && entry.date <= to;
+        // Counting is the costly part: only for entries that add to a total.
+        if (!isToday && !inWeek)
+            continue;
         const int words = wordCount(entry.text);
-        if (entry.date.toLocalTime().date() == today)
+        if (isToday)
             stats.today += words;
-        if (entry.date >= from && entry.date <= to)
+        if (inWeek)
             stats.week += words;
     }
     return stats;

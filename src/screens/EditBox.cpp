@@ -24,12 +24,11 @@ EditBox::EditBox(const QString& text, QWidget* parent)
     setObjectName(QStringLiteral("editBox"));
     m_editor->setObjectName(QStringLiteral("editor"));
     m_editor->setText(text);
-    setFixedHeight(boxHeight + 2 * ringWidth);
+    setFixedHeight(boxHeight);
     // The lines advance by 24 points; the spare room is split above and below.
     const qreal extra = lineHeight - Onest::naturalLineHeight(fontSize, QFont::Normal);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(ringWidth + 11, ringWidth + int(std::round(13 + extra / 2)), ringWidth + 10,
-                               ringWidth + int(std::round(13 - extra / 2)));
+    layout->setContentsMargins(11, int(std::round(13 + extra / 2)), 10, int(std::round(13 - extra / 2)));
     layout->addWidget(m_editor);
     connect(m_editor, &QTextEdit::textChanged, this, [this] { Q_EMIT textChanged(m_editor->text()); });
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
@@ -55,8 +54,7 @@ void EditBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(rect()).adjusted(ringWidth, ringWidth, -ringWidth, -ringWidth);
-    ControlPaint::fill(painter, rect(), 13, Palette::ring.color());
+    const QRectF box = rect();
     ControlPaint::fill(painter, box, 10, Palette::surfaceCard.color());
     ControlPaint::innerBorder(painter, box, 10, Palette::borderFocus.color());
 }

@@ -5,8 +5,9 @@
 class TranscriptText;
 
 // The inline editor of a transcript: a fixed 122-point box at the
-// transcript's own size and line height, with a focus border and ring. It
-// takes the keyboard focus as soon as it is shown.
+// transcript's own size and line height, with a focus border. Its ring,
+// 3 points around it, is drawn by the card behind it. It takes the keyboard
+// focus as soon as it is shown.
 class EditBox final : public QWidget {
     Q_OBJECT
 

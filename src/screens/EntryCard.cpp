@@ -7,6 +7,7 @@
 #include "design/Palette.h"
 #include "design/Surface.h"
 #include "design/Theme.h"
+#include "design/components/ControlStyle.h"
 #include "design/components/Badge.h"
 #include "design/components/IconTile.h"
 #include "design/components/SButton.h"
@@ -166,12 +167,11 @@ QWidget* EntryCard::editorBlock()
     auto* block = new QWidget(this);
     block->setObjectName(QStringLiteral("editorBlock"));
     auto* column = new QVBoxLayout(block);
-    column->setContentsMargins(-EditBox::ringWidth, -EditBox::ringWidth, -EditBox::ringWidth, 0);
-    column->setSpacing(10 - EditBox::ringWidth);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
     m_editBox = new EditBox(m_model.editText, block);
     column->addWidget(m_editBox);
     auto* row = new QHBoxLayout;
-    row->setContentsMargins(EditBox::ringWidth, 0, EditBox::ringWidth, 0);
     row->setSpacing(8);
     row->addStretch(1);
     m_cancel = new SButton(L10n::tr("Cancel"), ButtonVariant::Ghost, ControlSize::Sm, block);
@@ -289,4 +289,9 @@ void EntryCard::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card = QRectF(rect()).marginsRemoved(outset());
     Surface::card(painter, card, radius, Elevation::Xs, m_model.editing ? Palette::borderFocus : Palette::borderDefault);
+    if (m_editBox) {
+        const QRectF box(m_editBox->mapTo(this, QPoint(0, 0)), m_editBox->size());
+        const qreal ring = EditBox::ringWidth;
+        ControlPaint::fill(painter, box.adjusted(-ring, -ring, ring, ring), 13, Palette::ring.color());
+    }
 }

@@ -49,11 +49,6 @@ QString folded(const QString& text)
     return out.toCaseFolded();
 }
 
-QString trimmed(const QString& text)
-{
-    return text.trimmed();
-}
-
 } // namespace
 
 const HistoryScreen::Preset HistoryScreen::preset{};
@@ -89,12 +84,15 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
         m_clear->arm();
     connect(m_clear, &TwoStepConfirm::armedChanged, this, &HistoryScreen::refreshHeader);
     connect(m_clear, &TwoStepConfirm::confirmed, this, &HistoryScreen::clearAll);
-    connect(&state, &AppState::historyChanged, this, &HistoryScreen::reload);
+    connect(&state, &AppState::historyChanged, this, [this] {
+        m_statsLine.reset();
+        reload();
+    });
     connect(&state, &AppState::dictationChanged, this, &HistoryScreen::reload);
     connect(&state, &AppState::configChanged, this, &HistoryScreen::reload);
     connect(&state, &AppState::navigationChanged, this, [this] {
         // Only the search reaches the list; the other navigation changes pass by.
-        if (m_list->property("query").toString() != trimmed(m_state.search()))
+        if (m_query != m_state.search().trimmed())
             reload();
     });
     reload();
@@ -141,14 +139,24 @@ QWidget* HistoryScreen::header()
 
 QList<HistoryEntry> HistoryScreen::visible(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query)
 {
-    const QString needle = folded(query);
     QList<HistoryEntry> out;
-    for (const HistoryEntry& entry : entries) {
+    for (const int index : visibleIndices(entries, showDiscarded, query))
+        out.append(entries.at(index));
+    return out;
+}
+
+QList<int> HistoryScreen::visibleIndices(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query)
+{
+    const QString needle = folded(query);
+    QList<int> out;
+    out.reserve(entries.size());
+    for (int i = 0; i < entries.size(); ++i) {
+        const HistoryEntry& entry = entries.at(i);
         if (!showDiscarded && entry.status == HistoryEntry::Status::discarded)
             continue;
         if (!query.isEmpty() && !folded(entry.text + u' ' + AppGlyph::name(entry)).contains(needle))
             continue;
-        out.append(entry);
+        out.append(i);
     }
     return out;
 }
@@ -180,7 +188,9 @@ bool HistoryScreen::clearArmed() const
 
 void HistoryScreen::refreshHeader()
 {
-    m_stats->setText(statsLine(m_state.history().stats(m_state.clock().now())));
+    if (!m_statsLine)
+        m_statsLine = statsLine(m_state.history().stats(m_state.clock().now()));
+    m_stats->setText(*m_statsLine);
     m_discarded->setVariant(m_showDiscarded ? ButtonVariant::Soft : ButtonVariant::Ghost);
     if (m_clear->isArmed()) {
         m_clearButton->setText(L10n::tr("Confirm"));
@@ -196,24 +206,32 @@ void HistoryScreen::refreshHeader()
 void HistoryScreen::reload()
 {
     refreshHeader();
-    const QString query = trimmed(m_state.search());
-    m_list->setProperty("query", query);
-    const QList<HistoryEntry> entries = visible(m_state.history().entries, m_showDiscarded, query);
-    const QList<History::DayGroup> groups = History::groups(entries);
+    const QString query = m_state.search().trimmed();
+    m_query = query;
+    const QList<HistoryEntry>& all = m_state.history().entries;
+    const QList<int> shown = visibleIndices(all, m_showDiscarded, query);
 
+    // Runs of entries of one local day form a group under its title.
     m_rows.clear();
+    m_rows.reserve(shown.size() * 2);
     QList<LazyList::Row> rows;
-    for (const History::DayGroup& group : groups) {
-        rows.append({dayKey(group.day), m_rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
-        m_rows.append({group.day, std::nullopt});
-        for (const HistoryEntry& entry : group.entries) {
-            rows.append({cardKey(entry.id), cardGap, EntryCard::outset()});
-            m_rows.append({group.day, entry});
+    rows.reserve(shown.size() * 2);
+    QDate day;
+    for (const int index : shown) {
+        const HistoryEntry& entry = all.at(index);
+        const QDate date = entry.date.toLocalTime().date();
+        if (rows.isEmpty() || date != day) {
+            day = date;
+            rows.append({dayKey(day), rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
+            m_rows.append({day, -1});
         }
+        rows.append({cardKey(entry.id), cardGap, EntryCard::outset()});
+        m_rows.append({day, index});
     }
+    const bool empty = rows.isEmpty();
     m_list->setRows(rows);
 
-    if (groups.isEmpty()) {
+    if (empty) {
         if (!query.isEmpty()) {
             m_empty->setIcon(QStringLiteral("search-x"));
             m_empty->setTitle(L10n::tr("Nothing found."));
@@ -226,8 +244,13 @@ void HistoryScreen::reload()
                                    : L10n::tr("Press the key and talk — the text is kept here."));
         }
     }
-    m_list->setVisible(!groups.isEmpty());
-    m_empty->setVisible(groups.isEmpty());
+    m_list->setVisible(!empty);
+    m_empty->setVisible(empty);
+}
+
+const HistoryEntry& HistoryScreen::entryOf(const RowData& data) const
+{
+    return m_state.history().entries.at(data.entry);
 }
 
 EntryCard::Model HistoryScreen::modelOf(const HistoryEntry& entry) const
@@ -238,7 +261,7 @@ EntryCard::Model HistoryScreen::modelOf(const HistoryEntry& entry) const
 QWidget* HistoryScreen::createRow(int row, QWidget* parent)
 {
     const RowData& data = m_rows.at(row);
-    if (!data.entry) {
+    if (data.entry < 0) {
         auto* row = new QWidget(parent);
         row->setObjectName(QStringLiteral("dayRow"));
         auto* layout = new QVBoxLayout(row);
@@ -250,8 +273,8 @@ QWidget* HistoryScreen::createRow(int row, QWidget* parent)
         row->setFixedHeight(int(dayType.lineHeight()) + dayTitleBelow);
         return row;
     }
-    auto* card = new EntryCard(modelOf(*data.entry), parent);
-    const QUuid id = data.entry->id;
+    auto* card = new EntryCard(modelOf(entryOf(data)), parent);
+    const QUuid id = entryOf(data).id;
     connect(card, &EntryCard::editClicked, this, [this, id] { edit(id); });
     connect(card, &EntryCard::cancelClicked, this, &HistoryScreen::cancelEditing);
     connect(card, &EntryCard::saveClicked, this, [this, id] { save(id); });
@@ -265,8 +288,8 @@ QWidget* HistoryScreen::createRow(int row, QWidget* parent)
 void HistoryScreen::updateRow(int row, QWidget* widget)
 {
     const RowData& data = m_rows.at(row);
-    if (auto* card = qobject_cast<EntryCard*>(widget); card && data.entry)
-        card->setModel(modelOf(*data.entry));
+    if (auto* card = qobject_cast<EntryCard*>(widget); card && data.entry >= 0)
+        card->setModel(modelOf(entryOf(data)));
     else if (auto* title = widget->findChild<TextLabel*>(QStringLiteral("dayTitle")))
         title->setText(Format::day(data.day.startOfDay(), m_state.clock().now()));
 }
@@ -274,22 +297,25 @@ void HistoryScreen::updateRow(int row, QWidget* widget)
 int HistoryScreen::estimateRow(int row, int width) const
 {
     const RowData& data = m_rows.at(row);
-    if (!data.entry)
+    if (data.entry < 0)
         return int(dayType.lineHeight()) + dayTitleBelow;
-    const HistoryEntry& entry = *data.entry;
+    if (data.estimateWidth == width)
+        return data.estimate;
+    const HistoryEntry& entry = entryOf(data);
     const EntryCard::Look look = EntryCard::look(entry, m_editingID == entry.id, m_state.retrying().contains(entry.id));
     int height = 17 + 13 + 30;
     if (look.transcript == EntryCard::Look::Transcript::text) {
         const qreal textWidth = std::max(40, width - 38);
-        int lines = 0;
-        for (const QStringView paragraph : QStringView(entry.text).split(u'\n'))
-            lines += std::max(1, int(std::ceil(paragraph.size() * m_charWidth / textWidth)));
-        height += lines * 24 + 12;
+        // Wrapped lines by the average letter: a guess, corrected once built.
+        const int lines = int(std::ceil(entry.text.size() * m_charWidth / textWidth));
+        height += std::max(1, lines) * 24 + 12;
     } else if (look.transcript == EntryCard::Look::Transcript::editor) {
         height += 122 + 10 + 32 + 12;
     }
     if (look.box)
         height += 62 + 12;
+    data.estimateWidth = width;
+    data.estimate = height;
     return height;
 }
 
@@ -310,7 +336,7 @@ QStringList HistoryScreen::dayTitles() const
 {
     QStringList titles;
     for (const RowData& data : m_rows)
-        if (!data.entry)
+        if (data.entry < 0)
             titles << Format::day(data.day.startOfDay(), m_state.clock().now());
     return titles;
 }
@@ -334,7 +360,7 @@ void HistoryScreen::cancelEditing()
 
 void HistoryScreen::save(const QUuid& id)
 {
-    const QString text = trimmed(m_editText);
+    const QString text = m_editText.trimmed();
     std::optional<HistoryEntry> entry = stored(id);
     // A blank buffer or a vanished entry stores nothing and keeps the editor.
     if (text.isEmpty() || !entry)

@@ -39,6 +39,8 @@ public:
     // showDiscarded; with a query, those whose text and origin contain it,
     // ignoring case and accents.
     static QList<HistoryEntry> visible(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query);
+    // The same, as indices into entries.
+    static QList<int> visibleIndices(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query);
     // Minutes a week of dictation saves against typing.
     static int minutesSaved(int weekWords);
     static QString statsLine(const History::Stats& stats);
@@ -59,8 +61,11 @@ public:
 
 private:
     struct RowData {
-        QDate day;                   // a day title
-        std::optional<HistoryEntry> entry; // a card
+        QDate day;      // the day, for its title and its cards
+        int entry = -1; // a card: the index in History; -1: the day's title
+        // The last estimate of the card's height and the width it was for.
+        mutable int estimateWidth = -1;
+        mutable int estimate = 0;
     };
 
     QWidget* header();
@@ -70,6 +75,7 @@ private:
     void updateRow(int row, QWidget* widget);
     int estimateRow(int row, int width) const;
     EntryCard::Model modelOf(const HistoryEntry& entry) const;
+    const HistoryEntry& entryOf(const RowData& data) const;
 
     void edit(const QUuid& id);
     void cancelEditing();
@@ -91,5 +97,9 @@ private:
     LazyList* m_list;
     EmptyStateView* m_empty;
     QList<RowData> m_rows;
+    // The search the list was last built for.
+    QString m_query;
     qreal m_charWidth;
+    // The stats change only with History; searching and retrying reuse them.
+    std::optional<QString> m_statsLine;
 };

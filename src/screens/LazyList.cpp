@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -125,12 +126,47 @@ void LazyList::fill()
         return;
     m_filling = true;
     const int view = std::max(1, viewport()->height());
+    // What is on screen is built now; the rows within reach of it once the
+    // frame is painted, so that scrolling finds them ready.
+    buildWithin(0, view);
+    if (!m_prefetchQueued) {
+        m_prefetchQueued = true;
+        QTimer::singleShot(0, this, [this, view] {
+            m_prefetchQueued = false;
+            if (m_filling)
+                return;
+            m_filling = true;
+            buildWithin(-int(view * buildReach), view + int(view * buildReach));
+            m_filling = false;
+        });
+    }
+
+    const int scroll = verticalScrollBar()->value();
+    const int keepFrom = scroll - int(view * keepReach);
+    const int keepTo = scroll + view + int(view * keepReach);
+    QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < m_rows.size(); ++i) {
+        QWidget* widget = m_built.value(m_rows.at(i).key);
+        if (!widget || (m_tops.value(i) + m_heights.value(i) >= keepFrom && m_tops.value(i) <= keepTo))
+            continue;
+        // What the user is typing in stays, however far it scrolled.
+        if (focus && (focus == widget || widget->isAncestorOf(focus)))
+            continue;
+        m_built.remove(m_rows.at(i).key);
+        widget->hide();
+        widget->deleteLater();
+    }
+    m_filling = false;
+}
+
+void LazyList::buildWithin(int above, int below)
+{
     // Building changes heights, which moves rows in or out of reach; a few
     // rounds settle it.
     for (int round = 0; round < 4; ++round) {
         const int scroll = verticalScrollBar()->value();
-        const int from = scroll - int(view * buildReach);
-        const int to = scroll + view + int(view * buildReach);
+        const int from = scroll + above;
+        const int to = scroll + below;
         bool built = false;
         for (int i = 0; i < m_rows.size(); ++i) {
             if (m_tops.value(i) + m_heights.value(i) < from || m_tops.value(i) > to)
@@ -160,23 +196,6 @@ void LazyList::fill()
             }
         }
     }
-
-    const int scroll = verticalScrollBar()->value();
-    const int keepFrom = scroll - int(view * keepReach);
-    const int keepTo = scroll + view + int(view * keepReach);
-    QWidget* focus = QApplication::focusWidget();
-    for (int i = 0; i < m_rows.size(); ++i) {
-        QWidget* widget = m_built.value(m_rows.at(i).key);
-        if (!widget || (m_tops.value(i) + m_heights.value(i) >= keepFrom && m_tops.value(i) <= keepTo))
-            continue;
-        // What the user is typing in stays, however far it scrolled.
-        if (focus && (focus == widget || widget->isAncestorOf(focus)))
-            continue;
-        m_built.remove(m_rows.at(i).key);
-        widget->hide();
-        widget->deleteLater();
-    }
-    m_filling = false;
 }
 
 QWidget* LazyList::build(int row)

@@ -57,6 +57,8 @@ private:
     int heightOf(int row) const;
     void relayout();
     void fill();
+    // Builds the rows from above to below the top of the view, in pixels.
+    void buildWithin(int above, int below);
     QWidget* build(int row);
 
     Source m_source;
@@ -70,4 +72,5 @@ private:
     QList<int> m_tops;
     QList<int> m_heights;
     bool m_filling = false;
+    bool m_prefetchQueued = false;
 };

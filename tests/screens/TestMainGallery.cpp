@@ -2,6 +2,8 @@
 #include "design/Onest.h"
 #include "design/Theme.h"
 #include "design/components/SButton.h"
+#include "design/components/SIconButton.h"
+#include "screens/EditBox.h"
 #include "screens/HistoryScreen.h"
 #include "screens/MainView.h"
 
@@ -26,6 +28,8 @@ private Q_SLOTS:
 
     void history_data() { themes(); }
     void history();
+    void editing_data() { themes(); }
+    void editing();
     void settingsOpen_data() { themes(); }
     void settingsOpen();
     void toast_data() { themes(); }
@@ -165,6 +169,17 @@ void TestMainGallery::history()
     QVERIFY(screen);
     QTest::mouseClick(screen->discardedButton(), Qt::LeftButton);
     save(QStringLiteral("main-history"));
+}
+
+void TestMainGallery::editing()
+{
+    fixture();
+    open();
+    auto* screen = qobject_cast<HistoryScreen*>(m_view->screen());
+    const QUuid first = m_state->history().entries.first().id;
+    QTest::mouseClick(screen->card(first)->actionButton(QStringLiteral("pencil")), Qt::LeftButton);
+    QVERIFY(screen->card(first)->editBox());
+    save(QStringLiteral("main-history-editing"));
 }
 
 void TestMainGallery::settingsOpen()

@@ -1,0 +1,113 @@
+// The main window on History: from the request to the first painted frame,
+// empty and with 1000 long entries, and the paint of one scroll step
+// through those 1000 entries.
+#include "core/AppState.h"
+#include "design/Onest.h"
+#include "screens/HistoryScreen.h"
+#include "screens/MainView.h"
+
+#include "FakeClock.h"
+#include "TempDataDir.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+const QDateTime now(QDate(2026, 3, 14), QTime(16, 40));
+
+QString longText(int i)
+{
+    QString text = QStringLiteral("Entry %1. ").arg(i);
+    for (int k = 0; k < 8; ++k)
+        text += QStringLiteral("We went over the quarterly plan line by line, agreed on the numbers for the new office, "
+                               "and said we would meet again on Thursday with the final figures. ");
+    return text;
+}
+
+std::unique_ptr<AppState> stateWith(Clock& clock, int entries)
+{
+    auto state = std::make_unique<AppState>(clock);
+    QList<HistoryEntry> list;
+    for (int i = 0; i < entries; ++i) {
+        HistoryEntry e;
+        e.text = longText(i);
+        e.date = now.addSecs(-i * 1800);
+        e.appName = QStringLiteral("Slack");
+        e.duration = 40;
+        e.latency = 1.5;
+        list << e;
+    }
+    state->updateHistory([&list](History& history) { history.entries = list; });
+    return state;
+}
+
+// Builds the view, shows it and paints its first frame.
+std::unique_ptr<MainView> openAndPaint(AppState& state, QImage& frame)
+{
+    auto view = std::make_unique<MainView>(state, state.actions(), MainView::PanelFactory(), true);
+    view->resize(1200, 800);
+    view->show();
+    view->render(&frame);
+    return view;
+}
+
+void openToFirstFrame(benchmark::State& bench)
+{
+    TempDataDir data;
+    FakeClock clock(now);
+    auto state = stateWith(clock, int(bench.range(0)));
+    QImage frame(1200, 800, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        auto view = openAndPaint(*state, frame);
+        bench.PauseTiming();
+        view.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bench.ResumeTiming();
+    }
+}
+
+void scrollStep(benchmark::State& bench)
+{
+    TempDataDir data;
+    FakeClock clock(now);
+    auto state = stateWith(clock, 1000);
+    QImage frame(1200, 800, QImage::Format_ARGB32_Premultiplied);
+    auto view = openAndPaint(*state, frame);
+    auto* screen = qobject_cast<HistoryScreen*>(view->screen());
+    QScrollBar* bar = screen->list()->verticalScrollBar();
+    QWidget* viewport = screen->list()->viewport();
+    QImage shown(viewport->size(), QImage::Format_ARGB32_Premultiplied);
+    // One notch of a mouse wheel: three lines.
+    const int step = bar->singleStep() * QApplication::wheelScrollLines();
+    for (auto _ : bench) {
+        if (bar->value() >= bar->maximum()) {
+            bench.PauseTiming();
+            bar->setValue(0);
+            bench.ResumeTiming();
+        }
+        bar->setValue(bar->value() + step);
+        viewport->render(&shown);
+    }
+    bench.counters["built"] = screen->list()->builtCount();
+}
+
+} // namespace
+
+BENCHMARK(openToFirstFrame)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(scrollStep)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Onest::registerFaces();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
