@@ -158,9 +158,9 @@
     <message numerus="yes">
         <source>Today %1 · this week %2 — about %3 minutes saved</source>
         <translation>
-            <numerusform>Сегодня (%1) · за неделю (%2) — сэкономлена примерно %3 минута</numerusform>
-            <numerusform>Сегодня (%1) · за неделю (%2) — сэкономлено примерно %3 минуты</numerusform>
-            <numerusform>Сегодня (%1) · за неделю (%2) — сэкономлено примерно %3 минут</numerusform>
+            <numerusform>Сегодня %1 · за неделю %2 — сэкономлена примерно %3 минута</numerusform>
+            <numerusform>Сегодня %1 · за неделю %2 — сэкономлено примерно %3 минуты</numerusform>
+            <numerusform>Сегодня %1 · за неделю %2 — сэкономлено примерно %3 минут</numerusform>
         </translation>
     </message>
 </context>

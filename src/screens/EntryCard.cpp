@@ -92,7 +92,7 @@ QString EntryCard::metaText(const HistoryEntry& entry)
         parts << Format::seconds(*entry.latency);
     parts << Format::duration(entry.duration);
     if (!entry.text.isEmpty())
-        parts << L10n::tr("%1 words").arg(Format::number(History::wordCount(entry.text)));
+        parts << Format::words(History::wordCount(entry.text));
     return parts.join(QStringLiteral(" · "));
 }
 

@@ -169,8 +169,8 @@ int HistoryScreen::minutesSaved(int weekWords)
 
 QString HistoryScreen::statsLine(const History::Stats& stats)
 {
-    const QString today = L10n::tr("%1 words").arg(Format::number(stats.today));
-    const QString week = L10n::tr("%1 words").arg(Format::number(stats.week));
+    const QString today = Format::words(stats.today);
+    const QString week = Format::words(stats.week);
     const int minutes = minutesSaved(stats.week);
     return L10n::tr("Today %1 · this week %2 — about %3 minutes saved", nullptr, minutes)
         .arg(today, week, Format::number(minutes));
@@ -376,7 +376,7 @@ void HistoryScreen::copy(const QUuid& id)
     if (!entry)
         return;
     QGuiApplication::clipboard()->setText(entry->text);
-    const QString words = L10n::tr("%1 words").arg(Format::number(History::wordCount(entry->text)));
+    const QString words = Format::words(History::wordCount(entry->text));
     m_state.showToast(L10n::tr("Copied"), words + QStringLiteral(" · ") + AppGlyph::name(*entry), ToastTone::success);
 }
 

@@ -211,9 +211,9 @@ void TestHistoryScreen::statsLineInRussian_data()
 {
     QTest::addColumn<int>("week");
     QTest::addColumn<QString>("line");
-    QTest::newRow("one minute") << 40 << QStringLiteral("Сегодня (Слов: 0) · за неделю (Слов: 40) — сэкономлена примерно 1 минута");
-    QTest::newRow("few minutes") << 150 << QStringLiteral("Сегодня (Слов: 0) · за неделю (Слов: 150) — сэкономлено примерно 3 минуты");
-    QTest::newRow("many minutes") << 900 << QStringLiteral("Сегодня (Слов: 0) · за неделю (Слов: 900) — сэкономлено примерно 17 минут");
+    QTest::newRow("one minute") << 40 << QStringLiteral("Сегодня 0 слов · за неделю 40 слов — сэкономлена примерно 1 минута");
+    QTest::newRow("few minutes") << 150 << QStringLiteral("Сегодня 0 слов · за неделю 150 слов — сэкономлено примерно 3 минуты");
+    QTest::newRow("many minutes") << 900 << QStringLiteral("Сегодня 0 слов · за неделю 900 слов — сэкономлено примерно 17 минут");
 }
 
 void TestHistoryScreen::statsLineInRussian()
