@@ -4,7 +4,7 @@
 #include "design/components/ControlStyle.h"
 #include "design/components/IconTile.h"
 #include "design/components/TextLabel.h"
-#include "onboarding/Spinner.h"
+#include "onboarding/WaitingSpinner.h"
 #include "onboarding/Wrapping.h"
 
 #include <QHBoxLayout>
@@ -22,7 +22,7 @@ PermissionCard::PermissionCard(QWidget* parent)
     , m_tile(new IconTile({}, Tone::neutral, 40))
     , m_title(new TextLabel({}, TypeModifier{15, QFont::DemiBold, 20}, Palette::textPrimary))
     , m_status(new TextLabel({}, TypeModifier{13, QFont::Normal, 18}, Palette::textSecondary))
-    , m_spinner(new Spinner)
+    , m_spinner(new WaitingSpinner)
     , m_row(new QHBoxLayout(this))
 {
     wrapText(m_title);

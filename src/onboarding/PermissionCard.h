@@ -7,7 +7,7 @@
 
 class IconTile;
 class QHBoxLayout;
-class Spinner;
+class WaitingSpinner;
 class TextLabel;
 
 // One capability on a card: a toned icon tile, the title, the status (with
@@ -31,7 +31,7 @@ public:
     IconTile* tile() const { return m_tile; }
     TextLabel* title() const { return m_title; }
     TextLabel* status() const { return m_status; }
-    Spinner* spinner() const { return m_spinner; }
+    WaitingSpinner* spinner() const { return m_spinner; }
     QWidget* action() const { return m_action; }
 
 protected:
@@ -41,7 +41,7 @@ private:
     IconTile* m_tile;
     TextLabel* m_title;
     TextLabel* m_status;
-    Spinner* m_spinner;
+    WaitingSpinner* m_spinner;
     QWidget* m_action = nullptr;
     QHBoxLayout* m_row;
 };

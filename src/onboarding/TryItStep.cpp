@@ -9,7 +9,7 @@
 #include "design/components/Keycap.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
-#include "onboarding/LevelBars.h"
+#include "onboarding/SampleLevelBars.h"
 #include "onboarding/SampleBox.h"
 #include "onboarding/StatusLine.h"
 
@@ -52,7 +52,7 @@ TryItStep::TryItStep(AppState& state, std::function<void(const Config&)> onSave,
     , m_editorOpacity(new QGraphicsOpacityEffect(m_editor))
     , m_cover(new QWidget(m_box))
     , m_active(new QWidget)
-    , m_bars(new LevelBars(7, 4, 40, 5, clock))
+    , m_bars(new SampleLevelBars(7, 4, 40, 5, clock))
     , m_listening(new TextLabel(L10n::tr("Listening…"), TypeModifier{13, QFont::Medium, 18}, Palette::brand))
     , m_progress(new DictationProgressLabel(clock))
     , m_idle(new QWidget)

@@ -9,7 +9,7 @@
 
 class AppState;
 class DictationProgressLabel;
-class LevelBars;
+class SampleLevelBars;
 class QGraphicsOpacityEffect;
 class QTextEdit;
 class SampleBox;
@@ -35,7 +35,7 @@ public:
     SampleBox* box() const { return m_box; }
     SSelect* keySelect() const { return m_select; }
     QWidget* keycaps() const { return m_keys; }
-    LevelBars* bars() const { return m_bars; }
+    SampleLevelBars* bars() const { return m_bars; }
     StatusLine* failure() const { return m_failure; }
 
 protected:
@@ -55,7 +55,7 @@ private:
     QGraphicsOpacityEffect* m_editorOpacity;
     QWidget* m_cover;
     QWidget* m_active;
-    LevelBars* m_bars;
+    SampleLevelBars* m_bars;
     TextLabel* m_listening;
     DictationProgressLabel* m_progress;
     QWidget* m_idle;

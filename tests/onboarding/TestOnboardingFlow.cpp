@@ -11,7 +11,7 @@
 #include "design/components/TextLabel.h"
 #include "onboarding/InfoCard.h"
 #include "onboarding/KeyCheck.h"
-#include "onboarding/LevelBars.h"
+#include "onboarding/SampleLevelBars.h"
 #include "onboarding/LanguagesStep.h"
 #include "onboarding/OnboardingHeader.h"
 #include "onboarding/OnboardingView.h"

@@ -1,4 +1,4 @@
-#include "onboarding/Spinner.h"
+#include "onboarding/WaitingSpinner.h"
 
 #include "design/Animation.h"
 #include "design/Palette.h"
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
-Spinner::Spinner(QWidget* parent)
+WaitingSpinner::WaitingSpinner(QWidget* parent)
     : QWidget(parent)
     , m_turn(new QVariantAnimation(this))
 {
@@ -21,12 +21,12 @@ Spinner::Spinner(QWidget* parent)
     });
 }
 
-bool Spinner::isTurning() const
+bool WaitingSpinner::isTurning() const
 {
     return m_turn->state() == QAbstractAnimation::Running;
 }
 
-void Spinner::showEvent(QShowEvent* event)
+void WaitingSpinner::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Each showing starts the turn from the top.
@@ -35,13 +35,13 @@ void Spinner::showEvent(QShowEvent* event)
         m_turn->start();
 }
 
-void Spinner::hideEvent(QHideEvent* event)
+void WaitingSpinner::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     m_turn->stop();
 }
 
-void Spinner::paintEvent(QPaintEvent*)
+void WaitingSpinner::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -6,14 +6,14 @@ class QVariantAnimation;
 
 // A 12-point ring with an amber quarter arc that turns once every 0.8 s
 // while the program waits; still when animations are off.
-class Spinner final : public QWidget
+class WaitingSpinner final : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int side = 12;
 
-    explicit Spinner(QWidget* parent = nullptr);
+    explicit WaitingSpinner(QWidget* parent = nullptr);
 
     bool isTurning() const;
     // The arc's turn, in degrees.

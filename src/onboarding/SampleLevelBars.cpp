@@ -1,4 +1,4 @@
-#include "onboarding/LevelBars.h"
+#include "onboarding/SampleLevelBars.h"
 
 #include "design/Animation.h"
 #include "design/Palette.h"
@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-LevelBars::LevelBars(int count, qreal barWidth, qreal height, qreal spacing, Clock& clock, QWidget* parent)
+SampleLevelBars::SampleLevelBars(int count, qreal barWidth, qreal height, qreal spacing, Clock& clock, QWidget* parent)
     : QWidget(parent)
     , m_wave(count, barWidth, height, spacing)
     , m_clock(clock)
@@ -19,7 +19,7 @@ LevelBars::LevelBars(int count, qreal barWidth, qreal height, qreal spacing, Clo
     setFixedSize(sizeHint());
 }
 
-void LevelBars::setLevel(double level)
+void SampleLevelBars::setLevel(double level)
 {
     if (level == m_level)
         return;
@@ -27,7 +27,7 @@ void LevelBars::setLevel(double level)
     update();
 }
 
-void LevelBars::setAnimated(bool animated)
+void SampleLevelBars::setAnimated(bool animated)
 {
     animated = animated && Animation::enabled();
     if (animated == m_animated)
@@ -42,7 +42,7 @@ void LevelBars::setAnimated(bool animated)
     update();
 }
 
-void LevelBars::setOpacity(qreal opacity)
+void SampleLevelBars::setOpacity(qreal opacity)
 {
     if (opacity == m_opacity)
         return;
@@ -50,13 +50,13 @@ void LevelBars::setOpacity(qreal opacity)
     update();
 }
 
-QSize LevelBars::sizeHint() const
+QSize SampleLevelBars::sizeHint() const
 {
     const QSizeF size = m_wave.size();
     return QSize(int(std::ceil(size.width())), int(std::ceil(size.height())));
 }
 
-void LevelBars::paintEvent(QPaintEvent*)
+void SampleLevelBars::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

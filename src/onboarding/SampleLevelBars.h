@@ -9,12 +9,12 @@ class QTimer;
 
 // The live microphone level as a row of bars: breathing with the level while
 // animated, one still height otherwise.
-class LevelBars final : public QWidget
+class SampleLevelBars final : public QWidget
 {
     Q_OBJECT
 
 public:
-    LevelBars(int count, qreal barWidth, qreal height, qreal spacing, Clock& clock, QWidget* parent = nullptr);
+    SampleLevelBars(int count, qreal barWidth, qreal height, qreal spacing, Clock& clock, QWidget* parent = nullptr);
 
     double level() const { return m_level; }
     void setLevel(double level);
