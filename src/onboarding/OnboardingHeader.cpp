@@ -15,7 +15,7 @@ OnboardingHeader::OnboardingHeader(int total, QWidget* parent)
     // wordmark needs no room kept for them.
     row->setContentsMargins(24, 0, 18, 0);
     row->setSpacing(0);
-    row->addWidget(new Wordmark(QStringLiteral("viruz"), 17), 0, Qt::AlignVCenter);
+    row->addWidget(new Wordmark(QStringLiteral("davud"), 17), 0, Qt::AlignVCenter);
     row->addStretch(1);
     row->addWidget(m_dots, 0, Qt::AlignVCenter);
     m_dots->setObjectName(QStringLiteral("progressDots"));
