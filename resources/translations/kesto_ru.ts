@@ -4,6 +4,18 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>The file could not be read.</source>
+        <translation>Не удалось прочитать файл.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Файл не является текстом в UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Не удалось сохранить файл.</translation>
+    </message>
+    <message>
         <source>From phone</source>
         <translation>С телефона</translation>
     </message>
@@ -358,6 +370,1166 @@
     <message>
         <source>The sound server has no microphone.</source>
         <translation>У звукового сервера нет микрофона.</translation>
+    </message>
+    <message>
+        <source>Meetings</source>
+        <translation>Встречи</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Vocabulary</source>
+        <translation>Словарь</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Dictation</source>
+        <translation>Диктовка</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готова</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Попробовать</translation>
+    </message>
+    <message>
+        <source>Hold and talk. When you let go, the text is typed where the cursor is.</source>
+        <translation>Удерживайте и говорите. Когда отпустите, текст напечатается там, где стоит курсор.</translation>
+    </message>
+    <message>
+        <source>Press once and talk. Press again and the text is typed.</source>
+        <translation>Нажмите один раз и говорите. Нажмите ещё раз — и текст напечатается.</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Отменённые</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Nothing found.</source>
+        <translation>Ничего не найдено.</translation>
+    </message>
+    <message>
+        <source>Try another word or clear the search.</source>
+        <translation>Попробуйте другое слово или очистите поиск.</translation>
+    </message>
+    <message>
+        <source>No recordings yet.</source>
+        <translation>Записей пока нет.</translation>
+    </message>
+    <message>
+        <source>Hold the key and talk — the text is kept here.</source>
+        <translation>Удерживайте клавишу и говорите — текст сохранится здесь.</translation>
+    </message>
+    <message>
+        <source>Press the key and talk — the text is kept here.</source>
+        <translation>Нажмите клавишу и говорите — текст сохранится здесь.</translation>
+    </message>
+    <message>
+        <source>History cleared</source>
+        <translation>История очищена</translation>
+    </message>
+    <message>
+        <source>You cannot undo this</source>
+        <translation>Это нельзя отменить</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Удалено</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Transcribe</source>
+        <translation>Расшифровать</translation>
+    </message>
+    <message>
+        <source>Transcribing again…</source>
+        <translation>Расшифровываем заново…</translation>
+    </message>
+    <message>
+        <source>No internet — not transcribed</source>
+        <translation>Нет интернета — не расшифровано</translation>
+    </message>
+    <message>
+        <source>Never transcribed</source>
+        <translation>Не расшифровывалось</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Audio saved on your computer · %1</source>
+        <translation>Аудио сохранено на компьютере · %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today %1 · this week %2 — about %3 minutes saved</source>
+        <translation>
+            <numerusform>Сегодня %1 · за неделю %2 — сэкономлена примерно %3 минута</numerusform>
+            <numerusform>Сегодня %1 · за неделю %2 — сэкономлено примерно %3 минуты</numerusform>
+            <numerusform>Сегодня %1 · за неделю %2 — сэкономлено примерно %3 минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New note</source>
+        <translation>Новая заметка</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Поиск по заметкам</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Папки</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete the folder “%1”?</source>
+        <translation>Удалить папку «%1»?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n notes in it are deleted too.</source>
+        <translation>
+            <numerusform>Вместе с ней будет удалена %n заметка.</numerusform>
+            <numerusform>Вместе с ней будут удалены %n заметки.</numerusform>
+            <numerusform>Вместе с ней будут удалены %n заметок.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Untitled note</source>
+        <translation>Без названия</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>No notes in this folder yet.</source>
+        <translation>В этой папке пока нет заметок.</translation>
+    </message>
+    <message>
+        <source>Create the first note, or say it with dictation.</source>
+        <translation>Создайте первую заметку или продиктуйте её.</translation>
+    </message>
+    <message>
+        <source>Create note</source>
+        <translation>Создать заметку</translation>
+    </message>
+    <message>
+        <source>Write by voice</source>
+        <translation>Надиктовать</translation>
+    </message>
+    <message>
+        <source>Note deleted</source>
+        <translation>Заметка удалена</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Write, or press the dictation button and speak…</source>
+        <translation>Пишите или нажмите кнопку диктовки и говорите…</translation>
+    </message>
+    <message>
+        <source>Find in note</source>
+        <translation>Найти в заметке</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Выйдите из системы</translation>
+    </message>
+    <message>
+        <source>Choose an X11 session at the login screen</source>
+        <translation>На экране входа выберите сеанс X11</translation>
+    </message>
+    <message>
+        <source>Start Kesto Viruz again</source>
+        <translation>Снова запустите Kesto Viruz</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>Сеанс X11</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Разрешено</translation>
+    </message>
+    <message>
+        <source>No X11 session</source>
+        <translation>Нет сеанса X11</translation>
+    </message>
+    <message>
+        <source>Keys cannot be typed in this session</source>
+        <translation>В этом сеансе нельзя набирать клавиши</translation>
+    </message>
+    <message>
+        <source>Paste it here</source>
+        <translation>Вставьте его сюда</translation>
+    </message>
+    <message>
+        <source>AIza…</source>
+        <translation>AIza…</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Проверяем…</translation>
+    </message>
+    <message>
+        <source>The key works · %1</source>
+        <translation>Ключ работает · %1</translation>
+    </message>
+    <message>
+        <source>More info</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Микрофон</translation>
+    </message>
+    <message>
+        <source>No sound server</source>
+        <translation>Нет звукового сервера</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz records through PulseAudio or PipeWire, and neither answers. Start your desktop&apos;s sound server, then come back here.</source>
+        <translation>Kesto Viruz записывает через PulseAudio или PipeWire, но ни один из них не отвечает. Запустите звуковой сервер вашего рабочего стола и вернитесь сюда.</translation>
+    </message>
+    <message>
+        <source>No microphone found</source>
+        <translation>Микрофон не найден</translation>
+    </message>
+    <message>
+        <source>Plug in a microphone, or turn one on in the sound settings. This page notices it within a second.</source>
+        <translation>Подключите микрофон или включите его в настройках звука. Эта страница заметит это в течение секунды.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Which languages do you speak?</source>
+        <translation>На каких языках вы говорите?</translation>
+    </message>
+    <message>
+        <source>Keys and typing</source>
+        <translation>Клавиши и набор текста</translation>
+    </message>
+    <message>
+        <source>Gemini API key</source>
+        <translation>API-ключ Gemini</translation>
+    </message>
+    <message>
+        <source>You can pick more than one.</source>
+        <translation>Можно выбрать несколько.</translation>
+    </message>
+    <message>
+        <source>Records only while you hold the key.</source>
+        <translation>Записывает, только пока вы держите клавишу.</translation>
+    </message>
+    <message>
+        <source>Records only from one key press to the next.</source>
+        <translation>Записывает только от одного нажатия клавиши до следующего.</translation>
+    </message>
+    <message>
+        <source>Needed to type the text where your cursor is.</source>
+        <translation>Нужно, чтобы печатать текст там, где стоит курсор.</translation>
+    </message>
+    <message>
+        <source>Turning speech into text needs a free key.</source>
+        <translation>Чтобы превращать речь в текст, нужен бесплатный ключ.</translation>
+    </message>
+    <message>
+        <source>Hold the keys, talk, and let go.</source>
+        <translation>Зажмите клавиши, говорите и отпустите.</translation>
+    </message>
+    <message>
+        <source>Press the keys, talk, and press them again.</source>
+        <translation>Нажмите клавиши, говорите и нажмите их снова.</translation>
+    </message>
+    <message>
+        <source>Even if you mix languages in one sentence, Kesto Viruz writes each word in the language it was said in.</source>
+        <translation>Даже если вы смешиваете языки в одном предложении, Kesto Viruz пишет каждое слово на том языке, на котором оно сказано.</translation>
+    </message>
+    <message>
+        <source>It also records when you press the floating button on the screen. The microphone is not used at any other time.</source>
+        <translation>Запись идёт и когда вы нажимаете плавающую кнопку на экране. В остальное время микрофон не используется.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz notices the talk key and types text in any app through the X11 session. What you type is never saved or sent anywhere. A Wayland session without X11 does not allow this.</source>
+        <translation>Kesto Viruz замечает клавишу записи и печатает текст в любом приложении через сеанс X11. То, что вы печатаете, никогда не сохраняется и никуда не отправляется. Сеанс Wayland без X11 этого не позволяет.</translation>
+    </message>
+    <message>
+        <source>Getting a key takes about a minute. The free tier has a daily limit, and Google may use the requests to improve its products. With billing turned on, neither applies.</source>
+        <translation>Получение ключа занимает около минуты. У бесплатного тарифа есть дневной лимит, и Google может использовать запросы для улучшения своих продуктов. С включённой оплатой ни то, ни другое не действует.</translation>
+    </message>
+    <message>
+        <source>The text appears where the cursor is — here now, and in any app later. You can also talk with the floating button at the bottom of the screen. Everything you say is kept in History.</source>
+        <translation>Текст появляется там, где стоит курсор, — сейчас здесь, а потом в любом приложении. Говорить можно и с помощью плавающей кнопки внизу экрана. Всё сказанное сохраняется в Истории.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Open sound settings</source>
+        <translation>Открыть настройки звука</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot dictate right now</source>
+        <translation>Kesto Viruz сейчас не может принимать диктовку</translation>
+    </message>
+    <message>
+        <source>Something it needs has gone missing since the setup. Until it is back, the talk key and dictation do not work.</source>
+        <translation>После настройки пропало то, что ему нужно. Пока это не вернётся, клавиша записи и диктовка не работают.</translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
+        <translation>Ни один звуковой сервер не отвечает. Запустите PulseAudio или PipeWire, и Kesto Viruz найдёт его в течение секунды.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
+        <translation>Микрофон не найден. Подключите его или включите в настройках звука.</translation>
+    </message>
+    <message>
+        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
+        <translation>Выйдите из системы, на экране входа выберите сеанс X11 и снова запустите Kesto Viruz.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Позже</translation>
+    </message>
+    <message>
+        <source>Talk key</source>
+        <translation>Клавиша записи</translation>
+    </message>
+    <message>
+        <source>Hold the keys and talk</source>
+        <translation>Зажмите клавиши и говорите</translation>
+    </message>
+    <message>
+        <source>Press the keys and talk</source>
+        <translation>Нажмите клавиши и говорите</translation>
+    </message>
+    <message>
+        <source>The recording is longer than 20 minutes.</source>
+        <translation>Запись длиннее 20 минут.</translation>
+    </message>
+    <message>
+        <source>Model instructions</source>
+        <translation>Инструкции для модели</translation>
+    </message>
+    <message>
+        <source>Model default</source>
+        <translation>Как у модели</translation>
+    </message>
+    <message>
+        <source>Low (fastest)</source>
+        <translation>Низкий (быстрее всего)</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокий</translation>
+    </message>
+    <message>
+        <source>Thinking level</source>
+        <translation>Уровень размышлений</translation>
+    </message>
+    <message>
+        <source>How much the model thinks before it writes</source>
+        <translation>Сколько модель думает, прежде чем писать</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Промпт</translation>
+    </message>
+    <message>
+        <source>The cleanup switches and the vocabulary are added to it by themselves</source>
+        <translation>Настройки очистки и словарь добавляются к нему сами</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V)</source>
+        <translation>Вставить (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>Type it out</source>
+        <translation>Напечатать</translation>
+    </message>
+    <message>
+        <source>Text insertion</source>
+        <translation>Вставка текста</translation>
+    </message>
+    <message>
+        <source>How the text gets into the app</source>
+        <translation>Как текст попадает в приложение</translation>
+    </message>
+    <message>
+        <source>Shift + Enter (does not send)</source>
+        <translation>Shift + Enter (не отправляет)</translation>
+    </message>
+    <message>
+        <source>A space instead</source>
+        <translation>Пробел вместо него</translation>
+    </message>
+    <message>
+        <source>Line break</source>
+        <translation>Перенос строки</translation>
+    </message>
+    <message>
+        <source>A plain Enter sends the message in a chat</source>
+        <translation>В чате обычный Enter отправляет сообщение</translation>
+    </message>
+    <message>
+        <source>Keep audio files</source>
+        <translation>Сохранять аудиофайлы</translation>
+    </message>
+    <message>
+        <source>Recordings stay in the data folder after they are written out</source>
+        <translation>Записи остаются в папке данных после расшифровки</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Phone server</source>
+        <translation>Сервер для телефона</translation>
+    </message>
+    <message>
+        <source>A phone on the same Wi-Fi can dictate into this computer</source>
+        <translation>Телефон в той же сети Wi-Fi может диктовать на этот компьютер</translation>
+    </message>
+    <message>
+        <source>Type phone text into the front app</source>
+        <translation>Печатать текст с телефона в активное приложение</translation>
+    </message>
+    <message>
+        <source>Otherwise it is only kept in History</source>
+        <translation>Иначе он только сохраняется в истории</translation>
+    </message>
+    <message>
+        <source>HTTP for iOS Shortcuts</source>
+        <translation>HTTP для «Быстрых команд» iOS</translation>
+    </message>
+    <message>
+        <source>Shortcuts cannot use the secure address; this one is not encrypted</source>
+        <translation>«Быстрые команды» не работают с защищённым адресом; этот адрес не шифруется</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Данные</translation>
+    </message>
+    <message>
+        <source>Keep history</source>
+        <translation>Хранить историю</translation>
+    </message>
+    <message>
+        <source>Older entries are deleted automatically</source>
+        <translation>Более старые записи удаляются автоматически</translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation>Папка данных</translation>
+    </message>
+    <message>
+        <source>Export all</source>
+        <translation>Экспортировать всё</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Save history, notes and vocabulary in one file</source>
+        <translation>Сохранить историю, заметки и словарь в одном файле</translation>
+    </message>
+    <message>
+        <source>Delete all data</source>
+        <translation>Удалить все данные</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Всегда</translation>
+    </message>
+    <message>
+        <source>Confirm — this cannot be undone</source>
+        <translation>Подтвердите — это нельзя отменить</translation>
+    </message>
+    <message>
+        <source>History, notes and vocabulary</source>
+        <translation>История, заметки и словарь</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Экспорт всех данных</translation>
+    </message>
+    <message>
+        <source>ZIP archive (*.zip)</source>
+        <translation>Архив ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Не удалось экспортировать</translation>
+    </message>
+    <message>
+        <source>Exported</source>
+        <translation>Экспортировано</translation>
+    </message>
+    <message>
+        <source>Data deleted</source>
+        <translation>Данные удалены</translation>
+    </message>
+    <message>
+        <source>History, notes and vocabulary were cleared</source>
+        <translation>История, заметки и словарь очищены</translation>
+    </message>
+    <message>
+        <source>Not everything was deleted</source>
+        <translation>Удалено не всё</translation>
+    </message>
+    <message>
+        <source>Could not delete: %1</source>
+        <translation>Не удалось удалить: %1</translation>
+    </message>
+    <message>
+        <source>Add a language</source>
+        <translation>Добавить язык</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Flash — faster, Pro — more accurate</source>
+        <translation>Flash — быстрее, Pro — точнее</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>Understands you even when you mix languages</source>
+        <translation>Понимает, даже когда вы смешиваете языки</translation>
+    </message>
+    <message>
+        <source>Text cleanup</source>
+        <translation>Очистка текста</translation>
+    </message>
+    <message>
+        <source>Remove filler words</source>
+        <translation>Убирать слова-паразиты</translation>
+    </message>
+    <message>
+        <source>Words like «uh», «um» and «like» are left out</source>
+        <translation>Слова вроде «э», «ну» и «как бы» пропускаются</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>Пунктуация</translation>
+    </message>
+    <message>
+        <source>Puts in commas, full stops and question marks by itself</source>
+        <translation>Сама ставит запятые, точки и вопросительные знаки</translation>
+    </message>
+    <message>
+        <source>Understand self-corrections</source>
+        <translation>Понимать самоисправления</translation>
+    </message>
+    <message>
+        <source>«at ten, no, at eleven» — only the last one is written</source>
+        <translation>«в десять, нет, в одиннадцать» — пишется только последнее</translation>
+    </message>
+    <message>
+        <source>Your voice goes straight to Google, with your own key. If you go over the free limit, you pay Google directly.</source>
+        <translation>Ваш голос уходит напрямую в Google, с вашим собственным ключом. Если вы превысите бесплатный лимит, вы платите Google напрямую.</translation>
+    </message>
+    <message>
+        <source>Paste the key here</source>
+        <translation>Вставьте ключ сюда</translation>
+    </message>
+    <message>
+        <source>Get a key for free:</source>
+        <translation>Получите ключ бесплатно:</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Не проверен</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Light, dark or match the system</source>
+        <translation>Светлая, тёмная или как в системе</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Dictation sounds</source>
+        <translation>Звуки диктовки</translation>
+    </message>
+    <message>
+        <source>A short signal when recording starts and ends</source>
+        <translation>Короткий сигнал в начале и в конце записи</translation>
+    </message>
+    <message>
+        <source>Pause music</source>
+        <translation>Ставить музыку на паузу</translation>
+    </message>
+    <message>
+        <source>Pauses music and video while you dictate</source>
+        <translation>Приостанавливает музыку и видео, пока вы диктуете</translation>
+    </message>
+    <message>
+        <source>Turn off notifications</source>
+        <translation>Отключить уведомления</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz shows no notifications at all</source>
+        <translation>Kesto Viruz совсем не показывает уведомления</translation>
+    </message>
+    <message>
+        <source>Start with the computer</source>
+        <translation>Запускать вместе с компьютером</translation>
+    </message>
+    <message>
+        <source>The app waits in the background</source>
+        <translation>Приложение ждёт в фоне</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Интерфейс</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation>Язык интерфейса</translation>
+    </message>
+    <message>
+        <source>The app restarts to switch the language</source>
+        <translation>Чтобы сменить язык, приложение перезапустится</translation>
+    </message>
+    <message>
+        <source>Floating button</source>
+        <translation>Плавающая кнопка</translation>
+    </message>
+    <message>
+        <source>Sits at the bottom of the screen; click it to dictate</source>
+        <translation>Находится внизу экрана; нажмите, чтобы диктовать</translation>
+    </message>
+    <message>
+        <source>For dictation</source>
+        <translation>Для диктовки</translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation>Уровень звука</translation>
+    </message>
+    <message>
+        <source>Noise reduction</source>
+        <translation>Шумоподавление</translation>
+    </message>
+    <message>
+        <source>Lowers background noise and keyboard sounds</source>
+        <translation>Приглушает фоновый шум и звуки клавиатуры</translation>
+    </message>
+    <message>
+        <source>Shorten long pauses</source>
+        <translation>Сокращать длинные паузы</translation>
+    </message>
+    <message>
+        <source>Long silences are cut before the audio is sent</source>
+        <translation>Длинная тишина вырезается перед отправкой аудио</translation>
+    </message>
+    <message>
+        <source>Microphone not connected</source>
+        <translation>Микрофон не подключён</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Speak — the green bars follow your voice.</source>
+        <translation>Говорите — зелёные полоски следуют за голосом.</translation>
+    </message>
+    <message>
+        <source>Press Test and say a few words.</source>
+        <translation>Нажмите «Проверить» и скажите несколько слов.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Cancel dictation</source>
+        <translation>Отменить диктовку</translation>
+    </message>
+    <message>
+        <source>Not typed; kept in History as cancelled</source>
+        <translation>Не печатается; сохраняется в истории как отменённая</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>In history</source>
+        <translation>В истории</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Удерживать</translation>
+    </message>
+    <message>
+        <source>Press once</source>
+        <translation>Нажать один раз</translation>
+    </message>
+    <message>
+        <source>Dictation mode</source>
+        <translation>Режим диктовки</translation>
+    </message>
+    <message>
+        <source>Change keys</source>
+        <translation>Сменить клавиши</translation>
+    </message>
+    <message>
+        <source>Hold time</source>
+        <translation>Время удержания</translation>
+    </message>
+    <message>
+        <source>How long to hold the keys before recording starts</source>
+        <translation>Сколько держать клавиши, прежде чем начнётся запись</translation>
+    </message>
+    <message>
+        <source>Hold and talk</source>
+        <translation>Удерживайте и говорите</translation>
+    </message>
+    <message>
+        <source>Press once, talk, press again</source>
+        <translation>Нажмите, говорите, нажмите ещё раз</translation>
+    </message>
+    <message>
+        <source>Recording stops when you let go</source>
+        <translation>Запись останавливается, когда вы отпускаете клавиши</translation>
+    </message>
+    <message>
+        <source>Recording stops when you press again</source>
+        <translation>Запись останавливается при повторном нажатии</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>AI and languages</source>
+        <translation>ИИ и языки</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Shortcut address</source>
+        <translation>Адрес для быстрой команды</translation>
+    </message>
+    <message>
+        <source>Make the Shortcut</source>
+        <translation>Создайте быструю команду</translation>
+    </message>
+    <message>
+        <source>In the Shortcuts app on the iPhone</source>
+        <translation>В приложении «Быстрые команды» на iPhone</translation>
+    </message>
+    <message>
+        <source>Create a new shortcut.</source>
+        <translation>Создайте новую быструю команду.</translation>
+    </message>
+    <message>
+        <source>Add “Record Audio”. Set it to start right away and to finish on tap.</source>
+        <translation>Добавьте «Записать аудио». Пусть запись начинается сразу и заканчивается по нажатию.</translation>
+    </message>
+    <message>
+        <source>Add “Get Contents of URL” with the address above. Method: POST. Request Body: File, with the recorded audio.</source>
+        <translation>Добавьте «Получить содержимое URL» с адресом выше. Метод: POST. Тело запроса: файл, с записанным аудио.</translation>
+    </message>
+    <message>
+        <source>Add “Get Dictionary Value” with the key “text”.</source>
+        <translation>Добавьте «Получить значение из словаря» с ключом «text».</translation>
+    </message>
+    <message>
+        <source>Add “Show Result” to see the text.</source>
+        <translation>Добавьте «Показать результат», чтобы увидеть текст.</translation>
+    </message>
+    <message>
+        <source>Put the shortcut on the Action Button, Back Tap or the Home Screen.</source>
+        <translation>Поместите быструю команду на кнопку действия, в «Касание задней панели» или на экран «Домой».</translation>
+    </message>
+    <message>
+        <source>The address appears once this computer is on Wi-Fi</source>
+        <translation>Адрес появится, когда этот компьютер подключится к Wi-Fi</translation>
+    </message>
+    <message>
+        <source>The address appears once the phone server is on</source>
+        <translation>Адрес появится, когда сервер для телефона будет включён</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start</source>
+        <translation>Язык сменится при следующем запуске</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz could not restart by itself.</source>
+        <translation>Kesto Viruz не смог перезапуститься сам.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>The secure address of the phone page</source>
+        <translation>Защищённый адрес страницы для телефона</translation>
+    </message>
+    <message>
+        <source>HTTP port</source>
+        <translation>Порт HTTP</translation>
+    </message>
+    <message>
+        <source>The address for iOS Shortcuts</source>
+        <translation>Адрес для «Быстрых команд» iOS</translation>
+    </message>
+    <message>
+        <source>Use a number from 1024 to 65535</source>
+        <translation>Введите число от 1024 до 65535</translation>
+    </message>
+    <message>
+        <source>The two ports must differ</source>
+        <translation>Порты должны различаться</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation>Слова</translation>
+    </message>
+    <message>
+        <source>Snippets</source>
+        <translation>Шаблоны</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz always spells these words right — names, terms, brands.</source>
+        <translation>Kesto Viruz всегда пишет эти слова правильно — имена, термины, бренды.</translation>
+    </message>
+    <message>
+        <source>Say a short phrase — the full text is typed.</source>
+        <translation>Скажите короткую фразу — напечатается полный текст.</translation>
+    </message>
+    <message>
+        <source>Type words separated by commas — for example, kesto, Gemini, Zarvina</source>
+        <translation>Введите слова через запятую — например, kesto, Gemini, Zarvina</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Your vocabulary</source>
+        <translation>Ваш словарь</translation>
+    </message>
+    <message>
+        <source>Saved on this computer</source>
+        <translation>Сохранено на этом компьютере</translation>
+    </message>
+    <message>
+        <source>The vocabulary is empty. Add names, terms and brands — Kesto Viruz will always spell them right.</source>
+        <translation>Словарь пуст. Добавьте имена, термины и бренды — Kesto Viruz всегда напишет их правильно.</translation>
+    </message>
+    <message>
+        <source>Already in the vocabulary</source>
+        <translation>Уже есть в словаре</translation>
+    </message>
+    <message>
+        <source>Added to the vocabulary</source>
+        <translation>Добавлено в словарь</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Импортировано</translation>
+    </message>
+    <message>
+        <source>No new words</source>
+        <translation>Новых слов нет</translation>
+    </message>
+    <message>
+        <source>Nothing to export</source>
+        <translation>Нечего экспортировать</translation>
+    </message>
+    <message>
+        <source>The vocabulary is empty.</source>
+        <translation>Словарь пуст.</translation>
+    </message>
+    <message>
+        <source>Could not import</source>
+        <translation>Не удалось импортировать</translation>
+    </message>
+    <message>
+        <source>Could not export</source>
+        <translation>Не удалось экспортировать</translation>
+    </message>
+    <message>
+        <source>Import words</source>
+        <translation>Импорт слов</translation>
+    </message>
+    <message>
+        <source>Export words</source>
+        <translation>Экспорт слов</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv)</source>
+        <translation>Текстовые файлы (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>New snippet</source>
+        <translation>Новый шаблон</translation>
+    </message>
+    <message>
+        <source>for example, my address</source>
+        <translation>например, мой адрес</translation>
+    </message>
+    <message>
+        <source>Full text to type</source>
+        <translation>Полный текст для ввода</translation>
+    </message>
+    <message>
+        <source>No snippets yet. Add a short phrase and the full text it stands for.</source>
+        <translation>Шаблонов пока нет. Добавьте короткую фразу и полный текст, который она заменяет.</translation>
+    </message>
+    <message>
+        <source>Record from your phone</source>
+        <translation>Записывайте с телефона</translation>
+    </message>
+    <message>
+        <source>Talk even when you are away from the computer — the text appears here.</source>
+        <translation>Говорите, даже когда вы не у компьютера, — текст появится здесь.</translation>
+    </message>
+    <message>
+        <source>The phone server is off</source>
+        <translation>Сервер для телефона выключен</translation>
+    </message>
+    <message>
+        <source>It works only on this Wi-Fi, through a secret link.</source>
+        <translation>Работает только в этой сети Wi-Fi, по секретной ссылке.</translation>
+    </message>
+    <message>
+        <source>Turn on</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Phone connected — you can talk</source>
+        <translation>Телефон подключён — можно говорить</translation>
+    </message>
+    <message>
+        <source>Waiting for the phone</source>
+        <translation>Ждём телефон</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>New code</source>
+        <translation>Новый код</translation>
+    </message>
+    <message>
+        <source>Phone connected</source>
+        <translation>Телефон подключён</translation>
+    </message>
+    <message>
+        <source>QR code for the phone</source>
+        <translation>QR-код для телефона</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Скопировать ссылку</translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation>Как это работает</translation>
+    </message>
+    <message>
+        <source>Scan the QR code with your phone&apos;s camera.</source>
+        <translation>Отсканируйте QR-код камерой телефона.</translation>
+    </message>
+    <message>
+        <source>On the page that opens, tap the microphone and talk.</source>
+        <translation>На открывшейся странице нажмите на микрофон и говорите.</translation>
+    </message>
+    <message>
+        <source>Tap «Kompyuterga yuborish» — the text appears in History.</source>
+        <translation>Нажмите «Kompyuterga yuborish» — текст появится в Истории.</translation>
+    </message>
+    <message>
+        <source>Nothing needs to be installed on the phone. The audio comes straight to your computer.</source>
+        <translation>На телефон ничего устанавливать не нужно. Звук приходит прямо на ваш компьютер.</translation>
+    </message>
+    <message>
+        <source>Recordings from the phone</source>
+        <translation>Записи с телефона</translation>
+    </message>
+    <message>
+        <source>No recordings from the phone yet.</source>
+        <translation>С телефона пока нет записей.</translation>
+    </message>
+    <message>
+        <source>Copy text</source>
+        <translation>Скопировать текст</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new words</source>
+        <translation>
+            <numerusform>%n новое слово</numerusform>
+            <numerusform>%n новых слова</numerusform>
+            <numerusform>%n новых слов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n words</source>
+        <translation>
+            <numerusform>%1 · %n слово</numerusform>
+            <numerusform>%1 · %n слова</numerusform>
+            <numerusform>%1 · %n слов</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

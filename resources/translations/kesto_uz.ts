@@ -4,6 +4,18 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>The file could not be read.</source>
+        <translation>Faylni oʻqib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Fayl UTF-8 matni emas.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Faylni saqlab boʻlmadi.</translation>
+    </message>
+    <message>
         <source>From phone</source>
         <translation>Telefondan</translation>
     </message>
@@ -357,6 +369,1161 @@
     <message>
         <source>The sound server has no microphone.</source>
         <translation>Ovoz serverida mikrofon yoʻq.</translation>
+    </message>
+    <message>
+        <source>Meetings</source>
+        <translation>Uchrashuvlar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Qidirish</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Qaydlar</translation>
+    </message>
+    <message>
+        <source>Vocabulary</source>
+        <translation>Lugʻat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Sozlamalar</translation>
+    </message>
+    <message>
+        <source>Dictation</source>
+        <translation>Diktovka</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Tayyor</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Xato</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Sinab koʻring</translation>
+    </message>
+    <message>
+        <source>Hold and talk. When you let go, the text is typed where the cursor is.</source>
+        <translation>Bosib turing va gapiring. Qoʻyib yuborganingizda matn kursor turgan joyga yoziladi.</translation>
+    </message>
+    <message>
+        <source>Press once and talk. Press again and the text is typed.</source>
+        <translation>Bir marta bosing va gapiring. Yana bosing — matn yoziladi.</translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation>Bekor qilinganlar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tozalash</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Tasdiqlash</translation>
+    </message>
+    <message>
+        <source>Nothing found.</source>
+        <translation>Hech narsa topilmadi.</translation>
+    </message>
+    <message>
+        <source>Try another word or clear the search.</source>
+        <translation>Boshqa soʻzni sinab koʻring yoki qidiruvni tozalang.</translation>
+    </message>
+    <message>
+        <source>No recordings yet.</source>
+        <translation>Hali yozuvlar yoʻq.</translation>
+    </message>
+    <message>
+        <source>Hold the key and talk — the text is kept here.</source>
+        <translation>Tugmani bosib turing va gapiring — matn shu yerda saqlanadi.</translation>
+    </message>
+    <message>
+        <source>Press the key and talk — the text is kept here.</source>
+        <translation>Tugmani bosing va gapiring — matn shu yerda saqlanadi.</translation>
+    </message>
+    <message>
+        <source>History cleared</source>
+        <translation>Tarix tozalandi</translation>
+    </message>
+    <message>
+        <source>You cannot undo this</source>
+        <translation>Buni qaytarib boʻlmaydi</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Nusxa olindi</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Oʻchirildi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Bekor qilish</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Saqlash</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Tahrirlash</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Nusxa olish</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Oʻchirish</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Qayta urinish</translation>
+    </message>
+    <message>
+        <source>Transcribe</source>
+        <translation>Matnga oʻgirish</translation>
+    </message>
+    <message>
+        <source>Transcribing again…</source>
+        <translation>Qayta matnga oʻgirilmoqda…</translation>
+    </message>
+    <message>
+        <source>No internet — not transcribed</source>
+        <translation>Internet yoʻq — matnga oʻgirilmadi</translation>
+    </message>
+    <message>
+        <source>Never transcribed</source>
+        <translation>Hech qachon matnga oʻgirilmagan</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Bekor qilingan</translation>
+    </message>
+    <message>
+        <source>Audio saved on your computer · %1</source>
+        <translation>Audio kompyuteringizda saqlangan · %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today %1 · this week %2 — about %3 minutes saved</source>
+        <translation>
+            <numerusform>Bugun %1 · shu hafta %2 — taxminan %3 daqiqa tejaldi</numerusform>
+            <numerusform>Bugun %1 · shu hafta %2 — taxminan %3 daqiqa tejaldi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New note</source>
+        <translation>Yangi qayd</translation>
+    </message>
+    <message>
+        <source>Search notes</source>
+        <translation>Qaydlardan qidirish</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Jildlar</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Jild qoʻshish</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Barchasi</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <translation>Yangi jild</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Nomini oʻzgartirish</translation>
+    </message>
+    <message>
+        <source>Delete the folder “%1”?</source>
+        <translation>«%1» jildi oʻchirilsinmi?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n notes in it are deleted too.</source>
+        <translation>
+            <numerusform>Undagi %n ta qayd ham oʻchiriladi.</numerusform>
+            <numerusform>Undagi %n ta qayd ham oʻchiriladi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Untitled note</source>
+        <translation>Nomsiz qayd</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Boʻsh</translation>
+    </message>
+    <message>
+        <source>No notes in this folder yet.</source>
+        <translation>Bu jildda hali qayd yoʻq.</translation>
+    </message>
+    <message>
+        <source>Create the first note, or say it with dictation.</source>
+        <translation>Birinchi qaydni yarating yoki uni ovoz bilan ayting.</translation>
+    </message>
+    <message>
+        <source>Create note</source>
+        <translation>Qayd yaratish</translation>
+    </message>
+    <message>
+        <source>Write by voice</source>
+        <translation>Ovoz bilan yozish</translation>
+    </message>
+    <message>
+        <source>Note deleted</source>
+        <translation>Qayd oʻchirildi</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Sarlavha</translation>
+    </message>
+    <message>
+        <source>Write, or press the dictation button and speak…</source>
+        <translation>Yozing yoki diktovka tugmasini bosib gapiring…</translation>
+    </message>
+    <message>
+        <source>Find in note</source>
+        <translation>Qayddan topish</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Tizimdan chiqing</translation>
+    </message>
+    <message>
+        <source>Choose an X11 session at the login screen</source>
+        <translation>Kirish ekranida X11 seansini tanlang</translation>
+    </message>
+    <message>
+        <source>Start Kesto Viruz again</source>
+        <translation>Kesto Viruzni qayta ishga tushiring</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>X11 seansi</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Ruxsat berilgan</translation>
+    </message>
+    <message>
+        <source>No X11 session</source>
+        <translation>X11 seansi yoʻq</translation>
+    </message>
+    <message>
+        <source>Keys cannot be typed in this session</source>
+        <translation>Bu seansda tugmalarni bosib boʻlmaydi</translation>
+    </message>
+    <message>
+        <source>Paste it here</source>
+        <translation>Shu yerga joylang</translation>
+    </message>
+    <message>
+        <source>AIza…</source>
+        <translation>AIza…</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Tekshirish</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Tekshirilmoqda…</translation>
+    </message>
+    <message>
+        <source>The key works · %1</source>
+        <translation>Kalit ishlayapti · %1</translation>
+    </message>
+    <message>
+        <source>More info</source>
+        <translation>Batafsil</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ochish</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>No sound server</source>
+        <translation>Ovoz serveri yoʻq</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz records through PulseAudio or PipeWire, and neither answers. Start your desktop&apos;s sound server, then come back here.</source>
+        <translation>Kesto Viruz PulseAudio yoki PipeWire orqali yozadi, lekin ularning hech biri javob bermayapti. Ish stolingizning ovoz serverini ishga tushiring, soʻng shu yerga qayting.</translation>
+    </message>
+    <message>
+        <source>No microphone found</source>
+        <translation>Mikrofon topilmadi</translation>
+    </message>
+    <message>
+        <source>Plug in a microphone, or turn one on in the sound settings. This page notices it within a second.</source>
+        <translation>Mikrofonni ulang yoki ovoz sozlamalarida yoqing. Bu sahifa buni bir soniya ichida sezadi.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Orqaga</translation>
+    </message>
+    <message>
+        <source>Which languages do you speak?</source>
+        <translation>Qaysi tillarda gapirasiz?</translation>
+    </message>
+    <message>
+        <source>Keys and typing</source>
+        <translation>Tugmalar va yozish</translation>
+    </message>
+    <message>
+        <source>Gemini API key</source>
+        <translation>Gemini API kaliti</translation>
+    </message>
+    <message>
+        <source>You can pick more than one.</source>
+        <translation>Bir nechtasini tanlashingiz mumkin.</translation>
+    </message>
+    <message>
+        <source>Records only while you hold the key.</source>
+        <translation>Faqat tugmani bosib turganingizda yozadi.</translation>
+    </message>
+    <message>
+        <source>Records only from one key press to the next.</source>
+        <translation>Faqat bir bosishdan keyingisigacha yozadi.</translation>
+    </message>
+    <message>
+        <source>Needed to type the text where your cursor is.</source>
+        <translation>Matnni kursor turgan joyga yozish uchun kerak.</translation>
+    </message>
+    <message>
+        <source>Turning speech into text needs a free key.</source>
+        <translation>Nutqni matnga aylantirish uchun bepul kalit kerak.</translation>
+    </message>
+    <message>
+        <source>Hold the keys, talk, and let go.</source>
+        <translation>Tugmalarni bosib turing, gapiring va qoʻyib yuboring.</translation>
+    </message>
+    <message>
+        <source>Press the keys, talk, and press them again.</source>
+        <translation>Tugmalarni bosing, gapiring va yana bosing.</translation>
+    </message>
+    <message>
+        <source>Even if you mix languages in one sentence, Kesto Viruz writes each word in the language it was said in.</source>
+        <translation>Bir gapda tillarni aralashtirsangiz ham, Kesto Viruz har bir soʻzni u aytilgan tilda yozadi.</translation>
+    </message>
+    <message>
+        <source>It also records when you press the floating button on the screen. The microphone is not used at any other time.</source>
+        <translation>Ekrandagi suzuvchi tugmani bosganingizda ham yozadi. Boshqa paytlarda mikrofondan foydalanilmaydi.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz notices the talk key and types text in any app through the X11 session. What you type is never saved or sent anywhere. A Wayland session without X11 does not allow this.</source>
+        <translation>Kesto Viruz X11 seansi orqali gapirish tugmasini sezadi va istalgan ilovada matn yozadi. Siz yozgan narsa hech qachon saqlanmaydi va hech qayerga yuborilmaydi. X11siz Wayland seansi bunga imkon bermaydi.</translation>
+    </message>
+    <message>
+        <source>Getting a key takes about a minute. The free tier has a daily limit, and Google may use the requests to improve its products. With billing turned on, neither applies.</source>
+        <translation>Kalit olish taxminan bir daqiqa vaqt oladi. Bepul tarifda kunlik cheklov bor va Google soʻrovlardan oʻz mahsulotlarini yaxshilash uchun foydalanishi mumkin. Toʻlov yoqilganda bularning hech biri amal qilmaydi.</translation>
+    </message>
+    <message>
+        <source>The text appears where the cursor is — here now, and in any app later. You can also talk with the floating button at the bottom of the screen. Everything you say is kept in History.</source>
+        <translation>Matn kursor turgan joyda paydo boʻladi — hozir shu yerda, keyinroq esa istalgan ilovada. Ekran pastidagi suzuvchi tugma bilan ham gapirishingiz mumkin. Aytganlaringizning hammasi Tarixda saqlanadi.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Tayyor</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Keyingi</translation>
+    </message>
+    <message>
+        <source>Open sound settings</source>
+        <translation>Ovoz sozlamalarini ochish</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot dictate right now</source>
+        <translation>Kesto Viruz hozir diktovka qila olmaydi</translation>
+    </message>
+    <message>
+        <source>Something it needs has gone missing since the setup. Until it is back, the talk key and dictation do not work.</source>
+        <translation>Sozlashdan beri unga kerak boʻlgan narsa yoʻqolib qoldi. U qaytmaguncha gapirish tugmasi va diktovka ishlamaydi.</translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
+        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWire’ni ishga tushiring, Kesto Viruz uni bir soniya ichida topadi.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
+        <translation>Mikrofon topilmadi. Uni ulang yoki ovoz sozlamalarida yoqing.</translation>
+    </message>
+    <message>
+        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
+        <translation>Tizimdan chiqing, kirish ekranida X11 seansini tanlang va Kesto Viruzni qayta ishga tushiring.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Keyinroq</translation>
+    </message>
+    <message>
+        <source>Talk key</source>
+        <translation>Gapirish tugmasi</translation>
+    </message>
+    <message>
+        <source>Hold the keys and talk</source>
+        <translation>Tugmalarni bosib turib gapiring</translation>
+    </message>
+    <message>
+        <source>Press the keys and talk</source>
+        <translation>Tugmalarni bosing va gapiring</translation>
+    </message>
+    <message>
+        <source>The recording is longer than 20 minutes.</source>
+        <translation>Yozuv 20 daqiqadan uzun.</translation>
+    </message>
+    <message>
+        <source>Model instructions</source>
+        <translation>Model uchun koʻrsatmalar</translation>
+    </message>
+    <message>
+        <source>Model default</source>
+        <translation>Model standarti</translation>
+    </message>
+    <message>
+        <source>Low (fastest)</source>
+        <translation>Past (eng tez)</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Yuqori</translation>
+    </message>
+    <message>
+        <source>Thinking level</source>
+        <translation>Oʻylash darajasi</translation>
+    </message>
+    <message>
+        <source>How much the model thinks before it writes</source>
+        <translation>Model yozishdan oldin qancha oʻylaydi</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Prompt</translation>
+    </message>
+    <message>
+        <source>The cleanup switches and the vocabulary are added to it by themselves</source>
+        <translation>Tozalash sozlamalari va lugʻat unga oʻzi qoʻshiladi</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V)</source>
+        <translation>Qoʻyish (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>Type it out</source>
+        <translation>Harfma-harf yozish</translation>
+    </message>
+    <message>
+        <source>Text insertion</source>
+        <translation>Matnni kiritish</translation>
+    </message>
+    <message>
+        <source>How the text gets into the app</source>
+        <translation>Matn ilovaga qanday tushadi</translation>
+    </message>
+    <message>
+        <source>Shift + Enter (does not send)</source>
+        <translation>Shift + Enter (yubormaydi)</translation>
+    </message>
+    <message>
+        <source>A space instead</source>
+        <translation>Oʻrniga boʻsh joy</translation>
+    </message>
+    <message>
+        <source>Line break</source>
+        <translation>Yangi qator</translation>
+    </message>
+    <message>
+        <source>A plain Enter sends the message in a chat</source>
+        <translation>Chatda oddiy Enter xabarni yuborib yuboradi</translation>
+    </message>
+    <message>
+        <source>Keep audio files</source>
+        <translation>Audio fayllarni saqlash</translation>
+    </message>
+    <message>
+        <source>Recordings stay in the data folder after they are written out</source>
+        <translation>Yozuvlar matnga aylangandan keyin ham maʼlumotlar jildida qoladi</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Phone server</source>
+        <translation>Telefon serveri</translation>
+    </message>
+    <message>
+        <source>A phone on the same Wi-Fi can dictate into this computer</source>
+        <translation>Xuddi shu Wi-Fi tarmogʻidagi telefon shu kompyuterga diktovka qila oladi</translation>
+    </message>
+    <message>
+        <source>Type phone text into the front app</source>
+        <translation>Telefondagi matnni ochiq ilovaga yozish</translation>
+    </message>
+    <message>
+        <source>Otherwise it is only kept in History</source>
+        <translation>Aks holda u faqat tarixda saqlanadi</translation>
+    </message>
+    <message>
+        <source>HTTP for iOS Shortcuts</source>
+        <translation>iOS Shortcuts uchun HTTP</translation>
+    </message>
+    <message>
+        <source>Shortcuts cannot use the secure address; this one is not encrypted</source>
+        <translation>Shortcuts himoyalangan manzildan foydalana olmaydi; bu manzil shifrlanmagan</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Maʼlumotlar</translation>
+    </message>
+    <message>
+        <source>Keep history</source>
+        <translation>Tarixni saqlash</translation>
+    </message>
+    <message>
+        <source>Older entries are deleted automatically</source>
+        <translation>Eskiroq yozuvlar avtomatik oʻchiriladi</translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation>Maʼlumotlar jildi</translation>
+    </message>
+    <message>
+        <source>Export all</source>
+        <translation>Hammasini eksport qilish</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksport</translation>
+    </message>
+    <message>
+        <source>Save history, notes and vocabulary in one file</source>
+        <translation>Tarix, qaydlar va lugʻatni bitta faylga saqlash</translation>
+    </message>
+    <message>
+        <source>Delete all data</source>
+        <translation>Barcha maʼlumotlarni oʻchirish</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Doimiy</translation>
+    </message>
+    <message>
+        <source>Confirm — this cannot be undone</source>
+        <translation>Tasdiqlang — buni ortga qaytarib boʻlmaydi</translation>
+    </message>
+    <message>
+        <source>History, notes and vocabulary</source>
+        <translation>Tarix, qaydlar va lugʻat</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Barcha maʼlumotlarni eksport qilish</translation>
+    </message>
+    <message>
+        <source>ZIP archive (*.zip)</source>
+        <translation>ZIP arxiv (*.zip)</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Eksport qilib boʻlmadi</translation>
+    </message>
+    <message>
+        <source>Exported</source>
+        <translation>Eksport qilindi</translation>
+    </message>
+    <message>
+        <source>Data deleted</source>
+        <translation>Maʼlumotlar oʻchirildi</translation>
+    </message>
+    <message>
+        <source>History, notes and vocabulary were cleared</source>
+        <translation>Tarix, qaydlar va lugʻat tozalandi</translation>
+    </message>
+    <message>
+        <source>Not everything was deleted</source>
+        <translation>Hammasi ham oʻchirilmadi</translation>
+    </message>
+    <message>
+        <source>Could not delete: %1</source>
+        <translation>Oʻchirib boʻlmadi: %1</translation>
+    </message>
+    <message>
+        <source>Add a language</source>
+        <translation>Til qoʻshish</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Flash — faster, Pro — more accurate</source>
+        <translation>Flash — tezroq, Pro — aniqroq</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Tillar</translation>
+    </message>
+    <message>
+        <source>Understands you even when you mix languages</source>
+        <translation>Tillarni aralashtirib gapirsangiz ham tushunadi</translation>
+    </message>
+    <message>
+        <source>Text cleanup</source>
+        <translation>Matnni tozalash</translation>
+    </message>
+    <message>
+        <source>Remove filler words</source>
+        <translation>Parazit soʻzlarni olib tashlash</translation>
+    </message>
+    <message>
+        <source>Words like «uh», «um» and «like» are left out</source>
+        <translation>«aa», «mm», «haligi» kabi soʻzlar tushirib qoldiriladi</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>Tinish belgilari</translation>
+    </message>
+    <message>
+        <source>Puts in commas, full stops and question marks by itself</source>
+        <translation>Vergul, nuqta va soʻroq belgilarini oʻzi qoʻyadi</translation>
+    </message>
+    <message>
+        <source>Understand self-corrections</source>
+        <translation>Oʻz-oʻzini tuzatishni tushunish</translation>
+    </message>
+    <message>
+        <source>«at ten, no, at eleven» — only the last one is written</source>
+        <translation>«soat oʻnda, yoʻq, oʻn birda» — faqat oxirgisi yoziladi</translation>
+    </message>
+    <message>
+        <source>Your voice goes straight to Google, with your own key. If you go over the free limit, you pay Google directly.</source>
+        <translation>Ovozingiz oʻz kalitingiz bilan toʻgʻridan-toʻgʻri Googlega boradi. Bepul limitdan oshsangiz, Googlega bevosita oʻzingiz toʻlaysiz.</translation>
+    </message>
+    <message>
+        <source>Paste the key here</source>
+        <translation>Kalitni shu yerga qoʻying</translation>
+    </message>
+    <message>
+        <source>Get a key for free:</source>
+        <translation>Kalitni bepul oling:</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Yashirish</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Koʻrsatish</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Ulangan</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Tekshirilmagan</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Yorugʻ</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Qorongʻi</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Avto</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Mavzu</translation>
+    </message>
+    <message>
+        <source>Light, dark or match the system</source>
+        <translation>Yorugʻ, qorongʻi yoki tizimga moslash</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ovoz</translation>
+    </message>
+    <message>
+        <source>Dictation sounds</source>
+        <translation>Diktovka ovozlari</translation>
+    </message>
+    <message>
+        <source>A short signal when recording starts and ends</source>
+        <translation>Yozuv boshlanganda va tugaganda qisqa signal</translation>
+    </message>
+    <message>
+        <source>Pause music</source>
+        <translation>Musiqani pauza qilish</translation>
+    </message>
+    <message>
+        <source>Pauses music and video while you dictate</source>
+        <translation>Diktovka paytida musiqa va videoni toʻxtatib turadi</translation>
+    </message>
+    <message>
+        <source>Turn off notifications</source>
+        <translation>Bildirishnomalarni oʻchirish</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz shows no notifications at all</source>
+        <translation>Kesto Viruz hech qanday bildirishnoma koʻrsatmaydi</translation>
+    </message>
+    <message>
+        <source>Start with the computer</source>
+        <translation>Kompyuter bilan birga ishga tushish</translation>
+    </message>
+    <message>
+        <source>The app waits in the background</source>
+        <translation>Ilova fonda kutib turadi</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfeys</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation>Interfeys tili</translation>
+    </message>
+    <message>
+        <source>The app restarts to switch the language</source>
+        <translation>Tilni almashtirish uchun ilova qayta ishga tushadi</translation>
+    </message>
+    <message>
+        <source>Floating button</source>
+        <translation>Suzuvchi tugma</translation>
+    </message>
+    <message>
+        <source>Sits at the bottom of the screen; click it to dictate</source>
+        <translation>Ekranning pastida turadi; diktovka uchun ustiga bosing</translation>
+    </message>
+    <message>
+        <source>For dictation</source>
+        <translation>Diktovka uchun</translation>
+    </message>
+    <message>
+        <source>Sound level</source>
+        <translation>Ovoz darajasi</translation>
+    </message>
+    <message>
+        <source>Noise reduction</source>
+        <translation>Shovqinni kamaytirish</translation>
+    </message>
+    <message>
+        <source>Lowers background noise and keyboard sounds</source>
+        <translation>Atrofdagi shovqin va klaviatura tovushlarini pasaytiradi</translation>
+    </message>
+    <message>
+        <source>Shorten long pauses</source>
+        <translation>Uzun pauzalarni qisqartirish</translation>
+    </message>
+    <message>
+        <source>Long silences are cut before the audio is sent</source>
+        <translation>Audio yuborilishidan oldin uzun jimliklar qirqib tashlanadi</translation>
+    </message>
+    <message>
+        <source>Microphone not connected</source>
+        <translation>Mikrofon ulanmagan</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Sinash</translation>
+    </message>
+    <message>
+        <source>Speak — the green bars follow your voice.</source>
+        <translation>Gapiring — yashil ustunlar ovozingizga ergashadi.</translation>
+    </message>
+    <message>
+        <source>Press Test and say a few words.</source>
+        <translation>«Sinash»ni bosing va bir necha soʻz ayting.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Yopish</translation>
+    </message>
+    <message>
+        <source>Cancel dictation</source>
+        <translation>Diktovkani bekor qilish</translation>
+    </message>
+    <message>
+        <source>Not typed; kept in History as cancelled</source>
+        <translation>Yozilmaydi; tarixda bekor qilingan sifatida saqlanadi</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Qidirish</translation>
+    </message>
+    <message>
+        <source>In history</source>
+        <translation>Tarixda</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Bosib turish</translation>
+    </message>
+    <message>
+        <source>Press once</source>
+        <translation>Bir marta bosish</translation>
+    </message>
+    <message>
+        <source>Dictation mode</source>
+        <translation>Diktovka rejimi</translation>
+    </message>
+    <message>
+        <source>Change keys</source>
+        <translation>Tugmalarni almashtirish</translation>
+    </message>
+    <message>
+        <source>Hold time</source>
+        <translation>Bosib turish vaqti</translation>
+    </message>
+    <message>
+        <source>How long to hold the keys before recording starts</source>
+        <translation>Yozuv boshlanishidan oldin tugmalarni qancha bosib turish kerak</translation>
+    </message>
+    <message>
+        <source>Hold and talk</source>
+        <translation>Bosib turing va gapiring</translation>
+    </message>
+    <message>
+        <source>Press once, talk, press again</source>
+        <translation>Bir marta bosing, gapiring, yana bosing</translation>
+    </message>
+    <message>
+        <source>Recording stops when you let go</source>
+        <translation>Qoʻyib yuborganingizda yozuv toʻxtaydi</translation>
+    </message>
+    <message>
+        <source>Recording stops when you press again</source>
+        <translation>Yana bosganingizda yozuv toʻxtaydi</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Ilova</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Kompyuter</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Umumiy</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tugmalar</translation>
+    </message>
+    <message>
+        <source>AI and languages</source>
+        <translation>AI va tillar</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Qoʻshimcha</translation>
+    </message>
+    <message>
+        <source>Shortcut address</source>
+        <translation>Shortcut manzili</translation>
+    </message>
+    <message>
+        <source>Make the Shortcut</source>
+        <translation>Shortcut yarating</translation>
+    </message>
+    <message>
+        <source>In the Shortcuts app on the iPhone</source>
+        <translation>iPhonedagi Shortcuts ilovasida</translation>
+    </message>
+    <message>
+        <source>Create a new shortcut.</source>
+        <translation>Yangi shortcut yarating.</translation>
+    </message>
+    <message>
+        <source>Add “Record Audio”. Set it to start right away and to finish on tap.</source>
+        <translation>“Record Audio” amalini qoʻshing. U darhol boshlanadigan va bosilganda tugaydigan qilib sozlang.</translation>
+    </message>
+    <message>
+        <source>Add “Get Contents of URL” with the address above. Method: POST. Request Body: File, with the recorded audio.</source>
+        <translation>Yuqoridagi manzil bilan “Get Contents of URL” amalini qoʻshing. Method: POST. Request Body: File, yozilgan audio bilan.</translation>
+    </message>
+    <message>
+        <source>Add “Get Dictionary Value” with the key “text”.</source>
+        <translation>“text” kaliti bilan “Get Dictionary Value” amalini qoʻshing.</translation>
+    </message>
+    <message>
+        <source>Add “Show Result” to see the text.</source>
+        <translation>Matnni koʻrish uchun “Show Result” amalini qoʻshing.</translation>
+    </message>
+    <message>
+        <source>Put the shortcut on the Action Button, Back Tap or the Home Screen.</source>
+        <translation>Shortcutni Action tugmasiga, Back Tapga yoki bosh ekranga joylang.</translation>
+    </message>
+    <message>
+        <source>The address appears once this computer is on Wi-Fi</source>
+        <translation>Manzil bu kompyuter Wi-Fi tarmogʻiga ulangach paydo boʻladi</translation>
+    </message>
+    <message>
+        <source>The address appears once the phone server is on</source>
+        <translation>Manzil telefon serveri yoqilgach paydo boʻladi</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start</source>
+        <translation>Til keyingi ishga tushirishda almashadi</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz could not restart by itself.</source>
+        <translation>Kesto Viruz oʻzini qayta ishga tushira olmadi.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>The secure address of the phone page</source>
+        <translation>Telefon sahifasining himoyalangan manzili</translation>
+    </message>
+    <message>
+        <source>HTTP port</source>
+        <translation>HTTP porti</translation>
+    </message>
+    <message>
+        <source>The address for iOS Shortcuts</source>
+        <translation>iOS Shortcuts uchun manzil</translation>
+    </message>
+    <message>
+        <source>Use a number from 1024 to 65535</source>
+        <translation>1024 dan 65535 gacha boʻlgan son kiriting</translation>
+    </message>
+    <message>
+        <source>The two ports must differ</source>
+        <translation>Ikki port har xil boʻlishi kerak</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n kun</numerusform>
+            <numerusform>%n kun</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation>Soʻzlar</translation>
+    </message>
+    <message>
+        <source>Snippets</source>
+        <translation>Shablonlar</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz always spells these words right — names, terms, brands.</source>
+        <translation>Kesto Viruz bu soʻzlarni doim toʻgʻri yozadi — ismlar, atamalar, brendlar.</translation>
+    </message>
+    <message>
+        <source>Say a short phrase — the full text is typed.</source>
+        <translation>Qisqa ibora ayting — toʻliq matn yoziladi.</translation>
+    </message>
+    <message>
+        <source>Type words separated by commas — for example, kesto, Gemini, Zarvina</source>
+        <translation>Soʻzlarni vergul bilan ajratib yozing — masalan, kesto, Gemini, Zarvina</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Qoʻshish</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Your vocabulary</source>
+        <translation>Sizning lugʻatingiz</translation>
+    </message>
+    <message>
+        <source>Saved on this computer</source>
+        <translation>Shu kompyuterda saqlangan</translation>
+    </message>
+    <message>
+        <source>The vocabulary is empty. Add names, terms and brands — Kesto Viruz will always spell them right.</source>
+        <translation>Lugʻat boʻsh. Ismlar, atamalar va brendlarni qoʻshing — Kesto Viruz ularni doim toʻgʻri yozadi.</translation>
+    </message>
+    <message>
+        <source>Already in the vocabulary</source>
+        <translation>Lugʻatda allaqachon bor</translation>
+    </message>
+    <message>
+        <source>Added to the vocabulary</source>
+        <translation>Lugʻatga qoʻshildi</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Import qilindi</translation>
+    </message>
+    <message>
+        <source>No new words</source>
+        <translation>Yangi soʻz yoʻq</translation>
+    </message>
+    <message>
+        <source>Nothing to export</source>
+        <translation>Eksport qilinadigan narsa yoʻq</translation>
+    </message>
+    <message>
+        <source>The vocabulary is empty.</source>
+        <translation>Lugʻat boʻsh.</translation>
+    </message>
+    <message>
+        <source>Could not import</source>
+        <translation>Import qilib boʻlmadi</translation>
+    </message>
+    <message>
+        <source>Could not export</source>
+        <translation>Eksport qilib boʻlmadi</translation>
+    </message>
+    <message>
+        <source>Import words</source>
+        <translation>Soʻzlarni import qilish</translation>
+    </message>
+    <message>
+        <source>Export words</source>
+        <translation>Soʻzlarni eksport qilish</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv)</source>
+        <translation>Matn fayllari (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Matn fayllari (*.txt)</translation>
+    </message>
+    <message>
+        <source>New snippet</source>
+        <translation>Yangi shablon</translation>
+    </message>
+    <message>
+        <source>for example, my address</source>
+        <translation>masalan, mening manzilim</translation>
+    </message>
+    <message>
+        <source>Full text to type</source>
+        <translation>Yoziladigan toʻliq matn</translation>
+    </message>
+    <message>
+        <source>No snippets yet. Add a short phrase and the full text it stands for.</source>
+        <translation>Hozircha shablon yoʻq. Qisqa ibora va uning oʻrniga yoziladigan toʻliq matnni qoʻshing.</translation>
+    </message>
+    <message>
+        <source>Record from your phone</source>
+        <translation>Telefondan yozib oling</translation>
+    </message>
+    <message>
+        <source>Talk even when you are away from the computer — the text appears here.</source>
+        <translation>Kompyuterdan uzoqda boʻlsangiz ham gapiring — matn shu yerda paydo boʻladi.</translation>
+    </message>
+    <message>
+        <source>The phone server is off</source>
+        <translation>Telefon serveri oʻchiq</translation>
+    </message>
+    <message>
+        <source>It works only on this Wi-Fi, through a secret link.</source>
+        <translation>Faqat shu Wi-Fi tarmogʻida, maxfiy havola orqali ishlaydi.</translation>
+    </message>
+    <message>
+        <source>Turn on</source>
+        <translation>Yoqish</translation>
+    </message>
+    <message>
+        <source>Phone connected — you can talk</source>
+        <translation>Telefon ulandi — gapirishingiz mumkin</translation>
+    </message>
+    <message>
+        <source>Waiting for the phone</source>
+        <translation>Telefon kutilmoqda</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Uzish</translation>
+    </message>
+    <message>
+        <source>New code</source>
+        <translation>Yangi kod</translation>
+    </message>
+    <message>
+        <source>Phone connected</source>
+        <translation>Telefon ulandi</translation>
+    </message>
+    <message>
+        <source>QR code for the phone</source>
+        <translation>Telefon uchun QR kod</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Havolani nusxalash</translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation>Qanday ishlaydi</translation>
+    </message>
+    <message>
+        <source>Scan the QR code with your phone&apos;s camera.</source>
+        <translation>QR kodni telefon kamerasi bilan skanerlang.</translation>
+    </message>
+    <message>
+        <source>On the page that opens, tap the microphone and talk.</source>
+        <translation>Ochilgan sahifada mikrofonni bosing va gapiring.</translation>
+    </message>
+    <message>
+        <source>Tap «Kompyuterga yuborish» — the text appears in History.</source>
+        <translation>«Kompyuterga yuborish» tugmasini bosing — matn Tarixda paydo boʻladi.</translation>
+    </message>
+    <message>
+        <source>Nothing needs to be installed on the phone. The audio comes straight to your computer.</source>
+        <translation>Telefonga hech narsa oʻrnatish shart emas. Ovoz toʻgʻridan-toʻgʻri kompyuteringizga keladi.</translation>
+    </message>
+    <message>
+        <source>Recordings from the phone</source>
+        <translation>Telefondan kelgan yozuvlar</translation>
+    </message>
+    <message>
+        <source>No recordings from the phone yet.</source>
+        <translation>Telefondan hali yozuv kelmagan.</translation>
+    </message>
+    <message>
+        <source>Copy text</source>
+        <translation>Matnni nusxalash</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new words</source>
+        <translation>
+            <numerusform>%n ta yangi soʻz</numerusform>
+            <numerusform>%n ta yangi soʻz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n words</source>
+        <translation>
+            <numerusform>%1 · %n ta soʻz</numerusform>
+            <numerusform>%1 · %n ta soʻz</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,6 @@
 #include "core/InterfaceLanguage.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -64,18 +63,12 @@ QString interfaceLanguage()
 void install()
 {
     pinned = decide();
-    // The keys are the English texts, so English tables hold only the plural
-    // forms. Each part of the interface keeps its own table
-    // ("<part>_<language>.qm"), so all of this language's tables are loaded.
-    const QString pattern = QStringLiteral("*_") + pinned + QStringLiteral(".qm");
-    const QDir tables(QStringLiteral(":/i18n"));
-    for (const QString& name : tables.entryList(QStringList{pattern}, QDir::Files, QDir::Name)) {
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(tables.filePath(name)))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
-    }
+    // English has a table too: it holds the singular forms of counted texts.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/i18n/kesto_") + pinned + QStringLiteral(".qm")))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 void setInterfaceLanguage(const QString& language)

@@ -11,8 +11,8 @@
 
 namespace {
 
-// A desktop-entry Exec value: the path quoted, with the characters the
-// specification reserves inside quotes escaped.
+// A desktop-entry Exec value: the path quoted, with the characters that are
+// reserved inside quotes escaped.
 QString execValue(const QString& program)
 {
     QString escaped;

@@ -157,7 +157,7 @@ void TestVocabularyScreen::initTestCase()
     L10n::setInterfaceLanguage(QStringLiteral("en"));
     // English as the application runs it: its table holds the plural forms.
     static QTranslator english;
-    QVERIFY(english.load(QStringLiteral(":/i18n/vocabulary_en.qm")));
+    QVERIFY(english.load(QStringLiteral(":/i18n/kesto_en.qm")));
     QCoreApplication::installTranslator(&english);
 }
 
@@ -499,7 +499,7 @@ void TestVocabularyScreen::countsInEveryLanguage()
     QFETCH(QString, words);
     QFETCH(QString, exported);
     QTranslator table;
-    QVERIFY(table.load(QStringLiteral(":/i18n/vocabulary_") + language + QStringLiteral(".qm")));
+    QVERIFY(table.load(QStringLiteral(":/i18n/kesto_") + language + QStringLiteral(".qm")));
     QCoreApplication::installTranslator(&table);
     const QString counted = L10n::tr("%n new words", nullptr, count);
     const QString file = L10n::tr("%1 · %n words", nullptr, count).arg(QStringLiteral("lugat.txt"));
