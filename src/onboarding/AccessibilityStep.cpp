@@ -7,7 +7,6 @@
 #include "onboarding/PermissionCard.h"
 #include "onboarding/StepTrail.h"
 #include "platform/Capabilities.h"
-#include "onboarding/Wrapping.h"
 
 #include <QVBoxLayout>
 
@@ -24,7 +23,7 @@ AccessibilityStep::AccessibilityStep(AppState& state, Capabilities& capabilities
     m_card->setObjectName(QStringLiteral("accessibilityCard"));
     m_hint->setObjectName(QStringLiteral("accessibilityHint"));
     m_trail->setObjectName(QStringLiteral("accessibilityTrail"));
-    wrapText(m_hint);
+    m_hint->setWordWrap(true);
     m_card->setTitle(L10n::tr("X11 session"));
 
     auto* column = new QVBoxLayout(this);

@@ -2,7 +2,6 @@
 
 #include "design/Palette.h"
 #include "design/components/TextLabel.h"
-#include "onboarding/Wrapping.h"
 
 namespace ErrorHint {
 
@@ -10,7 +9,7 @@ TextLabel* make(const QString& text, int maxLines)
 {
     const TypeModifier type{12, QFont::Normal, 16};
     auto* label = new TextLabel(text, type, Palette::negative);
-    wrapText(label);
+    label->setWordWrap(true);
     if (maxLines > 0)
         label->setMaximumHeight(int(type.lineHeight() * maxLines));
     return label;

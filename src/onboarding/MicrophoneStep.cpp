@@ -6,7 +6,6 @@
 #include "design/components/TextLabel.h"
 #include "onboarding/MicrophoneWatch.h"
 #include "onboarding/PermissionCard.h"
-#include "onboarding/Wrapping.h"
 
 #include <QVBoxLayout>
 
@@ -22,7 +21,7 @@ MicrophoneStep::MicrophoneStep(MicrophoneWatch& watch, Capabilities& capabilitie
     m_open->setObjectName(QStringLiteral("openSoundSettings"));
     m_hint->setObjectName(QStringLiteral("microphoneHint"));
     m_open->setIcon(QStringLiteral("settings"));
-    wrapText(m_hint);
+    m_hint->setWordWrap(true);
     m_card->setTitle(L10n::tr("Microphone"));
     connect(m_open, &SButton::clicked, this, [this] { m_capabilities.openSoundSettings(); });
 

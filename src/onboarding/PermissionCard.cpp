@@ -5,7 +5,6 @@
 #include "design/components/IconTile.h"
 #include "design/components/TextLabel.h"
 #include "onboarding/WaitingSpinner.h"
-#include "onboarding/Wrapping.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -25,7 +24,7 @@ PermissionCard::PermissionCard(QWidget* parent)
     , m_spinner(new WaitingSpinner)
     , m_row(new QHBoxLayout(this))
 {
-    wrapText(m_title);
+    m_title->setWordWrap(true);
     m_title->setObjectName(QStringLiteral("cardTitle"));
     m_status->setObjectName(QStringLiteral("cardStatus"));
     m_spinner->setObjectName(QStringLiteral("cardSpinner"));

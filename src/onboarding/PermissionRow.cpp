@@ -3,7 +3,6 @@
 #include "design/Icon.h"
 #include "design/Palette.h"
 #include "design/components/TextLabel.h"
-#include "onboarding/Wrapping.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -23,7 +22,7 @@ PermissionRow::PermissionRow(const QString& title, QWidget* parent)
     , m_actions(new QWidget)
 {
     m_hint->setObjectName(QStringLiteral("rowHint"));
-    wrapText(m_hint);
+    m_hint->setWordWrap(true);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);

@@ -8,7 +8,6 @@
 #include "onboarding/MicrophoneWatch.h"
 #include "onboarding/PermissionRow.h"
 #include "platform/Capabilities.h"
-#include "onboarding/Wrapping.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -42,11 +41,11 @@ PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()
 
     auto* title = new TextLabel(L10n::tr("Kesto Viruz cannot dictate right now"),
                                 TypeModifier{22, QFont::DemiBold, 28, -0.02}, Palette::textPrimary);
-    wrapText(title);
+    title->setWordWrap(true);
     auto* paragraph = new TextLabel(L10n::tr("Something it needs has gone missing since the setup. Until it is back, "
                                              "the talk key and dictation do not work."),
                                     TypeModifier{15, QFont::Normal, 22}, Palette::textSecondary);
-    wrapText(paragraph);
+    paragraph->setWordWrap(true);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(32, 32, 32, 32);

@@ -3,7 +3,6 @@
 #include "design/Icon.h"
 #include "design/Palette.h"
 #include "design/components/TextLabel.h"
-#include "onboarding/Wrapping.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -22,7 +21,7 @@ StatusLine::StatusLine(Kind kind, const QString& text, QWidget* parent)
     , m_label(new TextLabel(text, type, Palette::positive))
 {
     m_label->setObjectName(QStringLiteral("statusText"));
-    wrapText(m_label);
+    m_label->setWordWrap(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(iconFrame + 8, 0, 0, 0);
     row->setSpacing(0);

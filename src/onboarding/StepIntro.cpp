@@ -6,7 +6,6 @@
 #include "onboarding/InfoButton.h"
 #include "onboarding/InfoCard.h"
 #include "onboarding/OnboardingArtwork.h"
-#include "onboarding/Wrapping.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -48,8 +47,8 @@ StepIntro::StepIntro(QWidget* cardHost, QWidget* parent)
     m_subtitle->setObjectName(QStringLiteral("stepSubtitle"));
     m_button->setObjectName(QStringLiteral("infoButton"));
     m_card->setObjectName(QStringLiteral("infoCard"));
-    wrapText(m_title);
-    wrapText(m_subtitle);
+    m_title->setWordWrap(true);
+    m_subtitle->setWordWrap(true);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(overhang);
