@@ -12,6 +12,10 @@ void write(const QString& message);
 void reset();
 QString filePath();
 
+// Text from outside (a client, the model, a server) made safe for one log
+// line: control and other invisible characters become \u{XXXX} escapes.
+QString loggable(const QString& text);
+
 // Waits until every line queued so far is on disk (tests and shutdown).
 void flush();
 

@@ -274,7 +274,7 @@ Conversion convertToWav(const QByteArray& data, const QString& contentType)
         conversion.seconds = convert(input, output);
         conversion.path = output;
     } catch (const Failure& failure) {
-        Log::write(QStringLiteral("could not read the phone audio (") + PhoneHttp::loggable(contentType)
+        Log::write(QStringLiteral("could not read the phone audio (") + Log::loggable(contentType)
                    + QStringLiteral("): ") + QString::fromStdString(failure.what()));
         QFile::remove(output);
         conversion.failure = dynamic_cast<const TooLong*>(&failure) ? Conversion::Failure::TooLong

@@ -281,20 +281,4 @@ bool tokensEqual(const QString& given, const QString& expected)
     return difference == 0;
 }
 
-QString loggable(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const auto category = c.category();
-        const bool invisible = category == QChar::Other_Control || category == QChar::Other_Format
-                               || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
-        if (invisible)
-            out += QStringLiteral("\\u{%1}").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 } // namespace PhoneHttp

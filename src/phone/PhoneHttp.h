@@ -49,10 +49,6 @@ QByteArray jsonResponse(const QMap<QString, QString>& map, const QString& status
 // Equal texts, compared in time that does not depend on where they differ.
 bool tokensEqual(const QString& given, const QString& expected);
 
-// Text a client sent, made safe for one log line: control and other
-// invisible characters become \u{XXXX} escapes.
-QString loggable(const QString& text);
-
 // Unicode space separators and tab, the trimming HTTP values get here.
 QString trimmed(const QString& text);
 

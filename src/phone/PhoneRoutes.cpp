@@ -169,7 +169,7 @@ Decision route(const PhoneHttp::Request& request, const QString& token,
             }
         }
         Log::write(QStringLiteral("phone server: received ") + QString::number(audio.size()) + QStringLiteral(" bytes of ")
-                   + PhoneHttp::loggable(type));
+                   + Log::loggable(type));
         if (audio.size() < minimumAudio) {
             decision.answer = json(QStringLiteral("error"), QStringLiteral("The recording was empty."),
                                    QStringLiteral("400 Bad Request"));

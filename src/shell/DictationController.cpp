@@ -600,7 +600,8 @@ void DictationController::succeeded(quint64 jobId, const NoteFiler::Transcript& 
     const qint64 bytes = sent.exists() ? sent.size() : 0;
     m_state.setProcessingStage(DictationStage::finishing, m_clock.now());
     const QString text = Snippet::expand(transcript.text, job.config.snippets);
-    Log::write(QStringLiteral("transcript: ") + TextUtil::leftGraphemes(text, 120));
+    // The model's text is escaped: a line break in it must not forge a log line.
+    Log::write(QStringLiteral("transcript: ") + Log::loggable(TextUtil::leftGraphemes(text, 120)));
     const std::optional<QString> audioFile =
         job.config.keepAudio ? History::keepAudio(job.kept(), job.entryID) : std::nullopt;
     m_state.setMessage(QString());
@@ -637,7 +638,7 @@ void DictationController::failed(quint64 jobId, const GeminiError& error)
     m_jobs.erase(it);
 
     const QString description = error.description();
-    Log::write(QStringLiteral("transcription failed: ") + description);
+    Log::write(QStringLiteral("transcription failed: ") + Log::loggable(description));
     HistoryEntry entry = job.entry(m_clock.now());
     entry.status = HistoryEntry::Status::failed;
     // Kept whatever the settings say, so the dictation can be transcribed again.

@@ -305,7 +305,7 @@ void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const st
                                  const QString& error)
 {
     if (!transcript) {
-        Log::write(QStringLiteral("phone transcription failed: ") + PhoneHttp::loggable(error));
+        Log::write(QStringLiteral("phone transcription failed: ") + Log::loggable(error));
         m_dictation.fail(error);
         upload->removeFiles(false);
         upload->reply(AudioOutcome::failure(error));
@@ -315,7 +315,7 @@ void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const st
     m_state.setProcessingStage(DictationStage::finishing, m_clock.now());
     const QString text = Snippet::expand(*transcript, config.snippets);
     // The model's text is escaped: a line break in it must not forge a log line.
-    Log::write(QStringLiteral("phone transcript: ") + PhoneHttp::loggable(TextUtil::leftGraphemes(text, 120)));
+    Log::write(QStringLiteral("phone transcript: ") + Log::loggable(TextUtil::leftGraphemes(text, 120)));
 
     HistoryEntry entry;
     entry.date = m_clock.now();

@@ -13,6 +13,7 @@ private Q_SLOTS:
     void writesStampedLinesInOrder();
     void resetDropsEarlierLines();
     void createsMissingFolder();
+    void loggableText();
 };
 
 void TestLog::writesStampedLinesInOrder()
@@ -59,6 +60,14 @@ void TestLog::createsMissingFolder()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith(" hello\n"));
     QCOMPARE(QFileInfo(nested).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+}
+
+void TestLog::loggableText()
+{
+    QCOMPARE(Log::loggable(QStringLiteral("audio/wav\r\nfake line\x1b[31m\u2028")),
+             QStringLiteral("audio/wav\\u{000d}\\u{000a}fake line\\u{001b}[31m\\u{2028}"));
+    QCOMPARE(Log::loggable(QString::fromUtf8("audio/mp4; name=\"запись\"")),
+             QString::fromUtf8("audio/mp4; name=\"запись\""));
 }
 
 QTEST_GUILESS_MAIN(TestLog)

@@ -35,7 +35,6 @@ private Q_SLOTS:
     void jsonEscaping();
     void tokenComparison_data();
     void tokenComparison();
-    void loggableText();
 };
 
 void TestPhoneHttp::verdicts_data()
@@ -242,14 +241,6 @@ void TestPhoneHttp::tokenComparison()
     QFETCH(QString, given);
     QFETCH(bool, equal);
     QCOMPARE(PhoneHttp::tokensEqual(given, token), equal);
-}
-
-void TestPhoneHttp::loggableText()
-{
-    QCOMPARE(PhoneHttp::loggable(QStringLiteral("audio/wav\r\nfake line\x1b[31m\u2028")),
-             QStringLiteral("audio/wav\\u{000d}\\u{000a}fake line\\u{001b}[31m\\u{2028}"));
-    QCOMPARE(PhoneHttp::loggable(QString::fromUtf8("audio/mp4; name=\"запись\"")),
-             QString::fromUtf8("audio/mp4; name=\"запись\""));
 }
 
 QTEST_GUILESS_MAIN(TestPhoneHttp)

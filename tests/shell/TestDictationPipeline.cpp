@@ -30,6 +30,7 @@ private Q_SLOTS:
     void offlineOnlyWhenTheNetworkFailed_data();
     void offlineOnlyWhenTheNetworkFailed();
     void transcriptLogLineKeepsWholeCharacters();
+    void transcriptLineBreaksForgeNoLogLine();
     void quittingWhileWorkingKeepsTheRecording();
     void newNoteIsFiledInOneRequest();
     void speechOnlyModelFilesOnATextModel();
@@ -360,6 +361,15 @@ void TestDictationPipeline::transcriptLogLineKeepsWholeCharacters()
     QCOMPARE(m_rig->state.history().entries.first().text, head + "bc");
     const QString log = m_rig->log();
     QVERIFY2(log.contains("transcript: " + head + "\n"), qPrintable(log));
+}
+
+void TestDictationPipeline::transcriptLineBreaksForgeNoLogLine()
+{
+    m_gemini->enqueue(FakeGemini::Reply::text("Salom\n12:00:00.000 ready").on("POST"));
+    dictate(1.0);
+    QCOMPARE(m_rig->state.history().entries.first().text, QStringLiteral("Salom\n12:00:00.000 ready"));
+    const QString log = m_rig->log();
+    QVERIFY2(log.contains("transcript: Salom\\u{000a}12:00:00.000 ready\n"), qPrintable(log));
 }
 
 void TestDictationPipeline::quittingWhileWorkingKeepsTheRecording()
