@@ -1,5 +1,6 @@
+#include "AppLog.h"
+
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
@@ -47,20 +48,12 @@ QProcessEnvironment TestApplicationStart::environment(const QString& data)
 
 QString TestApplicationStart::log(const QString& data)
 {
-    QFile file(QDir(data).filePath(QStringLiteral("kesto.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return AppLog::read(data);
 }
 
 bool TestApplicationStart::waitForLog(const QString& data, const QString& line, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (log(data).contains(line))
-            return true;
-        QTest::qWait(20);
-    }
-    return false;
+    return AppLog::waitFor(data, line, timeoutMs);
 }
 
 void TestApplicationStart::stop(QProcess& app)

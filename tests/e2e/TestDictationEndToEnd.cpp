@@ -1,10 +1,10 @@
+#include "AppLog.h"
 #include "FakeGemini.h"
 #include "FakeNotificationServer.h"
 #include "TestMicrophone.h"
 #include "TextWindowClient.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -135,20 +135,12 @@ QJsonArray TestDictationEndToEnd::history() const
 
 QString TestDictationEndToEnd::log() const
 {
-    QFile file(QDir(m_data.path()).filePath(QStringLiteral("kesto.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return AppLog::read(m_data.path());
 }
 
 bool TestDictationEndToEnd::waitForLog(const QString& line, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (log().contains(line))
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return AppLog::waitFor(m_data.path(), line, timeoutMs);
 }
 
 void TestDictationEndToEnd::dictate(int holdMs, bool speak)

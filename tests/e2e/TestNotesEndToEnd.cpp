@@ -1,9 +1,9 @@
+#include "AppLog.h"
 #include "FakeGemini.h"
 #include "TestMicrophone.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -165,20 +165,12 @@ void TestNotesEndToEnd::cleanupTestCase()
 
 QString TestNotesEndToEnd::log() const
 {
-    QFile file(QDir(m_data.path()).filePath(QStringLiteral("kesto.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return AppLog::read(m_data.path());
 }
 
 bool TestNotesEndToEnd::waitForLog(const QString& line, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (log().contains(line))
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return AppLog::waitFor(m_data.path(), line, timeoutMs);
 }
 
 QJsonObject TestNotesEndToEnd::notes() const

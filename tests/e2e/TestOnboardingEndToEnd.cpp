@@ -1,3 +1,4 @@
+#include "AppLog.h"
 #include "FakeCapabilities.h"
 #include "FakeClock.h"
 #include "FakeGemini.h"
@@ -13,7 +14,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -142,20 +142,12 @@ void TestOnboardingEndToEnd::stopApp()
 
 QString TestOnboardingEndToEnd::log(const QString& data) const
 {
-    QFile file(QDir(data).filePath(QStringLiteral("kesto.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return AppLog::read(data);
 }
 
 bool TestOnboardingEndToEnd::waitForLog(const QString& data, const QString& line, int timeoutMs) const
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (log(data).contains(line))
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return AppLog::waitFor(data, line, timeoutMs);
 }
 
 QStringList TestOnboardingEndToEnd::windows(QSize size, bool grows) const

@@ -1,3 +1,4 @@
+#include "AppLog.h"
 #include "FakeGemini.h"
 #include "TestMicrophone.h"
 
@@ -187,20 +188,12 @@ void TestSettingsEndToEnd::cleanup()
 
 QString TestSettingsEndToEnd::log() const
 {
-    QFile file(m_data->filePath(QStringLiteral("kesto.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return AppLog::read(m_data->path());
 }
 
 bool TestSettingsEndToEnd::waitForLog(const QString& line, int timeoutMs) const
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (log().contains(line))
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return AppLog::waitFor(m_data->path(), line, timeoutMs);
 }
 
 QJsonObject TestSettingsEndToEnd::config() const
