@@ -166,6 +166,10 @@ void AppDelegate::installActions()
         if (self)
             self->m_dictation.checkKey();
     };
+    actions.listModels = [self](const Config& config, const std::function<void(const ModelList&)>& done) {
+        if (self)
+            self->m_dictation.listModels(config, done);
+    };
     actions.toggleMicTest = [self] {
         if (self)
             self->m_dictation.toggleMicTest();
@@ -537,6 +541,8 @@ void AppDelegate::openPermissionsAgain()
     window->setWindowTitle(QStringLiteral("Kesto Viruz"));
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The window takes the content's fixed size and cannot be stretched.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(content);
     window->adjustSize();
     WindowFactory::centre(window);

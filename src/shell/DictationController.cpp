@@ -769,8 +769,8 @@ void DictationController::checkKey()
 {
     const QString key = m_state.config().resolvedApiKey();
     if (key.isEmpty()) {
-        // Checking nothing is answered as the client would, with no request.
-        m_state.setKeyStatus(KeyStatus::failed(GeminiError::noApiKey().description()));
+        // No key is not a failed key: nothing was checked.
+        m_state.setKeyStatus({});
         return;
     }
     m_state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});
@@ -793,6 +793,21 @@ void DictationController::checkKey()
         if (pick && *pick != state.config().model)
             state.updateConfig([&](Config& config) { config.model = *pick; });
         state.setKeyStatus(KeyStatus{KeyStatus::Kind::ok, {}});
+    });
+}
+
+void DictationController::listModels(const Config& config, const std::function<void(const ModelList&)>& done)
+{
+    QPointer<DictationController> self(this);
+    GeminiClient(config).listModels([self, done](const GeminiResult<QStringList>& result) {
+        if (!self)
+            return;
+        if (!result) {
+            done(ModelList{std::nullopt, std::nullopt, result.error.description()});
+            return;
+        }
+        // Picked from the full list, for the model set when the answer came.
+        done(ModelList{*result.value, GeminiClient::pickModel(*result.value, self->m_state.config().model), {}});
     });
 }
 

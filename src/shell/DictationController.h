@@ -119,6 +119,8 @@ public:
     void retry(const QUuid& id);
     void insert(const QString& text);
     void checkKey();
+    // The model list of a key, for a view's own check; touches no state.
+    void listModels(const Config& config, const std::function<void(const ModelList&)>& done);
     void toggleMicTest();
 
     App recordingApp() const { return m_recordingApp; }

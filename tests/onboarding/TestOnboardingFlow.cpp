@@ -25,7 +25,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(KeyStatus)
+Q_DECLARE_METATYPE(ModelList)
 
 // The wizard on fake capabilities and a fake clock: which step follows which
 // and when "Next" opens, what is saved when, the key check's answers, the
@@ -58,19 +58,20 @@ struct Wizard
     AppState state{clock};
     QList<Config> saved;
     QStringList calls;
-    // What the application's key check answers; checking keeps it running.
-    KeyStatus answer{KeyStatus::Kind::ok, {}};
+    // The key step's own model list requests, answered by the test; the
+    // application's key check is counted, and must stay unused.
+    QList<Config> asked;
+    QList<std::function<void(const ModelList&)>> requests;
     int checks = 0;
     std::unique_ptr<OnboardingView> view;
 
     OnboardingView& open()
     {
         AppActions actions;
-        actions.checkKey = [this] {
-            ++checks;
-            state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});
-            if (answer.kind != KeyStatus::Kind::checking)
-                state.setKeyStatus(answer);
+        actions.checkKey = [this] { ++checks; };
+        actions.listModels = [this](const Config& config, const std::function<void(const ModelList&)>& done) {
+            asked << config;
+            requests << done;
         };
         state.setActions(actions);
         view = std::make_unique<OnboardingView>(state,
@@ -295,32 +296,36 @@ void TestOnboardingFlow::languagesKeepTableOrder()
 void TestOnboardingFlow::keyCheckAnswers_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<KeyStatus>("answer");
+    QTest::addColumn<ModelList>("answer");
     QTest::addColumn<bool>("editDuringCheck");
     QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("error");
 
-    const KeyStatus ok{KeyStatus::Kind::ok, {}};
-    const KeyStatus refused = KeyStatus::failed(QStringLiteral("Gemini returned 400: API key not valid"));
-    QTest::newRow("working") << QStringLiteral("good-key") << ok << false << true << QString();
-    QTest::newRow("trimmed first") << QStringLiteral("  good-key \t") << ok << false << true << QString();
-    QTest::newRow("refused") << QStringLiteral("bad-key") << refused << false << false << refused.message;
-    QTest::newRow("edited during a working check") << QStringLiteral("good-key") << ok << true << false << QString();
-    QTest::newRow("edited during a refused check") << QStringLiteral("bad-key") << refused << true << false << QString();
-    QTest::newRow("dropped for the edit") << QStringLiteral("good-key") << KeyStatus{} << true << false << QString();
+    const QString before = Config().model;
+    const QString flash = QStringLiteral("gemini-9-flash");
+    const ModelList ok{QStringList{QStringLiteral("gemini-9-flash-lite"), flash}, flash, {}};
+    const ModelList nothingToPick{QStringList{QStringLiteral("text-bison")}, std::nullopt, {}};
+    const ModelList refused{std::nullopt, std::nullopt, QStringLiteral("Gemini returned 400: API key not valid")};
+    QTest::newRow("working") << QStringLiteral("good-key") << ok << false << true << flash << QString();
+    QTest::newRow("trimmed first") << QStringLiteral("  good-key \t") << ok << false << true << flash << QString();
+    QTest::newRow("nothing to pick") << QStringLiteral("good-key") << nothingToPick << false << true << before << QString();
+    QTest::newRow("refused") << QStringLiteral("bad-key") << refused << false << false << before << refused.error;
+    QTest::newRow("edited during a working check") << QStringLiteral("good-key") << ok << true << false << before << QString();
+    QTest::newRow("edited during a refused check") << QStringLiteral("bad-key") << refused << true << false << before << QString();
 }
 
 void TestOnboardingFlow::keyCheckAnswers()
 {
     QFETCH(QString, typed);
-    QFETCH(KeyStatus, answer);
+    QFETCH(ModelList, answer);
     QFETCH(bool, editDuringCheck);
     QFETCH(bool, checked);
+    QFETCH(QString, model);
     QFETCH(QString, error);
 
     Wizard w;
     qputenv("GEMINI_API_KEY", "");
-    w.answer = KeyStatus{KeyStatus::Kind::checking, {}};
     OnboardingView& view = w.open();
     view.go(3);
     auto* input = w.find<SInput>(QStringLiteral("keyInput"));
@@ -329,7 +334,8 @@ void TestOnboardingFlow::keyCheckAnswers()
     input->lineEdit()->setText(typed);
     QVERIFY(check->isEnabled());
     QTest::mouseClick(check, Qt::LeftButton);
-    QCOMPARE(w.checks, 1);
+    QCOMPARE(w.requests.size(), 1);
+    QCOMPARE(w.asked.last().apiKey, typed.trimmed());
     QCOMPARE(w.state.config().apiKey, typed.trimmed());
     QCOMPARE(input->text(), typed.trimmed());
     QVERIFY(view.keyCheck().isBusy());
@@ -338,16 +344,22 @@ void TestOnboardingFlow::keyCheckAnswers()
 
     if (editDuringCheck)
         QTest::keyClick(input->lineEdit(), Qt::Key_X);
-    w.state.setKeyStatus(answer);
+    w.requests.last()(answer);
 
     QVERIFY(!view.keyCheck().isBusy());
     QCOMPARE(check->text(), QStringLiteral("Check"));
     QCOMPARE(view.keyCheck().isChecked(), checked);
     QCOMPARE(view.primaryButton()->isEnabled(), checked);
     QCOMPARE(w.find<StatusLine>(QStringLiteral("keyWorks"))->isVisible(), checked);
+    if (checked)
+        QCOMPARE(w.find<StatusLine>(QStringLiteral("keyWorks"))->text(), QStringLiteral("The key works · ") + model);
+    QCOMPARE(w.state.config().model, model);
     QCOMPARE(w.find<TextLabel>(QStringLiteral("keyError"))->text(), error);
     QCOMPARE(input->hasError(), !error.isEmpty());
     QCOMPARE(check->isEnabled(), !checked);
+    // The step's check is its own: the application's key status is untouched.
+    QCOMPARE(w.checks, 0);
+    QCOMPARE(w.state.keyStatus().kind, KeyStatus::Kind::unknown);
 
     // The first keystroke after any answer starts over.
     QTest::keyClick(input->lineEdit(), Qt::Key_Y);
