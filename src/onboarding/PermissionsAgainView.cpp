@@ -94,10 +94,9 @@ void PermissionsAgainView::refresh()
     if (!microphone)
         mic->setHint(L10n::tr("Checking…"));
     else if (microphone->unavailable)
-        mic->setHint(L10n::tr("No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it "
-                              "within a second."));
+        mic->setHint(L10n::tr("No sound server answers. Start PulseAudio or PipeWire."));
     else
-        mic->setHint(L10n::tr("No microphone found. Plug one in, or turn one on in the sound settings."));
+        mic->setHint(L10n::tr("No microphone found. Plug one in or turn one on."));
     m_soundSettings->setVisible(microphone && !microphone->granted && !microphone->unavailable
                                 && m_capabilities.hasSoundSettings());
 
@@ -107,7 +106,7 @@ void PermissionsAgainView::refresh()
         // reason itself says what the X server lacks.
         const Permissions::Check check = m_capabilities.accessibility();
         keys->setHint(check.unavailable || check.granted
-                          ? L10n::tr("Log out, choose an X11 session at the login screen, and start Kesto Viruz again.")
+                          ? L10n::tr("Log in to an X11 session, then start Kesto Viruz again.")
                           : check.reason);
     }
 

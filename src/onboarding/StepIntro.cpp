@@ -107,17 +107,27 @@ bool StepIntro::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+QImage StepIntro::shadowOf(const QImage& artwork, qreal dpr)
+{
+    // The picture's own shape in a soft blue.
+    const QImage shape
+        = artwork.scaled((QSizeF(mascot, mascot) * dpr).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QColor blue(37, 99, 235);
+    blue.setAlphaF(0.18f);
+    QImage shadow = Shadow::ofShape(shape, shadowBlur / 2 * dpr, blue);
+    shadow.setDevicePixelRatio(dpr);
+    return shadow;
+}
+
+qreal StepIntro::shadowRoom(qreal dpr)
+{
+    return Shadow::blurReach(shadowBlur / 2 * dpr) / dpr;
+}
+
 const QImage& StepIntro::shadow()
 {
-    if ((m_shadow.isNull() || m_shadow.devicePixelRatio() != devicePixelRatioF()) && !m_artwork.isNull()) {
-        // The picture's own shape in a soft blue, as its shadow.
-        const QImage shape = m_artwork.scaled((QSizeF(mascot, mascot) * devicePixelRatioF()).toSize(),
-                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QColor blue(37, 99, 235);
-        blue.setAlphaF(0.18f);
-        m_shadow = Shadow::ofShape(shape, shadowBlur / 2 * devicePixelRatioF(), blue);
-        m_shadow.setDevicePixelRatio(devicePixelRatioF());
-    }
+    if ((m_shadow.isNull() || m_shadow.devicePixelRatio() != devicePixelRatioF()) && !m_artwork.isNull())
+        m_shadow = shadowOf(m_artwork, devicePixelRatioF());
     return m_shadow;
 }
 
@@ -128,7 +138,7 @@ void StepIntro::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage& soft = shadow();
-    const qreal pad = Shadow::blurReach(shadowBlur / 2 * devicePixelRatioF()) / devicePixelRatioF();
+    const qreal pad = shadowRoom(devicePixelRatioF());
     painter.drawImage(QPointF(-pad, shadowDrop - pad), soft);
     painter.drawImage(QRectF(0, 0, mascot, mascot), m_artwork);
 }

@@ -35,6 +35,10 @@ public:
     TextLabel* subtitle() const { return m_subtitle; }
     // The picture in use; null when the step has none.
     const QImage& artwork() const { return m_artwork; }
+    // The soft blue shadow of a picture at a device pixel ratio, larger than
+    // the picture by shadowRoom(dpr) on every side.
+    static QImage shadowOf(const QImage& artwork, qreal dpr);
+    static qreal shadowRoom(qreal dpr);
 
 Q_SIGNALS:
     // The info button was clicked: the wizard decides.

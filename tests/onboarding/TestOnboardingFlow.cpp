@@ -13,6 +13,7 @@
 #include "onboarding/KeyCheck.h"
 #include "onboarding/SampleLevelBars.h"
 #include "onboarding/LanguagesStep.h"
+#include "onboarding/OnboardingArtwork.h"
 #include "onboarding/OnboardingHeader.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/PermissionCard.h"
@@ -46,6 +47,8 @@ private Q_SLOTS:
     void keyCheckAnswers_data();
     void keyCheckAnswers();
     void tryItBox();
+    void stepPictureShadow_data();
+    void stepPictureShadow();
 };
 
 namespace {
@@ -403,6 +406,50 @@ void TestOnboardingFlow::tryItBox()
     QCOMPARE(step->failure()->text(), QStringLiteral("Gemini returned 500: busy"));
     w.state.setMessage(QString());
     QVERIFY(!step->failure()->isVisible());
+}
+
+void TestOnboardingFlow::stepPictureShadow_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    for (const qreal dpr : {1.0, 1.25, 1.5, 2.0})
+        QTest::addRow("scale %g", dpr) << dpr;
+}
+
+void TestOnboardingFlow::stepPictureShadow()
+{
+    QFETCH(qreal, dpr);
+    // Every pixel of every step's shadow is the tint (37, 99, 235) at some
+    // opacity up to 18 %, in valid premultiplied form (each channel within
+    // rounding of the tint times the alpha): no coloured halo.
+    for (int index = 0; index < OnboardingSteps::count; ++index) {
+        const OnboardingStep step = *OnboardingSteps::fromIndex(index);
+        const QImage artwork = OnboardingArtwork::image(step);
+        QVERIFY(!artwork.isNull());
+        const QImage shadow = StepIntro::shadowOf(artwork, dpr).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const int room = qRound(StepIntro::shadowRoom(dpr) * dpr);
+        QCOMPARE(shadow.size(), QSize(qRound(80 * dpr) + 2 * room, qRound(80 * dpr) + 2 * room));
+        int maxAlpha = 0;
+        for (int y = 0; y < shadow.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(shadow.constScanLine(y));
+            for (int x = 0; x < shadow.width(); ++x) {
+                const int a = qAlpha(line[x]);
+                maxAlpha = std::max(maxAlpha, a);
+                const QString where = QStringLiteral("%1 at %2,%3: %4 %5 %6 %7")
+                                          .arg(OnboardingArtwork::name(step))
+                                          .arg(x)
+                                          .arg(y)
+                                          .arg(qRed(line[x]))
+                                          .arg(qGreen(line[x]))
+                                          .arg(qBlue(line[x]))
+                                          .arg(a);
+                QVERIFY2(qAbs(qRed(line[x]) - 37 * a / 255.0) <= 2.0, qPrintable(where));
+                QVERIFY2(qAbs(qGreen(line[x]) - 99 * a / 255.0) <= 2.0, qPrintable(where));
+                QVERIFY2(qAbs(qBlue(line[x]) - 235 * a / 255.0) <= 2.0, qPrintable(where));
+            }
+        }
+        QVERIFY(maxAlpha > 20);
+        QVERIFY(maxAlpha <= qRound(0.18 * 255) + 1);
+    }
 }
 
 QTEST_MAIN(TestOnboardingFlow)

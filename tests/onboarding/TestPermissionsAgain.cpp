@@ -53,7 +53,7 @@ void TestPermissionsAgain::rows_data()
     QTest::addColumn<bool>("openShown");
     QTest::addColumn<QString>("keysHint");
 
-    const QString logIn = QStringLiteral("Log out, choose an X11 session at the login screen, and start Kesto Viruz again.");
+    const QString logIn = QStringLiteral("Log in to an X11 session, then start Kesto Viruz again.");
     QTest::newRow("only the keys") << QStringLiteral("allowed") << false << true
                                    << QStringList{QStringLiteral("accessibility")} << false << logIn;
     QTest::newRow("no microphone") << QStringLiteral("missing") << true << true
