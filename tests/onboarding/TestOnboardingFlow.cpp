@@ -9,6 +9,7 @@
 #include "design/components/SInput.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/InfoButton.h"
 #include "onboarding/InfoCard.h"
 #include "onboarding/KeyCheck.h"
 #include "onboarding/SampleLevelBars.h"
@@ -27,6 +28,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ModelList)
+Q_DECLARE_METATYPE(Permissions::Check)
 
 // The wizard on fake capabilities and a fake clock: which step follows which
 // and when "Next" opens, what is saved when, the key check's answers, the
@@ -40,6 +42,11 @@ private Q_SLOTS:
     void nextFollowsTheChecks();
     void capabilitiesComingBackOpenNext();
     void stepChangesSaveAndCloseTheInfoCard();
+    void returnPressesThePrimaryButton();
+    void focusNeverFallsOntoTheInfoButton();
+    void openInfoCardTakesTheClicks();
+    void keysCardSaysWhatIsMissing_data();
+    void keysCardSaysWhatIsMissing();
     void doneFinishes();
     void subtitlesFollowTheTalkMode();
     void languagesKeepTableOrder_data();
@@ -92,6 +99,14 @@ struct Wizard
     T* find(const QString& name) const
     {
         return view->findChild<T*>(name);
+    }
+
+    // A key as the user presses it: to whatever has the focus.
+    static void press(Qt::Key key)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key);
     }
 };
 
@@ -237,6 +252,131 @@ void TestOnboardingFlow::stepChangesSaveAndCloseTheInfoCard()
     view.go(-1);
     QCOMPARE(int(view.step()), 1);
     QCOMPARE(int(w.saved.size()), saves);
+}
+
+void TestOnboardingFlow::returnPressesThePrimaryButton()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+
+    // A clicked chip has the focus; Return is still "Next", Space the chip.
+    auto* chip = w.find<Chip>(QStringLiteral("language-uz-UZ"));
+    QTest::mouseClick(chip, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), chip);
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 1);
+    QCOMPARE(w.state.config().languageCodes, QStringList{QStringLiteral("uz-UZ")});
+
+    // After "Back", Return goes forward again.
+    QTest::mouseClick(view.backButton(), Qt::LeftButton);
+    QCOMPARE(int(view.step()), 0);
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 1);
+    QTest::mouseClick(view.backButton(), Qt::LeftButton);
+
+    chip = w.find<Chip>(QStringLiteral("language-uz-UZ"));
+    chip->setFocus(Qt::TabFocusReason);
+    Wizard::press(Qt::Key_Space);
+    QVERIFY(w.state.config().languageCodes.isEmpty());
+    QVERIFY(!view.primaryButton()->isEnabled());
+    // Nothing chosen: Return does nothing at all.
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 0);
+    QVERIFY(w.state.config().languageCodes.isEmpty());
+
+    // The last step's "Done".
+    view.go(4);
+    view.primaryButton()->setFocus(Qt::TabFocusReason);
+    w.calls.clear();
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("finish")}));
+}
+
+void TestOnboardingFlow::focusNeverFallsOntoTheInfoButton()
+{
+    Wizard w;
+    qputenv("GEMINI_API_KEY", "");
+    w.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("en-US")}; });
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    auto* info = view.intro()->infoButton();
+
+    // "Next" focused, then shut by the step's own gate.
+    view.primaryButton()->setFocus(Qt::TabFocusReason);
+    w.state.updateConfig([](Config& c) { c.languageCodes.clear(); });
+    QVERIFY(!view.primaryButton()->isEnabled());
+    QVERIFY(QApplication::focusWidget() != info);
+    Wizard::press(Qt::Key_Space);
+    QVERIFY(!view.intro()->isInfoOpen());
+
+    // "Check" clicked turns to "Checking…"; once the key works, Return is "Next".
+    view.go(3);
+    auto* input = w.find<SInput>(QStringLiteral("keyInput"));
+    input->lineEdit()->setText(QStringLiteral("good-key"));
+    auto* check = w.find<SButton>(QStringLiteral("checkKey"));
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!check->isEnabled());
+    QVERIFY(QApplication::focusWidget() != info);
+    QVERIFY(QApplication::focusWidget() != input->lineEdit());
+    w.requests.last()({QStringList{QStringLiteral("gemini-9-flash")}, QStringLiteral("gemini-9-flash"), {}});
+    QVERIFY(view.primaryButton()->isEnabled());
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 4);
+    QVERIFY(!view.intro()->isInfoOpen());
+}
+
+void TestOnboardingFlow::openInfoCardTakesTheClicks()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    auto* chip = w.find<Chip>(QStringLiteral("language-uz-UZ"));
+    const QPoint onChip = chip->mapTo(&view, chip->rect().center());
+
+    QTest::mouseClick(view.intro()->infoButton(), Qt::LeftButton);
+    QVERIFY(view.intro()->isInfoOpen());
+    InfoCard* card = view.intro()->infoCard();
+    QVERIFY(card->geometry().contains(chip->mapTo(card->parentWidget(), chip->rect().center())));
+    // A click on the card's text over the hidden chip picks nothing.
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, onChip);
+    QVERIFY(w.state.config().languageCodes.isEmpty());
+    QVERIFY(!view.primaryButton()->isEnabled());
+    QVERIFY(view.intro()->isInfoOpen());
+
+    // The info button closes it; the chip takes clicks again.
+    QTest::mouseClick(view.intro()->infoButton(), Qt::LeftButton);
+    QVERIFY(!view.intro()->isInfoOpen());
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, onChip);
+    QCOMPARE(w.state.config().languageCodes, QStringList{QStringLiteral("uz-UZ")});
+}
+
+void TestOnboardingFlow::keysCardSaysWhatIsMissing_data()
+{
+    QTest::addColumn<Permissions::Check>("keys");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("logOut");
+
+    const QString noXtest = QStringLiteral("The X11 display does not allow typing keys (no XTEST extension).");
+    QTest::newRow("no X server") << FakeCapabilities::noX11() << QStringLiteral("No X11 session") << true;
+    QTest::newRow("X server without XTEST") << Permissions::Check{false, noXtest} << noXtest << false;
+}
+
+void TestOnboardingFlow::keysCardSaysWhatIsMissing()
+{
+    QFETCH(Permissions::Check, keys);
+    QFETCH(QString, status);
+    QFETCH(bool, logOut);
+
+    Wizard w;
+    w.capabilities.keys = keys;
+    w.state.setAccessibilityGranted(false);
+    OnboardingView& view = w.open();
+    view.go(2);
+    QCOMPARE(w.find<PermissionCard>(QStringLiteral("accessibilityCard"))->status()->text(), status);
+    // Logging out into another session is the way only where none runs.
+    QCOMPARE(w.find<QWidget>(QStringLiteral("accessibilityTrail"))->isVisible(), logOut);
+    QCOMPARE(w.find<QWidget>(QStringLiteral("accessibilityHint"))->isVisible(), logOut);
 }
 
 void TestOnboardingFlow::doneFinishes()
