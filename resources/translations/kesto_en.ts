@@ -378,18 +378,6 @@
         <translation>Something it needs has gone missing since the setup. Until it is back, the talk key and dictation do not work.</translation>
     </message>
     <message>
-        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</translation>
-    </message>
-    <message>
-        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
-        <translation>No microphone found. Plug one in, or turn one on in the sound settings.</translation>
-    </message>
-    <message>
-        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
-        <translation>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</translation>
-    </message>
-    <message>
         <source>Later</source>
         <translation>Later</translation>
     </message>
@@ -1524,6 +1512,18 @@
     <message>
         <source>Quit</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire.</source>
+        <translation>No sound server answers. Start PulseAudio or PipeWire.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in or turn one on.</source>
+        <translation>No microphone found. Plug one in or turn one on.</translation>
+    </message>
+    <message>
+        <source>Log in to an X11 session, then start Kesto Viruz again.</source>
+        <translation>Log in to an X11 session, then start Kesto Viruz again.</translation>
     </message>
 </context>
 </TS>

@@ -760,18 +760,6 @@
         <translation>После настройки пропало то, что ему нужно. Пока это не вернётся, клавиша записи и диктовка не работают.</translation>
     </message>
     <message>
-        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>Ни один звуковой сервер не отвечает. Запустите PulseAudio или PipeWire, и Kesto Viruz найдёт его в течение секунды.</translation>
-    </message>
-    <message>
-        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
-        <translation>Микрофон не найден. Подключите его или включите в настройках звука.</translation>
-    </message>
-    <message>
-        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
-        <translation>Выйдите из системы, на экране входа выберите сеанс X11 и снова запустите Kesto Viruz.</translation>
-    </message>
-    <message>
         <source>Later</source>
         <translation>Позже</translation>
     </message>
@@ -1530,6 +1518,18 @@
             <numerusform>%1 · %n слова</numerusform>
             <numerusform>%1 · %n слов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire.</source>
+        <translation>Ни один звуковой сервер не отвечает. Запустите PulseAudio или PipeWire.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in or turn one on.</source>
+        <translation>Микрофон не найден. Подключите или включите его.</translation>
+    </message>
+    <message>
+        <source>Log in to an X11 session, then start Kesto Viruz again.</source>
+        <translation>Войдите в сеанс X11 и снова запустите Kesto Viruz.</translation>
     </message>
 </context>
 </TS>
