@@ -69,7 +69,8 @@ OnboardingView::OnboardingView(AppState& state, Callbacks callbacks, Capabilitie
     m_primary->setObjectName(QStringLiteral("next"));
     m_back->setIcon(QStringLiteral("arrow-left"));
 
-    // The picture overhangs the intro's slot; the padding makes up for it.
+    // The picture (and its shadow) overhang the intro's slot; the padding
+    // makes up for it.
     auto* area = new QVBoxLayout(m_stepArea);
     area->setContentsMargins(40 - StepIntro::overhang.left(), 20 - StepIntro::overhang.top(), 40, 28);
     area->setSpacing(26);

@@ -139,6 +139,6 @@ void StepIntro::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage& soft = shadow();
     const qreal pad = shadowRoom(devicePixelRatioF());
-    painter.drawImage(QPointF(-pad, shadowDrop - pad), soft);
-    painter.drawImage(QRectF(0, 0, mascot, mascot), m_artwork);
+    painter.drawImage(QPointF(shadowSide - pad, shadowDrop - pad), soft);
+    painter.drawImage(QRectF(shadowSide, 0, mascot, mascot), m_artwork);
 }
