@@ -568,6 +568,21 @@ void TestDictationPipeline::checkKey()
     QCOMPARE(rig.state.keyStatus().kind, KeyStatus::Kind::checking);
     QCOMPARE(rig.state.models(), (QStringList{"gemini-3.8-flash", "gemini-3.8-pro"}));
 
+    // A view's own request: the full list and the pick among all of it (the
+    // model set keeps a name without "gemini"), and no state touched.
+    rig.state.updateConfig([](Config& config) { config.model = "learnlm-2-flash"; });
+    m_gemini->enqueue(FakeGemini::Reply::models({"gemma-4", "learnlm-2-flash", "gemini-3.8-flash"}).on("GET").delayed(100));
+    Config asked = rig.state.config();
+    asked.apiKey = "view-key";
+    std::optional<ModelList> answer;
+    rig.controller->listModels(asked, [&answer](const ModelList& list) { answer = list; });
+    QTRY_VERIFY(answer.has_value());
+    QCOMPARE(m_gemini->requests("GET").last().header("x-goog-api-key"), QByteArray("view-key"));
+    QCOMPARE(answer->names, std::optional<QStringList>({"gemini-3.8-flash", "gemma-4", "learnlm-2-flash"}));
+    QCOMPARE(answer->pick, std::optional<QString>("learnlm-2-flash"));
+    QCOMPARE(rig.state.keyStatus().kind, KeyStatus::Kind::checking);
+    QCOMPARE(rig.state.models(), (QStringList{"gemini-3.8-flash", "gemini-3.8-pro"}));
+
     m_gemini->enqueue(FakeGemini::Reply::error(400, "API key not valid").on("GET"));
     rig.controller->checkKey();
     QTRY_COMPARE(rig.state.keyStatus().kind, KeyStatus::Kind::failed);
