@@ -18,6 +18,12 @@ const PopupMenu::Metrics PopupMenu::metrics{};
 
 namespace {
 
+// The label as given: "&&" is how a menu text keeps a plain "&".
+QString shownText(const QStyleOptionMenuItem& item)
+{
+    return QString(item.text).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
 // Draws the menu from the tokens at paint time, so it is always in the
 // current theme; sizes and the rest stay the platform style's.
 class MenuStyle final : public QProxyStyle {
@@ -49,7 +55,7 @@ public:
         if (item->menuItemType == QStyleOptionMenuItem::Separator)
             return {m.textX, 2 * m.inset + 1};
         const QFontMetricsF font(MenuAnchor::menuFont());
-        const int text = int(std::ceil(font.horizontalAdvance(item->text)));
+        const int text = int(std::ceil(font.horizontalAdvance(shownText(*item))));
         return {m.textX + text + m.trailing, m.itemHeight};
     }
 
@@ -113,11 +119,8 @@ private:
         const qreal room = box.width() - m.textX - m.trailing;
         painter->setFont(font);
         painter->setPen(ink);
-        // The label as given: "&&" is how a menu keeps a plain "&".
-        QString text = item.text;
-        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
         painter->drawText(QPointF(box.left() + m.textX, box.center().y() - metrics.height() / 2 + metrics.ascent()),
-                          metrics.elidedText(text, Qt::ElideRight, std::max<qreal>(0, room)));
+                          metrics.elidedText(shownText(item), Qt::ElideRight, std::max<qreal>(0, room)));
         painter->restore();
     }
 };
