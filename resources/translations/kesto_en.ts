@@ -1525,5 +1525,13 @@
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>The language was not changed</source>
+        <translation>The language was not changed</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot write to %1.</source>
+        <translation>Kesto Viruz cannot write to %1.</translation>
+    </message>
 </context>
 </TS>

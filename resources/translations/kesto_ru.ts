@@ -1531,5 +1531,13 @@
             <numerusform>%1 · %n слов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The language was not changed</source>
+        <translation>Язык не изменён</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot write to %1.</source>
+        <translation>Kesto Viruz не может записать %1.</translation>
+    </message>
 </context>
 </TS>

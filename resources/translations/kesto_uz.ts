@@ -1525,5 +1525,13 @@
             <numerusform>%1 · %n ta soʻz</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The language was not changed</source>
+        <translation>Til oʻzgartirilmadi</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot write to %1.</source>
+        <translation>Kesto Viruz %1 fayliga yoza olmaydi.</translation>
+    </message>
 </context>
 </TS>

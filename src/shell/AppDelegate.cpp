@@ -10,6 +10,7 @@
 #include "shell/Relaunch.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QNetworkInformation>
 #include <QPointer>
 
@@ -297,7 +298,7 @@ void AppDelegate::shutdown()
 
 void AppDelegate::chooseInterfaceLanguage(const std::optional<QString>& code)
 {
-    InterfaceLanguage::choose(code, [this] {
+    const InterfaceLanguage::Outcome outcome = InterfaceLanguage::choose(code, [this] {
         const bool started = m_host.relaunch ? m_host.relaunch() : Relaunch::start(QCoreApplication::applicationFilePath());
         if (started) {
             Log::write(QStringLiteral("relaunching for the interface language"));
@@ -308,6 +309,13 @@ void AppDelegate::chooseInterfaceLanguage(const std::optional<QString>& code)
         m_state.showToast(L10n::tr("The language changes at the next start"),
                           L10n::tr("Kesto Viruz could not restart by itself."), ToastTone::warning);
     });
+    if (outcome == InterfaceLanguage::Outcome::notStored) {
+        const QString path = InterfaceLanguage::settingsPath();
+        Log::write(QStringLiteral("interface language not stored: cannot write ") + path);
+        m_state.showToast(L10n::tr("The language was not changed"),
+                          L10n::tr("Kesto Viruz cannot write to %1.").arg(QDir::toNativeSeparators(path)),
+                          ToastTone::danger);
+    }
 }
 
 void AppDelegate::comeForward()
