@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "FakeGemini.h"
+#include "TempDataDir.h"
 #include "engine/GeminiCall.h"
 
 #include <QTemporaryDir>
@@ -29,9 +30,10 @@ struct Outcome
 };
 
 // The fake service and a fake clock for the retry waits, with audio files
-// to send.
+// to send, over a data folder of its own for the log.
 struct GeminiRig
 {
+    TempDataDir data;
     FakeGemini service;
     FakeClock clock;
     QTemporaryDir folder;

@@ -1,10 +1,14 @@
 #include "GeminiTestSupport.h"
+#include "InterfaceTable.h"
 #include "core/Config.h"
+#include "core/Log.h"
 #include "engine/GeminiClient.h"
 #include "engine/GeminiPrompt.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QtTest>
 
 using Progress = GeminiProgress;
@@ -37,6 +41,8 @@ private Q_SLOTS:
 
     void badReplies_data();
     void badReplies();
+    void brokenTransfersAreToldInTheInterfaceLanguage_data();
+    void brokenTransfersAreToldInTheInterfaceLanguage();
 
     void errorMessage_data();
     void errorMessage();
@@ -453,6 +459,58 @@ void TestGeminiClient::badReplies()
     if (!message.isEmpty())
         QCOMPARE(outcome.error().message, message);
     QVERIFY(!outcome.error().description().isEmpty());
+}
+
+void TestGeminiClient::brokenTransfersAreToldInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("refused"); // else the service drops the connection
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("refused, English") << "en" << true << "Could not reach Gemini: the connection was refused."
+                                      << "Connection refused";
+    QTest::newRow("refused, Russian") << "ru" << true << "Не удалось связаться с Gemini: соединение отклонено."
+                                      << "Connection refused";
+    QTest::newRow("dropped, Uzbek") << "uz" << false << "Gemini bilan bogʻlanib boʻlmadi: aloqa uzilib qoldi."
+                                    << "closed";
+}
+
+void TestGeminiClient::brokenTransfersAreToldInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, refused);
+    QFETCH(QString, logged);
+
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
+    if (refused) {
+        // A loopback port that was open a moment ago and is closed now.
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        m_rig->transport.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+    } else {
+        m_rig->service.setFallback(FakeGemini::Reply::dropped());
+    }
+
+    Outcome<QString> outcome;
+    client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio), {}, outcome.done());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            if (m_rig->clock.pendingTimers() > 0)
+                m_rig->clock.advance(3000);
+            return outcome.finished();
+        }(),
+        10000);
+    const QString description = outcome.error().description();
+    QTEST(description, "text");
+    if (language == QStringLiteral("ru")) {
+        QVERIFY2(!QString(description).remove(QStringLiteral("Gemini")).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                 qPrintable(description));
+    }
+    // What the network layer said is kept for the log, in its own words.
+    Log::flush();
+    QVERIFY(QString::fromUtf8(m_rig->data.read(QStringLiteral("kesto.log"))).contains(logged));
 }
 
 void TestGeminiClient::errorMessage_data()
