@@ -801,7 +801,7 @@
     </message>
     <message>
         <source>Shift + Enter (does not send)</source>
-        <translation>Shift + Enter (не отправляет)</translation>
+        <translation>Shift + Enter (без отправки)</translation>
     </message>
     <message>
         <source>A space instead</source>
@@ -833,7 +833,7 @@
     </message>
     <message>
         <source>A phone on the same Wi-Fi can dictate into this computer</source>
-        <translation>Телефон в той же сети Wi-Fi может диктовать на этот компьютер</translation>
+        <translation>С телефона в той же сети Wi-Fi можно диктовать на этот компьютер</translation>
     </message>
     <message>
         <source>Type phone text into the front app</source>
