@@ -2,9 +2,9 @@
 
 #include "FakeClock.h"
 #include "FakeGemini.h"
-#include "TempDataDir.h"
 #include "engine/GeminiCall.h"
 
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,10 +30,9 @@ struct Outcome
 };
 
 // The fake service and a fake clock for the retry waits, with audio files
-// to send, over a data folder of its own for the log.
+// to send.
 struct GeminiRig
 {
-    TempDataDir data;
     FakeGemini service;
     FakeClock clock;
     QTemporaryDir folder;
@@ -46,6 +45,20 @@ struct GeminiRig
         transport.clock = &clock;
         transport.root = service.url();
         return true;
+    }
+
+    // Lets each retry wait on the fake clock pass as soon as it is
+    // scheduled, until the operation finishes; false after 10 s without.
+    template <typename T>
+    bool finishPassingWaits(const Outcome<T>& outcome)
+    {
+        QDeadlineTimer deadline(10000);
+        while (!outcome.finished() && !deadline.hasExpired()) {
+            if (clock.pendingTimers() > 0)
+                clock.advance(3000);
+            QTest::qWait(5);
+        }
+        return outcome.finished();
     }
 
     QString audio(const QString& name, const QByteArray& bytes) const

@@ -1,5 +1,6 @@
 #include "GeminiTestSupport.h"
 #include "InterfaceTable.h"
+#include "TempDataDir.h"
 #include "core/Config.h"
 #include "core/Log.h"
 #include "engine/GeminiClient.h"
@@ -61,12 +62,14 @@ private Q_SLOTS:
 private:
     GeminiClient client(const QString& model = QStringLiteral("gemini-3.8-flash")) const;
 
+    std::unique_ptr<TempDataDir> m_data; // for the log
     std::unique_ptr<GeminiRig> m_rig;
     QByteArray m_audio;
 };
 
 void TestGeminiClient::init()
 {
+    m_data = std::make_unique<TempDataDir>();
     m_rig = std::make_unique<GeminiRig>();
     QVERIFY(m_rig->start());
     m_audio = QByteArray("\0\x01\x02 audio bytes \xff\xfe", 20).repeated(50);
@@ -75,6 +78,7 @@ void TestGeminiClient::init()
 void TestGeminiClient::cleanup()
 {
     m_rig.reset();
+    m_data.reset();
 }
 
 GeminiClient TestGeminiClient::client(const QString& model) const
@@ -316,14 +320,7 @@ void TestGeminiClient::retries()
     Outcome<QString> outcome;
     client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio),
                         [&](Progress p) { reported << p; }, outcome.done());
-    // Each wait is on the fake clock: let it pass as soon as it is scheduled.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            if (m_rig->clock.pendingTimers() > 0)
-                m_rig->clock.advance(3000);
-            return outcome.finished();
-        }(),
-        10000);
+    QVERIFY(m_rig->finishPassingWaits(outcome));
     QCOMPARE(m_rig->service.requests().size(), sent);
     QCOMPARE(reported, progress);
     QCOMPARE(outcome.calls, 1);
@@ -444,13 +441,7 @@ void TestGeminiClient::badReplies()
     Outcome<QString> outcome;
     client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio),
                         [&](Progress p) { sent += p == Progress::sending; }, outcome.done());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            if (m_rig->clock.pendingTimers() > 0)
-                m_rig->clock.advance(3000);
-            return outcome.finished();
-        }(),
-        10000);
+    QVERIFY(m_rig->finishPassingWaits(outcome));
     QCOMPARE(sent, attempts);
     // Qt itself may send a request once more on a fresh connection when the
     // first one closed without an answer.
@@ -495,13 +486,7 @@ void TestGeminiClient::brokenTransfersAreToldInTheInterfaceLanguage()
 
     Outcome<QString> outcome;
     client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio), {}, outcome.done());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            if (m_rig->clock.pendingTimers() > 0)
-                m_rig->clock.advance(3000);
-            return outcome.finished();
-        }(),
-        10000);
+    QVERIFY(m_rig->finishPassingWaits(outcome));
     const QString description = outcome.error().description();
     QTEST(description, "text");
     if (language == QStringLiteral("ru")) {
@@ -510,7 +495,7 @@ void TestGeminiClient::brokenTransfersAreToldInTheInterfaceLanguage()
     }
     // What the network layer said is kept for the log, in its own words.
     Log::flush();
-    QVERIFY(QString::fromUtf8(m_rig->data.read(QStringLiteral("kesto.log"))).contains(logged));
+    QVERIFY(QString::fromUtf8(m_data->read(QStringLiteral("kesto.log"))).contains(logged));
 }
 
 void TestGeminiClient::errorMessage_data()
