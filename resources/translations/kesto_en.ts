@@ -162,10 +162,6 @@
         <translation>Not connected</translation>
     </message>
     <message>
-        <source>the request timed out</source>
-        <translation>the request timed out</translation>
-    </message>
-    <message>
         <source>Gemini returned %1: %2</source>
         <translation>Gemini returned %1: %2</translation>
     </message>
@@ -184,10 +180,6 @@
     <message>
         <source>The Gemini response is not valid JSON: %1</source>
         <translation>The Gemini response is not valid JSON: %1</translation>
-    </message>
-    <message>
-        <source>Could not reach Gemini: %1</source>
-        <translation>Could not reach Gemini: %1</translation>
     </message>
     <message>
         <source>Could not read the recording: %1</source>
@@ -422,32 +414,8 @@
         <translation>Port %1 needs administrator rights. Choose a port above 1023.</translation>
     </message>
     <message>
-        <source>Port %1 could not be opened: %2</source>
-        <translation>Port %1 could not be opened: %2</translation>
-    </message>
-    <message>
         <source>Could not create the HTTPS certificate.</source>
         <translation>Could not create the HTTPS certificate.</translation>
-    </message>
-    <message>
-        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
-        <translation>This Wayland session offers no X11 display, so keys cannot be typed or watched.</translation>
-    </message>
-    <message>
-        <source>There is no X11 display, so keys cannot be typed or watched.</source>
-        <translation>There is no X11 display, so keys cannot be typed or watched.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
-        <translation>The X11 display does not answer, so keys cannot be typed or watched.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
-        <translation>The X11 display does not allow typing keys (no XTEST extension).</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
-        <translation>The X11 display does not allow watching keys (no XInput2 extension).</translation>
     </message>
     <message>
         <source>The sound server does not answer.</source>
@@ -1386,10 +1354,6 @@
         <translation>The address appears once the phone server is on</translation>
     </message>
     <message>
-        <source>Waiting for Accessibility permission.</source>
-        <translation>Waiting for Accessibility permission.</translation>
-    </message>
-    <message>
         <source>Add your Gemini API key in Settings.</source>
         <translation>Add your Gemini API key in Settings.</translation>
     </message>
@@ -1474,10 +1438,6 @@
         <translation>Transcribing...</translation>
     </message>
     <message>
-        <source>Accessibility permission needed</source>
-        <translation>Accessibility permission needed</translation>
-    </message>
-    <message>
         <source>Press %1 to talk</source>
         <translation>Press %1 to talk</translation>
     </message>
@@ -1532,6 +1492,62 @@
     <message>
         <source>Kesto Viruz cannot write to %1.</source>
         <translation>Kesto Viruz cannot write to %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: no internet connection.</source>
+        <translation>Could not reach Gemini: no internet connection.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection timed out.</source>
+        <translation>Could not reach Gemini: the connection timed out.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was refused.</source>
+        <translation>Could not reach Gemini: the connection was refused.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was lost.</source>
+        <translation>Could not reach Gemini: the connection was lost.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini.</source>
+        <translation>Could not reach Gemini.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened.</source>
+        <translation>Port %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>The phone server stopped accepting connections.</source>
+        <translation>The phone server stopped accepting connections.</translation>
+    </message>
+    <message>
+        <source>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</translation>
+    </message>
+    <message>
+        <source>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</source>
+        <translation>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</source>
+        <translation>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot type text or watch the talk key without X11.</source>
+        <translation>Kesto Viruz cannot type text or watch the talk key without X11.</translation>
+    </message>
+    <message>
+        <source>Typing and the talk key need X11</source>
+        <translation>Typing and the talk key need X11</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Turning speech into text…</source>
-        <translation>Nutq matnga aylantirilmoqda…</translation>
+        <translation>Nutq matnga oʻgirilmoqda…</translation>
     </message>
     <message>
         <source>Waiting for the transcript…</source>
@@ -108,16 +108,8 @@
         <translation>Gʻoya</translation>
     </message>
     <message>
-        <source>the request timed out</source>
-        <translation>soʻrovning kutish vaqti tugadi</translation>
-    </message>
-    <message>
         <source>Add your Gemini API key in Settings.</source>
         <translation>Sozlamalarda Gemini API kalitingizni qoʻshing.</translation>
-    </message>
-    <message>
-        <source>Waiting for Accessibility permission.</source>
-        <translation>Maxsus imkoniyatlar ruxsati kutilmoqda.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words</source>
@@ -140,7 +132,7 @@
     </message>
     <message>
         <source>The text is saved in History</source>
-        <translation>Matn tarixda saqlandi</translation>
+        <translation>Matn Tarixda saqlandi</translation>
     </message>
     <message>
         <source>Saved to folder</source>
@@ -148,11 +140,11 @@
     </message>
     <message>
         <source>Transcribed</source>
-        <translation>Matnga aylantirildi</translation>
+        <translation>Matnga oʻgirildi</translation>
     </message>
     <message>
         <source>Not transcribed</source>
-        <translation>Matnga aylantirilmadi</translation>
+        <translation>Matnga oʻgirilmadi</translation>
     </message>
     <message>
         <source>The audio is saved. Try again from History.</source>
@@ -185,10 +177,6 @@
     <message>
         <source>Port %1 needs administrator rights. Choose a port above 1023.</source>
         <translation>%1-port uchun administrator huquqlari kerak. 1023 dan katta portni tanlang.</translation>
-    </message>
-    <message>
-        <source>Port %1 could not be opened: %2</source>
-        <translation>%1-portni ochib boʻlmadi: %2</translation>
     </message>
     <message>
         <source>Could not create the HTTPS certificate.</source>
@@ -239,10 +227,6 @@
         <translation>Gemini javobi yaroqli JSON emas: %1</translation>
     </message>
     <message>
-        <source>Could not reach Gemini: %1</source>
-        <translation>Gemini bilan bogʻlanib boʻlmadi: %1</translation>
-    </message>
-    <message>
         <source>Could not read the recording: %1</source>
         <translation>Yozuvni oʻqib boʻlmadi: %1</translation>
     </message>
@@ -288,11 +272,7 @@
     </message>
     <message>
         <source>Transcribing...</source>
-        <translation>Matnga aylantirilmoqda...</translation>
-    </message>
-    <message>
-        <source>Accessibility permission needed</source>
-        <translation>Maxsus imkoniyatlar ruxsati kerak</translation>
+        <translation>Matnga oʻgirilmoqda...</translation>
     </message>
     <message>
         <source>Press %1 to talk</source>
@@ -341,26 +321,6 @@
     <message>
         <source>Quit</source>
         <translation>Chiqish</translation>
-    </message>
-    <message>
-        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
-        <translation>Bu Wayland seansida X11 displeyi yoʻq, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
-    </message>
-    <message>
-        <source>There is no X11 display, so keys cannot be typed or watched.</source>
-        <translation>X11 displeyi yoʻq, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
-        <translation>X11 displeyi javob bermayapti, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
-        <translation>X11 displeyi tugmalarni bosishga ruxsat bermaydi (XTEST kengaytmasi yoʻq).</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
-        <translation>X11 displeyi tugmalarni kuzatishga ruxsat bermaydi (XInput2 kengaytmasi yoʻq).</translation>
     </message>
     <message>
         <source>The sound server does not answer.</source>
@@ -456,7 +416,7 @@
     </message>
     <message>
         <source>Copied</source>
-        <translation>Nusxa olindi</translation>
+        <translation>Nusxalandi</translation>
     </message>
     <message>
         <source>Deleted</source>
@@ -476,7 +436,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation>Nusxa olish</translation>
+        <translation>Nusxalash</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -500,7 +460,7 @@
     </message>
     <message>
         <source>Never transcribed</source>
-        <translation>Hech qachon matnga oʻgirilmagan</translation>
+        <translation>Hali matnga oʻgirilmagan</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -622,7 +582,7 @@
     </message>
     <message>
         <source>Keys cannot be typed in this session</source>
-        <translation>Bu seansda tugmalarni bosib boʻlmaydi</translation>
+        <translation>Bu seansda matn yozib boʻlmaydi</translation>
     </message>
     <message>
         <source>Paste it here</source>
@@ -706,7 +666,7 @@
     </message>
     <message>
         <source>Turning speech into text needs a free key.</source>
-        <translation>Nutqni matnga aylantirish uchun bepul kalit kerak.</translation>
+        <translation>Nutqni matnga oʻgirish uchun bepul kalit kerak.</translation>
     </message>
     <message>
         <source>Hold the keys, talk, and let go.</source>
@@ -750,7 +710,7 @@
     </message>
     <message>
         <source>Kesto Viruz cannot dictate right now</source>
-        <translation>Kesto Viruz hozir diktovka qila olmaydi</translation>
+        <translation>Kesto Viruz hozir diktovkani qabul qila olmaydi</translation>
     </message>
     <message>
         <source>Something it needs has gone missing since the setup. Until it is back, the talk key and dictation do not work.</source>
@@ -758,7 +718,7 @@
     </message>
     <message>
         <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWire’ni ishga tushiring, Kesto Viruz uni bir soniya ichida topadi.</translation>
+        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWireni ishga tushiring, Kesto Viruz uni bir soniya ichida topadi.</translation>
     </message>
     <message>
         <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
@@ -794,7 +754,7 @@
     </message>
     <message>
         <source>Model default</source>
-        <translation>Model standarti</translation>
+        <translation>Standart (model tanlaydi)</translation>
     </message>
     <message>
         <source>Low (fastest)</source>
@@ -822,7 +782,7 @@
     </message>
     <message>
         <source>Paste (Ctrl+V)</source>
-        <translation>Qoʻyish (Ctrl+V)</translation>
+        <translation>Joylash (Ctrl+V)</translation>
     </message>
     <message>
         <source>Type it out</source>
@@ -858,7 +818,7 @@
     </message>
     <message>
         <source>Recordings stay in the data folder after they are written out</source>
-        <translation>Yozuvlar matnga aylangandan keyin ham maʼlumotlar jildida qoladi</translation>
+        <translation>Yozuvlar matnga oʻgirilgandan keyin ham maʼlumotlar jildida qoladi</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -870,15 +830,15 @@
     </message>
     <message>
         <source>A phone on the same Wi-Fi can dictate into this computer</source>
-        <translation>Xuddi shu Wi-Fi tarmogʻidagi telefon shu kompyuterga diktovka qila oladi</translation>
+        <translation>Xuddi shu Wi-Fi tarmogʻidagi telefon orqali shu kompyuterga diktovka qilish mumkin</translation>
     </message>
     <message>
         <source>Type phone text into the front app</source>
-        <translation>Telefondagi matnni ochiq ilovaga yozish</translation>
+        <translation>Telefondan kelgan matnni faol ilovaga yozish</translation>
     </message>
     <message>
         <source>Otherwise it is only kept in History</source>
-        <translation>Aks holda u faqat tarixda saqlanadi</translation>
+        <translation>Aks holda u faqat Tarixda saqlanadi</translation>
     </message>
     <message>
         <source>HTTP for iOS Shortcuts</source>
@@ -906,7 +866,7 @@
     </message>
     <message>
         <source>Export all</source>
-        <translation>Hammasini eksport qilish</translation>
+        <translation>Eksport qilish</translation>
     </message>
     <message>
         <source>Export</source>
@@ -922,7 +882,7 @@
     </message>
     <message>
         <source>Forever</source>
-        <translation>Doimiy</translation>
+        <translation>Muddatsiz</translation>
     </message>
     <message>
         <source>Confirm — this cannot be undone</source>
@@ -990,7 +950,7 @@
     </message>
     <message>
         <source>Remove filler words</source>
-        <translation>Parazit soʻzlarni olib tashlash</translation>
+        <translation>Ortiqcha soʻzlarni olib tashlash</translation>
     </message>
     <message>
         <source>Words like «uh», «um» and «like» are left out</source>
@@ -1006,7 +966,7 @@
     </message>
     <message>
         <source>Understand self-corrections</source>
-        <translation>Oʻz-oʻzini tuzatishni tushunish</translation>
+        <translation>Gap orasidagi tuzatishlarni tushunish</translation>
     </message>
     <message>
         <source>«at ten, no, at eleven» — only the last one is written</source>
@@ -1018,7 +978,7 @@
     </message>
     <message>
         <source>Paste the key here</source>
-        <translation>Kalitni shu yerga qoʻying</translation>
+        <translation>Kalitni shu yerga joylang</translation>
     </message>
     <message>
         <source>Get a key for free:</source>
@@ -1166,7 +1126,7 @@
     </message>
     <message>
         <source>Not typed; kept in History as cancelled</source>
-        <translation>Yozilmaydi; tarixda bekor qilingan sifatida saqlanadi</translation>
+        <translation>Yozilmaydi; Tarixda bekor qilingan sifatida saqlanadi</translation>
     </message>
     <message>
         <source>Find</source>
@@ -1190,7 +1150,7 @@
     </message>
     <message>
         <source>Change keys</source>
-        <translation>Tugmalarni almashtirish</translation>
+        <translation>Tugmani oʻzgartirish</translation>
     </message>
     <message>
         <source>Hold time</source>
@@ -1262,19 +1222,19 @@
     </message>
     <message>
         <source>Add “Record Audio”. Set it to start right away and to finish on tap.</source>
-        <translation>“Record Audio” amalini qoʻshing. U darhol boshlanadigan va bosilganda tugaydigan qilib sozlang.</translation>
+        <translation>«Record Audio» amalini qoʻshing. Uni darhol boshlanadigan va bosilganda tugaydigan qilib sozlang.</translation>
     </message>
     <message>
         <source>Add “Get Contents of URL” with the address above. Method: POST. Request Body: File, with the recorded audio.</source>
-        <translation>Yuqoridagi manzil bilan “Get Contents of URL” amalini qoʻshing. Method: POST. Request Body: File, yozilgan audio bilan.</translation>
+        <translation>Yuqoridagi manzil bilan «Get Contents of URL» amalini qoʻshing. Method: POST. Request Body: File, yozilgan audio bilan.</translation>
     </message>
     <message>
         <source>Add “Get Dictionary Value” with the key “text”.</source>
-        <translation>“text” kaliti bilan “Get Dictionary Value” amalini qoʻshing.</translation>
+        <translation>«text» kaliti bilan «Get Dictionary Value» amalini qoʻshing.</translation>
     </message>
     <message>
         <source>Add “Show Result” to see the text.</source>
-        <translation>Matnni koʻrish uchun “Show Result” amalini qoʻshing.</translation>
+        <translation>Matnni koʻrish uchun «Show Result» amalini qoʻshing.</translation>
     </message>
     <message>
         <source>Put the shortcut on the Action Button, Back Tap or the Home Screen.</source>
@@ -1532,6 +1492,62 @@
     <message>
         <source>Kesto Viruz cannot write to %1.</source>
         <translation>Kesto Viruz %1 fayliga yoza olmaydi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: no internet connection.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: internet aloqasi yoʻq.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection timed out.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: kutish vaqti tugadi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was refused.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: ulanish rad etildi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was lost.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: aloqa uzilib qoldi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened.</source>
+        <translation>%1-portni ochib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The phone server stopped accepting connections.</source>
+        <translation>Telefon serveri ulanishlarni qabul qilishni toʻxtatdi.</translation>
+    </message>
+    <message>
+        <source>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>Bu Wayland seansida X11 displeyi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>X11 seansi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>X11 displeyi javob bermayapti, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</source>
+        <translation>X11 seansida XTEST kengaytmasi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</source>
+        <translation>X11 seansida XInput 2.2 kengaytmasi yoʻq, shuning uchun Kesto Viruz gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot type text or watch the talk key without X11.</source>
+        <translation>X11siz Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>Typing and the talk key need X11</source>
+        <translation>Matn yozish va gapirish tugmasi uchun X11 kerak</translation>
     </message>
 </context>
 </TS>

@@ -39,10 +39,10 @@ std::unique_ptr<KeySource> keySourceOf(const AppDelegate::Host& host)
     return host.keySource ? host.keySource() : nullptr;
 }
 
+// What is missing and what the application therefore cannot do.
 QString waitingMessage(const QString& reason)
 {
-    const QString waiting = L10n::tr("Waiting for Accessibility permission.");
-    return reason.isEmpty() ? waiting : waiting + QLatin1Char(' ') + reason;
+    return reason.isEmpty() ? L10n::tr("Kesto Viruz cannot type text or watch the talk key without X11.") : reason;
 }
 
 } // namespace

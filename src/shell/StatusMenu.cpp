@@ -78,7 +78,7 @@ QString statusLine(const StatusMenuInput& input)
         break;
     }
     if (!input.accessibilityGranted)
-        return L10n::tr("Accessibility permission needed");
+        return L10n::tr("Typing and the talk key need X11");
     if (input.hotkeyMode == HotkeyMode::toggle)
         return L10n::tr("Press %1 to talk").arg(keyName(input.hotkey));
     return L10n::tr("Hold %1 to talk").arg(keyName(input.hotkey));

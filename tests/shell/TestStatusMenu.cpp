@@ -80,11 +80,10 @@ void TestStatusMenu::itemsPerPhase_data()
 
     StatusMenuInput noAccess = base;
     noAccess.accessibilityGranted = false;
-    noAccess.message = QStringLiteral("Waiting for Accessibility permission.");
-    QTest::newRow("idle without accessibility")
+    noAccess.message = QStringLiteral("There is no X11 session.");
+    QTest::newRow("idle without an X11 session")
         << noAccess
-        << (QStringList{QStringLiteral("-Accessibility permission needed"),
-                        QStringLiteral("-Waiting for Accessibility permission.")}
+        << (QStringList{QStringLiteral("-Typing and the talk key need X11"), QStringLiteral("-There is no X11 session.")}
             + middle() + tail);
 
     StatusMenuInput recording = base;
