@@ -60,6 +60,13 @@ void bringForward(QWidget* window)
     window->activateWindow();
 }
 
+Updater::Host updaterHost(Clock& clock)
+{
+    Updater::Host host;
+    host.clock = &clock;
+    return host;
+}
+
 QString waitingMessage(const QString& reason)
 {
     const QString waiting = L10n::tr("Waiting for Accessibility permission.");
@@ -85,7 +92,9 @@ AppDelegate::AppDelegate(Host host)
                        if (m_applied)
                            change(*m_applied);
                    }})
+    , m_updater(m_host.updates, updaterHost(m_clock))
 {
+    connect(&m_updater, &Updater::offerChanged, this, &AppDelegate::refreshStatusItem);
     connect(this, &AppDelegate::networkChanged, &m_phoneLink, &PhoneLinkController::networkChanged);
     m_dictation.setMainWindowIsKey([this] { return m_mainWindow && m_mainWindow->isActiveWindow(); });
     connect(&m_dictation, &DictationController::statusChanged, this, &AppDelegate::refreshStatusItem);
@@ -584,6 +593,7 @@ StatusMenuInput AppDelegate::statusMenuInput() const
     for (const AudioRecorder::Input& device : m_recorder.inputs())
         input.inputs.append({device.id, device.name});
     input.updaterAvailable = m_updater.hasController();
+    input.updateOffer = m_updater.offeredVersion();
     return input;
 }
 
@@ -621,6 +631,9 @@ void AppDelegate::perform(const StatusMenuItem& item)
         break;
     case Action::checkForUpdates:
         m_updater.checkForUpdates();
+        break;
+    case Action::showUpdate:
+        m_updater.showPendingUpdate();
         break;
     case Action::openLog:
         QDesktopServices::openUrl(QUrl::fromLocalFile(Log::filePath()));

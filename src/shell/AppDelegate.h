@@ -53,6 +53,8 @@ public:
         DictationDesktop* desktop = nullptr;
         // Starts the new process of a restart; false when it could not.
         std::function<bool()> relaunch;
+        // Where updates come from; invalid: no updater.
+        UpdateSource updates = Updater::builtIn();
     };
 
     static constexpr qint64 saveDelayMs = 250;
@@ -112,6 +114,7 @@ public:
     QWidget* permissionsWindow() const { return m_permissionsWindow.get(); }
     StatusItem* statusItem() const { return m_statusItem.get(); }
     bool accessibilityPolling() const { return m_permissionTimer.has_value(); }
+    Updater& updater() { return m_updater; }
 
 Q_SIGNALS:
     // The network path changed (interfaces came or went); the phone link
