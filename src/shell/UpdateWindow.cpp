@@ -62,18 +62,18 @@ UpdateWindow::UpdateWindow(QWidget* parent)
 
     // The release notes scroll inside a sunken box of their own.
     auto* notesContent = new QWidget;
-    notesContent->setAutoFillBackground(false);
     auto* notesLayout = new QVBoxLayout(notesContent);
     notesLayout->setContentsMargins(16, 12, 16, 12);
     notesLayout->addWidget(m_notes);
     notesLayout->addStretch(1);
     m_notesArea->setWidget(notesContent);
+    // setWidget() fills the content; the box behind it is painted here.
+    notesContent->setAutoFillBackground(false);
     m_notesArea->setWidgetResizable(true);
     m_notesArea->setFrameShape(QFrame::NoFrame);
     m_notesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_notesArea->setVerticalScrollBar(new SScrollBar(Qt::Vertical));
     m_notesArea->viewport()->setAutoFillBackground(false);
-    m_notesArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     m_notesArea->setFixedHeight(notesHeight);
 
     auto* header = new QHBoxLayout;
@@ -105,7 +105,6 @@ UpdateWindow::UpdateWindow(QWidget* parent)
     column->addWidget(m_progress);
     column->addSpacing(24);
     column->addLayout(footer);
-    column->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_install, &SButton::clicked, this, &UpdateWindow::install);
     connect(m_later, &SButton::clicked, this, &UpdateWindow::remindLater);
@@ -189,7 +188,10 @@ void UpdateWindow::display(const UpdateWindowState& state)
         m_install->setFocus();
     else if (m_close->isVisible())
         m_close->setFocus();
-    adjustSize();
+    // As tall as its texts need at the design width.
+    layout()->activate();
+    setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(designWidth)
+                                                 : layout()->totalSizeHint().height());
     update();
 }
 

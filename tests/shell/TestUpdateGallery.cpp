@@ -70,7 +70,7 @@ void TestUpdateGallery::states()
     Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
     auto* window = new UpdateWindow;
     window->display(state);
-    const QSize size = window->sizeHint();
+    const QSize size = window->size();
     QVERIFY(!ScreenPicture::save(window, QStringLiteral("update-") + name, size).isEmpty());
 }
 
