@@ -96,16 +96,12 @@ void UpdateInstaller::install(const UpdateItem& item)
 
 void UpdateInstaller::cancel()
 {
-    if (!m_busy)
+    // Once downloaded, the check and the unpacking run to their end: they
+    // leave either the old install or the new one, never a mix.
+    if (!m_busy || !m_reply)
         return;
     ++m_generation;
-    if (m_reply) {
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    stopDownload();
     Log::write(QStringLiteral("update cancelled"));
     removeDownload();
     done({Outcome::Kind::cancelled, QString()});
@@ -117,20 +113,12 @@ void UpdateInstaller::readSome()
     m_received += bytes.size();
     // More than the feed announced is not the file that was signed.
     if (m_received > m_item.length) {
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
+        stopDownload();
         fail(damaged(), QStringLiteral("update download is longer than announced"));
         return;
     }
     if (m_file->write(bytes) != bytes.size()) {
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
+        stopDownload();
         fail(L10n::tr("The update could not be saved: %1").arg(m_file->errorString()),
              QStringLiteral("update download cannot be written: ") + m_file->errorString());
         return;
@@ -140,13 +128,14 @@ void UpdateInstaller::readSome()
 
 void UpdateInstaller::downloaded()
 {
+    if (m_reply->bytesAvailable() > 0)
+        readSome();
+    // readSome() may have given up on the download.
+    if (!m_reply)
+        return;
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
-    if (reply->bytesAvailable() > 0)
-        readSome();
-    if (!m_busy)
-        return;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400 || reply->error() != QNetworkReply::NoError) {
         fail(status >= 400 ? L10n::tr("The update server answered with an error (HTTP %1).").arg(status)
@@ -214,6 +203,17 @@ void UpdateInstaller::verified(const QString& failure)
     }
     QFile::remove(path);
     fail(L10n::tr("No software installer could open the update."), QStringLiteral("no software installer for ") + path);
+}
+
+void UpdateInstaller::stopDownload()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
 }
 
 void UpdateInstaller::fail(const QString& text, const QString& logLine)

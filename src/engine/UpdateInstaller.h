@@ -47,6 +47,7 @@ public:
     ~UpdateInstaller() override;
 
     void install(const UpdateItem& item);
+    // Stops a download; the file goes with it.
     void cancel();
     bool isBusy() const { return m_busy; }
 
@@ -66,6 +67,7 @@ private:
     void readSome();
     void downloaded();
     void verified(const QString& failure);
+    void stopDownload();
     void fail(const QString& text, const QString& logLine);
     void done(Outcome outcome);
     void removeDownload();
