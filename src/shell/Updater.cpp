@@ -38,8 +38,10 @@ UpdateInstaller::Target installedCopy(const QByteArray& key)
     target.publicKey = key;
     target.installRoot = root.absolutePath();
     target.program = root.relativeFilePath(program.absoluteFilePath());
-    target.relaunch = [] {
-        if (!Relaunch::start(QCoreApplication::applicationFilePath()))
+    // Taken now: once the file is replaced, the running program's own path
+    // names a deleted file.
+    target.relaunch = [path = program.absoluteFilePath()] {
+        if (!Relaunch::start(path))
             return false;
         // The new process waits until this one has ended.
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -74,7 +76,8 @@ Updater::Updater(const UpdateSource& source, Host host, QObject* parent)
     if (!m_host.notify) {
         m_host.notify = [this](const QString& title, const QString& body, const QString& action,
                                std::function<void()> onAction) {
-            DesktopNotifications::showWithAction(title, body, action, this, std::move(onAction));
+            if (!DesktopNotifications::showWithAction(title, body, action, this, std::move(onAction)))
+                Log::write(QStringLiteral("update notification not shown: no session bus"));
         };
     }
     UpdateInstaller::Target target = m_host.target ? *m_host.target : installedCopy(source.publicKey);
