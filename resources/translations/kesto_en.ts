@@ -1549,5 +1549,121 @@
         <source>Typing and the talk key need X11</source>
         <translation>Typing and the talk key need X11</translation>
     </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>The update server answered with an error (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The computer is offline. Connect to the internet and try again.</source>
+        <translation>The computer is offline. Connect to the internet and try again.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server. Try again later.</source>
+        <translation>Could not reach the update server. Try again later.</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>The update information could not be read.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</source>
+        <translation>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>The update could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>The download of the update failed. Try again later.</source>
+        <translation>The download of the update failed. Try again later.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
+        <translation>The update could not be installed: the program's folder was left as it was.</translation>
+    </message>
+    <message>
+        <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
+        <translation>The update is installed. Quit and start Kesto Viruz again to use it.</translation>
+    </message>
+    <message>
+        <source>No software installer could open the update.</source>
+        <translation>No software installer could open the update.</translation>
+    </message>
+    <message>
+        <source>Install Kesto Viruz %1…</source>
+        <translation>Install Kesto Viruz %1…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is available</source>
+        <translation>Kesto Viruz %1 is available</translation>
+    </message>
+    <message>
+        <source>You have version %1.</source>
+        <translation>You have version %1.</translation>
+    </message>
+    <message>
+        <source>Show update</source>
+        <translation>Show update</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Software Update</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>What's new</translation>
+    </message>
+    <message>
+        <source>Skip this version</source>
+        <translation>Skip this version</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Remind me later</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Checking for updates…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz is up to date</source>
+        <translation>Kesto Viruz is up to date</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest version.</source>
+        <translation>Version %1 is the newest version.</translation>
+    </message>
+    <message>
+        <source>Downloading Kesto Viruz %1</source>
+        <translation>Downloading Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Installing Kesto Viruz %1</source>
+        <translation>Installing Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>Checking the signature of the download…</source>
+        <translation>Checking the signature of the download…</translation>
+    </message>
+    <message>
+        <source>Finish in the software installer</source>
+        <translation>Finish in the software installer</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
+        <translation>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</translation>
+    </message>
+    <message>
+        <source>Updating did not work</source>
+        <translation>Updating did not work</translation>
+    </message>
 </context>
 </TS>

@@ -1555,5 +1555,121 @@
         <source>Typing and the talk key need X11</source>
         <translation>Для набора текста и клавиши записи нужен X11</translation>
     </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Сервер обновлений ответил ошибкой (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The computer is offline. Connect to the internet and try again.</source>
+        <translation>Компьютер не в сети. Подключитесь к интернету и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server. Try again later.</source>
+        <translation>Не удалось связаться с сервером обновлений. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>Не удалось прочитать сведения об обновлении.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</source>
+        <translation>Загруженное обновление повреждено или не подписано Kesto Viruz. Оно удалено, ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>Не удалось сохранить обновление: %1</translation>
+    </message>
+    <message>
+        <source>The download of the update failed. Try again later.</source>
+        <translation>Не удалось загрузить обновление. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
+        <translation>Не удалось установить обновление: папка программы осталась без изменений.</translation>
+    </message>
+    <message>
+        <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
+        <translation>Обновление установлено. Чтобы им воспользоваться, закройте Kesto Viruz и запустите снова.</translation>
+    </message>
+    <message>
+        <source>No software installer could open the update.</source>
+        <translation>Ни один установщик программ не смог открыть обновление.</translation>
+    </message>
+    <message>
+        <source>Install Kesto Viruz %1…</source>
+        <translation>Установить Kesto Viruz %1…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is available</source>
+        <translation>Доступна версия Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>You have version %1.</source>
+        <translation>У вас версия %1.</translation>
+    </message>
+    <message>
+        <source>Show update</source>
+        <translation>Показать обновление</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Обновление программы</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Что нового</translation>
+    </message>
+    <message>
+        <source>Skip this version</source>
+        <translation>Пропустить эту версию</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Напомнить позже</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Проверка обновлений…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz is up to date</source>
+        <translation>Kesto Viruz обновлён</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest version.</source>
+        <translation>Версия %1 — самая новая.</translation>
+    </message>
+    <message>
+        <source>Downloading Kesto Viruz %1</source>
+        <translation>Загрузка Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Installing Kesto Viruz %1</source>
+        <translation>Установка Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>Checking the signature of the download…</source>
+        <translation>Проверка подписи загруженного файла…</translation>
+    </message>
+    <message>
+        <source>Finish in the software installer</source>
+        <translation>Завершите в установщике программ</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
+        <translation>Kesto Viruz %1 загружен и проверен, установщик программ открыл его.</translation>
+    </message>
+    <message>
+        <source>Updating did not work</source>
+        <translation>Обновить не удалось</translation>
+    </message>
 </context>
 </TS>

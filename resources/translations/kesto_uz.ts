@@ -1549,5 +1549,121 @@
         <source>Typing and the talk key need X11</source>
         <translation>Matn yozish va gapirish tugmasi uchun X11 kerak</translation>
     </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Yangilanish serveri xato bilan javob berdi (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The computer is offline. Connect to the internet and try again.</source>
+        <translation>Kompyuter internetga ulanmagan. Internetga ulaning va qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server. Try again later.</source>
+        <translation>Yangilanish serveriga ulanib boʻlmadi. Keyinroq qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>Yangilanish haqidagi maʼlumotni oʻqib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</source>
+        <translation>Yuklab olingan yangilanish shikastlangan yoki Kesto Viruz tomonidan imzolanmagan. U oʻchirildi va hech narsa oʻrnatilmadi.</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>Yangilanishni saqlab boʻlmadi: %1</translation>
+    </message>
+    <message>
+        <source>The download of the update failed. Try again later.</source>
+        <translation>Yangilanishni yuklab olib boʻlmadi. Keyinroq qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
+        <translation>Yangilanishni oʻrnatib boʻlmadi: dastur papkasi oʻzgarmadi.</translation>
+    </message>
+    <message>
+        <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
+        <translation>Yangilanish oʻrnatildi. Undan foydalanish uchun Kesto Viruzdan chiqing va uni qayta ishga tushiring.</translation>
+    </message>
+    <message>
+        <source>No software installer could open the update.</source>
+        <translation>Yangilanishni ochadigan dastur oʻrnatuvchisi topilmadi.</translation>
+    </message>
+    <message>
+        <source>Install Kesto Viruz %1…</source>
+        <translation>Kesto Viruz %1 ni oʻrnatish…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is available</source>
+        <translation>Kesto Viruz %1 chiqdi</translation>
+    </message>
+    <message>
+        <source>You have version %1.</source>
+        <translation>Sizdagi versiya: %1.</translation>
+    </message>
+    <message>
+        <source>Show update</source>
+        <translation>Yangilanishni koʻrish</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Dasturni yangilash</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Nimalar yangi</translation>
+    </message>
+    <message>
+        <source>Skip this version</source>
+        <translation>Bu versiyani oʻtkazib yuborish</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Keyinroq eslatish</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Oʻrnatish</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Yangilanishlar tekshirilmoqda…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz is up to date</source>
+        <translation>Kesto Viruz eng soʻnggi versiyada</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest version.</source>
+        <translation>%1 — eng yangi versiya.</translation>
+    </message>
+    <message>
+        <source>Downloading Kesto Viruz %1</source>
+        <translation>Kesto Viruz %1 yuklab olinmoqda</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Installing Kesto Viruz %1</source>
+        <translation>Kesto Viruz %1 oʻrnatilmoqda</translation>
+    </message>
+    <message>
+        <source>Checking the signature of the download…</source>
+        <translation>Yuklab olingan faylning imzosi tekshirilmoqda…</translation>
+    </message>
+    <message>
+        <source>Finish in the software installer</source>
+        <translation>Dastur oʻrnatuvchisida yakunlang</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
+        <translation>Kesto Viruz %1 yuklab olindi va tekshirildi, uni dastur oʻrnatuvchisi ochdi.</translation>
+    </message>
+    <message>
+        <source>Updating did not work</source>
+        <translation>Yangilab boʻlmadi</translation>
+    </message>
 </context>
 </TS>

@@ -39,6 +39,13 @@ std::unique_ptr<KeySource> keySourceOf(const AppDelegate::Host& host)
     return host.keySource ? host.keySource() : nullptr;
 }
 
+Updater::Host updaterHost(Clock& clock)
+{
+    Updater::Host host;
+    host.clock = &clock;
+    return host;
+}
+
 // What is missing and what the application therefore cannot do.
 QString waitingMessage(const QString& reason)
 {
@@ -62,6 +69,7 @@ AppDelegate::AppDelegate(Host host)
     , m_dictation(dictationParts(m_host, m_state, m_recorder, m_hotkey, m_micMeter, m_clock))
     , m_phoneLink({m_state, m_dictation, m_clock,
                    [this](const std::function<void(Config&)>& change) { m_settings.updateApplied(change); }})
+    , m_updater(m_host.updates, updaterHost(m_clock))
     , m_status({m_state, m_recorder, m_updater,
                 [this](std::optional<Screen> screen, std::optional<SettingsTab> settings) {
                     openMainWindow(screen, settings);
@@ -72,6 +80,7 @@ AppDelegate::AppDelegate(Host host)
     , m_windows({m_state, m_host.windows, [this] { m_dictation.stopMicTest(); }, [this] { applyConfig(); },
                  [this] { refreshStatusItem(); }})
 {
+    connect(&m_updater, &Updater::offerChanged, this, &AppDelegate::refreshStatusItem);
     connect(this, &AppDelegate::networkChanged, &m_phoneLink, &PhoneLinkController::networkChanged);
     m_dictation.setMainWindowIsKey([this] {
         QWidget* window = m_windows.mainWindow();

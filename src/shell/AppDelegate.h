@@ -56,6 +56,8 @@ public:
         DictationDesktop* desktop = nullptr;
         // Starts the new process of a restart; false when it could not.
         std::function<bool()> relaunch;
+        // Where updates come from; invalid: no updater.
+        UpdateSource updates = Updater::builtIn();
     };
 
     static constexpr qint64 saveDelayMs = 250;
@@ -113,6 +115,7 @@ public:
     QWidget* permissionsWindow() const { return m_windows.permissionsWindow(); }
     StatusItem* statusItem() const { return m_status.statusItem(); }
     bool accessibilityPolling() const { return m_permissionTimer.has_value(); }
+    Updater& updater() { return m_updater; }
 
 Q_SIGNALS:
     // The network path changed (interfaces came or went); the phone link
@@ -136,11 +139,10 @@ private:
     MicLevelMeter m_micMeter;
     DictationController m_dictation;
     PhoneLinkController m_phoneLink;
-    // Before the updater it reads: made, not used, until start().
+    Updater m_updater;
     StatusItemController m_status;
     SettingsApplier m_settings; // holds the pill
     AppWindows m_windows;
-    Updater m_updater;
     // "auto" theme: follows the desktop once chosen (applyTheme).
     DesktopTheme m_desktopTheme;
     std::optional<Clock::TimerId> m_permissionTimer;

@@ -52,6 +52,7 @@ StatusMenuInput StatusItemController::statusMenuInput() const
     for (const AudioRecorder::Input& device : m_recorder.inputs())
         input.inputs.append({device.id, device.name});
     input.updaterAvailable = m_updater.hasController();
+    input.updateOffer = m_updater.offeredVersion();
     return input;
 }
 
@@ -89,6 +90,9 @@ void StatusItemController::perform(const StatusMenuItem& item)
         break;
     case Action::checkForUpdates:
         m_updater.checkForUpdates();
+        break;
+    case Action::showUpdate:
+        m_updater.showPendingUpdate();
         break;
     case Action::openLog:
         QDesktopServices::openUrl(QUrl::fromLocalFile(Log::filePath()));

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void statusPictures();
     void windowsAreReused();
     void onboardingCallbacks();
+    void updatesItemFollowsTheController();
 };
 
 namespace {
@@ -61,6 +62,8 @@ struct Harness
     bool microphone = true;
     WindowFactory::OnboardingCallbacks onboarding;
     std::function<void()> permissionsDone;
+    // No updater unless a test gives one a feed.
+    UpdateSource updates;
     std::unique_ptr<AppDelegate> app;
 
     void writeConfig(const QJsonObject& config) const { data.write(QStringLiteral("config.json"), QJsonDocument(config).toJson()); }
@@ -90,6 +93,7 @@ struct Harness
             permissionsDone = std::move(onDone);
             return new QWidget;
         };
+        host.updates = updates;
         app = std::make_unique<AppDelegate>(host);
         app->start();
         return *app;
@@ -624,3 +628,17 @@ void TestAppDelegate::onboardingCallbacks()
 
 QTEST_MAIN(TestAppDelegate)
 #include "TestAppDelegate.moc"
+
+void TestAppDelegate::updatesItemFollowsTheController()
+{
+    for (const bool withFeed : {false, true}) {
+        Harness h;
+        h.writeConfig(readyConfig());
+        if (withFeed)
+            h.updates = {QUrl(QStringLiteral("http://127.0.0.1:9/feed.xml")), QByteArray(32, 'k'), QStringLiteral("100"),
+                         QStringLiteral("1.0.0")};
+        AppDelegate& app = h.start();
+        QCOMPARE(app.updater().hasController(), withFeed);
+        QCOMPARE(menuTexts(app.statusItem()->menu()).contains(QStringLiteral("Check for updates")), withFeed);
+    }
+}
