@@ -44,18 +44,19 @@ void LazyRows::setRows(const QList<Row>& rows)
     m_index.reserve(m_rows.size());
     for (int i = 0; i < m_rows.size(); ++i)
         m_index.insert(m_rows.at(i).key, i);
+    QList<QWidget*> gone;
     for (auto it = m_built.begin(); it != m_built.end();) {
         const auto found = m_index.constFind(it.key());
         if (found == m_index.constEnd()) {
             m_measured.remove(it.key());
-            it.value()->hide();
-            it.value()->deleteLater();
+            gone.append(it.value());
             it = m_built.erase(it);
         } else {
             m_source.update(*found, it.value());
             ++it;
         }
     }
+    letGo(gone);
     relayout();
     keepAnchor(kept);
     fill();
@@ -125,10 +126,13 @@ void LazyRows::findScrollArea()
 
 bool LazyRows::event(QEvent* event)
 {
-    if (event->type() == QEvent::ParentChange)
+    if (event->type() == QEvent::ParentChange) {
         findScrollArea();
-    else if (event->type() == QEvent::Show)
+    } else if (event->type() == QEvent::Show) {
+        // The page may have taken in what holds this since it was parented.
+        findScrollArea();
         fill();
+    }
     return QWidget::event(event);
 }
 
@@ -225,6 +229,7 @@ void LazyRows::fill()
     const int keepFrom = top - int(view * keepReach);
     const int keepTo = bottom + int(view * keepReach);
     QWidget* focus = QApplication::focusWidget();
+    QList<QWidget*> gone;
     for (auto it = m_built.begin(); it != m_built.end();) {
         const int i = m_index.value(it.key(), -1);
         QWidget* widget = it.value();
@@ -234,11 +239,21 @@ void LazyRows::fill()
             ++it;
             continue;
         }
-        widget->hide();
-        widget->deleteLater();
+        gone.append(widget);
         it = m_built.erase(it);
     }
+    letGo(gone);
     m_filling = false;
+}
+
+void LazyRows::letGo(const QList<QWidget*>& widgets)
+{
+    // Only once they are out of the books: hiding a widget with the focus
+    // moves the focus, and the scroll area may scroll to it and come back here.
+    for (QWidget* widget : widgets) {
+        widget->hide();
+        widget->deleteLater();
+    }
 }
 
 void LazyRows::buildWithin(int above, int below)

@@ -87,6 +87,7 @@ private:
     // Builds the rows from above to below the top of the view, in pixels.
     void buildWithin(int above, int below);
     QWidget* build(int row);
+    void letGo(const QList<QWidget*>& widgets);
     // The first row in view and how far the view's top is into it.
     std::pair<QString, int> anchor() const;
     void keepAnchor(const std::pair<QString, int>& anchor);
