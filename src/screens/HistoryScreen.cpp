@@ -223,12 +223,12 @@ void HistoryScreen::refreshHeader()
 
 const HistoryScreen::Indexed& HistoryScreen::indexed(const HistoryEntry& entry)
 {
+    // An entry's date never changes; its text, origin and status may.
     auto it = m_index.find(entry.id);
-    const qint64 date = entry.date.toMSecsSinceEpoch();
     if (it == m_index.end() || it->text != entry.text || it->source != entry.source || it->appName != entry.appName
-        || it->date != date || it->status != entry.status) {
+        || it->status != entry.status) {
         const QDate day = entry.date.toLocalTime().date();
-        Indexed fresh{entry.text, entry.source, entry.appName, date, entry.status,
+        Indexed fresh{entry.text, entry.source, entry.appName, entry.status,
                       folded(entry.text + u' ' + AppGlyph::name(entry)), day, cardKey(entry.id)};
         it = m_index.insert(entry.id, std::move(fresh));
     }

@@ -73,7 +73,6 @@ private:
         QString text;
         QString source;
         std::optional<QString> appName;
-        qint64 date = 0;
         HistoryEntry::Status status = HistoryEntry::Status::done;
         QString folded;
         QDate day;

@@ -40,10 +40,15 @@ void LazyRows::setRows(const QList<Row>& rows)
     // The first row in view stays where it is on screen when rows change.
     const std::pair<QString, int> kept = anchor();
     m_rows = rows;
+    // Only the built rows need their place found: a look-up in the small
+    // table of built rows for each row, not a table of every row.
     m_index.clear();
-    m_index.reserve(m_rows.size());
-    for (int i = 0; i < m_rows.size(); ++i)
-        m_index.insert(m_rows.at(i).key, i);
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_built.contains(m_rows.at(i).key))
+            m_index.insert(m_rows.at(i).key, i);
+        else if (m_rows.at(i).key == kept.first)
+            m_index.insert(kept.first, i);
+    }
     QList<QWidget*> gone;
     for (auto it = m_built.begin(); it != m_built.end();) {
         const auto found = m_index.constFind(it.key());
@@ -240,6 +245,7 @@ void LazyRows::fill()
             continue;
         }
         gone.append(widget);
+        m_index.remove(it.key());
         it = m_built.erase(it);
     }
     letGo(gone);
@@ -288,6 +294,7 @@ QWidget* LazyRows::build(int row)
 {
     QWidget* widget = m_source.create(row, this);
     m_built.insert(m_rows.at(row).key, widget);
+    m_index.insert(m_rows.at(row).key, row);
     const Row& r = m_rows.at(row);
     widget->setGeometry(QRect(m_padding.left(), m_tops.value(row), contentWidth(), heightOf(row)).marginsAdded(r.outset));
     widget->show();

@@ -94,6 +94,7 @@ private:
 
     Source m_source;
     QList<Row> m_rows;
+    // The rows of the built widgets (and of the row kept in view), by key.
     QHash<QString, int> m_index;
     QMargins m_padding;
     QPointer<QAbstractScrollArea> m_area;
