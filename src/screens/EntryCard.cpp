@@ -157,6 +157,7 @@ void EntryCard::buildMeta()
         button->setIconSize(15);
         button->setHelp(tips.at(i));
         button->setObjectName(QStringLiteral("action-") + allButtons.at(i));
+        button->resize(button->sizeHint());
         m_buttons.append(button);
     }
     connect(m_buttons.at(0), &SIconButton::clicked, this, &EntryCard::editClicked);
@@ -280,9 +281,9 @@ void EntryCard::placeButtons()
     for (SIconButton* button : m_buttons) {
         if (button->isHidden())
             continue;
-        button->move(x, slot.center().y() + 1 - buttonSize / 2);
+        button->move(x, slot.center().y() + 1 - button->height() / 2);
         button->raise();
-        x += buttonSize + buttonGap;
+        x += button->width() + buttonGap;
     }
 }
 
