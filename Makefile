@@ -6,6 +6,10 @@ BUILD ?= build
 BUILD_RELEASE ?= build-release
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# The test build has an updater whose feed is on this computer, where nothing
+# answers; the tests give the updaters they drive a feed of their own.
+TEST_BUILD_FLAGS ?= -DKESTO_UPDATE_FEED_URL=http://127.0.0.1:9/kesto-update-feed.xml \
+	-DKESTO_UPDATE_PUBLIC_KEY=Ey7Il+pcJ1WJkJUwRhCmiLc1RFPdCgrhlSNo5oVwa4g=
 
 .PHONY: all deps configure build run test bench clean
 
@@ -15,7 +19,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(TEST_BUILD_FLAGS) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

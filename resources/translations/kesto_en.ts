@@ -162,10 +162,6 @@
         <translation>Not connected</translation>
     </message>
     <message>
-        <source>the request timed out</source>
-        <translation>the request timed out</translation>
-    </message>
-    <message>
         <source>Gemini returned %1: %2</source>
         <translation>Gemini returned %1: %2</translation>
     </message>
@@ -184,10 +180,6 @@
     <message>
         <source>The Gemini response is not valid JSON: %1</source>
         <translation>The Gemini response is not valid JSON: %1</translation>
-    </message>
-    <message>
-        <source>Could not reach Gemini: %1</source>
-        <translation>Could not reach Gemini: %1</translation>
     </message>
     <message>
         <source>Could not read the recording: %1</source>
@@ -378,18 +370,6 @@
         <translation>Something it needs has gone missing since the setup. Until it is back, the talk key and dictation do not work.</translation>
     </message>
     <message>
-        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</translation>
-    </message>
-    <message>
-        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
-        <translation>No microphone found. Plug one in, or turn one on in the sound settings.</translation>
-    </message>
-    <message>
-        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
-        <translation>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</translation>
-    </message>
-    <message>
         <source>Later</source>
         <translation>Later</translation>
     </message>
@@ -422,32 +402,8 @@
         <translation>Port %1 needs administrator rights. Choose a port above 1023.</translation>
     </message>
     <message>
-        <source>Port %1 could not be opened: %2</source>
-        <translation>Port %1 could not be opened: %2</translation>
-    </message>
-    <message>
         <source>Could not create the HTTPS certificate.</source>
         <translation>Could not create the HTTPS certificate.</translation>
-    </message>
-    <message>
-        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
-        <translation>This Wayland session offers no X11 display, so keys cannot be typed or watched.</translation>
-    </message>
-    <message>
-        <source>There is no X11 display, so keys cannot be typed or watched.</source>
-        <translation>There is no X11 display, so keys cannot be typed or watched.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
-        <translation>The X11 display does not answer, so keys cannot be typed or watched.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
-        <translation>The X11 display does not allow typing keys (no XTEST extension).</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
-        <translation>The X11 display does not allow watching keys (no XInput2 extension).</translation>
     </message>
     <message>
         <source>The sound server does not answer.</source>
@@ -1386,10 +1342,6 @@
         <translation>The address appears once the phone server is on</translation>
     </message>
     <message>
-        <source>Waiting for Accessibility permission.</source>
-        <translation>Waiting for Accessibility permission.</translation>
-    </message>
-    <message>
         <source>Add your Gemini API key in Settings.</source>
         <translation>Add your Gemini API key in Settings.</translation>
     </message>
@@ -1474,10 +1426,6 @@
         <translation>Transcribing...</translation>
     </message>
     <message>
-        <source>Accessibility permission needed</source>
-        <translation>Accessibility permission needed</translation>
-    </message>
-    <message>
         <source>Press %1 to talk</source>
         <translation>Press %1 to talk</translation>
     </message>
@@ -1524,6 +1472,198 @@
     <message>
         <source>Quit</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire.</source>
+        <translation>No sound server answers. Start PulseAudio or PipeWire.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in or turn one on.</source>
+        <translation>No microphone found. Plug one in or turn one on.</translation>
+    </message>
+    <message>
+        <source>Log in to an X11 session, then start Kesto Viruz again.</source>
+        <translation>Log in to an X11 session, then start Kesto Viruz again.</translation>
+    </message>
+    <message>
+        <source>The language was not changed</source>
+        <translation>The language was not changed</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot write to %1.</source>
+        <translation>Kesto Viruz cannot write to %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: no internet connection.</source>
+        <translation>Could not reach Gemini: no internet connection.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection timed out.</source>
+        <translation>Could not reach Gemini: the connection timed out.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was refused.</source>
+        <translation>Could not reach Gemini: the connection was refused.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was lost.</source>
+        <translation>Could not reach Gemini: the connection was lost.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini.</source>
+        <translation>Could not reach Gemini.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened.</source>
+        <translation>Port %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>The phone server stopped accepting connections.</source>
+        <translation>The phone server stopped accepting connections.</translation>
+    </message>
+    <message>
+        <source>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</translation>
+    </message>
+    <message>
+        <source>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</source>
+        <translation>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</source>
+        <translation>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot type text or watch the talk key without X11.</source>
+        <translation>Kesto Viruz cannot type text or watch the talk key without X11.</translation>
+    </message>
+    <message>
+        <source>Typing and the talk key need X11</source>
+        <translation>Typing and the talk key need X11</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>The update server answered with an error (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The computer is offline. Connect to the internet and try again.</source>
+        <translation>The computer is offline. Connect to the internet and try again.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server. Try again later.</source>
+        <translation>Could not reach the update server. Try again later.</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>The update information could not be read.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</source>
+        <translation>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>The update could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>The download of the update failed. Try again later.</source>
+        <translation>The download of the update failed. Try again later.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
+        <translation>The update could not be installed: the program's folder was left as it was.</translation>
+    </message>
+    <message>
+        <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
+        <translation>The update is installed. Quit and start Kesto Viruz again to use it.</translation>
+    </message>
+    <message>
+        <source>No software installer could open the update.</source>
+        <translation>No software installer could open the update.</translation>
+    </message>
+    <message>
+        <source>Install Kesto Viruz %1…</source>
+        <translation>Install Kesto Viruz %1…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is available</source>
+        <translation>Kesto Viruz %1 is available</translation>
+    </message>
+    <message>
+        <source>You have version %1.</source>
+        <translation>You have version %1.</translation>
+    </message>
+    <message>
+        <source>Show update</source>
+        <translation>Show update</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Software Update</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>What's new</translation>
+    </message>
+    <message>
+        <source>Skip this version</source>
+        <translation>Skip this version</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Remind me later</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Checking for updates…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz is up to date</source>
+        <translation>Kesto Viruz is up to date</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest version.</source>
+        <translation>Version %1 is the newest version.</translation>
+    </message>
+    <message>
+        <source>Downloading Kesto Viruz %1</source>
+        <translation>Downloading Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Installing Kesto Viruz %1</source>
+        <translation>Installing Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>Checking the signature of the download…</source>
+        <translation>Checking the signature of the download…</translation>
+    </message>
+    <message>
+        <source>Finish in the software installer</source>
+        <translation>Finish in the software installer</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
+        <translation>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</translation>
+    </message>
+    <message>
+        <source>Updating did not work</source>
+        <translation>Updating did not work</translation>
     </message>
 </context>
 </TS>

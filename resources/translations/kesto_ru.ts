@@ -108,16 +108,8 @@
         <translation>Идея</translation>
     </message>
     <message>
-        <source>the request timed out</source>
-        <translation>время ожидания запроса истекло</translation>
-    </message>
-    <message>
         <source>Add your Gemini API key in Settings.</source>
         <translation>Добавьте ключ Gemini API в настройках.</translation>
-    </message>
-    <message>
-        <source>Waiting for Accessibility permission.</source>
-        <translation>Ждём разрешения на специальные возможности.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words</source>
@@ -141,7 +133,7 @@
     </message>
     <message>
         <source>The text is saved in History</source>
-        <translation>Текст сохранён в истории</translation>
+        <translation>Текст сохранён в Истории</translation>
     </message>
     <message>
         <source>Saved to folder</source>
@@ -157,7 +149,7 @@
     </message>
     <message>
         <source>The audio is saved. Try again from History.</source>
-        <translation>Аудио сохранено. Повторите попытку из истории.</translation>
+        <translation>Аудио сохранено. Повторите попытку из Истории.</translation>
     </message>
     <message>
         <source>The microphone did not start</source>
@@ -177,7 +169,7 @@
     </message>
     <message>
         <source>Port %1 is not a valid port number.</source>
-        <translation>Порт %1 — недопустимый номер порта.</translation>
+        <translation>%1 — недопустимый номер порта.</translation>
     </message>
     <message>
         <source>Port %1 is already in use.</source>
@@ -186,10 +178,6 @@
     <message>
         <source>Port %1 needs administrator rights. Choose a port above 1023.</source>
         <translation>Для порта %1 нужны права администратора. Выберите порт выше 1023.</translation>
-    </message>
-    <message>
-        <source>Port %1 could not be opened: %2</source>
-        <translation>Не удалось открыть порт %1: %2</translation>
     </message>
     <message>
         <source>Could not create the HTTPS certificate.</source>
@@ -240,10 +228,6 @@
         <translation>Ответ Gemini — некорректный JSON: %1</translation>
     </message>
     <message>
-        <source>Could not reach Gemini: %1</source>
-        <translation>Не удалось связаться с Gemini: %1</translation>
-    </message>
-    <message>
         <source>Could not read the recording: %1</source>
         <translation>Не удалось прочитать запись: %1</translation>
     </message>
@@ -253,7 +237,7 @@
     </message>
     <message>
         <source>Listening…</source>
-        <translation>Слушаю…</translation>
+        <translation>Слушаем…</translation>
     </message>
     <message>
         <source>Cancel (Esc)</source>
@@ -290,10 +274,6 @@
     <message>
         <source>Transcribing...</source>
         <translation>Расшифровка...</translation>
-    </message>
-    <message>
-        <source>Accessibility permission needed</source>
-        <translation>Нужно разрешение на специальные возможности</translation>
     </message>
     <message>
         <source>Press %1 to talk</source>
@@ -342,26 +322,6 @@
     <message>
         <source>Quit</source>
         <translation>Выйти</translation>
-    </message>
-    <message>
-        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
-        <translation>В этом сеансе Wayland нет дисплея X11, поэтому нельзя ни нажимать клавиши, ни отслеживать их.</translation>
-    </message>
-    <message>
-        <source>There is no X11 display, so keys cannot be typed or watched.</source>
-        <translation>Нет дисплея X11, поэтому нельзя ни нажимать клавиши, ни отслеживать их.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
-        <translation>Дисплей X11 не отвечает, поэтому нельзя ни нажимать клавиши, ни отслеживать их.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
-        <translation>Дисплей X11 не даёт нажимать клавиши (нет расширения XTEST).</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
-        <translation>Дисплей X11 не даёт отслеживать клавиши (нет расширения XInput2).</translation>
     </message>
     <message>
         <source>The sound server does not answer.</source>
@@ -501,7 +461,7 @@
     </message>
     <message>
         <source>Never transcribed</source>
-        <translation>Не расшифровывалось</translation>
+        <translation>Ещё не расшифровано</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -589,7 +549,7 @@
     </message>
     <message>
         <source>Title</source>
-        <translation>Заголовок</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Write, or press the dictation button and speak…</source>
@@ -625,7 +585,7 @@
     </message>
     <message>
         <source>Keys cannot be typed in this session</source>
-        <translation>В этом сеансе нельзя набирать клавиши</translation>
+        <translation>В этом сеансе нельзя печатать текст</translation>
     </message>
     <message>
         <source>Paste it here</source>
@@ -760,18 +720,6 @@
         <translation>После настройки пропало то, что ему нужно. Пока это не вернётся, клавиша записи и диктовка не работают.</translation>
     </message>
     <message>
-        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>Ни один звуковой сервер не отвечает. Запустите PulseAudio или PipeWire, и Kesto Viruz найдёт его в течение секунды.</translation>
-    </message>
-    <message>
-        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
-        <translation>Микрофон не найден. Подключите его или включите в настройках звука.</translation>
-    </message>
-    <message>
-        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
-        <translation>Выйдите из системы, на экране входа выберите сеанс X11 и снова запустите Kesto Viruz.</translation>
-    </message>
-    <message>
         <source>Later</source>
         <translation>Позже</translation>
     </message>
@@ -797,7 +745,7 @@
     </message>
     <message>
         <source>Model default</source>
-        <translation>Как у модели</translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>Low (fastest)</source>
@@ -841,7 +789,7 @@
     </message>
     <message>
         <source>Shift + Enter (does not send)</source>
-        <translation>Shift + Enter (не отправляет)</translation>
+        <translation>Shift + Enter (без отправки)</translation>
     </message>
     <message>
         <source>A space instead</source>
@@ -873,7 +821,7 @@
     </message>
     <message>
         <source>A phone on the same Wi-Fi can dictate into this computer</source>
-        <translation>Телефон в той же сети Wi-Fi может диктовать на этот компьютер</translation>
+        <translation>С телефона в той же сети Wi-Fi можно диктовать на этот компьютер</translation>
     </message>
     <message>
         <source>Type phone text into the front app</source>
@@ -881,7 +829,7 @@
     </message>
     <message>
         <source>Otherwise it is only kept in History</source>
-        <translation>Иначе он только сохраняется в истории</translation>
+        <translation>Иначе он только сохраняется в Истории</translation>
     </message>
     <message>
         <source>HTTP for iOS Shortcuts</source>
@@ -1009,7 +957,7 @@
     </message>
     <message>
         <source>Understand self-corrections</source>
-        <translation>Понимать самоисправления</translation>
+        <translation>Учитывать оговорки</translation>
     </message>
     <message>
         <source>«at ten, no, at eleven» — only the last one is written</source>
@@ -1017,7 +965,7 @@
     </message>
     <message>
         <source>Your voice goes straight to Google, with your own key. If you go over the free limit, you pay Google directly.</source>
-        <translation>Ваш голос уходит напрямую в Google, с вашим собственным ключом. Если вы превысите бесплатный лимит, вы платите Google напрямую.</translation>
+        <translation>Ваш голос уходит напрямую в Google, с вашим собственным ключом. Если вы превысите бесплатный лимит, то будете платить Google напрямую.</translation>
     </message>
     <message>
         <source>Paste the key here</source>
@@ -1037,7 +985,7 @@
     </message>
     <message>
         <source>Connected</source>
-        <translation>Подключено</translation>
+        <translation>Подключён</translation>
     </message>
     <message>
         <source>Not checked</source>
@@ -1141,7 +1089,7 @@
     </message>
     <message>
         <source>Long silences are cut before the audio is sent</source>
-        <translation>Длинная тишина вырезается перед отправкой аудио</translation>
+        <translation>Длинные паузы вырезаются перед отправкой аудио</translation>
     </message>
     <message>
         <source>Microphone not connected</source>
@@ -1169,7 +1117,7 @@
     </message>
     <message>
         <source>Not typed; kept in History as cancelled</source>
-        <translation>Не печатается; сохраняется в истории как отменённая</translation>
+        <translation>Не печатается; сохраняется в Истории как отменённая</translation>
     </message>
     <message>
         <source>Find</source>
@@ -1177,7 +1125,7 @@
     </message>
     <message>
         <source>In history</source>
-        <translation>В истории</translation>
+        <translation>В Истории</translation>
     </message>
     <message>
         <source>Hold</source>
@@ -1481,7 +1429,7 @@
     </message>
     <message>
         <source>Copy link</source>
-        <translation>Скопировать ссылку</translation>
+        <translation>Копировать ссылку</translation>
     </message>
     <message>
         <source>How it works</source>
@@ -1513,7 +1461,7 @@
     </message>
     <message>
         <source>Copy text</source>
-        <translation>Скопировать текст</translation>
+        <translation>Копировать текст</translation>
     </message>
     <message numerus="yes">
         <source>%n new words</source>
@@ -1530,6 +1478,198 @@
             <numerusform>%1 · %n слова</numerusform>
             <numerusform>%1 · %n слов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire.</source>
+        <translation>Ни один звуковой сервер не отвечает. Запустите PulseAudio или PipeWire.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in or turn one on.</source>
+        <translation>Микрофон не найден. Подключите или включите его.</translation>
+    </message>
+    <message>
+        <source>Log in to an X11 session, then start Kesto Viruz again.</source>
+        <translation>Войдите в сеанс X11 и снова запустите Kesto Viruz.</translation>
+    </message>
+    <message>
+        <source>The language was not changed</source>
+        <translation>Язык не изменён</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot write to %1.</source>
+        <translation>Kesto Viruz не может записать %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: no internet connection.</source>
+        <translation>Не удалось связаться с Gemini: нет подключения к интернету.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection timed out.</source>
+        <translation>Не удалось связаться с Gemini: время ожидания истекло.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was refused.</source>
+        <translation>Не удалось связаться с Gemini: соединение отклонено.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was lost.</source>
+        <translation>Не удалось связаться с Gemini: соединение прервалось.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini.</source>
+        <translation>Не удалось связаться с Gemini.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened.</source>
+        <translation>Не удалось открыть порт %1.</translation>
+    </message>
+    <message>
+        <source>The phone server stopped accepting connections.</source>
+        <translation>Сервер для телефона перестал принимать подключения.</translation>
+    </message>
+    <message>
+        <source>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>В этом сеансе Wayland нет дисплея X11, поэтому Kesto Viruz не может печатать текст и следить за клавишей записи.</translation>
+    </message>
+    <message>
+        <source>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>Нет сеанса X11, поэтому Kesto Viruz не может печатать текст и следить за клавишей записи.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>Дисплей X11 не отвечает, поэтому Kesto Viruz не может печатать текст и следить за клавишей записи.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</source>
+        <translation>В сеансе X11 нет расширения XTEST, поэтому Kesto Viruz не может печатать текст.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</source>
+        <translation>В сеансе X11 нет расширения XInput 2.2, поэтому Kesto Viruz не может следить за клавишей записи.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot type text or watch the talk key without X11.</source>
+        <translation>Без X11 Kesto Viruz не может печатать текст и следить за клавишей записи.</translation>
+    </message>
+    <message>
+        <source>Typing and the talk key need X11</source>
+        <translation>Для набора текста и клавиши записи нужен X11</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Сервер обновлений ответил ошибкой (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The computer is offline. Connect to the internet and try again.</source>
+        <translation>Компьютер не в сети. Подключитесь к интернету и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server. Try again later.</source>
+        <translation>Не удалось связаться с сервером обновлений. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>Не удалось прочитать сведения об обновлении.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</source>
+        <translation>Загруженное обновление повреждено или не подписано Kesto Viruz. Оно удалено, ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>Не удалось сохранить обновление: %1</translation>
+    </message>
+    <message>
+        <source>The download of the update failed. Try again later.</source>
+        <translation>Не удалось загрузить обновление. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
+        <translation>Не удалось установить обновление: папка программы осталась без изменений.</translation>
+    </message>
+    <message>
+        <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
+        <translation>Обновление установлено. Чтобы им воспользоваться, закройте Kesto Viruz и запустите снова.</translation>
+    </message>
+    <message>
+        <source>No software installer could open the update.</source>
+        <translation>Ни один установщик программ не смог открыть обновление.</translation>
+    </message>
+    <message>
+        <source>Install Kesto Viruz %1…</source>
+        <translation>Установить Kesto Viruz %1…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is available</source>
+        <translation>Доступна версия Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>You have version %1.</source>
+        <translation>У вас версия %1.</translation>
+    </message>
+    <message>
+        <source>Show update</source>
+        <translation>Показать обновление</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Обновление программы</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Что нового</translation>
+    </message>
+    <message>
+        <source>Skip this version</source>
+        <translation>Пропустить эту версию</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Напомнить позже</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Проверка обновлений…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz is up to date</source>
+        <translation>Kesto Viruz обновлён</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest version.</source>
+        <translation>Версия %1 — самая новая.</translation>
+    </message>
+    <message>
+        <source>Downloading Kesto Viruz %1</source>
+        <translation>Загрузка Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Installing Kesto Viruz %1</source>
+        <translation>Установка Kesto Viruz %1</translation>
+    </message>
+    <message>
+        <source>Checking the signature of the download…</source>
+        <translation>Проверка подписи загруженного файла…</translation>
+    </message>
+    <message>
+        <source>Finish in the software installer</source>
+        <translation>Завершите в установщике программ</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
+        <translation>Kesto Viruz %1 загружен и проверен, установщик программ открыл его.</translation>
+    </message>
+    <message>
+        <source>Updating did not work</source>
+        <translation>Обновить не удалось</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Turning speech into text…</source>
-        <translation>Nutq matnga aylantirilmoqda…</translation>
+        <translation>Nutq matnga oʻgirilmoqda…</translation>
     </message>
     <message>
         <source>Waiting for the transcript…</source>
@@ -108,16 +108,8 @@
         <translation>Gʻoya</translation>
     </message>
     <message>
-        <source>the request timed out</source>
-        <translation>soʻrovning kutish vaqti tugadi</translation>
-    </message>
-    <message>
         <source>Add your Gemini API key in Settings.</source>
         <translation>Sozlamalarda Gemini API kalitingizni qoʻshing.</translation>
-    </message>
-    <message>
-        <source>Waiting for Accessibility permission.</source>
-        <translation>Maxsus imkoniyatlar ruxsati kutilmoqda.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words</source>
@@ -140,7 +132,7 @@
     </message>
     <message>
         <source>The text is saved in History</source>
-        <translation>Matn tarixda saqlandi</translation>
+        <translation>Matn Tarixda saqlandi</translation>
     </message>
     <message>
         <source>Saved to folder</source>
@@ -148,11 +140,11 @@
     </message>
     <message>
         <source>Transcribed</source>
-        <translation>Matnga aylantirildi</translation>
+        <translation>Matnga oʻgirildi</translation>
     </message>
     <message>
         <source>Not transcribed</source>
-        <translation>Matnga aylantirilmadi</translation>
+        <translation>Matnga oʻgirilmadi</translation>
     </message>
     <message>
         <source>The audio is saved. Try again from History.</source>
@@ -185,10 +177,6 @@
     <message>
         <source>Port %1 needs administrator rights. Choose a port above 1023.</source>
         <translation>%1-port uchun administrator huquqlari kerak. 1023 dan katta portni tanlang.</translation>
-    </message>
-    <message>
-        <source>Port %1 could not be opened: %2</source>
-        <translation>%1-portni ochib boʻlmadi: %2</translation>
     </message>
     <message>
         <source>Could not create the HTTPS certificate.</source>
@@ -239,10 +227,6 @@
         <translation>Gemini javobi yaroqli JSON emas: %1</translation>
     </message>
     <message>
-        <source>Could not reach Gemini: %1</source>
-        <translation>Gemini bilan bogʻlanib boʻlmadi: %1</translation>
-    </message>
-    <message>
         <source>Could not read the recording: %1</source>
         <translation>Yozuvni oʻqib boʻlmadi: %1</translation>
     </message>
@@ -288,11 +272,7 @@
     </message>
     <message>
         <source>Transcribing...</source>
-        <translation>Matnga aylantirilmoqda...</translation>
-    </message>
-    <message>
-        <source>Accessibility permission needed</source>
-        <translation>Maxsus imkoniyatlar ruxsati kerak</translation>
+        <translation>Matnga oʻgirilmoqda...</translation>
     </message>
     <message>
         <source>Press %1 to talk</source>
@@ -341,26 +321,6 @@
     <message>
         <source>Quit</source>
         <translation>Chiqish</translation>
-    </message>
-    <message>
-        <source>This Wayland session offers no X11 display, so keys cannot be typed or watched.</source>
-        <translation>Bu Wayland seansida X11 displeyi yoʻq, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
-    </message>
-    <message>
-        <source>There is no X11 display, so keys cannot be typed or watched.</source>
-        <translation>X11 displeyi yoʻq, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not answer, so keys cannot be typed or watched.</source>
-        <translation>X11 displeyi javob bermayapti, shuning uchun tugmalarni bosib ham, kuzatib ham boʻlmaydi.</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow typing keys (no XTEST extension).</source>
-        <translation>X11 displeyi tugmalarni bosishga ruxsat bermaydi (XTEST kengaytmasi yoʻq).</translation>
-    </message>
-    <message>
-        <source>The X11 display does not allow watching keys (no XInput2 extension).</source>
-        <translation>X11 displeyi tugmalarni kuzatishga ruxsat bermaydi (XInput2 kengaytmasi yoʻq).</translation>
     </message>
     <message>
         <source>The sound server does not answer.</source>
@@ -456,7 +416,7 @@
     </message>
     <message>
         <source>Copied</source>
-        <translation>Nusxa olindi</translation>
+        <translation>Nusxalandi</translation>
     </message>
     <message>
         <source>Deleted</source>
@@ -476,7 +436,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation>Nusxa olish</translation>
+        <translation>Nusxalash</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -500,7 +460,7 @@
     </message>
     <message>
         <source>Never transcribed</source>
-        <translation>Hech qachon matnga oʻgirilmagan</translation>
+        <translation>Hali matnga oʻgirilmagan</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -622,7 +582,7 @@
     </message>
     <message>
         <source>Keys cannot be typed in this session</source>
-        <translation>Bu seansda tugmalarni bosib boʻlmaydi</translation>
+        <translation>Bu seansda matn yozib boʻlmaydi</translation>
     </message>
     <message>
         <source>Paste it here</source>
@@ -706,7 +666,7 @@
     </message>
     <message>
         <source>Turning speech into text needs a free key.</source>
-        <translation>Nutqni matnga aylantirish uchun bepul kalit kerak.</translation>
+        <translation>Nutqni matnga oʻgirish uchun bepul kalit kerak.</translation>
     </message>
     <message>
         <source>Hold the keys, talk, and let go.</source>
@@ -750,15 +710,17 @@
     </message>
     <message>
         <source>Kesto Viruz cannot dictate right now</source>
-        <translation>Kesto Viruz hozir diktovka qila olmaydi</translation>
+        <translation>Kesto Viruz hozir diktovkani qabul qila olmaydi</translation>
     </message>
     <message>
         <source>Something it needs has gone missing since the setup. Until it is back, the talk key and dictation do not work.</source>
         <translation>Sozlashdan beri unga kerak boʻlgan narsa yoʻqolib qoldi. U qaytmaguncha gapirish tugmasi va diktovka ishlamaydi.</translation>
     </message>
     <message>
+    </message>
+    <message>
         <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWire’ni ishga tushiring, Kesto Viruz uni bir soniya ichida topadi.</translation>
+        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWireni ishga tushiring, Kesto Viruz uni bir soniya ichida topadi.</translation>
     </message>
     <message>
         <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
@@ -794,7 +756,7 @@
     </message>
     <message>
         <source>Model default</source>
-        <translation>Model standarti</translation>
+        <translation>Standart (model tanlaydi)</translation>
     </message>
     <message>
         <source>Low (fastest)</source>
@@ -822,7 +784,7 @@
     </message>
     <message>
         <source>Paste (Ctrl+V)</source>
-        <translation>Qoʻyish (Ctrl+V)</translation>
+        <translation>Joylash (Ctrl+V)</translation>
     </message>
     <message>
         <source>Type it out</source>
@@ -858,7 +820,7 @@
     </message>
     <message>
         <source>Recordings stay in the data folder after they are written out</source>
-        <translation>Yozuvlar matnga aylangandan keyin ham maʼlumotlar jildida qoladi</translation>
+        <translation>Yozuvlar matnga oʻgirilgandan keyin ham maʼlumotlar jildida qoladi</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -870,15 +832,15 @@
     </message>
     <message>
         <source>A phone on the same Wi-Fi can dictate into this computer</source>
-        <translation>Xuddi shu Wi-Fi tarmogʻidagi telefon shu kompyuterga diktovka qila oladi</translation>
+        <translation>Xuddi shu Wi-Fi tarmogʻidagi telefon orqali shu kompyuterga diktovka qilish mumkin</translation>
     </message>
     <message>
         <source>Type phone text into the front app</source>
-        <translation>Telefondagi matnni ochiq ilovaga yozish</translation>
+        <translation>Telefondan kelgan matnni faol ilovaga yozish</translation>
     </message>
     <message>
         <source>Otherwise it is only kept in History</source>
-        <translation>Aks holda u faqat tarixda saqlanadi</translation>
+        <translation>Aks holda u faqat Tarixda saqlanadi</translation>
     </message>
     <message>
         <source>HTTP for iOS Shortcuts</source>
@@ -906,7 +868,7 @@
     </message>
     <message>
         <source>Export all</source>
-        <translation>Hammasini eksport qilish</translation>
+        <translation>Eksport qilish</translation>
     </message>
     <message>
         <source>Export</source>
@@ -922,7 +884,7 @@
     </message>
     <message>
         <source>Forever</source>
-        <translation>Doimiy</translation>
+        <translation>Muddatsiz</translation>
     </message>
     <message>
         <source>Confirm — this cannot be undone</source>
@@ -990,7 +952,7 @@
     </message>
     <message>
         <source>Remove filler words</source>
-        <translation>Parazit soʻzlarni olib tashlash</translation>
+        <translation>Ortiqcha soʻzlarni olib tashlash</translation>
     </message>
     <message>
         <source>Words like «uh», «um» and «like» are left out</source>
@@ -1006,7 +968,7 @@
     </message>
     <message>
         <source>Understand self-corrections</source>
-        <translation>Oʻz-oʻzini tuzatishni tushunish</translation>
+        <translation>Gap orasidagi tuzatishlarni tushunish</translation>
     </message>
     <message>
         <source>«at ten, no, at eleven» — only the last one is written</source>
@@ -1018,7 +980,7 @@
     </message>
     <message>
         <source>Paste the key here</source>
-        <translation>Kalitni shu yerga qoʻying</translation>
+        <translation>Kalitni shu yerga joylang</translation>
     </message>
     <message>
         <source>Get a key for free:</source>
@@ -1166,7 +1128,7 @@
     </message>
     <message>
         <source>Not typed; kept in History as cancelled</source>
-        <translation>Yozilmaydi; tarixda bekor qilingan sifatida saqlanadi</translation>
+        <translation>Yozilmaydi; Tarixda bekor qilingan sifatida saqlanadi</translation>
     </message>
     <message>
         <source>Find</source>
@@ -1190,7 +1152,7 @@
     </message>
     <message>
         <source>Change keys</source>
-        <translation>Tugmalarni almashtirish</translation>
+        <translation>Tugmani oʻzgartirish</translation>
     </message>
     <message>
         <source>Hold time</source>
@@ -1262,19 +1224,19 @@
     </message>
     <message>
         <source>Add “Record Audio”. Set it to start right away and to finish on tap.</source>
-        <translation>“Record Audio” amalini qoʻshing. U darhol boshlanadigan va bosilganda tugaydigan qilib sozlang.</translation>
+        <translation>«Record Audio» amalini qoʻshing. Uni darhol boshlanadigan va bosilganda tugaydigan qilib sozlang.</translation>
     </message>
     <message>
         <source>Add “Get Contents of URL” with the address above. Method: POST. Request Body: File, with the recorded audio.</source>
-        <translation>Yuqoridagi manzil bilan “Get Contents of URL” amalini qoʻshing. Method: POST. Request Body: File, yozilgan audio bilan.</translation>
+        <translation>Yuqoridagi manzil bilan «Get Contents of URL» amalini qoʻshing. Method: POST. Request Body: File, yozilgan audio bilan.</translation>
     </message>
     <message>
         <source>Add “Get Dictionary Value” with the key “text”.</source>
-        <translation>“text” kaliti bilan “Get Dictionary Value” amalini qoʻshing.</translation>
+        <translation>«text» kaliti bilan «Get Dictionary Value» amalini qoʻshing.</translation>
     </message>
     <message>
         <source>Add “Show Result” to see the text.</source>
-        <translation>Matnni koʻrish uchun “Show Result” amalini qoʻshing.</translation>
+        <translation>Matnni koʻrish uchun «Show Result» amalini qoʻshing.</translation>
     </message>
     <message>
         <source>Put the shortcut on the Action Button, Back Tap or the Home Screen.</source>
@@ -1524,6 +1486,198 @@
             <numerusform>%1 · %n ta soʻz</numerusform>
             <numerusform>%1 · %n ta soʻz</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sound server answers. Start PulseAudio or PipeWire.</source>
+        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWire’ni ishga tushiring.</translation>
+    </message>
+    <message>
+        <source>No microphone found. Plug one in or turn one on.</source>
+        <translation>Mikrofon topilmadi. Uni ulang yoki yoqing.</translation>
+    </message>
+    <message>
+        <source>Log in to an X11 session, then start Kesto Viruz again.</source>
+        <translation>X11 seansiga kiring va Kesto Viruzni qayta ishga tushiring.</translation>
+    </message>
+    <message>
+        <source>The language was not changed</source>
+        <translation>Til oʻzgartirilmadi</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot write to %1.</source>
+        <translation>Kesto Viruz %1 fayliga yoza olmaydi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: no internet connection.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: internet aloqasi yoʻq.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection timed out.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: kutish vaqti tugadi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was refused.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: ulanish rad etildi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini: the connection was lost.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi: aloqa uzilib qoldi.</translation>
+    </message>
+    <message>
+        <source>Could not reach Gemini.</source>
+        <translation>Gemini bilan bogʻlanib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>Port %1 could not be opened.</source>
+        <translation>%1-portni ochib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The phone server stopped accepting connections.</source>
+        <translation>Telefon serveri ulanishlarni qabul qilishni toʻxtatdi.</translation>
+    </message>
+    <message>
+        <source>This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>Bu Wayland seansida X11 displeyi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>X11 seansi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key.</source>
+        <translation>X11 displeyi javob bermayapti, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XTEST extension, so Kesto Viruz cannot type text.</source>
+        <translation>X11 seansida XTEST kengaytmasi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi.</translation>
+    </message>
+    <message>
+        <source>The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.</source>
+        <translation>X11 seansida XInput 2.2 kengaytmasi yoʻq, shuning uchun Kesto Viruz gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz cannot type text or watch the talk key without X11.</source>
+        <translation>X11siz Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.</translation>
+    </message>
+    <message>
+        <source>Typing and the talk key need X11</source>
+        <translation>Matn yozish va gapirish tugmasi uchun X11 kerak</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Yangilanish serveri xato bilan javob berdi (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The computer is offline. Connect to the internet and try again.</source>
+        <translation>Kompyuter internetga ulanmagan. Internetga ulaning va qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server. Try again later.</source>
+        <translation>Yangilanish serveriga ulanib boʻlmadi. Keyinroq qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>The update information could not be read.</source>
+        <translation>Yangilanish haqidagi maʼlumotni oʻqib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and nothing was installed.</source>
+        <translation>Yuklab olingan yangilanish shikastlangan yoki Kesto Viruz tomonidan imzolanmagan. U oʻchirildi va hech narsa oʻrnatilmadi.</translation>
+    </message>
+    <message>
+        <source>The update could not be saved: %1</source>
+        <translation>Yangilanishni saqlab boʻlmadi: %1</translation>
+    </message>
+    <message>
+        <source>The download of the update failed. Try again later.</source>
+        <translation>Yangilanishni yuklab olib boʻlmadi. Keyinroq qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
+        <translation>Yangilanishni oʻrnatib boʻlmadi: dastur papkasi oʻzgarmadi.</translation>
+    </message>
+    <message>
+        <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
+        <translation>Yangilanish oʻrnatildi. Undan foydalanish uchun Kesto Viruzdan chiqing va uni qayta ishga tushiring.</translation>
+    </message>
+    <message>
+        <source>No software installer could open the update.</source>
+        <translation>Yangilanishni ochadigan dastur oʻrnatuvchisi topilmadi.</translation>
+    </message>
+    <message>
+        <source>Install Kesto Viruz %1…</source>
+        <translation>Kesto Viruz %1 ni oʻrnatish…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is available</source>
+        <translation>Kesto Viruz %1 chiqdi</translation>
+    </message>
+    <message>
+        <source>You have version %1.</source>
+        <translation>Sizdagi versiya: %1.</translation>
+    </message>
+    <message>
+        <source>Show update</source>
+        <translation>Yangilanishni koʻrish</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Dasturni yangilash</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Nimalar yangi</translation>
+    </message>
+    <message>
+        <source>Skip this version</source>
+        <translation>Bu versiyani oʻtkazib yuborish</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>Keyinroq eslatish</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Oʻrnatish</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Yangilanishlar tekshirilmoqda…</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz is up to date</source>
+        <translation>Kesto Viruz eng soʻnggi versiyada</translation>
+    </message>
+    <message>
+        <source>Version %1 is the newest version.</source>
+        <translation>%1 — eng yangi versiya.</translation>
+    </message>
+    <message>
+        <source>Downloading Kesto Viruz %1</source>
+        <translation>Kesto Viruz %1 yuklab olinmoqda</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Installing Kesto Viruz %1</source>
+        <translation>Kesto Viruz %1 oʻrnatilmoqda</translation>
+    </message>
+    <message>
+        <source>Checking the signature of the download…</source>
+        <translation>Yuklab olingan faylning imzosi tekshirilmoqda…</translation>
+    </message>
+    <message>
+        <source>Finish in the software installer</source>
+        <translation>Dastur oʻrnatuvchisida yakunlang</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
+        <translation>Kesto Viruz %1 yuklab olindi va tekshirildi, uni dastur oʻrnatuvchisi ochdi.</translation>
+    </message>
+    <message>
+        <source>Updating did not work</source>
+        <translation>Yangilab boʻlmadi</translation>
     </message>
 </context>
 </TS>

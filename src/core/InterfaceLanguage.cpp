@@ -10,6 +10,14 @@ namespace {
 
 const QString key = QStringLiteral("AppleLanguages");
 
+void put(QSettings& settings, const std::optional<QString>& code)
+{
+    if (code)
+        settings.setValue(key, QStringList{*code});
+    else
+        settings.remove(key);
+}
+
 } // namespace
 
 namespace InterfaceLanguage {
@@ -50,24 +58,27 @@ std::optional<QString> chosen(const QSettings& settings)
     return list.first();
 }
 
-bool choose(const std::optional<QString>& code, const std::function<void()>& restart)
+Outcome choose(const std::optional<QString>& code, const std::function<void()>& restart)
 {
     QSettings settings(settingsPath(), QSettings::IniFormat);
     return choose(settings, code, restart);
 }
 
-bool choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart)
+Outcome choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart)
 {
     const std::optional<QString> current = chosen(settings);
     if (current == code)
-        return false;
-    if (code)
-        settings.setValue(key, QStringList{*code});
-    else
-        settings.remove(key);
+        return Outcome::unchanged;
+    put(settings, code);
     settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        // The process keeps its settings in memory across instances: take
+        // the unwritten choice back so nothing reads it as stored.
+        put(settings, current);
+        return Outcome::notStored;
+    }
     restart();
-    return true;
+    return Outcome::stored;
 }
 
 } // namespace InterfaceLanguage

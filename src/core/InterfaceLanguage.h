@@ -29,10 +29,18 @@ QString settingsPath();
 std::optional<QString> chosen();
 std::optional<QString> chosen(const QSettings& settings);
 
-// Stores the choice and, when it changed, calls restart; returns whether it
-// changed. The overload takes the settings file (tests).
-bool choose(const std::optional<QString>& code, const std::function<void()>& restart);
-bool choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart);
+enum class Outcome {
+    unchanged, // the choice in force already
+    stored,    // stored, and restart was called
+    notStored, // the settings file could not be written: nothing changed
+};
+
+// Stores the choice and, once it is on disk, calls restart. A choice that
+// cannot be written leaves the stored one in force and restarts nothing, so
+// the application never comes back in the old language while the user
+// waits for the new one. The overload takes the settings file (tests).
+Outcome choose(const std::optional<QString>& code, const std::function<void()>& restart);
+Outcome choose(QSettings& settings, const std::optional<QString>& code, const std::function<void()>& restart);
 
 } // namespace InterfaceLanguage
 

@@ -82,6 +82,16 @@ void blurAlpha(QImage& image, qreal sigma)
     }
 }
 
+QImage colouredBy(const QImage& mask, const QColor& color)
+{
+    QImage colored(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    colored.fill(color);
+    QPainter p(&colored);
+    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    p.drawImage(0, 0, mask);
+    return colored;
+}
+
 struct Slices {
     QImage image;   // device pixels
     QMarginsF edge; // logical size of the fixed border of the nine-slice
@@ -118,15 +128,8 @@ Slices render(Elevation level, qreal radius, bool dark, qreal dpr)
             p.drawRoundedRect(shape, rr, rr);
         }
         blurAlpha(mask, layer.blur * 0.5 * dpr);
-        QImage colored(pixels, QImage::Format_ARGB32_Premultiplied);
-        colored.fill(layer.color);
-        {
-            QPainter p(&colored);
-            p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            p.drawImage(0, 0, mask);
-        }
         QPainter p(&result);
-        p.drawImage(0, 0, colored);
+        p.drawImage(0, 0, colouredBy(mask, layer.color));
     }
     result.setDevicePixelRatio(dpr);
     return {result, QMarginsF(r.side + core, r.top + core, r.side + core, r.bottom + core)};
@@ -218,6 +221,30 @@ void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level)
             painter.drawImage(to, image, from);
         }
     }
+}
+
+int blurReach(qreal sigma)
+{
+    return int(std::ceil(sigma * 3));
+}
+
+QImage ofShape(const QImage& shape, qreal sigma, const QColor& color)
+{
+    // Blurring the alpha alone and colouring it afterwards keeps every pixel
+    // a valid premultiplied colour of exactly that hue.
+    const int pad = blurReach(sigma);
+    QImage mask(shape.width() + 2 * pad, shape.height() + 2 * pad, QImage::Format_Alpha8);
+    mask.fill(0);
+    {
+        QImage alpha = shape.convertToFormat(QImage::Format_Alpha8);
+        alpha.setDevicePixelRatio(1);
+        QPainter p(&mask);
+        p.drawImage(pad, pad, alpha);
+    }
+    blurAlpha(mask, sigma);
+    QImage result = colouredBy(mask, color);
+    result.setDevicePixelRatio(shape.devicePixelRatio());
+    return result;
 }
 
 } // namespace Shadow

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMargins>
 
+class QImage;
 class QPainter;
 class QRectF;
 
@@ -36,5 +37,14 @@ QMargins margins(Elevation level);
 // made once per level, radius, theme and device pixel ratio and drawn as a
 // nine-slice, so any size of surface costs the same.
 void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level);
+
+// How far the shadow of a blur of sigma (in pixels) reaches past its shape.
+int blurReach(qreal sigma);
+
+// The soft shadow of any shape (a picture's own outline): the shape's alpha
+// blurred by a Gaussian of sigma, in the image's pixels, and filled with
+// colour. The result is larger than the shape by blurReach(sigma) on each side,
+// at the shape's device pixel ratio.
+QImage ofShape(const QImage& shape, qreal sigma, const QColor& color);
 
 } // namespace Shadow

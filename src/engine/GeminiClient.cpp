@@ -1,7 +1,7 @@
 #include "engine/GeminiClient.h"
 
 #include "core/Config.h"
-#include "core/L10n.h"
+#include "core/Log.h"
 #include "engine/GeminiPrompt.h"
 #include "platform/Clock.h"
 
@@ -68,12 +68,36 @@ bool unreachable(QNetworkReply::NetworkError error)
     }
 }
 
+GeminiError::Cause causeOf(QNetworkReply::NetworkError error)
+{
+    using Cause = GeminiError::Cause;
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::ProxyNotFoundError:
+        return Cause::noConnection;
+    // The transfer time-out aborts the reply, which Qt reports as cancelled.
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::ProxyTimeoutError:
+        return Cause::timedOut;
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+        return Cause::refused;
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+        return Cause::connectionLost;
+    default:
+        return Cause::other;
+    }
+}
+
+// The user reads a sentence in their language; the log keeps Qt's own text.
 GeminiError transferError(const QNetworkReply* reply)
 {
-    // The transfer time-out aborts the reply, which Qt reports as cancelled.
-    if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError)
-        return GeminiError::network(L10n::tr("the request timed out"), true);
-    return GeminiError::network(reply->errorString(), unreachable(reply->error()));
+    Log::write(QStringLiteral("gemini request failed: ") + Log::loggable(reply->errorString()));
+    return GeminiError::network(causeOf(reply->error()), reply->errorString(), unreachable(reply->error()));
 }
 
 // The HTTP status of a finished reply, or nothing when the transfer broke.

@@ -27,9 +27,9 @@ GeminiError GeminiError::invalidJson(const QString& detail)
     return {Kind::invalidJson, 0, detail};
 }
 
-GeminiError GeminiError::network(const QString& detail, bool unreachable)
+GeminiError GeminiError::network(Cause cause, const QString& detail, bool unreachable)
 {
-    return {Kind::network, 0, detail, unreachable};
+    return {Kind::network, 0, detail, unreachable, cause};
 }
 
 GeminiError GeminiError::fileUnreadable(const QString& detail)
@@ -41,6 +41,27 @@ GeminiError GeminiError::cancelled()
 {
     return {Kind::cancelled, 0, {}};
 }
+
+namespace {
+
+QString networkDescription(GeminiError::Cause cause)
+{
+    switch (cause) {
+    case GeminiError::Cause::noConnection:
+        return L10n::tr("Could not reach Gemini: no internet connection.");
+    case GeminiError::Cause::timedOut:
+        return L10n::tr("Could not reach Gemini: the connection timed out.");
+    case GeminiError::Cause::refused:
+        return L10n::tr("Could not reach Gemini: the connection was refused.");
+    case GeminiError::Cause::connectionLost:
+        return L10n::tr("Could not reach Gemini: the connection was lost.");
+    case GeminiError::Cause::other:
+        break;
+    }
+    return L10n::tr("Could not reach Gemini.");
+}
+
+} // namespace
 
 QString GeminiError::description() const
 {
@@ -56,7 +77,7 @@ QString GeminiError::description() const
     case Kind::invalidJson:
         return L10n::tr("The Gemini response is not valid JSON: %1").arg(message);
     case Kind::network:
-        return L10n::tr("Could not reach Gemini: %1").arg(message);
+        return networkDescription(cause);
     case Kind::fileUnreadable:
         return L10n::tr("Could not read the recording: %1").arg(message);
     case Kind::cancelled:

@@ -18,6 +18,16 @@ struct GeminiError
         cancelled,      // the caller cancelled the operation
     };
 
+    // network only: what the user is told went wrong; the network layer's
+    // own text stays in message, for the log.
+    enum class Cause {
+        other,
+        noConnection, // no network, no route, the host name not found
+        timedOut,
+        refused,
+        connectionLost,
+    };
+
     Kind kind = Kind::emptyResponse;
     int status = 0;  // http only
     QString message; // http: the server's message; badResponse: the detail;
@@ -27,13 +37,14 @@ struct GeminiError
     // transfer that reached a server and broke there, such as a refused TLS
     // handshake.
     bool unreachable = false;
+    Cause cause = Cause::other;
 
     static GeminiError http(int status, const QString& message);
     static GeminiError badResponse(const QString& detail);
     static GeminiError noApiKey();
     static GeminiError emptyResponse();
     static GeminiError invalidJson(const QString& detail);
-    static GeminiError network(const QString& detail, bool unreachable);
+    static GeminiError network(Cause cause, const QString& detail, bool unreachable);
     static GeminiError fileUnreadable(const QString& detail);
     static GeminiError cancelled();
 

@@ -49,10 +49,15 @@ void AccessibilityStep::refresh()
     // The application's check says only yes or no; why comes from here.
     const Permissions::Check check = m_capabilities.accessibility();
     m_card->setIcon(QStringLiteral("keyboard"), Tone::neutral);
-    m_card->setStatus(check.unavailable || check.granted ? L10n::tr("No X11 session")
-                                                         : L10n::tr("Keys cannot be typed in this session"),
-                      Palette::negative);
+    // Logging out into an X11 session helps only where none runs; an X
+    // server without an extension the card names instead.
+    const bool noDisplay = check.unavailable || check.granted;
+    if (noDisplay)
+        m_card->setStatus(L10n::tr("No X11 session"), Palette::negative);
+    else
+        m_card->setStatus(check.reason.isEmpty() ? L10n::tr("Keys cannot be typed in this session") : check.reason,
+                          Palette::negative);
     m_hint->setText(check.reason);
-    m_hint->setVisible(!check.reason.isEmpty());
-    m_trail->show();
+    m_hint->setVisible(noDisplay && !check.reason.isEmpty());
+    m_trail->setVisible(noDisplay);
 }

@@ -5,6 +5,7 @@
 #include "design/components/SButton.h"
 #include "design/components/SInput.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/DefaultButton.h"
 #include "onboarding/ErrorHint.h"
 #include "onboarding/KeyCheck.h"
 #include "onboarding/StatusLine.h"
@@ -87,7 +88,7 @@ void GeminiStep::refresh()
 {
     const bool busy = m_check.isBusy();
     m_button->setText(busy ? L10n::tr("Checking…") : L10n::tr("Check"));
-    m_button->setEnabled(!busy && m_check.canCheck() && !m_check.isChecked());
+    DefaultButton::setEnabled(m_button, !busy && m_check.canCheck() && !m_check.isChecked());
     m_input->setError(!m_check.error().isEmpty());
     m_error->setText(m_check.error());
     m_error->setVisible(!m_check.error().isEmpty());

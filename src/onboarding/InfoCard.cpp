@@ -25,8 +25,13 @@ constexpr int durationMs = 180;
 InfoCard::InfoCard(QWidget* parent)
     : QWidget(parent)
     , m_shown(new AnimatedValue(this, 0))
+    , m_shield(new QWidget(parent))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_shield->setObjectName(QStringLiteral("infoCardShield"));
+    // Clicks on it go to its parents, never to the controls it covers.
+    m_shield->setCursor(Qt::ArrowCursor);
+    m_shield->hide();
     connect(m_shown, &AnimatedValue::valueChanged, this, [this](qreal value) {
         if (value <= 0 && !m_open)
             hide();
@@ -61,12 +66,41 @@ void InfoCard::setOpen(bool open)
         return;
     m_open = open;
     if (open) {
+        placeShield();
+        m_shield->show();
         show();
-        raise();
+        raiseOverSiblings();
+    } else {
+        m_shield->hide();
     }
     m_shown->animateTo(open ? 1.0 : 0.0, durationMs, Motion::settle());
     if (!open && !Animation::enabled())
         hide();
+}
+
+void InfoCard::raiseOverSiblings()
+{
+    m_shield->raise();
+    raise();
+}
+
+void InfoCard::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    placeShield();
+}
+
+void InfoCard::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeShield();
+}
+
+void InfoCard::placeShield()
+{
+    const QMargins room = Shadow::margins(Elevation::Md);
+    m_shield->setGeometry(QRect(pos() + QPoint(room.left(), room.top()),
+                                QSize(width, height() - room.top() - room.bottom() - int(rise))));
 }
 
 QRectF InfoCard::cardRect() const

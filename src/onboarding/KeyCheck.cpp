@@ -2,6 +2,8 @@
 
 #include "core/AppState.h"
 
+#include <QPointer>
+
 namespace {
 
 // Spaces and tabs only: a key of them cannot be checked.
@@ -25,7 +27,6 @@ KeyCheck::KeyCheck(AppState& state, QObject* parent)
     , m_lastKey(state.config().apiKey)
 {
     connect(&m_state, &AppState::configChanged, this, &KeyCheck::keyEdited);
-    connect(&m_state, &AppState::keyStatusChanged, this, &KeyCheck::keyStatusChanged);
 }
 
 void KeyCheck::setChecked(bool checked)
@@ -50,9 +51,13 @@ void KeyCheck::start()
     const QString key = m_state.config().apiKey.trimmed();
     if (key != m_state.config().apiKey)
         m_state.updateConfig([&key](Config& config) { config.apiKey = key; });
-    m_pending = m_state.config().resolvedApiKey();
+    const int request = ++m_request;
     Q_EMIT changed();
-    m_state.actions().checkKey();
+    const QPointer<KeyCheck> self(this);
+    m_state.actions().listModels(m_state.config(), [self, key, request](const ModelList& answer) {
+        if (self)
+            self->answered(key, request, answer);
+    });
 }
 
 void KeyCheck::resetView()
@@ -74,23 +79,19 @@ void KeyCheck::keyEdited()
     Q_EMIT changed();
 }
 
-void KeyCheck::keyStatusChanged()
+void KeyCheck::answered(const QString& key, int request, const ModelList& answer)
 {
-    if (m_pending.isEmpty())
-        return;
-    const KeyStatus status = m_state.keyStatus();
-    if (status.kind == KeyStatus::Kind::checking)
-        return;
-    const bool sameKey = m_state.config().resolvedApiKey() == m_pending;
-    m_pending.clear();
-    m_busy = false;
-    // An answer for a key no longer in the field only ends the wait; so does
-    // a check the application dropped because the key changed.
-    if (sameKey) {
-        if (status.kind == KeyStatus::Kind::ok)
+    if (request == m_request)
+        m_busy = false;
+    // An answer for a key no longer in the field only ends the wait.
+    if (m_state.config().apiKey == key) {
+        if (answer.names) {
+            if (answer.pick && *answer.pick != m_state.config().model)
+                m_state.updateConfig([&answer](Config& config) { config.model = *answer.pick; });
             m_checked = true;
-        else if (status.kind == KeyStatus::Kind::failed)
-            m_error = status.message;
+        } else {
+            m_error = answer.error;
+        }
     }
     Q_EMIT changed();
 }

@@ -8,6 +8,7 @@
 #include "design/components/SButton.h"
 #include "design/components/TextLabel.h"
 #include "onboarding/AccessibilityStep.h"
+#include "onboarding/DefaultButton.h"
 #include "onboarding/GeminiStep.h"
 #include "onboarding/InfoCard.h"
 #include "onboarding/KeyCheck.h"
@@ -19,10 +20,7 @@
 #include "onboarding/StepIntro.h"
 #include "onboarding/TryItStep.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QPainter>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,7 +69,8 @@ OnboardingView::OnboardingView(AppState& state, Callbacks callbacks, Capabilitie
     m_primary->setObjectName(QStringLiteral("next"));
     m_back->setIcon(QStringLiteral("arrow-left"));
 
-    // The picture overhangs the intro's slot; the padding makes up for it.
+    // The picture (and its shadow) overhang the intro's slot; the padding
+    // makes up for it.
     auto* area = new QVBoxLayout(m_stepArea);
     area->setContentsMargins(40 - StepIntro::overhang.left(), 20 - StepIntro::overhang.top(), 40, 28);
     area->setSpacing(26);
@@ -104,6 +103,10 @@ OnboardingView::OnboardingView(AppState& state, Callbacks callbacks, Capabilitie
     connect(m_intro, &StepIntro::infoToggled, this, [this] { m_intro->setInfoOpen(!m_intro->isInfoOpen()); });
     connect(m_back, &SButton::clicked, this, [this] { go(int(m_step) - 1); });
     connect(m_primary, &SButton::clicked, this, &OnboardingView::primaryClicked);
+    new DefaultButton(this, [this] {
+        if (m_primary->isEnabled())
+            primaryClicked();
+    });
     connect(&m_state, &AppState::configChanged, this, [this] {
         m_intro->setSubtitle(subtitle(m_step, m_state.config().hotkeyMode));
         refreshFooter();
@@ -227,6 +230,7 @@ QWidget* OnboardingView::makeContent()
 void OnboardingView::showStep()
 {
     if (m_content) {
+        DefaultButton::releaseFocus(m_content);
         m_contentFrame->removeWidget(m_content);
         // The clicked button may still be on the stack.
         m_content->hide();
@@ -236,9 +240,11 @@ void OnboardingView::showStep()
     m_content->setObjectName(QStringLiteral("stepContent"));
     m_contentFrame->addWidget(m_content, 1);
     // The info card lies over the step's content.
-    m_intro->infoCard()->raise();
+    m_intro->infoCard()->raiseOverSiblings();
     m_intro->present(m_step, title(m_step), subtitle(m_step, m_state.config().hotkeyMode), info(m_step));
     m_header->setCurrent(int(m_step));
+    if (m_step == Step::languages)
+        DefaultButton::releaseFocus(m_back);
     m_back->setVisible(m_step != Step::languages);
     const bool last = m_step == Step::tryIt;
     m_primary->setText(last ? L10n::tr("Done") : L10n::tr("Next"));
@@ -252,7 +258,7 @@ void OnboardingView::showStep()
 
 void OnboardingView::refreshFooter()
 {
-    m_primary->setEnabled(canContinue());
+    DefaultButton::setEnabled(m_primary, canContinue());
 }
 
 void OnboardingView::primaryClicked()
@@ -267,19 +273,6 @@ void OnboardingView::primaryClicked()
     Log::write(QStringLiteral("onboarding finished"));
     m_callbacks.onSave(m_state.config());
     m_callbacks.onFinish();
-}
-
-void OnboardingView::keyPressEvent(QKeyEvent* event)
-{
-    // Return is the window's default action; the sample editor keeps its own.
-    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (isReturn && !qobject_cast<QTextEdit*>(QApplication::focusWidget())) {
-        if (m_primary->isEnabled())
-            primaryClicked();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void OnboardingView::showEvent(QShowEvent* event)

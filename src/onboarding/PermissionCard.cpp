@@ -4,6 +4,7 @@
 #include "design/components/ControlStyle.h"
 #include "design/components/IconTile.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/DefaultButton.h"
 #include "onboarding/WaitingSpinner.h"
 
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@ PermissionCard::PermissionCard(QWidget* parent)
     , m_row(new QHBoxLayout(this))
 {
     m_title->setWordWrap(true);
+    m_status->setWordWrap(true);
     m_title->setObjectName(QStringLiteral("cardTitle"));
     m_status->setObjectName(QStringLiteral("cardStatus"));
     m_spinner->setObjectName(QStringLiteral("cardSpinner"));
@@ -70,6 +72,7 @@ void PermissionCard::setAction(QWidget* action)
     if (action == m_action)
         return;
     if (m_action) {
+        DefaultButton::releaseFocus(m_action);
         m_row->removeWidget(m_action);
         m_action->hide();
     }

@@ -3,6 +3,7 @@
 #include "design/Icon.h"
 #include "design/Palette.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/DefaultButton.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -40,6 +41,8 @@ PermissionRow::PermissionRow(const QString& title, QWidget* parent)
 void PermissionRow::setAllowed(bool allowed)
 {
     m_allowed = allowed;
+    if (allowed)
+        DefaultButton::releaseFocus(m_actions);
     m_actions->setVisible(!allowed);
     update();
 }

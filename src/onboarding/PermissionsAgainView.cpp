@@ -5,12 +5,12 @@
 #include "design/Palette.h"
 #include "design/components/SButton.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/DefaultButton.h"
 #include "onboarding/MicrophoneWatch.h"
 #include "onboarding/PermissionRow.h"
 #include "platform/Capabilities.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -27,10 +27,7 @@ PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()
     , m_button(new SButton({}, ButtonVariant::Ghost, ControlSize::Md))
 {
     setObjectName(QStringLiteral("permissionsAgain"));
-    // Its texts say how to bring things back, which may take more room than
-    // the usual height: the window grows downwards to show them whole.
-    setFixedWidth(designSize.width());
-    setMinimumHeight(designSize.height());
+    setFixedSize(designSize);
     m_micRow->setObjectName(QStringLiteral("microphoneRow"));
     m_keysRow->setObjectName(QStringLiteral("accessibilityRow"));
     m_soundSettings->setObjectName(QStringLiteral("openSoundSettings"));
@@ -65,9 +62,11 @@ PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()
     column->addLayout(footer);
 
     connect(m_soundSettings, &SButton::clicked, this, [this] { m_capabilities.openSoundSettings(); });
-    connect(m_button, &SButton::clicked, this, [this] {
-        m_done = true;
-        m_onDone();
+    connect(m_button, &SButton::clicked, this, [this] { m_onDone(); });
+    // Return is "Done", once nothing is missing; "Later" has no shortcut.
+    new DefaultButton(this, [this] {
+        if (m_button->variant() == ButtonVariant::Primary)
+            m_onDone();
     });
     connect(m_microphone, &MicrophoneWatch::changed, this, &PermissionsAgainView::refresh);
     connect(&m_state, &AppState::accessibilityChanged, this, &PermissionsAgainView::refresh);
@@ -95,10 +94,9 @@ void PermissionsAgainView::refresh()
     if (!microphone)
         mic->setHint(L10n::tr("Checking…"));
     else if (microphone->unavailable)
-        mic->setHint(L10n::tr("No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it "
-                              "within a second."));
+        mic->setHint(L10n::tr("No sound server answers. Start PulseAudio or PipeWire."));
     else
-        mic->setHint(L10n::tr("No microphone found. Plug one in, or turn one on in the sound settings."));
+        mic->setHint(L10n::tr("No microphone found. Plug one in or turn one on."));
     m_soundSettings->setVisible(microphone && !microphone->granted && !microphone->unavailable
                                 && m_capabilities.hasSoundSettings());
 
@@ -108,7 +106,7 @@ void PermissionsAgainView::refresh()
         // reason itself says what the X server lacks.
         const Permissions::Check check = m_capabilities.accessibility();
         keys->setHint(check.unavailable || check.granted
-                          ? L10n::tr("Log out, choose an X11 session at the login screen, and start Kesto Viruz again.")
+                          ? L10n::tr("Log in to an X11 session, then start Kesto Viruz again.")
                           : check.reason);
     }
 
@@ -116,30 +114,6 @@ void PermissionsAgainView::refresh()
     const bool nothingMissing = now.isEmpty() && microphone;
     m_button->setText(nothingMissing ? L10n::tr("Done") : L10n::tr("Later"));
     m_button->setVariant(nothingMissing ? ButtonVariant::Primary : ButtonVariant::Ghost);
-    // Once what went missing is back, there is nothing left to ask.
-    if (!nothingMissing)
-        m_wasMissing = true;
-    else if (m_wasMissing && !m_done) {
-        m_done = true;
-        m_onDone();
-    }
-}
-
-QSize PermissionsAgainView::sizeHint() const
-{
-    return QSize(designSize.width(), std::max(designSize.height(), heightForWidth(designSize.width())));
-}
-
-void PermissionsAgainView::keyPressEvent(QKeyEvent* event)
-{
-    // Return is "Done", once nothing is missing; "Later" has no shortcut.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && m_button->variant() == ButtonVariant::Primary) {
-        m_done = true;
-        m_onDone();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void PermissionsAgainView::showEvent(QShowEvent* event)

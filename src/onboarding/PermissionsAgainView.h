@@ -14,8 +14,8 @@ class TextLabel;
 
 // The small window of a later start that found the microphone or the X11
 // session gone: a row for each with what is missing and how to bring it
-// back, and "Later" (or "Done" once all is back). It closes by itself when
-// everything that was missing is back.
+// back, and "Later", which turns into "Done" once all is back. Only the
+// user closes it.
 class PermissionsAgainView final : public QWidget
 {
     Q_OBJECT
@@ -36,11 +36,8 @@ public:
     SButton* footerButton() const { return m_button; }
     MicrophoneWatch& microphone() const { return *m_microphone; }
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -55,6 +52,4 @@ private:
     PermissionRow* m_keysRow;
     SButton* m_soundSettings;
     SButton* m_button;
-    bool m_wasMissing = false;
-    bool m_done = false;
 };

@@ -1,5 +1,6 @@
 #include "onboarding/StepIntro.h"
 
+#include "design/Elevation.h"
 #include "design/Palette.h"
 #include "design/components/ControlStyle.h"
 #include "design/components/TextLabel.h"
@@ -16,22 +17,9 @@ namespace {
 
 constexpr int mascot = 80;
 constexpr int mascotBottomOverhang = 2;
+// The shadow's blur radius; the Gaussian's sigma is half of it.
 constexpr qreal shadowBlur = 7;
 constexpr qreal shadowDrop = 10;
-
-// A soft blur of an image's shape: shrinking and growing again smooths it
-// about as much as a Gaussian of the given radius.
-QImage blurred(const QImage& shape, qreal radius)
-{
-    const int pad = int(radius * 2);
-    QImage canvas(shape.width() + 2 * pad, shape.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    QPainter(&canvas).drawImage(pad, pad, shape);
-    const qreal factor = std::max(1.0, radius / 1.5);
-    const QImage small = canvas.scaled(QSize(std::max(1, int(canvas.width() / factor)), std::max(1, int(canvas.height() / factor))),
-                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return small.scaled(canvas.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
 
 } // namespace
 
@@ -119,20 +107,27 @@ bool StepIntro::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+QImage StepIntro::shadowOf(const QImage& artwork, qreal dpr)
+{
+    // The picture's own shape in a soft blue.
+    const QImage shape
+        = artwork.scaled((QSizeF(mascot, mascot) * dpr).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QColor blue(37, 99, 235);
+    blue.setAlphaF(0.18f);
+    QImage shadow = Shadow::ofShape(shape, shadowBlur / 2 * dpr, blue);
+    shadow.setDevicePixelRatio(dpr);
+    return shadow;
+}
+
+qreal StepIntro::shadowRoom(qreal dpr)
+{
+    return Shadow::blurReach(shadowBlur / 2 * dpr) / dpr;
+}
+
 const QImage& StepIntro::shadow()
 {
-    if (m_shadow.isNull() && !m_artwork.isNull()) {
-        // The picture's own shape in a soft blue, as its shadow.
-        QImage shape = m_artwork.scaled(QSize(mascot, mascot) * devicePixelRatioF(), Qt::IgnoreAspectRatio,
-                                        Qt::SmoothTransformation)
-                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QPainter tint(&shape);
-        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        tint.fillRect(shape.rect(), QColor(37, 99, 235, int(0.18 * 255)));
-        tint.end();
-        m_shadow = blurred(shape, shadowBlur * devicePixelRatioF());
-        m_shadow.setDevicePixelRatio(devicePixelRatioF());
-    }
+    if ((m_shadow.isNull() || m_shadow.devicePixelRatio() != devicePixelRatioF()) && !m_artwork.isNull())
+        m_shadow = shadowOf(m_artwork, devicePixelRatioF());
     return m_shadow;
 }
 
@@ -143,7 +138,7 @@ void StepIntro::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage& soft = shadow();
-    const qreal pad = shadowBlur * 2;
-    painter.drawImage(QPointF(-pad, shadowDrop - pad), soft);
-    painter.drawImage(QRectF(0, 0, mascot, mascot), m_artwork);
+    const qreal pad = shadowRoom(devicePixelRatioF());
+    painter.drawImage(QPointF(shadowSide - pad, shadowDrop - pad), soft);
+    painter.drawImage(QRectF(shadowSide, 0, mascot, mascot), m_artwork);
 }

@@ -18,9 +18,13 @@ class StepIntro final : public QWidget
     Q_OBJECT
 
 public:
-    // The picture overhangs the intro's slot by this much at the top and the
-    // leading edge; the wizard's padding makes up for it.
-    static constexpr QMargins overhang{6, 4, 0, 0};
+    // The picture overhangs the intro's slot by 6 at the leading edge and 4
+    // at the top; at the leading edge the intro reaches further still, so
+    // that the picture's shadow is not cut off. The wizard's padding makes up
+    // for both.
+    static constexpr int pictureOverhang = 6;
+    static constexpr int shadowSide = 12;
+    static constexpr QMargins overhang{pictureOverhang + shadowSide, 4, 0, 0};
 
     StepIntro(QWidget* cardHost, QWidget* parent = nullptr);
 
@@ -35,6 +39,10 @@ public:
     TextLabel* subtitle() const { return m_subtitle; }
     // The picture in use; null when the step has none.
     const QImage& artwork() const { return m_artwork; }
+    // The soft blue shadow of a picture at a device pixel ratio, larger than
+    // the picture by shadowRoom(dpr) on every side.
+    static QImage shadowOf(const QImage& artwork, qreal dpr);
+    static qreal shadowRoom(qreal dpr);
 
 Q_SIGNALS:
     // The info button was clicked: the wizard decides.

@@ -75,7 +75,7 @@ QStringList PhoneServer::currentAddresses() const
     return m_addressSource ? m_addressSource() : localAddresses();
 }
 
-QString PhoneServer::listenFailureText(quint16 port, int socketError, const QString& description)
+QString PhoneServer::listenFailureText(quint16 port, int socketError)
 {
     const QString number = QString::number(port);
     switch (QAbstractSocket::SocketError(socketError)) {
@@ -85,7 +85,7 @@ QString PhoneServer::listenFailureText(quint16 port, int socketError, const QStr
         // Ports below 1024 need administrator rights on Linux.
         return L10n::tr("Port %1 needs administrator rights. Choose a port above 1023.").arg(number);
     default:
-        return L10n::tr("Port %1 could not be opened: %2").arg(number, description);
+        return L10n::tr("Port %1 could not be opened.").arg(number);
     }
 }
 
@@ -162,13 +162,13 @@ void PhoneServer::deliverUpload(const QByteArray& audio, const QString& contentT
     m_audioHandler(audio, contentType, reply);
 }
 
-void PhoneServer::listenerFailed(bool secure, const QString& message, quint64 generation)
+void PhoneServer::listenerFailed(bool secure, quint64 generation)
 {
     if (generation != m_generation)
         return;
     if (secure) {
         m_isRunning = false;
-        m_lastError = message;
+        m_lastError = L10n::tr("The phone server stopped accepting connections.");
     } else {
         m_plainIsRunning = false;
     }

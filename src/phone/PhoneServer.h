@@ -97,8 +97,9 @@ public:
     QStringList currentAddresses() const;
     void setAddressSource(std::function<QStringList()> source) { m_addressSource = std::move(source); }
 
-    // The sentence for a listener that could not start.
-    static QString listenFailureText(quint16 port, int socketError, const QString& description);
+    // The sentence for a listener that could not start; the socket's own
+    // text is for the log.
+    static QString listenFailureText(quint16 port, int socketError);
 
 Q_SIGNALS:
     // The phone was heard from: every request but font requests.
@@ -109,7 +110,7 @@ Q_SIGNALS:
 private:
     friend class PhoneWorker;
     void deliverUpload(const QByteArray& audio, const QString& contentType, const AudioReply& reply);
-    void listenerFailed(bool secure, const QString& message, quint64 generation);
+    void listenerFailed(bool secure, quint64 generation);
 
     struct Shared;
     std::shared_ptr<Shared> m_shared;

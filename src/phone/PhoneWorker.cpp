@@ -60,7 +60,7 @@ std::unique_ptr<PhoneWorker::Listener> PhoneWorker::makeListener(quint16 port, b
         const bool inUse = listener->serverError() == QAbstractSocket::AddressInUseError;
         Log::write(QStringLiteral("phone server (") + label + QStringLiteral("): port ") + QString::number(port)
                    + (inUse ? QStringLiteral(" is already in use") : QStringLiteral(" failed: ") + description));
-        *error = PhoneServer::listenFailureText(port, listener->serverError(), description);
+        *error = PhoneServer::listenFailureText(port, listener->serverError());
         return nullptr;
     }
     *bound = listener->serverPort();
@@ -69,8 +69,8 @@ std::unique_ptr<PhoneWorker::Listener> PhoneWorker::makeListener(quint16 port, b
     QObject::connect(listener.get(), &QTcpServer::acceptError, this, [this, label, secure, generation, raw = listener.get()] {
         const QString description = raw->errorString();
         Log::write(QStringLiteral("phone server (") + label + QStringLiteral(") failed: ") + description);
-        QMetaObject::invokeMethod(m_server, [server = m_server, secure, description, generation] {
-            server->listenerFailed(secure, description, generation);
+        QMetaObject::invokeMethod(m_server, [server = m_server, secure, generation] {
+            server->listenerFailed(secure, generation);
         });
     });
     return listener;

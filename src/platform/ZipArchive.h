@@ -4,18 +4,24 @@
 #include <QList>
 #include <QString>
 
-// Writes ZIP archives (the data export).
+#include <optional>
+
+// Writes and reads ZIP archives (the data export, self-contained updates).
 namespace ZipArchive {
 
 struct Entry
 {
     QString name;     // path inside the archive; a name ending in "/" is a folder
     QByteArray bytes; // a file's content; unused for a folder
+    quint32 mode = 0; // Unix permission bits; 0: none stored (read as 0644)
 };
 
 // Writes the entries, in order, as a new archive at path (replacing a file
 // there). False with a description in error when it cannot; a partial file
 // may then be left at path, so write to a temporary name.
 bool write(const QString& path, const QList<Entry>& entries, QString* error);
+// Every entry of the archive at path, in archive order; none with a
+// description in error when it cannot be read whole.
+std::optional<QList<Entry>> read(const QString& path, QString* error);
 
 } // namespace ZipArchive

@@ -60,6 +60,14 @@ MainView::MainView(AppState& state, AppActions& actions, PanelFactory settingsPa
     m_screen = buildScreen(m_shown, m_content);
     row->addWidget(m_screen, 1);
     m_toasts->raise();
+    // Over the settings a toast goes where their panel says no control lies.
+    m_toasts->setAreaOverSettings([this] {
+        if (!m_overlay)
+            return QRect();
+        const QWidget* panel = m_overlay->panel();
+        const QRect area = panel->property("toastArea").toRect();
+        return area.isEmpty() ? QRect() : area.translated(panel->mapTo(this, QPoint()));
+    });
     settingsChanged();
 }
 
@@ -115,6 +123,9 @@ void MainView::settingsChanged()
         m_overlay->setGeometry(rect());
         m_overlay->show();
         m_overlay->raise();
+        // Toasts stay readable over the settings.
+        m_toasts->raise();
+        m_toasts->placeAll();
     }
     if (open == (m_overlayProgress->target() > 0.5))
         return;
@@ -217,7 +228,7 @@ void MainView::paintEvent(QPaintEvent*)
 void MainView::resizeEvent(QResizeEvent*)
 {
     m_content->setGeometry(rect());
-    m_toasts->setGeometry(rect());
     if (m_overlay)
         m_overlay->setGeometry(rect());
+    m_toasts->setGeometry(rect());
 }

@@ -16,8 +16,8 @@ class Sidebar;
 class ToastLayer;
 
 // The whole content of the main window: the sidebar and the current screen
-// side by side, the toast layer above them, and the settings overlay above
-// everything while AppState says the settings are open. It keeps no state of
+// side by side, the settings overlay over them while AppState says the
+// settings are open, and the toast layer over everything. It keeps no state of
 // its own: what it shows is read from AppState and what it changes is
 // written there. It also carries the window's keys: Ctrl+K (search),
 // Ctrl+comma (settings) and Escape (close the settings).

@@ -233,13 +233,13 @@ void SettingsAdvancedTab::refresh()
 
 void SettingsAdvancedTab::exportAll()
 {
-    QString path = FilePicker::instance().saveFile(window(), L10n::tr("Export all data"),
-                                                   QDir::home().filePath(DataActions::exportFileName()),
-                                                   L10n::tr("ZIP archive (*.zip)"));
+    // The dialog itself completes a bare name with ".zip" before asking about
+    // replacing a file; nothing is added after its answer.
+    const QString path = FilePicker::instance().saveFile(window(), L10n::tr("Export all data"),
+                                                         QDir::home().filePath(DataActions::exportFileName()),
+                                                         L10n::tr("ZIP archive (*.zip)"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".zip");
     if (const std::optional<QString> error = DataActions::exportAll(m_state, path))
         m_state.showToast(L10n::tr("Export failed"), *error, ToastTone::danger);
     else

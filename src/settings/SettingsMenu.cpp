@@ -1,8 +1,7 @@
 #include "settings/SettingsMenu.h"
 
-#include "design/components/MenuAnchor.h"
+#include "design/components/PopupMenu.h"
 
-#include <QMenu>
 #include <QWidget>
 
 namespace SettingsMenu {
@@ -11,17 +10,13 @@ QMenu* popUp(const QStringList& titles, std::optional<int> checked, QWidget* anc
 {
     if (!anchor)
         return nullptr;
-    auto* menu = new QMenu(anchor);
+    auto* menu = new PopupMenu(anchor);
     menu->setObjectName(QStringLiteral("settingsMenu"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setFont(MenuAnchor::menuFont());
     for (int index = 0; index < titles.size(); ++index) {
-        QAction* action = menu->addAction(MenuAnchor::menuText(titles.at(index)));
-        action->setCheckable(checked.has_value());
-        action->setChecked(checked == index);
+        QAction* action = menu->addItem(titles.at(index), checked == index);
         QObject::connect(action, &QAction::triggered, anchor, [pick, index] { pick(index); });
     }
-    menu->popup(anchor->mapToGlobal(QPoint(0, anchor->height() + 4)));
+    menu->popUp(anchor, QPoint(0, anchor->height() + 4));
     return menu;
 }
 

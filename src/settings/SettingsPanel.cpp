@@ -143,18 +143,24 @@ QWidget* SettingsPanel::makeNav()
     return nav;
 }
 
+QRect SettingsPanel::toastArea() const
+{
+    const int right = width() - headerEnd - closeSize - headerSpacing;
+    return QRect(navWidth, 0, std::max(0, right - navWidth), headerHeight);
+}
+
 QWidget* SettingsPanel::makeHeader()
 {
     auto* header = new HeaderBar;
-    header->setFixedHeight(68);
+    header->setFixedHeight(headerHeight);
     auto* layout = new QHBoxLayout(header);
-    layout->setContentsMargins(28, 0, 20, 1);
-    layout->setSpacing(16);
+    layout->setContentsMargins(28, 0, headerEnd, 1);
+    layout->setSpacing(headerSpacing);
     m_title = new TextLabel({}, TypeModifier{20, QFont::DemiBold, 28, -0.01}, Palette::textPrimary);
     m_title->setObjectName(QStringLiteral("settingsTitle"));
     m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(m_title, 1);
-    auto* close = new SIconButton(QStringLiteral("x"), IconButtonVariant::Ghost, 36);
+    auto* close = new SIconButton(QStringLiteral("x"), IconButtonVariant::Ghost, closeSize);
     close->setObjectName(QStringLiteral("settingsClose"));
     close->setHelp(L10n::tr("Close"));
     close->setAccessibleName(L10n::tr("Close"));

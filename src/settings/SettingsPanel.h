@@ -21,11 +21,17 @@ class TextLabel;
 class SettingsPanel final : public QWidget
 {
     Q_OBJECT
+    // Where a toast may show over the panel, in its coordinates: the header
+    // beside the title, up to the Close button; read by the main view.
+    Q_PROPERTY(QRect toastArea READ toastArea)
 
 public:
     static constexpr int navWidth = 236;
     // The card's corner; the panel's own corners are 1 point tighter.
     static constexpr int cardRadius = 24;
+    static constexpr int headerHeight = 68;
+
+    QRect toastArea() const;
 
     SettingsPanel(AppState& state, const AppActions& actions, QWidget* parent = nullptr);
     ~SettingsPanel() override;
@@ -39,6 +45,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    static constexpr int headerEnd = 20;     // right of the Close button
+    static constexpr int headerSpacing = 16; // between the title and Close
+    static constexpr int closeSize = 36;
+
     QWidget* makeNav();
     QWidget* makeHeader();
     QWidget* makeTab(SettingsTab tab);

@@ -3,6 +3,7 @@
 #include "design/Palette.h"
 #include "design/Surface.h"
 #include "design/Theme.h"
+#include "design/components/SelectableLine.h"
 #include "design/components/TextLabel.h"
 
 #include <QHBoxLayout>
@@ -56,7 +57,25 @@ QString SettingsRow::description() const
 void SettingsRow::setDescription(const QString& description)
 {
     m_description->setText(description);
+    if (m_selectable) {
+        m_selectable->setLine(description);
+        m_selectable->setVisible(!description.isEmpty());
+        return;
+    }
     m_description->setVisible(!description.isEmpty());
+}
+
+SelectableLine* SettingsRow::makeDescriptionSelectable()
+{
+    if (m_selectable)
+        return m_selectable;
+    m_selectable = new SelectableLine(m_description->type(), m_description->color());
+    m_selectable->setObjectName(QStringLiteral("selectableDescription"));
+    auto* text = static_cast<QVBoxLayout*>(layout()->itemAt(0)->layout());
+    text->insertWidget(text->indexOf(m_description) + 1, m_selectable);
+    m_description->hide();
+    setDescription(m_description->text());
+    return m_selectable;
 }
 
 void SettingsRow::paintEvent(QPaintEvent*)

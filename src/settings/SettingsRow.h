@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class SelectableLine;
 class TextLabel;
 
 // The labelled line of a settings tab: a title over an optional one-line
@@ -21,6 +22,9 @@ public:
     void setDescription(const QString& description);
     QWidget* trailing() const { return m_trailing; }
     TextLabel* descriptionLabel() const { return m_description; }
+    // Lets the mouse select the description (and Ctrl+C copy it), in the
+    // same style and place. Returns the line that then shows it.
+    SelectableLine* makeDescriptionSelectable();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +32,7 @@ protected:
 private:
     TextLabel* m_title;
     TextLabel* m_description;
+    SelectableLine* m_selectable = nullptr;
     QWidget* m_trailing;
     bool m_border;
 };

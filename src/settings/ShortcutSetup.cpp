@@ -5,6 +5,7 @@
 #include "design/Palette.h"
 #include "design/Surface.h"
 #include "design/components/SButton.h"
+#include "design/components/SelectableLine.h"
 #include "design/components/TextLabel.h"
 #include "settings/SettingsRow.h"
 
@@ -46,6 +47,8 @@ ShortcutSetup::ShortcutSetup(AppState& state, QWidget* parent)
     connect(m_copy, &SButton::clicked, this, &ShortcutSetup::copy);
     m_address = new SettingsRow(L10n::tr("Shortcut address"), {}, 16, 16, true, m_copy);
     m_address->setObjectName(QStringLiteral("shortcutAddress"));
+    // The address can also be selected and copied by hand.
+    m_addressLine = m_address->makeDescriptionSelectable();
     layout->addWidget(m_address);
 
     auto* recipe = new Recipe;
@@ -104,12 +107,11 @@ void ShortcutSetup::refresh()
 {
     const bool enabled = m_state.config().phoneServerEnabled;
     const QString address = url(enabled, m_state.shortcutURLs());
-    TextLabel* description = m_address->descriptionLabel();
     if (!address.isEmpty()) {
-        description->setType(TypeModifier{13, QFont::Normal, 20, -0.01, true});
+        m_addressLine->setType(TypeModifier{13, QFont::Normal, 20, -0.01, true});
         m_address->setDescription(address);
     } else {
-        description->setType(TypeModifier{13, QFont::Normal, 20});
+        m_addressLine->setType(TypeModifier{13, QFont::Normal, 20});
         m_address->setDescription(enabled ? L10n::tr("The address appears once this computer is on Wi-Fi")
                                           : L10n::tr("The address appears once the phone server is on"));
     }

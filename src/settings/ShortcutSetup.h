@@ -4,6 +4,7 @@
 
 class AppState;
 class SButton;
+class SelectableLine;
 class SettingsRow;
 
 // The iOS Shortcuts block of the Advanced tab: the plain-HTTP upload address
@@ -26,5 +27,6 @@ private:
 
     AppState& m_state;
     SettingsRow* m_address;
+    SelectableLine* m_addressLine;
     SButton* m_copy;
 };

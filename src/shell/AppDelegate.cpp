@@ -4,25 +4,15 @@
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "design/Onest.h"
-#include "design/Theme.h"
-#include "shell/HUDPanel.h"
 #include "platform/FrontApplication.h"
 #include "platform/SoundPlayer.h"
 #include "shell/DictationDesktop.h"
-#include "shell/OnboardingWindow.h"
 #include "shell/Relaunch.h"
-#include "shell/StatusItem.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QDesktopServices>
-#include <QEvent>
-#include <QMenu>
+#include <QDir>
 #include <QNetworkInformation>
-#include <QShortcut>
-#include <QUrl>
-#include <QVBoxLayout>
-#include <QWindowStateChangeEvent>
+#include <QPointer>
 
 namespace {
 
@@ -49,21 +39,17 @@ std::unique_ptr<KeySource> keySourceOf(const AppDelegate::Host& host)
     return host.keySource ? host.keySource() : nullptr;
 }
 
-// Shows a window in front of whatever the user was in.
-void bringForward(QWidget* window)
+Updater::Host updaterHost(Clock& clock)
 {
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
-    window->raise();
-    window->activateWindow();
+    Updater::Host host;
+    host.clock = &clock;
+    return host;
 }
 
+// What is missing and what the application therefore cannot do.
 QString waitingMessage(const QString& reason)
 {
-    const QString waiting = L10n::tr("Waiting for Accessibility permission.");
-    return reason.isEmpty() ? waiting : waiting + QLatin1Char(' ') + reason;
+    return reason.isEmpty() ? L10n::tr("Kesto Viruz cannot type text or watch the talk key without X11.") : reason;
 }
 
 } // namespace
@@ -81,13 +67,25 @@ AppDelegate::AppDelegate(Host host)
     , m_hotkey(m_clock, keySourceOf(m_host))
     , m_micMeter(backendOf(m_host), m_clock)
     , m_dictation(dictationParts(m_host, m_state, m_recorder, m_hotkey, m_micMeter, m_clock))
-    , m_phoneLink({m_state, m_dictation, m_clock, [this](const std::function<void(Config&)>& change) {
-                       if (m_applied)
-                           change(*m_applied);
-                   }})
+    , m_phoneLink({m_state, m_dictation, m_clock,
+                   [this](const std::function<void(Config&)>& change) { m_settings.updateApplied(change); }})
+    , m_updater(m_host.updates, updaterHost(m_clock))
+    , m_status({m_state, m_recorder, m_updater,
+                [this](std::optional<Screen> screen, std::optional<SettingsTab> settings) {
+                    openMainWindow(screen, settings);
+                },
+                [this] { openOnboarding(); }})
+    , m_settings({m_state, m_clock, m_recorder, m_hotkey, m_micMeter, m_dictation, m_phoneLink,
+                  [this] { refreshStatusItem(); }})
+    , m_windows({m_state, m_host.windows, [this] { m_dictation.stopMicTest(); }, [this] { applyConfig(); },
+                 [this] { refreshStatusItem(); }})
 {
+    connect(&m_updater, &Updater::offerChanged, this, &AppDelegate::refreshStatusItem);
     connect(this, &AppDelegate::networkChanged, &m_phoneLink, &PhoneLinkController::networkChanged);
-    m_dictation.setMainWindowIsKey([this] { return m_mainWindow && m_mainWindow->isActiveWindow(); });
+    m_dictation.setMainWindowIsKey([this] {
+        QWidget* window = m_windows.mainWindow();
+        return window && window->isActiveWindow();
+    });
     connect(&m_dictation, &DictationController::statusChanged, this, &AppDelegate::refreshStatusItem);
 }
 
@@ -97,11 +95,6 @@ AppDelegate::~AppDelegate()
         m_clock.cancel(*m_permissionTimer);
     if (m_saveTimer)
         m_clock.cancel(*m_saveTimer);
-}
-
-QWidget* AppDelegate::onboardingWindow() const
-{
-    return m_onboardingWindow.get();
 }
 
 void AppDelegate::start()
@@ -114,8 +107,8 @@ void AppDelegate::start()
     if (m_state.config().historyDays > 0) {
         m_state.updateHistory([this](History& history) { history.prune(m_state.config().historyDays, m_clock.now()); });
     }
-    createStatusItem();
-    setUpHUD();
+    m_status.create();
+    m_settings.setUpHUD();
     applyConfig();
     subscribeToSettings();
     const QPointer<AppDelegate> self(this);
@@ -165,6 +158,10 @@ void AppDelegate::installActions()
     actions.checkKey = [self] {
         if (self)
             self->m_dictation.checkKey();
+    };
+    actions.listModels = [self](const Config& config, const std::function<void(const ModelList&)>& done) {
+        if (self)
+            self->m_dictation.listModels(config, done);
     };
     actions.toggleMicTest = [self] {
         if (self)
@@ -312,182 +309,9 @@ void AppDelegate::shutdown()
     Log::flush();
 }
 
-// Settings
-
-void AppDelegate::applyConfig()
-{
-    const std::optional<Config> previous = m_applied;
-    m_applied = m_state.config();
-    const Config& config = m_state.config();
-
-    m_hotkey.setKind(config.hotkey);
-    m_hotkey.setMode(config.hotkeyMode);
-    m_hotkey.setHoldThreshold(double(config.holdThresholdMs) / 1000.0);
-    if (m_hotkey.isRunning()
-        && (!previous || previous->hotkey != config.hotkey || previous->hotkeyMode != config.hotkeyMode))
-        m_hotkey.start();
-
-    if (m_hud) {
-        m_hud->applyLayout();
-        if (config.hudVisible)
-            m_hud->orderFront();
-        else
-            m_hud->orderOut();
-    }
-    applyTheme(config.theme);
-    m_phoneLink.applyChanges(previous, config);
-
-    if (previous) {
-        if (previous->historyDays != config.historyDays && config.historyDays > 0) {
-            const qint64 days = config.historyDays;
-            m_state.updateHistory([this, days](History& history) { history.prune(days, m_clock.now()); });
-        }
-        if (previous->apiKey != config.apiKey) {
-            m_state.setKeyStatus({});
-            if (!config.apiKey.isEmpty())
-                m_state.actions().checkKey();
-        }
-    }
-
-    if (config.noiseReduction
-        && !(previous && previous->noiseReduction && previous->inputDeviceID == config.inputDeviceID))
-        m_recorder.prepareNoiseReduction(config.inputDeviceID);
-
-    if (previous && m_micMeter.isRunning()
-        && (previous->noiseReduction != config.noiseReduction || previous->inputDeviceID != config.inputDeviceID)) {
-        stopMicTest();
-        m_state.actions().toggleMicTest();
-    }
-    refreshStatusItem();
-}
-
-void AppDelegate::applyTheme(ThemeMode theme)
-{
-    switch (theme) {
-    case ThemeMode::light:
-        Theme::instance().setMode(Theme::Mode::Light);
-        break;
-    case ThemeMode::dark:
-        Theme::instance().setMode(Theme::Mode::Dark);
-        break;
-    case ThemeMode::automatic:
-        Theme::instance().setMode(Theme::Mode::Auto);
-        break;
-    }
-}
-
-void AppDelegate::setUpHUD()
-{
-    const QPointer<AppDelegate> self(this);
-    auto onToggle = [self] {
-        if (self)
-            self->m_state.actions().toggleDictation(Target::frontApp());
-    };
-    // Submitting ends the recording; toggling a recording stops it.
-    auto onSubmit = [self] {
-        if (self && self->m_state.phase() == Phase::recording)
-            self->m_state.actions().toggleDictation(self->m_state.target());
-    };
-    auto onCancel = [self] {
-        if (self)
-            self->m_state.actions().cancelDictation();
-    };
-    m_hud = std::make_unique<HUDPanel>(m_state, onToggle, onSubmit, onCancel, m_clock);
-    m_dictation.setHUD(m_hud.get());
-    m_hud->restorePosition(m_state.config());
-    if (m_state.config().hudVisible)
-        m_hud->orderFront();
-    // The pill's bottom centre is its anchor; the debounce turns a drag into
-    // one save.
-    connect(m_hud.get(), &HUDPanel::moved, this, [this] {
-        const QRect frame = m_hud->geometry();
-        m_state.updateConfig([&frame](Config& config) { config.hudX = frame.x() + frame.width() / 2.0; });
-        m_state.updateConfig([&frame](Config& config) { config.hudY = double(frame.y() + frame.height()); });
-    });
-}
-
-// Windows
-
-void AppDelegate::openMainWindow(std::optional<Screen> screen, std::optional<SettingsTab> settings)
-{
-    if (screen)
-        m_state.setScreen(*screen);
-    if (settings) {
-        m_state.setSettingsTab(*settings);
-        m_state.setSettingsOpen(true);
-    }
-    if (!m_mainWindow) {
-        m_mainWindow.reset(m_host.windows.mainWindow(m_state));
-        m_mainWindow->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_mainWindow->setObjectName(QStringLiteral("mainWindow"));
-        watchMainWindow(m_mainWindow.get());
-    }
-    bringForward(m_mainWindow.get());
-    // Nothing behind the settings panel keeps typing.
-    if (settings) {
-        if (QWidget* focus = m_mainWindow->focusWidget())
-            focus->clearFocus();
-    }
-}
-
-void AppDelegate::watchMainWindow(QWidget* window)
-{
-    window->installEventFilter(this);
-    // The desktop's window commands: Ctrl+W closes, Ctrl+M minimises, Ctrl+Q quits.
-    connect(new QShortcut(QKeySequence::Close, window), &QShortcut::activated, window, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), window), &QShortcut::activated, window,
-            &QWidget::showMinimized);
-    connect(new QShortcut(QKeySequence::Quit, window), &QShortcut::activated, qApp, &QCoreApplication::quit);
-}
-
-bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
-{
-    if (m_mainWindow && watched == m_mainWindow.get()) {
-        if (event->type() == QEvent::Close) {
-            stopMicTest();
-            m_state.setSettingsOpen(false);
-        } else if (event->type() == QEvent::WindowStateChange && m_mainWindow->isMinimized()) {
-            stopMicTest();
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void AppDelegate::stopMicTest()
-{
-    if (!m_micMeter.isRunning())
-        return;
-    m_micMeter.stop();
-    m_state.setMicTestLevel(std::nullopt);
-}
-
-void AppDelegate::openOnboarding()
-{
-    if (m_onboardingWindow) {
-        bringForward(m_onboardingWindow.get());
-        return;
-    }
-    const QPointer<AppDelegate> self(this);
-    WindowFactory::OnboardingCallbacks callbacks;
-    callbacks.onSave = [self](const Config& edited) {
-        if (!self)
-            return;
-        self->m_state.updateConfig([&edited](Config& config) { config = edited; });
-        self->m_state.config().save();
-        self->applyConfig();
-    };
-    callbacks.onFinish = [self] {
-        if (self)
-            self->finishOnboarding();
-    };
-    m_onboardingWindow = std::make_unique<OnboardingWindow>(m_host.windows.onboarding(m_state, callbacks));
-    m_onboardingWindow->setObjectName(QStringLiteral("onboardingWindow"));
-    bringForward(m_onboardingWindow.get());
-}
-
 void AppDelegate::chooseInterfaceLanguage(const std::optional<QString>& code)
 {
-    InterfaceLanguage::choose(code, [this] {
+    const InterfaceLanguage::Outcome outcome = InterfaceLanguage::choose(code, [this] {
         const bool started = m_host.relaunch ? m_host.relaunch() : Relaunch::start(QCoreApplication::applicationFilePath());
         if (started) {
             Log::write(QStringLiteral("relaunching for the interface language"));
@@ -498,140 +322,47 @@ void AppDelegate::chooseInterfaceLanguage(const std::optional<QString>& code)
         m_state.showToast(L10n::tr("The language changes at the next start"),
                           L10n::tr("Kesto Viruz could not restart by itself."), ToastTone::warning);
     });
+    if (outcome == InterfaceLanguage::Outcome::notStored) {
+        const QString path = InterfaceLanguage::settingsPath();
+        Log::write(QStringLiteral("interface language not stored: cannot write ") + path);
+        m_state.showToast(L10n::tr("The language was not changed"),
+                          L10n::tr("Kesto Viruz cannot write to %1.").arg(QDir::toNativeSeparators(path)),
+                          ToastTone::danger);
+    }
 }
 
 void AppDelegate::comeForward()
 {
     Log::write(QStringLiteral("asked to come forward by a later start"));
-    if (m_onboardingWindow)
+    if (m_windows.onboardingWindow())
         openOnboarding();
     else
         openMainWindow();
 }
 
-void AppDelegate::finishOnboarding()
+// The operations the parts carry out.
+
+void AppDelegate::applyConfig()
 {
-    m_state.setMessage(QString());
-    if (m_onboardingWindow) {
-        m_onboardingWindow->close();
-        // The wizard's own button may be on the stack.
-        m_onboardingWindow.release()->deleteLater();
-    }
-    refreshStatusItem();
+    m_settings.applyConfig();
+}
+
+void AppDelegate::openMainWindow(std::optional<Screen> screen, std::optional<SettingsTab> settings)
+{
+    m_windows.openMainWindow(screen, settings);
+}
+
+void AppDelegate::openOnboarding()
+{
+    m_windows.openOnboarding();
 }
 
 void AppDelegate::openPermissionsAgain()
 {
-    if (m_permissionsWindow) {
-        bringForward(m_permissionsWindow.get());
-        return;
-    }
-    const QPointer<AppDelegate> self(this);
-    QWidget* content = m_host.windows.permissionsAgain(m_state, [self] {
-        if (self)
-            self->closePermissionsAgain();
-    });
-    auto* window
-        = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setObjectName(QStringLiteral("permissionsWindow"));
-    window->setWindowTitle(QStringLiteral("Kesto Viruz"));
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(content);
-    window->adjustSize();
-    WindowFactory::centre(window);
-    m_permissionsWindow.reset(window);
-    bringForward(window);
-}
-
-void AppDelegate::closePermissionsAgain()
-{
-    if (!m_permissionsWindow)
-        return;
-    m_permissionsWindow->close();
-    m_permissionsWindow.release()->deleteLater();
-}
-
-// Status item and menus
-
-void AppDelegate::createStatusItem()
-{
-    m_statusItem = std::make_unique<StatusItem>();
-    m_statusItem->onChosen = [this](const StatusMenuItem& item) { perform(item); };
-    refreshStatusItem();
-    // The picture and the menu follow the phase, the message and the last text.
-    connect(&m_state, &AppState::phaseChanged, this, [this] {
-        if (m_state.phase() != m_shownPhase)
-            refreshStatusItem();
-    });
-    connect(&m_state, &AppState::messageChanged, this, &AppDelegate::refreshStatusItem);
-    connect(&m_state, &AppState::historyChanged, this, &AppDelegate::refreshStatusItem);
-}
-
-StatusMenuInput AppDelegate::statusMenuInput() const
-{
-    const Config& config = m_state.config();
-    StatusMenuInput input;
-    input.phase = m_state.phase();
-    input.accessibilityGranted = m_state.accessibilityGranted();
-    input.message = m_state.message();
-    input.hotkey = config.hotkey;
-    input.hotkeyMode = config.hotkeyMode;
-    input.hudVisible = config.hudVisible;
-    input.lastTranscript = m_state.lastTranscript();
-    input.inputDeviceID = config.inputDeviceID;
-    input.microphoneName = m_recorder.name(config.inputDeviceID);
-    for (const AudioRecorder::Input& device : m_recorder.inputs())
-        input.inputs.append({device.id, device.name});
-    input.updaterAvailable = m_updater.hasController();
-    return input;
+    m_windows.openPermissionsAgain();
 }
 
 void AppDelegate::refreshStatusItem()
 {
-    if (!m_statusItem)
-        return;
-    m_shownPhase = m_state.phase();
-    m_statusItem->refresh(m_state.phase(), m_state.accessibilityGranted(), StatusMenu::build(statusMenuInput()));
-}
-
-void AppDelegate::perform(const StatusMenuItem& item)
-{
-    using Action = StatusMenuItem::Action;
-    switch (item.action) {
-    case Action::none:
-        break;
-    case Action::showMainWindow:
-        openMainWindow();
-        break;
-    case Action::showSettings:
-        openMainWindow(std::nullopt, m_state.settingsTab());
-        break;
-    case Action::showOnboarding:
-        openOnboarding();
-        break;
-    case Action::toggleHUD:
-        m_state.updateConfig([](Config& config) { config.hudVisible = !config.hudVisible; });
-        break;
-    case Action::copyLast:
-        QGuiApplication::clipboard()->setText(m_state.lastTranscript());
-        break;
-    case Action::insertLast:
-        m_state.actions().insert(m_state.lastTranscript());
-        break;
-    case Action::checkForUpdates:
-        m_updater.checkForUpdates();
-        break;
-    case Action::openLog:
-        QDesktopServices::openUrl(QUrl::fromLocalFile(Log::filePath()));
-        break;
-    case Action::quit:
-        QCoreApplication::quit();
-        break;
-    case Action::pickMicrophone:
-        m_state.updateConfig([&item](Config& config) { config.inputDeviceID = item.data; });
-        Log::write(QStringLiteral("microphone set to ") + m_recorder.name(item.data));
-        refreshStatusItem();
-        break;
-    }
+    m_status.refreshStatusItem();
 }

@@ -8,9 +8,12 @@
 #include "platform/Clock.h"
 #include "platform/KeySource.h"
 #include "platform/Permissions.h"
+#include "shell/AppWindows.h"
 #include "shell/DesktopTheme.h"
 #include "shell/DictationController.h"
 #include "shell/PhoneLinkController.h"
+#include "shell/SettingsApplier.h"
+#include "shell/StatusItemController.h"
 #include "shell/StatusMenu.h"
 #include "shell/Updater.h"
 #include "shell/WindowFactory.h"
@@ -23,13 +26,13 @@
 #include <optional>
 
 class HUDPanel;
-class OnboardingWindow;
 class StatusItem;
 
 // The application controller: owns every long-lived object of the run,
-// starts them in order, keeps the settings file and the running system in
-// step with AppState's settings, opens the windows, keeps the tray item and
-// its menu, and shuts everything down in reverse. Main thread only.
+// starts them in order, keeps the settings file in step with AppState's
+// settings, turns the talk key on once typing is allowed, and shuts
+// everything down in reverse. Applying the settings, the windows and the
+// tray item are parts it owns and wires. Main thread only.
 class AppDelegate final : public QObject
 {
     Q_OBJECT
@@ -53,6 +56,8 @@ public:
         DictationDesktop* desktop = nullptr;
         // Starts the new process of a restart; false when it could not.
         std::function<bool()> relaunch;
+        // Where updates come from; invalid: no updater.
+        UpdateSource updates = Updater::builtIn();
     };
 
     static constexpr qint64 saveDelayMs = 250;
@@ -89,8 +94,8 @@ public:
 
     // The tray picture for the phase and a fresh menu from the state.
     void refreshStatusItem();
-    StatusMenuInput statusMenuInput() const;
-    void perform(const StatusMenuItem& item);
+    StatusMenuInput statusMenuInput() const { return m_status.statusMenuInput(); }
+    void perform(const StatusMenuItem& item) { m_status.perform(item); }
 
     // The long-lived objects, for the parts of the controller that drive
     // dictation and the phone link.
@@ -101,41 +106,30 @@ public:
     MicLevelMeter& micMeter() { return m_micMeter; }
     DictationController& dictation() { return m_dictation; }
     PhoneLinkController& phoneLink() { return m_phoneLink; }
-    HUDPanel* hud() const { return m_hud.get(); }
-    // The settings as last applied; none before the first apply. The phone
-    // link stores the settings it restarted its server with.
-    const std::optional<Config>& applied() const { return m_applied; }
-    void setApplied(const Config& config) { m_applied = config; }
+    HUDPanel* hud() const { return m_settings.hud(); }
+    // The settings as last applied; none before the first apply.
+    const std::optional<Config>& applied() const { return m_settings.applied(); }
 
-    QWidget* mainWindow() const { return m_mainWindow.get(); }
-    QWidget* onboardingWindow() const;
-    QWidget* permissionsWindow() const { return m_permissionsWindow.get(); }
-    StatusItem* statusItem() const { return m_statusItem.get(); }
+    QWidget* mainWindow() const { return m_windows.mainWindow(); }
+    QWidget* onboardingWindow() const { return m_windows.onboardingWindow(); }
+    QWidget* permissionsWindow() const { return m_windows.permissionsWindow(); }
+    StatusItem* statusItem() const { return m_status.statusItem(); }
     bool accessibilityPolling() const { return m_permissionTimer.has_value(); }
+    Updater& updater() { return m_updater; }
 
 Q_SIGNALS:
     // The network path changed (interfaces came or went); the phone link
     // restarts its server when its addresses changed.
     void networkChanged();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void installActions();
-    void createStatusItem();
-    void setUpHUD();
     void subscribeToSettings();
     void saveAndApply();
     void startNetworkMonitor();
     void checkFirstRunAndPermissions();
     void pollAccessibility();
     void schedulePoll();
-    void applyTheme(ThemeMode theme);
-    void watchMainWindow(QWidget* window);
-    void stopMicTest();
-    void finishOnboarding();
-    void closePermissionsAgain();
 
     Host m_host;
     Clock& m_clock;
@@ -145,17 +139,13 @@ private:
     MicLevelMeter m_micMeter;
     DictationController m_dictation;
     PhoneLinkController m_phoneLink;
-    std::unique_ptr<StatusItem> m_statusItem;
-    std::unique_ptr<HUDPanel> m_hud;
-    std::unique_ptr<QWidget> m_mainWindow;
-    std::unique_ptr<OnboardingWindow> m_onboardingWindow;
-    std::unique_ptr<QWidget> m_permissionsWindow;
     Updater m_updater;
+    StatusItemController m_status;
+    SettingsApplier m_settings; // holds the pill
+    AppWindows m_windows;
     // "auto" theme: follows the desktop once chosen (applyTheme).
     DesktopTheme m_desktopTheme;
     std::optional<Clock::TimerId> m_permissionTimer;
     std::optional<Clock::TimerId> m_saveTimer;
-    std::optional<Config> m_applied;
-    Phase m_shownPhase = Phase::idle;
     bool m_shutDown = false;
 };

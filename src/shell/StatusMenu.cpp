@@ -78,7 +78,7 @@ QString statusLine(const StatusMenuInput& input)
         break;
     }
     if (!input.accessibilityGranted)
-        return L10n::tr("Accessibility permission needed");
+        return L10n::tr("Typing and the talk key need X11");
     if (input.hotkeyMode == HotkeyMode::toggle)
         return L10n::tr("Press %1 to talk").arg(keyName(input.hotkey));
     return L10n::tr("Hold %1 to talk").arg(keyName(input.hotkey));
@@ -139,6 +139,8 @@ QList<StatusMenuItem> build(const StatusMenuInput& input)
     }
     items.append(separator());
     items.append(disabled(input.versionLabel.isEmpty() ? versionLabel() : input.versionLabel));
+    if (input.updaterAvailable && !input.updateOffer.isEmpty())
+        items.append(action(L10n::tr("Install Kesto Viruz %1\u2026").arg(input.updateOffer), Action::showUpdate));
     if (input.updaterAvailable)
         items.append(action(L10n::tr("Check for updates"), Action::checkForUpdates));
     items.append(action(L10n::tr("Open logs"), Action::openLog));

@@ -21,6 +21,7 @@ struct StatusMenuItem
         copyLast,
         insertLast,
         checkForUpdates,
+        showUpdate,
         openLog,
         quit,
         pickMicrophone,
@@ -52,6 +53,7 @@ struct StatusMenuInput
     QString microphoneName;                        // of inputDeviceID
     QList<std::pair<QString, QString>> inputs;     // (id, name) in the system's order
     bool updaterAvailable = false;
+    QString updateOffer;                           // display version of a found update
     QString versionLabel;
 };
 

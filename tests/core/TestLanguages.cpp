@@ -17,6 +17,7 @@ private Q_SLOTS:
     void readsStoredChoice();
     void choosing_data();
     void choosing();
+    void unwritableChoiceRestartsNothing();
     void choiceNames();
     void looksUpTranslations();
     void interfaceLanguageFollowsChoice(); // installs a table: runs last
@@ -85,7 +86,8 @@ void TestLanguages::choosing()
         settings.setValue(QStringLiteral("AppleLanguages"), QStringList{before});
     int restarted = 0;
     const auto code = choice.isEmpty() ? std::nullopt : std::optional<QString>(choice);
-    QCOMPARE(InterfaceLanguage::choose(settings, code, [&] { ++restarted; }), restarts);
+    const InterfaceLanguage::Outcome outcome = InterfaceLanguage::choose(settings, code, [&] { ++restarted; });
+    QCOMPARE(outcome, restarts ? InterfaceLanguage::Outcome::stored : InterfaceLanguage::Outcome::unchanged);
     QCOMPARE(restarted, restarts ? 1 : 0);
 
     const QSettings reread(path, QSettings::IniFormat);
@@ -93,6 +95,29 @@ void TestLanguages::choosing()
     QCOMPARE(InterfaceLanguage::chosen(reread), restarts ? code : stored);
     if (restarts && !code)
         QVERIFY(!reread.contains(QStringLiteral("AppleLanguages")));
+}
+
+void TestLanguages::unwritableChoiceRestartsNothing()
+{
+    // The settings folder cannot be made: a file has its name. (A read-only
+    // mode would not stop the root user the suite may run as.)
+    QFile blocker(m_dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = m_dir.filePath(QStringLiteral("blocked/kesto-viruz.conf"));
+    int restarted = 0;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        QCOMPARE(InterfaceLanguage::choose(settings, QStringLiteral("ru"), [&] { ++restarted; }),
+                 InterfaceLanguage::Outcome::notStored);
+    }
+    QCOMPARE(restarted, 0);
+    // Nothing in the process takes the unwritten choice for the stored one,
+    // so choosing it again tries again.
+    QSettings settings(path, QSettings::IniFormat);
+    QCOMPARE(InterfaceLanguage::chosen(settings), std::nullopt);
+    QCOMPARE(InterfaceLanguage::choose(settings, QStringLiteral("ru"), [&] { ++restarted; }),
+             InterfaceLanguage::Outcome::notStored);
 }
 
 void TestLanguages::choiceNames()

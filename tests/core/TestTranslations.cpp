@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -18,7 +20,8 @@ struct Message
     QString source;
     bool numerus = false;
     bool finished = false;
-    int forms = 0; // finished plural forms
+    int forms = 0;          // finished plural forms
+    QStringList texts = {}; // the translation, or each of its plural forms
 };
 
 QString keyOf(const Message& m)
@@ -54,11 +57,15 @@ QList<Message> readTable(const QString& path)
                 if (current.numerus) {
                     current.finished = !open;
                 } else {
-                    current.finished = !open && !xml.readElementText().trimmed().isEmpty();
+                    const QString text = xml.readElementText();
+                    current.finished = !open && !text.trimmed().isEmpty();
+                    current.texts = {text};
                 }
             } else if (name == QLatin1String("numerusform")) {
-                if (!xml.readElementText().trimmed().isEmpty())
+                const QString text = xml.readElementText();
+                if (!text.trimmed().isEmpty())
                     ++current.forms;
+                current.texts.append(text);
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
             messages.append(current);
@@ -129,6 +136,41 @@ QStringList problems(const QString& sourceDir, const QStringList& tables, const 
     return found;
 }
 
+// The distinct places a text fills in: %1 to %99 (with or without L) and %n.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("%L?([0-9]{1,2}|n)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(text))
+        found.append(QLatin1Char('%') + match.captured(1));
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// One line per finished translation, or plural form of one, whose
+// placeholders are not those of its source: a dropped %1 loses a value, an
+// extra one shows "%2" to the user.
+QStringList placeholderProblems(const QString& table)
+{
+    QStringList found;
+    const QString name = QFileInfo(table).fileName();
+    for (const Message& m : readTable(table)) {
+        if (m.context == QLatin1String("(unreadable)"))
+            return {m.source};
+        if (!m.finished)
+            continue;
+        const QStringList expected = placeholders(m.source);
+        for (const QString& text : m.texts) {
+            if (!text.trimmed().isEmpty() && placeholders(text) != expected) {
+                found.append(name + QStringLiteral(": \"") + m.source + QStringLiteral("\" is translated as \"")
+                             + text + QLatin1Char('"'));
+            }
+        }
+    }
+    return found;
+}
+
 QStringList tablesOf(const QString& dir, const QString& language)
 {
     QStringList paths;
@@ -162,6 +204,9 @@ private Q_SLOTS:
     void namesUncoveredTexts();
     void everyTextOfTheCodeIsTranslated_data();
     void everyTextOfTheCodeIsTranslated();
+    void namesTranslationsWithOtherPlaceholders_data();
+    void namesTranslationsWithOtherPlaceholders();
+    void everyTranslationKeepsItsPlaceholders();
 };
 
 void TestTranslations::namesUncoveredTexts_data()
@@ -234,6 +279,52 @@ void TestTranslations::everyTextOfTheCodeIsTranslated()
                                        tablesOf(root + QStringLiteral("/resources/translations"), language), language);
     if (!found.isEmpty())
         QFAIL(qPrintable(QStringLiteral("texts without a finished translation:\n  ") + found.join(QStringLiteral("\n  "))));
+}
+
+void TestTranslations::namesTranslationsWithOtherPlaceholders_data()
+{
+    QTest::addColumn<QByteArray>("messages");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList none;
+    QTest::newRow("same places, another order")
+        << QByteArray("<message><source>Port %1 could not be opened: %2</source>"
+                      "<translation>%1-portni ochib boʻlmadi: %2</translation></message>\n"
+                      "<message><source>%1 of %2</source><translation>%2 из %1</translation></message>\n")
+        << none;
+    QTest::newRow("a dropped %1")
+        << QByteArray("<message><source>Microphone: %1</source><translation>Микрофон</translation></message>\n")
+        << QStringList{QStringLiteral("kesto_ru.ts: \"Microphone: %1\" is translated as \"Микрофон\"")};
+    QTest::newRow("a placeholder that is not in the source")
+        << QByteArray("<message><source>Copied</source><translation>Скопировано %1</translation></message>\n")
+        << QStringList{QStringLiteral("kesto_ru.ts: \"Copied\" is translated as \"Скопировано %1\"")};
+    QTest::newRow("a plural form without %n")
+        << QByteArray("<message numerus=\"yes\"><source>%n days</source><translation><numerusform>%n день</numerusform>"
+                      "<numerusform>дня</numerusform><numerusform>%n дней</numerusform></translation></message>\n")
+        << QStringList{QStringLiteral("kesto_ru.ts: \"%n days\" is translated as \"дня\"")};
+    QTest::newRow("an unfinished translation is not read")
+        << QByteArray("<message><source>Microphone: %1</source><translation type=\"unfinished\"></translation></message>\n")
+        << none;
+}
+
+void TestTranslations::namesTranslationsWithOtherPlaceholders()
+{
+    QFETCH(QByteArray, messages);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kesto_ru.ts"));
+    write(path, table("ru", messages));
+    QTEST(placeholderProblems(path), "expected");
+}
+
+void TestTranslations::everyTranslationKeepsItsPlaceholders()
+{
+    const QDir tables(QStringLiteral(KESTO_SOURCE_DIR) + QStringLiteral("/resources/translations"));
+    QStringList found;
+    for (const QString& name : tables.entryList({QStringLiteral("*.ts")}, QDir::Files))
+        found += placeholderProblems(tables.filePath(name));
+    if (!found.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("translations with other placeholders than their text:\n  ")
+                         + found.join(QStringLiteral("\n  "))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -1,5 +1,7 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
+#include "design/Theme.h"
+#include "design/components/PopupMenu.h"
 #include "design/components/SSegmented.h"
 #include "design/components/SSelect.h"
 #include "design/components/SSwitch.h"
@@ -200,10 +202,14 @@ private Q_SLOTS:
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->actions().size(), 3);
         QCOMPARE(checkedTexts(menu), QStringList{QStringLiteral("Light")});
-        // The ticked item lies over the field, 4 points above its bottom edge.
+        // The ticked item lies over the field: its bottom-left corner at the
+        // field's left edge, 4 points above the field's bottom edge.
         QAction* ticked = menu->actions().at(0);
-        QCOMPARE(menu->geometry().top() + menu->actionGeometry(ticked).top(),
-                 select.mapToGlobal(QPoint(0, select.height() - 4)).y());
+        const QRect item = menu->actionGeometry(ticked).translated(menu->geometry().topLeft());
+        const QRectF field = select.fieldRect();
+        QCOMPARE(item.bottomLeft() + QPoint(0, 1), select.mapToGlobal(QPoint(int(field.left()), int(field.bottom()) - 4)));
+        QVERIFY(menu->width() >= field.width());
+        QCOMPARE(menu->activeAction(), ticked);
 
         menu->actions().at(2)->trigger();
         QCOMPARE(select.selection(), QVariant(QStringLiteral("auto")));
@@ -217,6 +223,69 @@ private Q_SLOTS:
         menu->actions().at(2)->trigger();
         QCOMPARE(activated.count(), 2);
         QCOMPARE(changed.count(), 1);
+    }
+
+    void selectMenuIsDrawnInTheTheme_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    void selectMenuIsDrawnInTheTheme()
+    {
+        QFETCH(bool, dark);
+        Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
+        SSelect select({{1, QStringLiteral("One")}, {2, QStringLiteral("Two")}, {3, QStringLiteral("Three")}}, 2);
+        select.resize(240, 40);
+        select.show();
+        QMenu* menu = openMenu(select);
+        QVERIFY(menu);
+        QCOMPARE(menu->font().family(), Onest::font(14, QFont::Normal).family());
+        QCOMPARE(menu->font().pixelSize(), 14);
+        // Nothing under the pointer: no item is drawn hovered.
+        menu->setActiveAction(nullptr);
+        const QImage image = menu->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const qreal ratio = image.devicePixelRatio();
+        auto at = [&](qreal x, qreal y) { return image.pixelColor(int(x * ratio), int(y * ratio)); };
+        QCOMPARE(at(menu->width() / 2.0, 2.5).name(), Palette::surfaceCard.color().name());
+        QCOMPARE(at(0.5, menu->height() / 2.0).name(), Palette::borderDefault.color().name());
+
+        // A tick in front of the chosen item alone; no box in front of the others.
+        const PopupMenu::Metrics& m = PopupMenu::metrics;
+        for (int i = 0; i < 3; ++i) {
+            const QRect item = menu->actionGeometry(menu->actions().at(i));
+            int ink = 0;
+            for (qreal y = item.top(); y < item.bottom(); y += 0.5)
+                for (qreal x = item.left(); x < item.left() + m.textX - 2; x += 0.5)
+                    ink += at(x, y) != Palette::surfaceCard.color();
+            QVERIFY2((ink > 0) == (i == 1), qPrintable(QStringLiteral("item %1: %2 marked pixels").arg(i).arg(ink)));
+        }
+        menu->close();
+        Theme::instance().setMode(Theme::Mode::Light);
+    }
+
+    void selectMenuByKeyboard()
+    {
+        SSelect select(themes(), QStringLiteral("light"));
+        select.resize(240, 40);
+        select.show();
+        QSignalSpy activated(&select, &SSelect::activated);
+
+        // Escape closes the menu and changes nothing.
+        QMenu* menu = openMenu(select);
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(select.selection(), QVariant(QStringLiteral("light")));
+        QCOMPARE(activated.count(), 0);
+
+        // The keys start from the chosen item.
+        menu = openMenu(select);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCOMPARE(select.selection(), QVariant(QStringLiteral("dark")));
+        QCOMPARE(activated.count(), 1);
     }
 
     void selectEdgeCases()

@@ -23,6 +23,8 @@
 #include "GallerySheet.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
 #include <QtTest>
 
 // Every control in every variant, size and state, light and dark, saved as
@@ -43,6 +45,8 @@ private Q_SLOTS:
     void inputs();
     void selects_data() { themes(); }
     void selects();
+    void openSelect_data() { themes(); }
+    void openSelect();
     void switches_data() { themes(); }
     void switches();
     void chips_data() { themes(); }
@@ -265,6 +269,41 @@ void TestGallery::selects()
         }
     }
     finish(sheet);
+}
+
+void TestGallery::openSelect()
+{
+    // A select with its menu open over it, the chosen item over the field,
+    // the keyboard's item hovered: window and menu in one picture.
+    applyTheme();
+    QWidget page;
+    page.setAutoFillBackground(true);
+    QPalette palette = page.palette();
+    palette.setColor(QPalette::Window, Palette::bgApp.color());
+    page.setPalette(palette);
+    page.resize(300, 220);
+    ChoiceOptions options = languages;
+    options.append({QStringLiteral("de"), QStringLiteral("Deutsch & more")});
+    auto* select = new SSelect(options, QStringLiteral("uz"), ControlSize::Sm, &page);
+    select->setGeometry(24, 60, 220, select->sizeHint().height());
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QTest::mouseClick(select, Qt::LeftButton);
+    QMenu* menu = select->menu();
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key_Down);
+
+    QImage picture = page.grab().toImage();
+    {
+        QPainter painter(&picture);
+        painter.drawImage(QPointF(menu->pos() - page.mapToGlobal(QPoint())), menu->grab().toImage());
+    }
+    const QString file = QDir(m_folder).filePath(
+        QStringLiteral("select-open-%1.png").arg(Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
+    QDir().mkpath(m_folder);
+    QVERIFY(picture.save(file));
+    menu->close();
 }
 
 void TestGallery::switches()

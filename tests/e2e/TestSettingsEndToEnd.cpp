@@ -6,7 +6,7 @@
 #include "core/Config.h"
 #include "core/L10n.h"
 #include "design/Onest.h"
-#include "design/components/MenuAnchor.h"
+#include "design/components/PopupMenu.h"
 #include "design/components/SSelect.h"
 #include "screens/MainView.h"
 #include "settings/SettingsPanel.h"
@@ -291,7 +291,6 @@ QPoint TestSettingsEndToEnd::centreOf(const QString& name, SettingsTab tab)
 
 void TestSettingsEndToEnd::pickFromMenu(QMenu& twinMenu, int index)
 {
-    twinMenu.setFont(MenuAnchor::menuFont());
     const QSize size = twinMenu.sizeHint();
     const Window menu = waitForWindow(m_app.processId(), size, 5000);
     QVERIFY2(!menu.id.isEmpty(), "the menu did not open");
@@ -308,9 +307,9 @@ void TestSettingsEndToEnd::newTalkKeyStartsADictation()
     QVERIFY(!changeKeys.isNull());
     QVERIFY(clickAt(m_window.frame.topLeft() + changeKeys));
 
-    QMenu keys;
+    PopupMenu keys;
     for (const QString& title : SettingsShortcutsTab::keyTitles())
-        keys.addAction(MenuAnchor::menuText(title))->setCheckable(true);
+        keys.addItem(title, false);
     const int rightAlt = int(allHotkeyKinds().indexOf(HotkeyKind::rightCommand));
     pickFromMenu(keys, rightAlt);
     QTRY_COMPARE_WITH_TIMEOUT(config().value(QStringLiteral("hotkey")).toString(), QStringLiteral("rightCommand"), 5000);
@@ -343,12 +342,13 @@ void TestSettingsEndToEnd::choosingRussianRestartsInRussian()
 
     auto* select = m_twin->findChild<SSelect*>(QStringLiteral("language"));
     QVERIFY(select);
-    QMenu languages;
+    PopupMenu languages;
+    languages.setMinimumWidth(int(select->fieldRect().width()));
     int russian = -1;
     for (const ChoiceOption& option : select->options()) {
         if (option.value.toString() == QStringLiteral("ru"))
             russian = int(languages.actions().size());
-        languages.addAction(MenuAnchor::menuText(option.label))->setCheckable(true);
+        languages.addItem(option.label, false);
     }
     QVERIFY(russian >= 0);
     pickFromMenu(languages, russian);

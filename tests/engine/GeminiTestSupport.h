@@ -4,6 +4,7 @@
 #include "FakeGemini.h"
 #include "engine/GeminiCall.h"
 
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +45,20 @@ struct GeminiRig
         transport.clock = &clock;
         transport.root = service.url();
         return true;
+    }
+
+    // Lets each retry wait on the fake clock pass as soon as it is
+    // scheduled, until the operation finishes; false after 10 s without.
+    template <typename T>
+    bool finishPassingWaits(const Outcome<T>& outcome)
+    {
+        QDeadlineTimer deadline(10000);
+        while (!outcome.finished() && !deadline.hasExpired()) {
+            if (clock.pendingTimers() > 0)
+                clock.advance(3000);
+            QTest::qWait(5);
+        }
+        return outcome.finished();
     }
 
     QString audio(const QString& name, const QByteArray& bytes) const

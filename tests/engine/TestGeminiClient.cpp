@@ -1,10 +1,15 @@
 #include "GeminiTestSupport.h"
+#include "InterfaceTable.h"
+#include "TempDataDir.h"
 #include "core/Config.h"
+#include "core/Log.h"
 #include "engine/GeminiClient.h"
 #include "engine/GeminiPrompt.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QtTest>
 
 using Progress = GeminiProgress;
@@ -37,6 +42,8 @@ private Q_SLOTS:
 
     void badReplies_data();
     void badReplies();
+    void brokenTransfersAreToldInTheInterfaceLanguage_data();
+    void brokenTransfersAreToldInTheInterfaceLanguage();
 
     void errorMessage_data();
     void errorMessage();
@@ -55,12 +62,14 @@ private Q_SLOTS:
 private:
     GeminiClient client(const QString& model = QStringLiteral("gemini-3.8-flash")) const;
 
+    std::unique_ptr<TempDataDir> m_data; // for the log
     std::unique_ptr<GeminiRig> m_rig;
     QByteArray m_audio;
 };
 
 void TestGeminiClient::init()
 {
+    m_data = std::make_unique<TempDataDir>();
     m_rig = std::make_unique<GeminiRig>();
     QVERIFY(m_rig->start());
     m_audio = QByteArray("\0\x01\x02 audio bytes \xff\xfe", 20).repeated(50);
@@ -69,6 +78,7 @@ void TestGeminiClient::init()
 void TestGeminiClient::cleanup()
 {
     m_rig.reset();
+    m_data.reset();
 }
 
 GeminiClient TestGeminiClient::client(const QString& model) const
@@ -310,14 +320,7 @@ void TestGeminiClient::retries()
     Outcome<QString> outcome;
     client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio),
                         [&](Progress p) { reported << p; }, outcome.done());
-    // Each wait is on the fake clock: let it pass as soon as it is scheduled.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            if (m_rig->clock.pendingTimers() > 0)
-                m_rig->clock.advance(3000);
-            return outcome.finished();
-        }(),
-        10000);
+    QVERIFY(m_rig->finishPassingWaits(outcome));
     QCOMPARE(m_rig->service.requests().size(), sent);
     QCOMPARE(reported, progress);
     QCOMPARE(outcome.calls, 1);
@@ -438,13 +441,7 @@ void TestGeminiClient::badReplies()
     Outcome<QString> outcome;
     client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio),
                         [&](Progress p) { sent += p == Progress::sending; }, outcome.done());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            if (m_rig->clock.pendingTimers() > 0)
-                m_rig->clock.advance(3000);
-            return outcome.finished();
-        }(),
-        10000);
+    QVERIFY(m_rig->finishPassingWaits(outcome));
     QCOMPARE(sent, attempts);
     // Qt itself may send a request once more on a fresh connection when the
     // first one closed without an answer.
@@ -453,6 +450,52 @@ void TestGeminiClient::badReplies()
     if (!message.isEmpty())
         QCOMPARE(outcome.error().message, message);
     QVERIFY(!outcome.error().description().isEmpty());
+}
+
+void TestGeminiClient::brokenTransfersAreToldInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("refused"); // else the service drops the connection
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("refused, English") << "en" << true << "Could not reach Gemini: the connection was refused."
+                                      << "Connection refused";
+    QTest::newRow("refused, Russian") << "ru" << true << "Не удалось связаться с Gemini: соединение отклонено."
+                                      << "Connection refused";
+    QTest::newRow("dropped, Uzbek") << "uz" << false << "Gemini bilan bogʻlanib boʻlmadi: aloqa uzilib qoldi."
+                                    << "closed";
+}
+
+void TestGeminiClient::brokenTransfersAreToldInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, refused);
+    QFETCH(QString, logged);
+
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
+    if (refused) {
+        // A loopback port that was open a moment ago and is closed now.
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        m_rig->transport.root = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+    } else {
+        m_rig->service.setFallback(FakeGemini::Reply::dropped());
+    }
+
+    Outcome<QString> outcome;
+    client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio), {}, outcome.done());
+    QVERIFY(m_rig->finishPassingWaits(outcome));
+    const QString description = outcome.error().description();
+    QTEST(description, "text");
+    if (language == QStringLiteral("ru")) {
+        QVERIFY2(!QString(description).remove(QStringLiteral("Gemini")).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                 qPrintable(description));
+    }
+    // What the network layer said is kept for the log, in its own words.
+    Log::flush();
+    QVERIFY(QString::fromUtf8(m_data->read(QStringLiteral("kesto.log"))).contains(logged));
 }
 
 void TestGeminiClient::errorMessage_data()

@@ -25,8 +25,12 @@ void TestGeminiError::description_data()
     QTest::newRow("no key") << GeminiError::noApiKey()
                             << "No API key. Add it in Settings, or set GEMINI_API_KEY.";
     QTest::newRow("empty") << GeminiError::emptyResponse() << "Gemini returned no text.";
-    QTest::newRow("network") << GeminiError::network("Connection refused", true)
-                             << "Could not reach Gemini: Connection refused";
+    // The network layer's own words never reach the user.
+    using Cause = GeminiError::Cause;
+    QTest::newRow("refused") << GeminiError::network(Cause::refused, "Connection refused", true)
+                             << "Could not reach Gemini: the connection was refused.";
+    QTest::newRow("other") << GeminiError::network(Cause::other, "SSL handshake failed", false)
+                           << "Could not reach Gemini.";
 }
 
 void TestGeminiError::description()

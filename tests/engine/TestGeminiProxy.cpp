@@ -5,6 +5,7 @@
 #include "engine/GeminiClient.h"
 
 #include "GeminiTestSupport.h"
+#include "TempDataDir.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -52,6 +53,7 @@ void TestGeminiProxy::followsTheProxyOfTheEnvironment()
     qputenv("http_proxy", address);
     qputenv("no_proxy", "localhost,127.0.0.1");
 
+    TempDataDir data; // for the log
     GeminiRig rig;
     QVERIFY(rig.start());
     Config config;

@@ -185,7 +185,7 @@ void TestUpload::resendsAsWav_data()
     QTest::newRow("400, THINKING") << GeminiError::http(400, "THINKING_CONFIG invalid") << false;
     QTest::newRow("500") << GeminiError::http(500, "Internal error") << false;
     QTest::newRow("413") << GeminiError::http(413, "Too large") << false;
-    QTest::newRow("not an HTTP error") << GeminiError::network("The network connection was lost.", true) << false;
+    QTest::newRow("not an HTTP error") << GeminiError::network(GeminiError::Cause::connectionLost, "The network connection was lost.", true) << false;
     QTest::newRow("bad response") << GeminiError::badResponse("no candidates") << false;
 }
 

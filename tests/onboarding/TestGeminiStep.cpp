@@ -18,9 +18,10 @@
 #include <QtTest>
 
 // The wizard's key step in the real application controller, against the fake
-// Gemini service over loopback: a working key shows its model, a refused key
-// and a missing network their texts, and a key edited during a check is
-// never marked as working.
+// Gemini service over loopback, answering at once and after most of a
+// second while the controller applies the new key: a working key shows its
+// model, a refused key and a missing network their texts, and a key edited
+// during a check is never marked as working.
 class TestGeminiStep final : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ class TestGeminiStep final : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
+    void workingKeyShowsTheModel_data();
     void workingKeyShowsTheModel();
     void refusedKeyShowsItsText();
     void noNetworkShowsItsText();
@@ -103,21 +105,41 @@ void TestGeminiStep::pressCheck()
     QTest::mouseClick(check, Qt::LeftButton);
 }
 
+void TestGeminiStep::workingKeyShowsTheModel_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("delayMs");
+
+    QTest::newRow("answered at once") << QStringLiteral("good-key") << 0;
+    QTest::newRow("answered slowly") << QStringLiteral("good-key") << 900;
+    QTest::newRow("spaces around, answered slowly") << QStringLiteral("  good-key  ") << 900;
+}
+
 void TestGeminiStep::workingKeyShowsTheModel()
 {
+    QFETCH(QString, typed);
+    QFETCH(int, delayMs);
+
     m_gemini->setFallback(FakeGemini::Reply::models({QStringLiteral("gemini-2.5-flash-lite"),
-                                                     QStringLiteral("gemini-2.5-flash"), QStringLiteral("text-embedding-004")}));
-    typeKey(QStringLiteral("good-key"));
+                                                     QStringLiteral("gemini-2.5-flash"), QStringLiteral("text-embedding-004")})
+                              .delayed(delayMs));
+    typeKey(typed);
     pressCheck();
+    // The controller applies the new key while the step's check runs.
+    m_clock.advance(AppDelegate::saveDelayMs);
+    QCOMPARE(m_app->state().config().apiKey, QStringLiteral("good-key"));
     auto* works = m_view->findChild<StatusLine*>(QStringLiteral("keyWorks"));
-    QTRY_VERIFY(works->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(works->isVisible(), 5000);
     QCOMPARE(works->text(), QStringLiteral("The key works · gemini-2.5-flash"));
     QCOMPARE(m_app->state().config().model, QStringLiteral("gemini-2.5-flash"));
     QVERIFY(m_view->primaryButton()->isEnabled());
-    QVERIFY(!m_view->findChild<SButton*>(QStringLiteral("checkKey"))->isEnabled());
+    auto* check = m_view->findChild<SButton*>(QStringLiteral("checkKey"));
+    QVERIFY(!check->isEnabled());
+    QCOMPARE(check->text(), QStringLiteral("Check"));
     const QList<FakeGemini::Request> requests = m_gemini->requests(QStringLiteral("GET"));
     QVERIFY(!requests.isEmpty());
-    QCOMPARE(requests.last().header("x-goog-api-key"), QByteArray("good-key"));
+    for (const FakeGemini::Request& request : requests)
+        QCOMPARE(request.header("x-goog-api-key"), QByteArray("good-key"));
 }
 
 void TestGeminiStep::refusedKeyShowsItsText()
@@ -150,16 +172,16 @@ void TestGeminiStep::noNetworkShowsItsText()
 
 void TestGeminiStep::editDuringACheckIsNeverWorking()
 {
-    m_gemini->setFallback(FakeGemini::Reply::models({QStringLiteral("gemini-2.5-flash")}).delayed(400));
+    m_gemini->setFallback(FakeGemini::Reply::models({QStringLiteral("gemini-2.5-flash")}).delayed(900));
     typeKey(QStringLiteral("first-key"));
     pressCheck();
     QVERIFY(m_view->keyCheck().isBusy());
     typeKey(QStringLiteral("2"));
     // The controller applies the edited key 250 ms later and checks it on its own.
     m_clock.advance(AppDelegate::saveDelayMs);
-    QTRY_VERIFY(!m_view->keyCheck().isBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_view->keyCheck().isBusy(), 5000);
     // Both answers arrive; none of them marks the edited key as working.
-    QTest::qWait(1200);
+    QTRY_COMPARE_WITH_TIMEOUT(m_app->state().keyStatus().kind, KeyStatus::Kind::ok, 5000);
     QVERIFY(!m_view->keyCheck().isChecked());
     QVERIFY(!m_view->findChild<StatusLine*>(QStringLiteral("keyWorks"))->isVisible());
     QVERIFY(!m_view->primaryButton()->isEnabled());

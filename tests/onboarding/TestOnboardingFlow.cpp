@@ -9,10 +9,12 @@
 #include "design/components/SInput.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/InfoButton.h"
 #include "onboarding/InfoCard.h"
 #include "onboarding/KeyCheck.h"
 #include "onboarding/SampleLevelBars.h"
 #include "onboarding/LanguagesStep.h"
+#include "onboarding/OnboardingArtwork.h"
 #include "onboarding/OnboardingHeader.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/PermissionCard.h"
@@ -25,7 +27,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(KeyStatus)
+Q_DECLARE_METATYPE(ModelList)
+Q_DECLARE_METATYPE(Permissions::Check)
 
 // The wizard on fake capabilities and a fake clock: which step follows which
 // and when "Next" opens, what is saved when, the key check's answers, the
@@ -39,6 +42,11 @@ private Q_SLOTS:
     void nextFollowsTheChecks();
     void capabilitiesComingBackOpenNext();
     void stepChangesSaveAndCloseTheInfoCard();
+    void returnPressesThePrimaryButton();
+    void focusNeverFallsOntoTheInfoButton();
+    void openInfoCardTakesTheClicks();
+    void keysCardSaysWhatIsMissing_data();
+    void keysCardSaysWhatIsMissing();
     void doneFinishes();
     void subtitlesFollowTheTalkMode();
     void languagesKeepTableOrder_data();
@@ -46,6 +54,8 @@ private Q_SLOTS:
     void keyCheckAnswers_data();
     void keyCheckAnswers();
     void tryItBox();
+    void stepPictureShadow_data();
+    void stepPictureShadow();
 };
 
 namespace {
@@ -58,19 +68,20 @@ struct Wizard
     AppState state{clock};
     QList<Config> saved;
     QStringList calls;
-    // What the application's key check answers; checking keeps it running.
-    KeyStatus answer{KeyStatus::Kind::ok, {}};
+    // The key step's own model list requests, answered by the test; the
+    // application's key check is counted, and must stay unused.
+    QList<Config> asked;
+    QList<std::function<void(const ModelList&)>> requests;
     int checks = 0;
     std::unique_ptr<OnboardingView> view;
 
     OnboardingView& open()
     {
         AppActions actions;
-        actions.checkKey = [this] {
-            ++checks;
-            state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});
-            if (answer.kind != KeyStatus::Kind::checking)
-                state.setKeyStatus(answer);
+        actions.checkKey = [this] { ++checks; };
+        actions.listModels = [this](const Config& config, const std::function<void(const ModelList&)>& done) {
+            asked << config;
+            requests << done;
         };
         state.setActions(actions);
         view = std::make_unique<OnboardingView>(state,
@@ -88,6 +99,14 @@ struct Wizard
     T* find(const QString& name) const
     {
         return view->findChild<T*>(name);
+    }
+
+    // A key as the user presses it: to whatever has the focus.
+    static void press(Qt::Key key)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key);
     }
 };
 
@@ -235,6 +254,131 @@ void TestOnboardingFlow::stepChangesSaveAndCloseTheInfoCard()
     QCOMPARE(int(w.saved.size()), saves);
 }
 
+void TestOnboardingFlow::returnPressesThePrimaryButton()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+
+    // A clicked chip has the focus; Return is still "Next", Space the chip.
+    auto* chip = w.find<Chip>(QStringLiteral("language-uz-UZ"));
+    QTest::mouseClick(chip, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), chip);
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 1);
+    QCOMPARE(w.state.config().languageCodes, QStringList{QStringLiteral("uz-UZ")});
+
+    // After "Back", Return goes forward again.
+    QTest::mouseClick(view.backButton(), Qt::LeftButton);
+    QCOMPARE(int(view.step()), 0);
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 1);
+    QTest::mouseClick(view.backButton(), Qt::LeftButton);
+
+    chip = w.find<Chip>(QStringLiteral("language-uz-UZ"));
+    chip->setFocus(Qt::TabFocusReason);
+    Wizard::press(Qt::Key_Space);
+    QVERIFY(w.state.config().languageCodes.isEmpty());
+    QVERIFY(!view.primaryButton()->isEnabled());
+    // Nothing chosen: Return does nothing at all.
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 0);
+    QVERIFY(w.state.config().languageCodes.isEmpty());
+
+    // The last step's "Done".
+    view.go(4);
+    view.primaryButton()->setFocus(Qt::TabFocusReason);
+    w.calls.clear();
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("finish")}));
+}
+
+void TestOnboardingFlow::focusNeverFallsOntoTheInfoButton()
+{
+    Wizard w;
+    qputenv("GEMINI_API_KEY", "");
+    w.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("en-US")}; });
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    auto* info = view.intro()->infoButton();
+
+    // "Next" focused, then shut by the step's own gate.
+    view.primaryButton()->setFocus(Qt::TabFocusReason);
+    w.state.updateConfig([](Config& c) { c.languageCodes.clear(); });
+    QVERIFY(!view.primaryButton()->isEnabled());
+    QVERIFY(QApplication::focusWidget() != info);
+    Wizard::press(Qt::Key_Space);
+    QVERIFY(!view.intro()->isInfoOpen());
+
+    // "Check" clicked turns to "Checking…"; once the key works, Return is "Next".
+    view.go(3);
+    auto* input = w.find<SInput>(QStringLiteral("keyInput"));
+    input->lineEdit()->setText(QStringLiteral("good-key"));
+    auto* check = w.find<SButton>(QStringLiteral("checkKey"));
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!check->isEnabled());
+    QVERIFY(QApplication::focusWidget() != info);
+    QVERIFY(QApplication::focusWidget() != input->lineEdit());
+    w.requests.last()({QStringList{QStringLiteral("gemini-9-flash")}, QStringLiteral("gemini-9-flash"), {}});
+    QVERIFY(view.primaryButton()->isEnabled());
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), 4);
+    QVERIFY(!view.intro()->isInfoOpen());
+}
+
+void TestOnboardingFlow::openInfoCardTakesTheClicks()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    auto* chip = w.find<Chip>(QStringLiteral("language-uz-UZ"));
+    const QPoint onChip = chip->mapTo(&view, chip->rect().center());
+
+    QTest::mouseClick(view.intro()->infoButton(), Qt::LeftButton);
+    QVERIFY(view.intro()->isInfoOpen());
+    InfoCard* card = view.intro()->infoCard();
+    QVERIFY(card->geometry().contains(chip->mapTo(card->parentWidget(), chip->rect().center())));
+    // A click on the card's text over the hidden chip picks nothing.
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, onChip);
+    QVERIFY(w.state.config().languageCodes.isEmpty());
+    QVERIFY(!view.primaryButton()->isEnabled());
+    QVERIFY(view.intro()->isInfoOpen());
+
+    // The info button closes it; the chip takes clicks again.
+    QTest::mouseClick(view.intro()->infoButton(), Qt::LeftButton);
+    QVERIFY(!view.intro()->isInfoOpen());
+    QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, onChip);
+    QCOMPARE(w.state.config().languageCodes, QStringList{QStringLiteral("uz-UZ")});
+}
+
+void TestOnboardingFlow::keysCardSaysWhatIsMissing_data()
+{
+    QTest::addColumn<Permissions::Check>("keys");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("logOut");
+
+    const QString noXtest = QStringLiteral("The X11 display does not allow typing keys (no XTEST extension).");
+    QTest::newRow("no X server") << FakeCapabilities::noX11() << QStringLiteral("No X11 session") << true;
+    QTest::newRow("X server without XTEST") << Permissions::Check{false, noXtest} << noXtest << false;
+}
+
+void TestOnboardingFlow::keysCardSaysWhatIsMissing()
+{
+    QFETCH(Permissions::Check, keys);
+    QFETCH(QString, status);
+    QFETCH(bool, logOut);
+
+    Wizard w;
+    w.capabilities.keys = keys;
+    w.state.setAccessibilityGranted(false);
+    OnboardingView& view = w.open();
+    view.go(2);
+    QCOMPARE(w.find<PermissionCard>(QStringLiteral("accessibilityCard"))->status()->text(), status);
+    // Logging out into another session is the way only where none runs.
+    QCOMPARE(w.find<QWidget>(QStringLiteral("accessibilityTrail"))->isVisible(), logOut);
+    QCOMPARE(w.find<QWidget>(QStringLiteral("accessibilityHint"))->isVisible(), logOut);
+}
+
 void TestOnboardingFlow::doneFinishes()
 {
     Wizard w;
@@ -295,32 +439,36 @@ void TestOnboardingFlow::languagesKeepTableOrder()
 void TestOnboardingFlow::keyCheckAnswers_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<KeyStatus>("answer");
+    QTest::addColumn<ModelList>("answer");
     QTest::addColumn<bool>("editDuringCheck");
     QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("error");
 
-    const KeyStatus ok{KeyStatus::Kind::ok, {}};
-    const KeyStatus refused = KeyStatus::failed(QStringLiteral("Gemini returned 400: API key not valid"));
-    QTest::newRow("working") << QStringLiteral("good-key") << ok << false << true << QString();
-    QTest::newRow("trimmed first") << QStringLiteral("  good-key \t") << ok << false << true << QString();
-    QTest::newRow("refused") << QStringLiteral("bad-key") << refused << false << false << refused.message;
-    QTest::newRow("edited during a working check") << QStringLiteral("good-key") << ok << true << false << QString();
-    QTest::newRow("edited during a refused check") << QStringLiteral("bad-key") << refused << true << false << QString();
-    QTest::newRow("dropped for the edit") << QStringLiteral("good-key") << KeyStatus{} << true << false << QString();
+    const QString before = Config().model;
+    const QString flash = QStringLiteral("gemini-9-flash");
+    const ModelList ok{QStringList{QStringLiteral("gemini-9-flash-lite"), flash}, flash, {}};
+    const ModelList nothingToPick{QStringList{QStringLiteral("text-bison")}, std::nullopt, {}};
+    const ModelList refused{std::nullopt, std::nullopt, QStringLiteral("Gemini returned 400: API key not valid")};
+    QTest::newRow("working") << QStringLiteral("good-key") << ok << false << true << flash << QString();
+    QTest::newRow("trimmed first") << QStringLiteral("  good-key \t") << ok << false << true << flash << QString();
+    QTest::newRow("nothing to pick") << QStringLiteral("good-key") << nothingToPick << false << true << before << QString();
+    QTest::newRow("refused") << QStringLiteral("bad-key") << refused << false << false << before << refused.error;
+    QTest::newRow("edited during a working check") << QStringLiteral("good-key") << ok << true << false << before << QString();
+    QTest::newRow("edited during a refused check") << QStringLiteral("bad-key") << refused << true << false << before << QString();
 }
 
 void TestOnboardingFlow::keyCheckAnswers()
 {
     QFETCH(QString, typed);
-    QFETCH(KeyStatus, answer);
+    QFETCH(ModelList, answer);
     QFETCH(bool, editDuringCheck);
     QFETCH(bool, checked);
+    QFETCH(QString, model);
     QFETCH(QString, error);
 
     Wizard w;
     qputenv("GEMINI_API_KEY", "");
-    w.answer = KeyStatus{KeyStatus::Kind::checking, {}};
     OnboardingView& view = w.open();
     view.go(3);
     auto* input = w.find<SInput>(QStringLiteral("keyInput"));
@@ -329,7 +477,8 @@ void TestOnboardingFlow::keyCheckAnswers()
     input->lineEdit()->setText(typed);
     QVERIFY(check->isEnabled());
     QTest::mouseClick(check, Qt::LeftButton);
-    QCOMPARE(w.checks, 1);
+    QCOMPARE(w.requests.size(), 1);
+    QCOMPARE(w.asked.last().apiKey, typed.trimmed());
     QCOMPARE(w.state.config().apiKey, typed.trimmed());
     QCOMPARE(input->text(), typed.trimmed());
     QVERIFY(view.keyCheck().isBusy());
@@ -338,16 +487,22 @@ void TestOnboardingFlow::keyCheckAnswers()
 
     if (editDuringCheck)
         QTest::keyClick(input->lineEdit(), Qt::Key_X);
-    w.state.setKeyStatus(answer);
+    w.requests.last()(answer);
 
     QVERIFY(!view.keyCheck().isBusy());
     QCOMPARE(check->text(), QStringLiteral("Check"));
     QCOMPARE(view.keyCheck().isChecked(), checked);
     QCOMPARE(view.primaryButton()->isEnabled(), checked);
     QCOMPARE(w.find<StatusLine>(QStringLiteral("keyWorks"))->isVisible(), checked);
+    if (checked)
+        QCOMPARE(w.find<StatusLine>(QStringLiteral("keyWorks"))->text(), QStringLiteral("The key works · ") + model);
+    QCOMPARE(w.state.config().model, model);
     QCOMPARE(w.find<TextLabel>(QStringLiteral("keyError"))->text(), error);
     QCOMPARE(input->hasError(), !error.isEmpty());
     QCOMPARE(check->isEnabled(), !checked);
+    // The step's check is its own: the application's key status is untouched.
+    QCOMPARE(w.checks, 0);
+    QCOMPARE(w.state.keyStatus().kind, KeyStatus::Kind::unknown);
 
     // The first keystroke after any answer starts over.
     QTest::keyClick(input->lineEdit(), Qt::Key_Y);
@@ -391,6 +546,50 @@ void TestOnboardingFlow::tryItBox()
     QCOMPARE(step->failure()->text(), QStringLiteral("Gemini returned 500: busy"));
     w.state.setMessage(QString());
     QVERIFY(!step->failure()->isVisible());
+}
+
+void TestOnboardingFlow::stepPictureShadow_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    for (const qreal dpr : {1.0, 1.25, 1.5, 2.0})
+        QTest::addRow("scale %g", dpr) << dpr;
+}
+
+void TestOnboardingFlow::stepPictureShadow()
+{
+    QFETCH(qreal, dpr);
+    // Every pixel of every step's shadow is the tint (37, 99, 235) at some
+    // opacity up to 18 %, in valid premultiplied form (each channel within
+    // rounding of the tint times the alpha): no coloured halo.
+    for (int index = 0; index < OnboardingSteps::count; ++index) {
+        const OnboardingStep step = *OnboardingSteps::fromIndex(index);
+        const QImage artwork = OnboardingArtwork::image(step);
+        QVERIFY(!artwork.isNull());
+        const QImage shadow = StepIntro::shadowOf(artwork, dpr).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const int room = qRound(StepIntro::shadowRoom(dpr) * dpr);
+        QCOMPARE(shadow.size(), QSize(qRound(80 * dpr) + 2 * room, qRound(80 * dpr) + 2 * room));
+        int maxAlpha = 0;
+        for (int y = 0; y < shadow.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(shadow.constScanLine(y));
+            for (int x = 0; x < shadow.width(); ++x) {
+                const int a = qAlpha(line[x]);
+                maxAlpha = std::max(maxAlpha, a);
+                const QString where = QStringLiteral("%1 at %2,%3: %4 %5 %6 %7")
+                                          .arg(OnboardingArtwork::name(step))
+                                          .arg(x)
+                                          .arg(y)
+                                          .arg(qRed(line[x]))
+                                          .arg(qGreen(line[x]))
+                                          .arg(qBlue(line[x]))
+                                          .arg(a);
+                QVERIFY2(qAbs(qRed(line[x]) - 37 * a / 255.0) <= 2.0, qPrintable(where));
+                QVERIFY2(qAbs(qGreen(line[x]) - 99 * a / 255.0) <= 2.0, qPrintable(where));
+                QVERIFY2(qAbs(qBlue(line[x]) - 235 * a / 255.0) <= 2.0, qPrintable(where));
+            }
+        }
+        QVERIFY(maxAlpha > 20);
+        QVERIFY(maxAlpha <= qRound(0.18 * 255) + 1);
+    }
 }
 
 QTEST_MAIN(TestOnboardingFlow)

@@ -82,7 +82,8 @@ void TestOnboardingGallery::wizard_data()
         QStringLiteral("languages-info"),        QStringLiteral("microphone-checking"),
         QStringLiteral("microphone-allowed"),    QStringLiteral("microphone-missing"),
         QStringLiteral("microphone-no-server"),  QStringLiteral("accessibility-allowed"),
-        QStringLiteral("accessibility-missing"), QStringLiteral("gemini-empty"),
+        QStringLiteral("accessibility-missing"), QStringLiteral("accessibility-no-xtest"),
+        QStringLiteral("gemini-empty"),
         QStringLiteral("gemini-checking"),       QStringLiteral("gemini-working"),
         QStringLiteral("gemini-refused"),        QStringLiteral("try-it-waiting"),
         QStringLiteral("try-it-recording"),      QStringLiteral("try-it-working"),
@@ -107,17 +108,18 @@ void TestOnboardingGallery::wizard()
         s.capabilities.microphone = FakeCapabilities::noSoundServer();
     if (scene == QStringLiteral("accessibility-missing"))
         s.capabilities.keys = {false, QStringLiteral("This Wayland session offers no X11 display, so keys cannot be typed or watched."), true};
-    s.state.setAccessibilityGranted(scene != QStringLiteral("accessibility-missing"));
+    if (scene == QStringLiteral("accessibility-no-xtest"))
+        s.capabilities.keys = {false, QStringLiteral("The X11 display does not allow typing keys (no XTEST extension).")};
+    s.state.setAccessibilityGranted(!scene.startsWith(QStringLiteral("accessibility-")) || scene.endsWith(QStringLiteral("allowed")));
     if (scene != QStringLiteral("languages-empty"))
         s.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("uz-UZ"), QStringLiteral("ru-RU")}; });
     AppActions actions;
-    actions.checkKey = [&s, scene] {
+    actions.listModels = [scene](const Config&, const std::function<void(const ModelList&)>& done) {
         if (scene == QStringLiteral("gemini-refused"))
-            s.state.setKeyStatus(KeyStatus::failed(QStringLiteral("Gemini returned 400: API key not valid. Please pass a valid API key.")));
+            done({std::nullopt, std::nullopt,
+                  QStringLiteral("Gemini returned 400: API key not valid. Please pass a valid API key.")});
         else if (scene == QStringLiteral("gemini-working"))
-            s.state.setKeyStatus(KeyStatus{KeyStatus::Kind::ok, {}});
-        else
-            s.state.setKeyStatus(KeyStatus{KeyStatus::Kind::checking, {}});
+            done({QStringList{QStringLiteral("gemini-2.5-flash")}, QStringLiteral("gemini-2.5-flash"), {}});
     };
     s.state.setActions(actions);
 
@@ -156,7 +158,8 @@ void TestOnboardingGallery::permissions_data()
 {
     QTest::addColumn<QString>("scene");
     QTest::addColumn<bool>("dark");
-    for (const QString& scene : {QStringLiteral("permissions-both"), QStringLiteral("permissions-microphone")}) {
+    for (const QString& scene : {QStringLiteral("permissions-both"), QStringLiteral("permissions-microphone"),
+                                 QStringLiteral("permissions-back")}) {
         QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false;
         QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true;
     }
@@ -168,7 +171,9 @@ void TestOnboardingGallery::permissions()
     QFETCH(bool, dark);
     Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
     Scene s;
-    s.capabilities.microphone = FakeCapabilities::noMicrophone();
+    const bool back = scene == QStringLiteral("permissions-back");
+    if (!back)
+        s.capabilities.microphone = FakeCapabilities::noMicrophone();
     const bool both = scene == QStringLiteral("permissions-both");
     s.capabilities.keys = {false, QStringLiteral("There is no X11 display, so keys cannot be typed or watched."), true};
     s.state.setAccessibilityGranted(!both);

@@ -480,14 +480,14 @@ void TestPhoneServer::failureTexts_data()
     QTest::newRow("no permission") << int(QAbstractSocket::SocketAccessError)
                                    << "Port 80 needs administrator rights. Choose a port above 1023.";
     QTest::newRow("other") << int(QAbstractSocket::SocketAddressNotAvailableError)
-                           << "Port 80 could not be opened: The address is not available";
+                           << "Port 80 could not be opened.";
 }
 
 void TestPhoneServer::failureTexts()
 {
     QFETCH(int, error);
     QFETCH(QString, text);
-    QCOMPARE(PhoneServer::listenFailureText(80, error, QStringLiteral("The address is not available")), text);
+    QCOMPARE(PhoneServer::listenFailureText(80, error), text);
 }
 
 QTEST_GUILESS_MAIN(TestPhoneServer)

@@ -8,6 +8,7 @@
 #include "screens/MainView.h"
 
 #include "FakeClock.h"
+#include "InterfaceTable.h"
 #include "TempDataDir.h"
 
 #include <QDir>
@@ -16,8 +17,8 @@
 #include <memory>
 
 // The main window as a user sees it, light and dark, saved under
-// KESTO_GALLERY_DIR: History with entries in every state, the settings
-// overlay, a toast, and an empty History.
+// KESTO_GALLERY_DIR: History with entries in every state (also in Uzbek and
+// Russian), the settings overlay, a toast, and an empty History.
 class TestMainGallery final : public QObject {
     Q_OBJECT
 
@@ -26,7 +27,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void history_data() { themes(); }
+    void history_data();
     void history();
     void editing_data() { themes(); }
     void editing();
@@ -161,14 +162,34 @@ void TestMainGallery::save(const QString& name)
     QVERIFY2(m_view->grab().save(file), qPrintable(file));
 }
 
+void TestMainGallery::history_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("light") << false << "en";
+    QTest::newRow("dark") << true << "en";
+    // The failed and cancelled cards' words are the longest in these two.
+    QTest::newRow("uz-light") << false << "uz";
+    QTest::newRow("ru-light") << false << "ru";
+}
+
 void TestMainGallery::history()
 {
+    QFETCH(QString, language);
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
     fixture();
     open();
     auto* screen = qobject_cast<HistoryScreen*>(m_view->screen());
     QVERIFY(screen);
     QTest::mouseClick(screen->discardedButton(), Qt::LeftButton);
-    save(QStringLiteral("main-history"));
+    if (language == QStringLiteral("en")) {
+        save(QStringLiteral("main-history"));
+        return;
+    }
+    // Tall enough for every card, the cancelled one at the end included.
+    m_view->resize(1200, 1500);
+    save(QStringLiteral("main-history-") + language);
 }
 
 void TestMainGallery::editing()

@@ -1,3 +1,4 @@
+#include "InterfaceTable.h"
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
@@ -38,7 +39,8 @@ protected:
 // worth looking at: a long key that failed its check, many languages, an
 // unplugged microphone while a test runs, the phone link with its address.
 // Written to KESTO_GALLERY_DIR as settings-<tab>-<theme>.png (the panel as
-// it opens) and settings-<tab>-full-<theme>.png (the whole tab).
+// it opens) and settings-<tab>-full-<theme>.png (the whole tab); in Uzbek and
+// Russian as settings-<tab>-<language>-light.png and so on.
 class TestSettingsGallery final : public QObject
 {
     Q_OBJECT
@@ -60,14 +62,18 @@ void TestSettingsGallery::tabs_data()
 {
     QTest::addColumn<SettingsTab>("tab");
     QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("language");
     const QList<std::pair<SettingsTab, const char*>> tabs{{SettingsTab::general, "general"},
                                                           {SettingsTab::shortcuts, "shortcuts"},
                                                           {SettingsTab::ai, "ai"},
                                                           {SettingsTab::microphone, "microphone"},
                                                           {SettingsTab::advanced, "advanced"}};
     for (const auto& [tab, name] : tabs) {
-        QTest::addRow("%s-light", name) << tab << false;
-        QTest::addRow("%s-dark", name) << tab << true;
+        QTest::addRow("%s-light", name) << tab << false << "en";
+        QTest::addRow("%s-dark", name) << tab << true << "en";
+        // Uzbek and Russian labels run longest.
+        QTest::addRow("%s-uz-light", name) << tab << false << "uz";
+        QTest::addRow("%s-ru-light", name) << tab << false << "ru";
     }
 }
 
@@ -75,6 +81,9 @@ void TestSettingsGallery::tabs()
 {
     QFETCH(SettingsTab, tab);
     QFETCH(bool, dark);
+    QFETCH(QString, language);
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
     TempDataDir data;
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
@@ -119,7 +128,8 @@ void TestSettingsGallery::tabs()
 
     const QString folder = qEnvironmentVariable("KESTO_GALLERY_DIR");
     QDir().mkpath(folder);
-    const QString name = QStringLiteral("settings-%1").arg(rawValue(tab));
+    const QString name = QStringLiteral("settings-%1").arg(rawValue(tab))
+                         + (language == QStringLiteral("en") ? QString() : u'-' + language);
     const QString theme = dark ? QStringLiteral("dark") : QStringLiteral("light");
     QVERIFY(backdrop.grab().save(QDir(folder).filePath(name + u'-' + theme + QStringLiteral(".png"))));
 

@@ -7,6 +7,7 @@
 #include "core/SpokenLanguage.h"
 #include "core/InterfaceLanguage.h"
 #include "core/LoginItem.h"
+#include "design/Animation.h"
 #include "design/FilePicker.h"
 #include "design/Onest.h"
 #include "design/components/Badge.h"
@@ -26,7 +27,12 @@
 #include "settings/SettingsShortcutsTab.h"
 #include "settings/ShortcutSetup.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -78,6 +84,7 @@ private Q_SLOTS:
     void microphoneChoices();
     void levelBars_data();
     void levelBars();
+    void levelBarsFillInATenthOfASecond();
     void microphoneTestButton();
 
     void keepHistoryChoices_data();
@@ -88,6 +95,8 @@ private Q_SLOTS:
     void shortcutAddress_data();
     void shortcutAddress();
     void exportAsksForAPlaceAndSaysHowItWent();
+    void exportAsksBeforeReplacing_data();
+    void exportAsksBeforeReplacing();
     void deleteNeedsTwoPresses();
     void dataFolderPath_data();
     void dataFolderPath();
@@ -118,6 +127,22 @@ public:
         return answer;
     }
 };
+
+// Runs step on the modal window of type T once it is the one in front.
+template <class T>
+void whenModal(std::function<void(T*)> step)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            step(window);
+        }
+    });
+    timer->start();
+}
 
 QStringList chipLabels(QWidget* tab)
 {
@@ -586,6 +611,30 @@ void TestSettingsTabs::levelBars()
     }
 }
 
+void TestSettingsTabs::levelBarsFillInATenthOfASecond()
+{
+    const bool wasOn = Animation::enabled();
+    Animation::setEnabled(true);
+    MicTestBars bars;
+    bars.resize(300, 22);
+    bars.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bars));
+
+    bars.setLevel(0.5);
+    QVERIFY(bars.fill(0) < 1.0);
+    QTRY_COMPARE_WITH_TIMEOUT(bars.fill(11), 1.0, 1000);
+    QCOMPARE(bars.fill(12), 0.0);
+    // The same number of lit bars: nothing moves.
+    bars.setLevel(0.51);
+    QCOMPARE(bars.fill(11), 1.0);
+
+    // With motion reduced the bars change at once.
+    Animation::setEnabled(false);
+    bars.setLevel(0);
+    QCOMPARE(bars.fill(0), 0.0);
+    Animation::setEnabled(wasOn);
+}
+
 void TestSettingsTabs::microphoneTestButton()
 {
     auto tab = std::make_unique<SettingsMicrophoneTab>(*m_state, m_actions);
@@ -765,6 +814,23 @@ void TestSettingsTabs::shortcutAddress()
         QCOMPARE(QGuiApplication::clipboard()->text(), line);
         QCOMPARE(m_state->toast()->title, QStringLiteral("Copied"));
         QCOMPARE(m_state->toast()->detail, line);
+
+        // The address can also be selected with the mouse and copied by hand.
+        QGuiApplication::clipboard()->clear();
+        setup.resize(760, 400);
+        setup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&setup));
+        auto* address = find<QLineEdit>(&setup, QStringLiteral("selectableDescription"));
+        QVERIFY(address->isVisible());
+        QCOMPARE(address->text(), line);
+        const int middle = address->height() / 2;
+        QTest::mousePress(address, Qt::LeftButton, {}, QPoint(0, middle));
+        QTest::mouseMove(address, QPoint(address->width() - 1, middle));
+        QTest::mouseRelease(address, Qt::LeftButton, {}, QPoint(address->width() - 1, middle));
+        QCOMPARE(address->selectedText(), line);
+        QTest::keyClick(address, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), line);
+        QVERIFY(address->isReadOnly());
     }
     QCOMPARE(ShortcutSetup::steps().size(), 6);
 }
@@ -782,7 +848,7 @@ void TestSettingsTabs::exportAsksForAPlaceAndSaysHowItWent()
     QVERIFY(!m_state->toast());
 
     QTemporaryDir out;
-    picker.answer = out.filePath(QStringLiteral("backup"));
+    picker.answer = out.filePath(QStringLiteral("backup.zip"));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_state->toast()->title, QStringLiteral("Exported"));
     QCOMPARE(m_state->toast()->detail, QStringLiteral("backup.zip"));
@@ -792,6 +858,62 @@ void TestSettingsTabs::exportAsksForAPlaceAndSaysHowItWent()
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_state->toast()->title, QStringLiteral("Export failed"));
     QCOMPARE(m_state->toast()->tone, ToastTone::danger);
+}
+
+void TestSettingsTabs::exportAsksBeforeReplacing_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("refused") << false;
+    QTest::newRow("replaced") << true;
+}
+
+void TestSettingsTabs::exportAsksBeforeReplacing()
+{
+    // The desktop's own save dialog: the user types "backup" where
+    // "backup.zip" already is.
+    QFETCH(bool, replace);
+    QTemporaryDir out;
+    const QString archive = out.filePath(QStringLiteral("backup.zip"));
+    {
+        QFile old(archive);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old archive");
+    }
+    SettingsAdvancedTab tab(*m_state);
+    QString question;
+    bool dialogSeen = false;
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialogSeen = true;
+        dialog->setDirectory(out.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        QVERIFY(name->text().endsWith(QStringLiteral(".zip")));
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("backup"));
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        // Refused, the dialog waits for another name: the user cancels.
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    QTest::mouseClick(find<SButton>(&tab, QStringLiteral("exportAll")), Qt::LeftButton);
+
+    QVERIFY(dialogSeen);
+    QVERIFY2(question.contains(QStringLiteral("backup.zip")), qPrintable(question));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("backup.zip")});
+    QFile kept(archive);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    if (replace) {
+        QVERIFY(kept.readAll() != "the old archive");
+        QCOMPARE(m_state->toast()->title, QStringLiteral("Exported"));
+        QCOMPARE(m_state->toast()->detail, QStringLiteral("backup.zip"));
+    } else {
+        QCOMPARE(kept.readAll(), QByteArray("the old archive"));
+        QVERIFY(!m_state->toast());
+    }
 }
 
 void TestSettingsTabs::deleteNeedsTwoPresses()

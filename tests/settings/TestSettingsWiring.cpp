@@ -10,6 +10,7 @@
 #include "settings/SettingsPanel.h"
 #include "shell/Relaunch.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void keyCheck();
     void newTalkKeyIsAppliedAndSaved();
     void languageWaitsWhenNoNewProcessStarts();
+    void languageThatCannotBeStoredSaysSo();
     void restartWaitsForTheOldProcess();
 };
 
@@ -144,6 +146,39 @@ void TestSettingsWiring::languageWaitsWhenNoNewProcessStarts()
     // The same language again asks for nothing.
     QVERIFY(pick(find<SSelect>(&panel, QStringLiteral("language")), QStringLiteral(u"Русский")));
     QCOMPARE(starts, 1);
+}
+
+void TestSettingsWiring::languageThatCannotBeStoredSaysSo()
+{
+    ControllerRig rig;
+    int starts = 0;
+    rig.relaunch = [&starts] {
+        ++starts;
+        return true;
+    };
+    AppDelegate& app = rig.start({{QStringLiteral("apiKey"), QStringLiteral("the-key")}});
+    // The settings folder cannot be written: a file holds its place (a
+    // read-only mode would not stop the root user the suite may run as).
+    QFile blocker(QDir(rig.configHome.path()).filePath(QStringLiteral("kesto-viruz")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    app.state().setSettingsOpen(true);
+    SettingsPanel panel(app.state(), app.state().actions());
+    auto* language = find<SSelect>(&panel, QStringLiteral("language"));
+    QVERIFY(pick(language, QStringLiteral(u"Русский")));
+
+    QCOMPARE(starts, 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!QCoreApplication::closingDown());
+    QVERIFY(app.state().toast());
+    QCOMPARE(app.state().toast()->title, QStringLiteral("The language was not changed"));
+    QVERIFY2(app.state().toast()->detail.contains(InterfaceLanguage::settingsPath()), qPrintable(app.state().toast()->detail));
+    QCOMPARE(app.state().toast()->tone, ToastTone::danger);
+    // The select goes back to the language still in force.
+    QCOMPARE(language->label(), QStringLiteral("System"));
+    QCOMPARE(InterfaceLanguage::chosen(), std::nullopt);
+    Log::flush();
+    QVERIFY(rig.data.read(QStringLiteral("kesto.log")).contains("interface language not stored"));
 }
 
 void TestSettingsWiring::restartWaitsForTheOldProcess()

@@ -1,6 +1,7 @@
 #include "FakeAudioBackend.h"
 #include "FakeClock.h"
 #include "FakeKeySource.h"
+#include "InterfaceTable.h"
 #include "TempDataDir.h"
 
 #include "core/Log.h"
@@ -15,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -31,6 +33,8 @@ private Q_SLOTS:
     void aBurstOfChangesIsSavedOnce();
     void quittingRightAfterAChangeStillSavesIt();
     void accessibilityPoll();
+    void missingSessionWording_data();
+    void missingSessionWording();
     void applyingSettings();
     void historyRetention();
     void microphoneTestFollowsTheDevice();
@@ -41,6 +45,7 @@ private Q_SLOTS:
     void statusPictures();
     void windowsAreReused();
     void onboardingCallbacks();
+    void updatesItemFollowsTheController();
 };
 
 namespace {
@@ -53,9 +58,12 @@ struct Harness
     FakeAudioBackend audio;
     FakeKeySource* keys = nullptr;
     bool accessibility = true;
+    bool realAccessibility = false; // ask the desktop instead of the flag above
     bool microphone = true;
     WindowFactory::OnboardingCallbacks onboarding;
     std::function<void()> permissionsDone;
+    // No updater unless a test gives one a feed.
+    UpdateSource updates;
     std::unique_ptr<AppDelegate> app;
 
     void writeConfig(const QJsonObject& config) const { data.write(QStringLiteral("config.json"), QJsonDocument(config).toJson()); }
@@ -70,9 +78,11 @@ struct Harness
             keys = source.get();
             return source;
         };
-        host.accessibility = [this] {
-            return Permissions::Check{accessibility, accessibility ? QString() : QStringLiteral("No X11 display.")};
-        };
+        if (!realAccessibility) {
+            host.accessibility = [this] {
+                return Permissions::Check{accessibility, accessibility ? QString() : QStringLiteral("No X11 display.")};
+            };
+        }
         host.microphone = [this] { return Permissions::Check{microphone, {}}; };
         host.windows = WindowFactory::plain();
         host.windows.onboarding = [this](AppState&, WindowFactory::OnboardingCallbacks callbacks) {
@@ -83,6 +93,7 @@ struct Harness
             permissionsDone = std::move(onDone);
             return new QWidget;
         };
+        host.updates = updates;
         app = std::make_unique<AppDelegate>(host);
         app->start();
         return *app;
@@ -139,7 +150,7 @@ void TestAppDelegate::startupOpens_data()
     QTest::addColumn<QString>("message");
 
     const QString keyMessage = QStringLiteral("Add your Gemini API key in Settings.");
-    const QString waiting = QStringLiteral("Waiting for Accessibility permission. No X11 display.");
+    const QString waiting = QStringLiteral("No X11 display.");
     QTest::newRow("first launch shows only the wizard") << false << "" << "" << false << true << false << false << waiting;
     QTest::newRow("no key and no permissions") << true << "" << "" << false << false << true << true << keyMessage;
     QTest::newRow("key from the environment") << true << "" << "env-key" << true << false << false << false << "";
@@ -225,8 +236,8 @@ void TestAppDelegate::accessibilityPoll()
     AppDelegate& app = h.start();
     QVERIFY(!h.keys->isRunning());
     QVERIFY(app.accessibilityPolling());
-    QVERIFY(app.state().message().startsWith(QStringLiteral("Waiting for Accessibility permission.")));
-    QCOMPARE(app.statusItem()->menu()->actions().first()->text(), QStringLiteral("Accessibility permission needed"));
+    QCOMPARE(app.state().message(), QStringLiteral("No X11 display."));
+    QCOMPARE(app.statusItem()->menu()->actions().first()->text(), QStringLiteral("Typing and the talk key need X11"));
 
     const int timers = h.clock.pendingTimers();
     app.checkAccessibility();
@@ -246,6 +257,58 @@ void TestAppDelegate::accessibilityPoll()
 
     h.clock.advance(AppDelegate::accessibilityPollMs * 5);
     QCOMPARE(h.log().count(QStringLiteral("accessibility granted while waiting")), 1);
+}
+
+void TestAppDelegate::missingSessionWording_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("English") << "en" << QByteArray() << "Typing and the talk key need X11"
+                             << "There is no X11 session, so Kesto Viruz cannot type text or watch the talk key.";
+    QTest::newRow("Russian") << "ru" << QByteArray() << "Для набора текста и клавиши записи нужен X11"
+                             << "Нет сеанса X11, поэтому Kesto Viruz не может печатать текст и следить за клавишей записи.";
+    QTest::newRow("Uzbek") << "uz" << QByteArray() << "Matn yozish va gapirish tugmasi uchun X11 kerak"
+                           << "X11 seansi yoʻq, shuning uchun Kesto Viruz matn yoza olmaydi va gapirish tugmasini kuzata olmaydi.";
+    QTest::newRow("Russian, Wayland") << "ru" << QByteArray("wayland-0")
+                                      << "Для набора текста и клавиши записи нужен X11"
+                                      << "В этом сеансе Wayland нет дисплея X11, поэтому Kesto Viruz не может печатать "
+                                         "текст и следить за клавишей записи.";
+}
+
+// The desktop's own check, in a session without an X server, in each
+// interface language.
+void TestAppDelegate::missingSessionWording()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, wayland);
+
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
+    auto set = [](const char* name, const QByteArray& value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    set("DISPLAY", {});
+    set("WAYLAND_DISPLAY", wayland);
+    auto restore = qScopeGuard([&] {
+        set("DISPLAY", display);
+        set("WAYLAND_DISPLAY", waylandDisplay);
+    });
+
+    Harness h;
+    h.writeConfig(readyConfig());
+    h.realAccessibility = true;
+    AppDelegate& app = h.start();
+    QVERIFY(!app.state().accessibilityGranted());
+    QTEST(app.statusItem()->menu()->actions().first()->text(), "status");
+    QTEST(app.state().message(), "message");
 }
 
 void TestAppDelegate::applyingSettings()
@@ -565,3 +628,17 @@ void TestAppDelegate::onboardingCallbacks()
 
 QTEST_MAIN(TestAppDelegate)
 #include "TestAppDelegate.moc"
+
+void TestAppDelegate::updatesItemFollowsTheController()
+{
+    for (const bool withFeed : {false, true}) {
+        Harness h;
+        h.writeConfig(readyConfig());
+        if (withFeed)
+            h.updates = {QUrl(QStringLiteral("http://127.0.0.1:9/feed.xml")), QByteArray(32, 'k'), QStringLiteral("100"),
+                         QStringLiteral("1.0.0")};
+        AppDelegate& app = h.start();
+        QCOMPARE(app.updater().hasController(), withFeed);
+        QCOMPARE(menuTexts(app.statusItem()->menu()).contains(QStringLiteral("Check for updates")), withFeed);
+    }
+}

@@ -80,11 +80,10 @@ void TestStatusMenu::itemsPerPhase_data()
 
     StatusMenuInput noAccess = base;
     noAccess.accessibilityGranted = false;
-    noAccess.message = QStringLiteral("Waiting for Accessibility permission.");
-    QTest::newRow("idle without accessibility")
+    noAccess.message = QStringLiteral("There is no X11 session.");
+    QTest::newRow("idle without an X11 session")
         << noAccess
-        << (QStringList{QStringLiteral("-Accessibility permission needed"),
-                        QStringLiteral("-Waiting for Accessibility permission.")}
+        << (QStringList{QStringLiteral("-Typing and the talk key need X11"), QStringLiteral("-There is no X11 session.")}
             + middle() + tail);
 
     StatusMenuInput recording = base;
@@ -146,6 +145,17 @@ void TestStatusMenu::itemsPerPhase_data()
     QStringList withUpdates = QStringList{QStringLiteral("-Hold Ctrl + Super to talk")} + middle() + tail;
     withUpdates.insert(withUpdates.size() - 2, QStringLiteral("+Check for updates"));
     QTest::newRow("with an update controller") << updates << withUpdates;
+
+    // A found update is offered until it is installed, skipped or put off.
+    StatusMenuInput offered = updates;
+    offered.updateOffer = QStringLiteral("1.2");
+    QStringList withOffer = withUpdates;
+    withOffer.insert(withOffer.size() - 3, QStringLiteral("+Install Kesto Viruz 1.2\u2026"));
+    QTest::newRow("with an update found") << offered << withOffer;
+    StatusMenuInput noController = base;
+    noController.updateOffer = QStringLiteral("1.2");
+    QTest::newRow("an offer without a controller")
+        << noController << (QStringList{QStringLiteral("-Hold Ctrl + Super to talk")} + middle() + tail);
 }
 
 void TestStatusMenu::itemsPerPhase()

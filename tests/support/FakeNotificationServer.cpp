@@ -11,7 +11,7 @@ const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
 FakeNotificationServer::FakeNotificationServer()
     : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName))
 {
-    m_registered = m_bus.registerObject(objectPath, this, QDBusConnection::ExportAllSlots)
+    m_registered = m_bus.registerObject(objectPath, this, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)
         && m_bus.registerService(serviceName);
 }
 
@@ -23,13 +23,19 @@ FakeNotificationServer::~FakeNotificationServer()
 }
 
 uint FakeNotificationServer::Notify(const QString& appName, uint, const QString& icon, const QString& summary,
-                                    const QString& body, const QStringList&, const QVariantMap& hints, int timeout)
+                                    const QString& body, const QStringList& actions, const QVariantMap& hints,
+                                    int timeout)
 {
-    notifications.append({appName, icon, summary, body, hints, timeout});
+    notifications.append({appName, icon, summary, body, hints, timeout, actions});
     return uint(notifications.size());
 }
 
 QStringList FakeNotificationServer::GetCapabilities()
 {
     return {QStringLiteral("body")};
+}
+
+void FakeNotificationServer::invokeAction(int index, const QString& key)
+{
+    Q_EMIT ActionInvoked(uint(index + 1), key);
 }

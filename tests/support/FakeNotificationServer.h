@@ -22,6 +22,7 @@ public:
         QString body;
         QVariantMap hints;
         int timeout = 0;
+        QStringList actions; // key, label, key, label...
     };
 
     FakeNotificationServer();
@@ -29,6 +30,11 @@ public:
 
     bool isRegistered() const { return m_registered; }
     QList<Notification> notifications;
+    // The user picks an action of notification number index (from 0).
+    void invokeAction(int index, const QString& key);
+
+Q_SIGNALS:
+    void ActionInvoked(uint id, const QString& actionKey);
 
 public Q_SLOTS:
     uint Notify(const QString& appName, uint replacesId, const QString& icon, const QString& summary,

@@ -2,9 +2,6 @@
 
 #include "design/Onest.h"
 
-#include <QMenu>
-#include <QWidget>
-
 namespace MenuAnchor {
 
 QFont menuFont()
@@ -15,12 +12,6 @@ QFont menuFont()
 QString menuText(const QString& label)
 {
     return QString(label).replace(u'&', QStringLiteral("&&"));
-}
-
-void popUp(QMenu* menu, QWidget* anchor, QAction* positioning)
-{
-    menu->setFont(menuFont());
-    menu->popup(anchor->mapToGlobal(QPoint(0, anchor->height() - 4)), positioning);
 }
 
 } // namespace MenuAnchor

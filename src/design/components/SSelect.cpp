@@ -3,7 +3,7 @@
 #include "design/Elevation.h"
 #include "design/Onest.h"
 #include "design/Palette.h"
-#include "design/components/MenuAnchor.h"
+#include "design/components/PopupMenu.h"
 
 #include <QFontMetricsF>
 #include <QMenu>
@@ -78,26 +78,27 @@ void SSelect::openMenu()
 {
     if (m_menu)
         m_menu->close();
-    auto* menu = new QMenu(this);
+    auto* menu = new PopupMenu(this);
     menu->setObjectName(QStringLiteral("selectMenu"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The chosen item lies over the field, so the menu is at least as wide.
+    menu->setMinimumWidth(int(fieldRect().width()));
     QAction* positioning = nullptr;
     // The options as they are now: a later change of them does not move picks.
     const ChoiceOptions options = m_options;
     for (const ChoiceOption& option : options) {
-        QAction* action = menu->addAction(MenuAnchor::menuText(option.label));
-        action->setCheckable(true);
-        if (option.value == m_selection) {
-            action->setChecked(true);
+        const bool chosen = option.value == m_selection;
+        QAction* action = menu->addItem(option.label, chosen);
+        // With equal values, every one is ticked and the last one places the menu.
+        if (chosen)
             positioning = action;
-        }
         connect(action, &QAction::triggered, this, [this, value = option.value] {
             setSelection(value);
             Q_EMIT activated(value);
         });
     }
     m_menu = menu;
-    MenuAnchor::popUp(menu, this, positioning);
+    const QRectF field = fieldRect();
+    menu->popUp(this, QPoint(int(field.left()), int(field.bottom()) - 4), positioning);
 }
 
 QSize SSelect::sizeHint() const
@@ -124,7 +125,7 @@ void SSelect::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     applyDisabledOpacity(painter);
-    const QRectF box = boxRect();
+    const QRectF box = fieldRect();
     Shadow::paint(painter, box, m_style.radius, Elevation::Xs);
     ControlPaint::fill(painter, box, m_style.radius, m_style.fill.color());
     // Hover changes only the border, at once.
@@ -156,10 +157,10 @@ QMenu* SSelect::menu() const
 
 QPainterPath SSelect::focusShape() const
 {
-    return ControlPaint::rounded(boxRect(), m_style.radius);
+    return ControlPaint::rounded(fieldRect(), m_style.radius);
 }
 
-QRectF SSelect::boxRect() const
+QRectF SSelect::fieldRect() const
 {
     const int room = ControlPaint::shadowRoom(Elevation::Xs);
     const QRectF area = QRectF(rect()).adjusted(room, room, -room, -room);

@@ -51,6 +51,8 @@ public:
     QString label() const;
     // The open menu, while it is shown.
     QMenu* menu() const;
+    // The field itself, inside the room kept for its shadow.
+    QRectF fieldRect() const;
     void openMenu();
 
     QSize sizeHint() const override;
@@ -66,8 +68,6 @@ protected:
     QPainterPath focusShape() const override;
 
 private:
-    // The select itself, inside the room for its shadow.
-    QRectF boxRect() const;
     ChoiceOptions m_options;
     QVariant m_selection;
     ControlSize m_size;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
 #include <zip.h>
 
 namespace {
@@ -11,22 +12,29 @@ QString describe(zip_t* archive)
     return QString::fromUtf8(zip_strerror(archive));
 }
 
-} // namespace
-
-namespace ZipArchive {
-
-bool write(const QString& path, const QList<Entry>& entries, QString* error)
+zip_t* open(const QString& path, int flags, QString* error)
 {
     int code = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), flags, &code);
     if (!archive) {
         zip_error_t failure;
         zip_error_init_with_code(&failure, code);
         if (error)
             *error = QString::fromUtf8(zip_error_strerror(&failure));
         zip_error_fini(&failure);
-        return false;
     }
+    return archive;
+}
+
+} // namespace
+
+namespace ZipArchive {
+
+bool write(const QString& path, const QList<Entry>& entries, QString* error)
+{
+    zip_t* archive = open(path, ZIP_CREATE | ZIP_TRUNCATE, error);
+    if (!archive)
+        return false;
     for (const Entry& entry : entries) {
         const QByteArray name = entry.name.toUtf8();
         zip_int64_t added = -1;
@@ -40,6 +48,13 @@ bool write(const QString& path, const QList<Entry>& entries, QString* error)
                 if (added < 0)
                     zip_source_free(source);
             }
+        }
+        if (added >= 0 && entry.mode != 0) {
+            const zip_uint32_t type = name.endsWith('/') ? S_IFDIR : S_IFREG;
+            if (zip_file_set_external_attributes(archive, zip_uint64_t(added), 0, ZIP_OPSYS_UNIX,
+                                                 (type | (entry.mode & 07777)) << 16)
+                != 0)
+                added = -1;
         }
         if (added < 0) {
             if (error)
@@ -55,6 +70,49 @@ bool write(const QString& path, const QList<Entry>& entries, QString* error)
         return false;
     }
     return true;
+}
+
+std::optional<QList<Entry>> read(const QString& path, QString* error)
+{
+    zip_t* archive = open(path, ZIP_RDONLY | ZIP_CHECKCONS, error);
+    if (!archive)
+        return std::nullopt;
+    QList<Entry> entries;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)
+            || !(stat.valid & ZIP_STAT_SIZE)) {
+            if (error)
+                *error = describe(archive);
+            zip_discard(archive);
+            return std::nullopt;
+        }
+        Entry entry;
+        entry.name = QString::fromUtf8(stat.name);
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        if (zip_file_get_external_attributes(archive, zip_uint64_t(index), 0, &system, &attributes) == 0
+            && system == ZIP_OPSYS_UNIX)
+            entry.mode = (attributes >> 16) & 07777;
+        if (!entry.name.endsWith(QLatin1Char('/'))) {
+            entry.bytes.resize(qsizetype(stat.size));
+            zip_file_t* file = zip_fopen_index(archive, zip_uint64_t(index), 0);
+            const zip_int64_t got = file ? zip_fread(file, entry.bytes.data(), stat.size) : -1;
+            if (file)
+                zip_fclose(file);
+            if (got < 0 || zip_uint64_t(got) != stat.size) {
+                if (error)
+                    *error = describe(archive);
+                zip_discard(archive);
+                return std::nullopt;
+            }
+        }
+        entries.append(entry);
+    }
+    zip_discard(archive);
+    return entries;
 }
 
 } // namespace ZipArchive

@@ -33,19 +33,19 @@ Check accessibility()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return {false, L10n::tr("This Wayland session offers no X11 display, so keys cannot be typed or watched."), true};
-        return {false, L10n::tr("There is no X11 display, so keys cannot be typed or watched."), true};
+            return {false, L10n::tr("This Wayland session has no X11 display, so Kesto Viruz cannot type text or watch the talk key."), true};
+        return {false, L10n::tr("There is no X11 session, so Kesto Viruz cannot type text or watch the talk key."), true};
     }
     _XDisplay* display = X11Display::open(nullptr);
     if (!display)
-        return {false, L10n::tr("The X11 display does not answer, so keys cannot be typed or watched."), true};
+        return {false, L10n::tr("The X11 display does not answer, so Kesto Viruz cannot type text or watch the talk key."), true};
     const bool test = X11Display::hasExtension(display, "XTEST");
     const bool input = X11Display::hasXInput2(display);
     X11Display::close(display);
     if (!test)
-        return {false, L10n::tr("The X11 display does not allow typing keys (no XTEST extension).")};
+        return {false, L10n::tr("The X11 session has no XTEST extension, so Kesto Viruz cannot type text.")};
     if (!input)
-        return {false, L10n::tr("The X11 display does not allow watching keys (no XInput2 extension).")};
+        return {false, L10n::tr("The X11 session has no XInput 2.2 extension, so Kesto Viruz cannot watch the talk key.")};
     return {true, QString()};
 }
 

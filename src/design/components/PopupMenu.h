@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMenu>
+
+// The pop-up menu of the app's own controls (selects, the settings'
+// pickers): drawn from the theme's tokens, light or dark as the app is, in
+// Onest regular 14, with a tick before the chosen items and nothing before
+// the others. Keyboard navigation, hover and closing are the platform
+// menu's. It deletes itself once closed.
+class PopupMenu final : public QMenu {
+    Q_OBJECT
+
+public:
+    struct Metrics {
+        int border = 1;
+        int inset = 4;       // around the items, inside the border
+        int itemHeight = 28;
+        int itemRadius = 6;
+        int tickInset = 8;   // from the item's left edge
+        int tickSize = 16;
+        int textX = 30;      // from the item's left edge
+        int trailing = 16;   // after the text
+    };
+    static const Metrics metrics;
+
+    explicit PopupMenu(QWidget* parent = nullptr);
+
+    // An item showing label exactly as given ("&" stays a character);
+    // ticked items carry the tick (and report isChecked()).
+    QAction* addItem(const QString& label, bool ticked);
+
+    // Shows the menu without blocking. With an item, that item's bottom-left
+    // corner lands on point (in anchor's coordinates); without one, the
+    // menu's top-left corner does. The item is also the one the keyboard
+    // starts from.
+    void popUp(QWidget* anchor, const QPoint& point, QAction* item = nullptr);
+};

@@ -1,0 +1,241 @@
+#include "engine/UpdateController.h"
+
+#include "FakeClock.h"
+#include "FakeGemini.h"
+#include "FeedDocument.h"
+#include "TempDataDir.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(UpdateController::Result)
+
+// Checks against a feed served on loopback: what is offered, the errors
+// the user reads, and the schedule of automatic checks on a fake clock.
+class TestUpdateController final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void userChecks_data();
+    void userChecks();
+    void failuresHaveTheirOwnText();
+    void skippedVersionIsRemembered();
+    void scheduledChecksAfterLaunchAndEveryInterval();
+    void remindLaterWaitsForTheNextInterval();
+    void automaticChecksOff();
+
+private:
+    std::unique_ptr<UpdateController> make();
+    UpdateController::Result checkNow(UpdateController& controller);
+    void serve(const QList<UpdateItem>& items);
+
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<FakeClock> m_clock;
+    std::unique_ptr<FakeGemini> m_server;
+    bool m_online = true;
+};
+
+namespace {
+
+constexpr qint64 day = 24 * 60 * 60 * 1000;
+
+} // namespace
+
+void TestUpdateController::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_config = std::make_unique<QTemporaryDir>();
+    m_clock = std::make_unique<FakeClock>();
+    m_server = std::make_unique<FakeGemini>();
+    QVERIFY(m_server->listen());
+    m_online = true;
+}
+
+void TestUpdateController::cleanup()
+{
+    m_server.reset();
+    m_clock.reset();
+    m_config.reset();
+    m_data.reset();
+}
+
+std::unique_ptr<UpdateController> TestUpdateController::make()
+{
+    UpdateSource source;
+    source.feed = QUrl(m_server->url() + QStringLiteral("/feed.xml"));
+    source.publicKey = QByteArray(32, 'k');
+    source.runningVersion = QStringLiteral("100");
+    source.runningDisplayVersion = QStringLiteral("1.0.0");
+    return std::make_unique<UpdateController>(source, *m_clock, m_config->filePath(QStringLiteral("kesto.conf")),
+                                              [this] { return m_online; });
+}
+
+void TestUpdateController::serve(const QList<UpdateItem>& items)
+{
+    m_server->setFallback(FakeGemini::Reply::raw(200, FeedDocument::of(items), "application/rss+xml"));
+}
+
+UpdateController::Result TestUpdateController::checkNow(UpdateController& controller)
+{
+    QSignalSpy finished(&controller, &UpdateController::checkFinished);
+    controller.check(true);
+    if (finished.isEmpty() && !finished.wait(10000))
+        return {UpdateController::Result::Kind::error, std::nullopt, QStringLiteral("no answer"), true};
+    return finished.first().first().value<UpdateController::Result>();
+}
+
+void TestUpdateController::userChecks_data()
+{
+    QTest::addColumn<QStringList>("versions");
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("up to date") << QStringList{"90", "100"} << "";
+    QTest::newRow("an update") << QStringList{"100", "120", "110"} << "1.120";
+    QTest::newRow("only older") << QStringList{"99"} << "";
+}
+
+void TestUpdateController::userChecks()
+{
+    QFETCH(QStringList, versions);
+    QFETCH(QString, offered);
+    QList<UpdateItem> items;
+    for (const QString& version : versions)
+        items.append(FeedDocument::item(version));
+    serve(items);
+    auto controller = make();
+    const UpdateController::Result result = checkNow(*controller);
+    QCOMPARE(result.kind, offered.isEmpty() ? UpdateController::Result::Kind::upToDate
+                                            : UpdateController::Result::Kind::update);
+    QCOMPARE(result.update ? result.update->displayVersion : QString(), offered);
+    QVERIFY(result.userInitiated);
+    // What the user asked to see is no reminder.
+    QVERIFY(!controller->pending());
+    QCOMPARE(m_server->requests().first().path, QStringLiteral("/feed.xml"));
+    QCOMPARE(controller->settings().lastCheck, m_clock->now());
+}
+
+void TestUpdateController::failuresHaveTheirOwnText()
+{
+    auto controller = make();
+    m_server->setFallback(FakeGemini::Reply::raw(200, "<html>Captive portal</html>", "text/html"));
+    const QString malformed = checkNow(*controller).error;
+    m_server->setFallback(FakeGemini::Reply::raw(503, "busy", "text/plain"));
+    const UpdateController::Result http = checkNow(*controller);
+    m_online = false;
+    const QString offline = checkNow(*controller).error;
+    m_online = true;
+    const int requests = int(m_server->requests().size());
+    m_server.reset(); // nothing listens any more
+    const QString unreachable = checkNow(*controller).error;
+
+    QCOMPARE(http.kind, UpdateController::Result::Kind::error);
+    QVERIFY2(http.error.contains(QStringLiteral("503")), qPrintable(http.error));
+    const QStringList texts{malformed, http.error, offline, unreachable};
+    for (const QString& text : texts)
+        QVERIFY(!text.isEmpty());
+    QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
+    QCOMPARE(requests, 2); // offline: no request at all
+    QVERIFY(!controller->settings().lastCheck.isValid());
+}
+
+void TestUpdateController::skippedVersionIsRemembered()
+{
+    serve({FeedDocument::item(QStringLiteral("120"))});
+    {
+        auto controller = make();
+        const UpdateController::Result found = checkNow(*controller);
+        QVERIFY(found.update);
+        controller->skip(*found.update);
+    }
+    // Across a restart.
+    auto controller = make();
+    QCOMPARE(controller->settings().skippedVersion, QStringLiteral("120"));
+    QCOMPARE(checkNow(*controller).kind, UpdateController::Result::Kind::upToDate);
+    serve({FeedDocument::item(QStringLiteral("120")), FeedDocument::item(QStringLiteral("130"))});
+    const UpdateController::Result newer = checkNow(*controller);
+    QCOMPARE(newer.update ? newer.update->version : QString(), QStringLiteral("130"));
+}
+
+void TestUpdateController::scheduledChecksAfterLaunchAndEveryInterval()
+{
+    serve({FeedDocument::item(QStringLiteral("120"))});
+    auto controller = make();
+    QSignalSpy finished(controller.get(), &UpdateController::checkFinished);
+    QSignalSpy pending(controller.get(), &UpdateController::pendingChanged);
+    controller->start();
+    m_clock->advance(UpdateController::launchDelayMs - 1);
+    QVERIFY(m_server->requests().isEmpty());
+    m_clock->advance(1);
+    QVERIFY(finished.wait(10000));
+    const auto first = finished.takeFirst().first().value<UpdateController::Result>();
+    QVERIFY(!first.userInitiated);
+    QCOMPARE(controller->pending()->version, QStringLiteral("120"));
+    QCOMPARE(pending.size(), 1);
+
+    // A failed scheduled check is retried an interval later, silently.
+    m_server->setFallback(FakeGemini::Reply::raw(500, "oops", "text/plain"));
+    m_clock->advance(day - 1);
+    QCOMPARE(m_server->requests().size(), 1);
+    m_clock->advance(1);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.takeFirst().first().value<UpdateController::Result>().kind,
+             UpdateController::Result::Kind::error);
+    QVERIFY(controller->pending()); // a failure takes no offer away
+
+    // No check while offline; the next interval tries again.
+    m_online = false;
+    m_clock->advance(day);
+    QCOMPARE(m_server->requests().size(), 2);
+    m_online = true;
+    serve({FeedDocument::item(QStringLiteral("120"))});
+    m_clock->advance(day);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(m_server->requests().size(), 3);
+
+    // A later launch waits for the interval since the last check.
+    auto later = make();
+    later->start();
+    m_clock->advance(day - 1);
+    QCOMPARE(m_server->requests().size(), 3);
+}
+
+void TestUpdateController::remindLaterWaitsForTheNextInterval()
+{
+    serve({FeedDocument::item(QStringLiteral("120"))});
+    auto controller = make();
+    QSignalSpy finished(controller.get(), &UpdateController::checkFinished);
+    controller->start();
+    m_clock->advance(UpdateController::launchDelayMs);
+    QVERIFY(finished.wait(10000));
+    QVERIFY(controller->pending());
+    controller->remindLater();
+    QVERIFY(!controller->pending());
+    m_clock->advance(day / 2);
+    QVERIFY(!controller->pending());
+    m_clock->advance(day / 2);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(controller->pending()->version, QStringLiteral("120"));
+}
+
+void TestUpdateController::automaticChecksOff()
+{
+    UpdateController::Settings settings;
+    settings.automaticChecks = false;
+    UpdateController::saveSettings(m_config->filePath(QStringLiteral("kesto.conf")), settings);
+    serve({FeedDocument::item(QStringLiteral("120"))});
+    auto controller = make();
+    controller->start();
+    m_clock->advance(2 * day);
+    QVERIFY(m_server->requests().isEmpty());
+    QCOMPARE(checkNow(*controller).kind, UpdateController::Result::Kind::update); // the user may still ask
+}
+
+QTEST_GUILESS_MAIN(TestUpdateController)
+#include "TestUpdateController.moc"
