@@ -94,14 +94,19 @@ QList<VocabularyWord> VocabularyWord::importList(const QString& text)
     return words;
 }
 
+QString VocabularyWord::sameKey(const QString& word)
+{
+    return word.normalized(QString::NormalizationForm_C).toLower();
+}
+
 QList<VocabularyWord> VocabularyWord::newWords(const QString& text, const QList<VocabularyWord>& existing)
 {
     QSet<QString> seen;
     for (const VocabularyWord& word : existing)
-        seen.insert(word.word.toLower());
+        seen.insert(sameKey(word.word));
     QList<VocabularyWord> fresh;
     for (const VocabularyWord& word : importList(text)) {
-        const QString lower = word.word.toLower();
+        const QString lower = sameKey(word.word);
         if (seen.contains(lower))
             continue;
         seen.insert(lower);

@@ -32,7 +32,10 @@ struct VocabularyWord
     static QStringList parse(const QString& text);
     // Word-list files: one "word" or "word,language" per line.
     static QList<VocabularyWord> importList(const QString& text);
-    // The imported words not yet present (compared without letter case).
+    // What two words (or snippet triggers) are compared by: letter case
+    // aside, canonically equal spellings alike.
+    static QString sameKey(const QString& word);
+    // The imported words not yet present, compared by sameKey().
     static QList<VocabularyWord> newWords(const QString& text, const QList<VocabularyWord>& existing);
     static QString exportList(const QList<VocabularyWord>& words);
 

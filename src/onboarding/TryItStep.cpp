@@ -7,6 +7,7 @@
 #include "design/Theme.h"
 #include "design/components/DictationProgressLabel.h"
 #include "design/components/Keycap.h"
+#include "design/components/SScrollBar.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
 #include "onboarding/SampleLevelBars.h"
@@ -94,6 +95,7 @@ TryItStep::TryItStep(AppState& state, std::function<void(const Config&)> onSave,
     m_editor->setFont(Onest::font(16, QFont::Normal));
     m_editor->setGraphicsEffect(m_editorOpacity);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_editor->setVerticalScrollBar(new SScrollBar(Qt::Vertical, m_editor));
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->document()->setDocumentMargin(0);
     auto* editorFrame = new QVBoxLayout(m_box);

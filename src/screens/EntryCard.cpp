@@ -24,6 +24,8 @@
 namespace {
 
 constexpr int radius = 16;
+constexpr int buttonSize = 30;
+constexpr int buttonGap = 2;
 const QMargins padding(19, 17, 19, 13);
 const QStringList allButtons = {QStringLiteral("pencil"), QStringLiteral("copy"), QStringLiteral("trash-2")};
 
@@ -139,26 +141,28 @@ void EntryCard::buildMeta()
     row->addWidget(m_tile);
     m_meta = new TextLabel({}, TypeModifier{12, QFont::Normal, 20, -0.01}, Palette::textSecondary, this);
     m_meta->setObjectName(QStringLiteral("meta"));
-    m_meta->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    row->addWidget(m_meta, 1);
+    // The meta text takes its own width, cut when the row is short of room,
+    // so the badge follows right after it.
+    m_meta->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    row->addWidget(m_meta, 0);
     m_badge = new Badge(L10n::tr("Cancelled"), BadgeTone::Neutral, true, false, this);
     row->addWidget(m_badge);
-    row->addStretch(0);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(2);
+    row->addStretch(1);
+    m_buttonSlot = new QWidget(this);
+    m_buttonSlot->setAttribute(Qt::WA_TransparentForMouseEvents);
+    row->addWidget(m_buttonSlot);
     const QStringList tips = {L10n::tr("Edit"), L10n::tr("Copy"), L10n::tr("Delete")};
     for (int i = 0; i < allButtons.size(); ++i) {
-        auto* button = new SIconButton(allButtons.at(i), IconButtonVariant::Ghost, 30, this);
+        auto* button = new SIconButton(allButtons.at(i), IconButtonVariant::Ghost, buttonSize, this);
         button->setIconSize(15);
         button->setHelp(tips.at(i));
         button->setObjectName(QStringLiteral("action-") + allButtons.at(i));
-        buttons->addWidget(button);
+        button->resize(button->sizeHint());
         m_buttons.append(button);
     }
     connect(m_buttons.at(0), &SIconButton::clicked, this, &EntryCard::editClicked);
     connect(m_buttons.at(1), &SIconButton::clicked, this, &EntryCard::copyClicked);
     connect(m_buttons.at(2), &SIconButton::clicked, this, &EntryCard::deleteClicked);
-    row->addLayout(buttons);
     m_column->addLayout(row);
 }
 
@@ -243,8 +247,14 @@ void EntryCard::apply()
     m_tile->setTone(glyph.tone);
     m_meta->setText(metaText(entry));
     m_badge->setVisible(m_look.badge);
-    for (SIconButton* button : m_buttons)
+    int shown = 0;
+    for (SIconButton* button : m_buttons) {
         button->setVisible(m_look.buttons.contains(button->icon()));
+        shown += m_look.buttons.contains(button->icon()) ? 1 : 0;
+    }
+    // A lone Delete (a card without text) stands in a row only 20 high.
+    const int slotHeight = shown == 0 ? 0 : shown == 1 && entry.text.isEmpty() ? 20 : buttonSize;
+    m_buttonSlot->setFixedSize(shown * buttonSize + std::max(0, shown - 1) * buttonGap, slotHeight);
 
     // The whole card, shadow and border included, fades for a cancelled recording.
     if (m_look.opacity < 1.0) {
@@ -259,8 +269,28 @@ void EntryCard::apply()
     // Parts made while the card is hidden do not tell the layout they changed.
     m_column->invalidate();
     m_column->activate();
+    placeButtons();
     updateGeometry();
     update();
+}
+
+void EntryCard::placeButtons()
+{
+    const QRect slot = m_buttonSlot->geometry();
+    int x = slot.left();
+    for (SIconButton* button : m_buttons) {
+        if (button->isHidden())
+            continue;
+        button->move(x, slot.center().y() + 1 - button->height() / 2);
+        button->raise();
+        x += button->width() + buttonGap;
+    }
+}
+
+void EntryCard::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeButtons();
 }
 
 SIconButton* EntryCard::actionButton(const QString& icon) const

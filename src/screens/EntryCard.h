@@ -78,9 +78,13 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void apply();
+    // The buttons stand centred on their place in the meta row, which may be
+    // lower than they are.
+    void placeButtons();
     void buildMeta();
     QWidget* editorBlock();
 
@@ -96,5 +100,6 @@ private:
     IconTile* m_tile = nullptr;
     TextLabel* m_meta = nullptr;
     Badge* m_badge = nullptr;
+    QWidget* m_buttonSlot = nullptr;
     QList<SIconButton*> m_buttons;
 };

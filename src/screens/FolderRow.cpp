@@ -121,10 +121,14 @@ bool FolderRow::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
-    case QEvent::FocusOut:
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    case QEvent::FocusOut: {
+        // Focus is followed within the window: another window taking over,
+        // or a popup, leaves the field open as it is for the user's return.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             commit();
         break;
+    }
     default:
         break;
     }

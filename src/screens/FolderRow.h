@@ -7,8 +7,9 @@ class QMenu;
 
 // One folder of the Notes column with its number of notes. A click picks it;
 // a double click or "Rename" in its context menu asks for rename mode, in
-// which a field takes the name's place: Return or leaving the field commits
-// the text exactly as typed, Escape cancels. Rename mode itself belongs to
+// which a field takes the name's place: Return or moving the focus elsewhere
+// in the window commits the text exactly as typed, Escape cancels; switching
+// to another window leaves the field as it is. Rename mode itself belongs to
 // the screen (setRenaming); the row only asks for changes.
 class FolderRow final : public NotesListRow
 {

@@ -86,6 +86,10 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
     connect(m_clear, &TwoStepConfirm::confirmed, this, &HistoryScreen::clearAll);
     connect(&state, &AppState::historyChanged, this, [this] {
         m_statsLine.reset();
+        m_lastShown.reset();
+        // Entries deleted since take their search text with them now and then.
+        if (m_index.size() > m_state.history().entries.size() + 256)
+            m_index.clear();
         reload();
     });
     connect(&state, &AppState::dictationChanged, this, &HistoryScreen::reload);
@@ -96,6 +100,20 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
             reload();
     });
     reload();
+    scheduleMidnight();
+}
+
+void HistoryScreen::scheduleMidnight()
+{
+    const QDateTime now = m_state.clock().now().toLocalTime();
+    const QDateTime midnight = now.date().addDays(1).startOfDay();
+    // A second past it, so the new day has surely begun.
+    const qint64 delay = std::max<qint64>(1000, now.msecsTo(midnight) + 1000);
+    m_state.clock().schedule(delay, this, [this] {
+        m_statsLine.reset();
+        reload();
+        scheduleMidnight();
+    });
 }
 
 QWidget* HistoryScreen::header()
@@ -203,13 +221,55 @@ void HistoryScreen::refreshHeader()
     }
 }
 
+const HistoryScreen::Indexed& HistoryScreen::indexed(const HistoryEntry& entry)
+{
+    // An entry's date never changes; its text, origin and status may.
+    auto it = m_index.find(entry.id);
+    if (it == m_index.end() || it->text != entry.text || it->source != entry.source || it->appName != entry.appName
+        || it->status != entry.status) {
+        const QDate day = entry.date.toLocalTime().date();
+        Indexed fresh{entry.text, entry.source, entry.appName, entry.status,
+                      folded(entry.text + u' ' + AppGlyph::name(entry)), day, cardKey(entry.id)};
+        it = m_index.insert(entry.id, std::move(fresh));
+    }
+    return *it;
+}
+
+QList<int> HistoryScreen::shownIndices(const QString& query)
+{
+    const QList<HistoryEntry>& all = m_state.history().entries;
+    const QString needle = folded(query);
+    const bool narrowing = m_lastShown && m_lastShowDiscarded == m_showDiscarded && needle.contains(m_lastNeedle);
+    QList<int> out;
+    out.reserve(narrowing ? m_lastShown->size() : all.size());
+    const auto consider = [&](int i) {
+        const HistoryEntry& entry = all.at(i);
+        if (!m_showDiscarded && entry.status == HistoryEntry::Status::discarded)
+            return;
+        if (!needle.isEmpty() && !indexed(entry).folded.contains(needle))
+            return;
+        out.append(i);
+    };
+    if (narrowing) {
+        for (const int i : *m_lastShown)
+            consider(i);
+    } else {
+        for (int i = 0; i < all.size(); ++i)
+            consider(i);
+    }
+    m_lastNeedle = needle;
+    m_lastShowDiscarded = m_showDiscarded;
+    m_lastShown = out;
+    return out;
+}
+
 void HistoryScreen::reload()
 {
     refreshHeader();
     const QString query = m_state.search().trimmed();
     m_query = query;
     const QList<HistoryEntry>& all = m_state.history().entries;
-    const QList<int> shown = visibleIndices(all, m_showDiscarded, query);
+    const QList<int> shown = shownIndices(query);
 
     // Runs of entries of one local day form a group under its title.
     m_rows.clear();
@@ -218,14 +278,13 @@ void HistoryScreen::reload()
     rows.reserve(shown.size() * 2);
     QDate day;
     for (const int index : shown) {
-        const HistoryEntry& entry = all.at(index);
-        const QDate date = entry.date.toLocalTime().date();
-        if (rows.isEmpty() || date != day) {
-            day = date;
+        const Indexed& entry = indexed(all.at(index));
+        if (rows.isEmpty() || entry.day != day) {
+            day = entry.day;
             rows.append({dayKey(day), rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
             m_rows.append({day, -1});
         }
-        rows.append({cardKey(entry.id), cardGap, EntryCard::outset()});
+        rows.append({entry.key, cardGap, EntryCard::outset()});
         m_rows.append({day, index});
     }
     const bool empty = rows.isEmpty();
@@ -299,11 +358,16 @@ int HistoryScreen::estimateRow(int row, int width) const
     const RowData& data = m_rows.at(row);
     if (data.entry < 0)
         return int(dayType.lineHeight()) + dayTitleBelow;
-    if (data.estimateWidth == width)
-        return data.estimate;
     const HistoryEntry& entry = entryOf(data);
-    const EntryCard::Look look = EntryCard::look(entry, m_editingID == entry.id, m_state.retrying().contains(entry.id));
-    int height = 17 + 13 + 30;
+    const bool editing = m_editingID == entry.id;
+    const bool retrying = m_state.retrying().contains(entry.id);
+    // The guess of a card as most are (not edited, not retried) is kept.
+    const auto cached = editing || retrying ? m_index.constEnd() : m_index.constFind(entry.id);
+    if (cached != m_index.constEnd() && cached->estimateWidth == width)
+        return cached->estimate;
+    const EntryCard::Look look = EntryCard::look(entry, editing, retrying);
+    // The meta row: the buttons' 30, or the tile's 22 beside a lone Delete.
+    int height = 17 + 13 + (entry.text.isEmpty() ? 22 : 30);
     if (look.transcript == EntryCard::Look::Transcript::text) {
         const qreal textWidth = std::max(40, width - 38);
         // Wrapped lines by the average letter: a guess, corrected once built.
@@ -314,8 +378,10 @@ int HistoryScreen::estimateRow(int row, int width) const
     }
     if (look.box)
         height += 62 + 12;
-    data.estimateWidth = width;
-    data.estimate = height;
+    if (cached != m_index.constEnd()) {
+        cached->estimateWidth = width;
+        cached->estimate = height;
+    }
     return height;
 }
 

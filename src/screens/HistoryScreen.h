@@ -4,6 +4,7 @@
 #include "screens/EntryCard.h"
 #include "screens/LazyList.h"
 
+#include <QHash>
 #include <QUuid>
 #include <QWidget>
 
@@ -63,12 +64,31 @@ private:
     struct RowData {
         QDate day;      // the day, for its title and its cards
         int entry = -1; // a card: the index in History; -1: the day's title
-        // The last estimate of the card's height and the width it was for.
+    };
+
+    // What searching and grouping need of an entry, worked out once per
+    // entry and text: a key typed into the search then costs a scan of
+    // ready strings, not the folding of every transcript again.
+    struct Indexed {
+        QString text;
+        QString source;
+        std::optional<QString> appName;
+        HistoryEntry::Status status = HistoryEntry::Status::done;
+        QString folded;
+        QDate day;
+        QString key;
+        // The last guess of the card's height and the width it was for.
         mutable int estimateWidth = -1;
         mutable int estimate = 0;
     };
 
     QWidget* header();
+    // Today and yesterday move on at midnight: the stats and the day titles
+    // are made again then.
+    void scheduleMidnight();
+    const Indexed& indexed(const HistoryEntry& entry);
+    // The indices of the entries shown for the search and the toggle.
+    QList<int> shownIndices(const QString& query);
     void reload();
     void refreshHeader();
     QWidget* createRow(int row, QWidget* parent);
@@ -99,6 +119,12 @@ private:
     QList<RowData> m_rows;
     // The search the list was last built for.
     QString m_query;
+    QHash<QUuid, Indexed> m_index;
+    // The last filter's needle and result; a longer needle that contains it
+    // looks only among those entries.
+    QString m_lastNeedle;
+    bool m_lastShowDiscarded = false;
+    std::optional<QList<int>> m_lastShown;
     qreal m_charWidth;
     // The stats change only with History; searching and retrying reuse them.
     std::optional<QString> m_statsLine;

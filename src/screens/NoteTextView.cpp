@@ -135,8 +135,7 @@ void NoteTextView::setText(const QString& text)
     if (wanted == m_text || wanted.normalized(QString::NormalizationForm_C) == m_text.normalized(QString::NormalizationForm_C))
         return;
 
-    // Only the part that differs is replaced: the rest keeps its layout, and
-    // the caret, which the document moves along with the edit.
+    // Only the part that differs is replaced: the rest keeps its layout.
     const QString& old = m_text;
     qsizetype prefix = 0;
     const qsizetype shorter = std::min(old.size(), wanted.size());
@@ -146,7 +145,6 @@ void NoteTextView::setText(const QString& text)
     while (suffix < shorter - prefix && old.at(old.size() - 1 - suffix) == wanted.at(wanted.size() - 1 - suffix))
         ++suffix;
 
-    const bool focused = hasFocus();
     QTextDocument* doc = document();
     {
         const QScopedValueRollback<bool> replacing(m_replacing, true);
@@ -160,12 +158,12 @@ void NoteTextView::setText(const QString& text)
         doc->setUndoRedoEnabled(true);
     }
     m_text = documentText();
-    if (!focused) {
-        QTextCursor end = textCursor();
-        end.movePosition(QTextCursor::End);
-        setTextCursor(end);
-        ensureCursorVisible();
-    }
+    // What came in from outside (a dictation) is where the user looks next,
+    // focused or not.
+    QTextCursor end = textCursor();
+    end.movePosition(QTextCursor::End);
+    setTextCursor(end);
+    ensureCursorVisible();
     viewport()->update();
 }
 

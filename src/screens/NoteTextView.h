@@ -11,9 +11,8 @@
 // included); pasting inserts plain text only. In single-line mode Return
 // does nothing and pasted line breaks become spaces. setText() is a
 // replacement from outside (a dictation appended to the note): it writes
-// nothing back, keeps the caret where it can while the view has the focus
-// (else it goes to the end, in view) and clears the undo history, so no
-// step refers to text that is gone.
+// nothing back, puts the caret at the end, scrolled into view, and clears
+// the undo history, so no step refers to text that is gone.
 class NoteTextView final : public QTextEdit
 {
     Q_OBJECT

@@ -7,23 +7,19 @@
 #include "design/components/SButton.h"
 #include "design/components/SInput.h"
 #include "design/components/TextLabel.h"
+#include "screens/LazyRows.h"
 #include "screens/SnippetRow.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace {
-
-QString folded(const QString& text)
-{
-    return text.normalized(QString::NormalizationForm_C).toLower();
-}
-
-} // namespace
+#include <cmath>
 
 SnippetsTab::SnippetsTab(AppState& state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
+    , m_charWidth(QFontMetricsF(TypeModifier{14, QFont::Normal, 21}.font()).averageCharWidth())
 {
     setObjectName(QStringLiteral("snippetsTab"));
     auto* stack = new QVBoxLayout(this);
@@ -55,9 +51,19 @@ SnippetsTab::SnippetsTab(AppState& state, QWidget* parent)
     auto* list = new QVBoxLayout(listCard);
     list->setContentsMargins(21, 5, 21, 5);
     list->setSpacing(0);
-    m_rows = new QVBoxLayout;
-    m_rows->setSpacing(0);
-    list->addLayout(m_rows);
+    m_rows = new LazyRows({[this](int row, QWidget* parent) {
+                               auto* widget = new SnippetRow(m_shown.at(row), parent);
+                               connect(widget, &SnippetRow::deleteRequested, this, [this](const QUuid& id) {
+                                   m_state.updateConfig([&id](Config& c) {
+                                       c.snippets.removeIf([&id](const Snippet& s) { return s.id == id; });
+                                   });
+                               });
+                               return widget;
+                           },
+                           [](int, QWidget*) {},
+                           [this](int row, int width) { return estimateRow(row, width); }});
+    m_rows->setObjectName(QStringLiteral("snippetRows"));
+    list->addWidget(m_rows);
     auto* empty = new TextLabel(L10n::tr("No snippets yet. Add a short phrase and the full text it stands for."),
                                 TypeModifier{14, QFont::Normal, 20}, Palette::textSecondary);
     empty->setObjectName(QStringLiteral("snippetsEmpty"));
@@ -83,9 +89,9 @@ void SnippetsTab::add()
     const QString text = m_text->text().trimmed();
     if (trigger.isEmpty() || text.isEmpty())
         return;
-    const QString key = folded(trigger);
+    const QString key = VocabularyWord::sameKey(trigger);
     m_state.updateConfig([&](Config& c) {
-        c.snippets.removeIf([&key](const Snippet& s) { return folded(s.trigger) == key; });
+        c.snippets.removeIf([&key](const Snippet& s) { return VocabularyWord::sameKey(s.trigger) == key; });
         c.snippets.prepend(Snippet{QUuid::createUuid(), trigger, text});
     });
     m_trigger->setText({});
@@ -98,19 +104,16 @@ void SnippetsTab::refresh()
     m_empty->setVisible(snippets.isEmpty());
     if (snippets == m_shown)
         return;
+    // Rows are kept by id: a change builds or drops only the rows it touched.
     m_shown = snippets;
-    // A row may be deleting itself from its own button's click.
-    while (QLayoutItem* item = m_rows->takeAt(0)) {
-        item->widget()->hide();
-        item->widget()->deleteLater();
-        delete item;
-    }
-    for (const Snippet& snippet : m_shown) {
-        auto* row = new SnippetRow(snippet);
-        connect(row, &SnippetRow::deleteRequested, this, [this](const QUuid& id) {
-            m_state.updateConfig(
-                [&id](Config& c) { c.snippets.removeIf([&id](const Snippet& s) { return s.id == id; }); });
-        });
-        m_rows->addWidget(row);
-    }
+    m_rows->setRows(LazyRows::byId(m_shown));
+}
+
+int SnippetsTab::estimateRow(int row, int width) const
+{
+    // The text wraps beside the trigger column and the delete button; lines
+    // by the average letter, a guess corrected once the row is built.
+    const qreal textWidth = std::max(40, width - 170 - 14 - 14 - 30);
+    const int lines = std::max(1, int(std::ceil(m_shown.at(row).text.size() * m_charWidth / textWidth)));
+    return 14 + 15 + std::max({25, 30, lines * 21});
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class AppState;
-class QVBoxLayout;
+class LazyRows;
 class SInput;
 class TextLabel;
 
@@ -23,11 +23,13 @@ public:
 
 private:
     void refresh();
+    int estimateRow(int row, int width) const;
 
     AppState& m_state;
     SInput* m_trigger;
     SInput* m_text;
-    QVBoxLayout* m_rows;
+    LazyRows* m_rows;
     QWidget* m_empty;
     QList<Snippet> m_shown;
+    qreal m_charWidth;
 };

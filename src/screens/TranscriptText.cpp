@@ -3,6 +3,7 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/SScrollBar.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
@@ -22,6 +23,7 @@ TranscriptText::TranscriptText(qreal fontSize, qreal lineHeight, bool editable, 
     setReadOnly(!editable);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(editable ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBar(new SScrollBar(Qt::Vertical, this));
     setTextInteractionFlags(editable ? Qt::TextEditorInteraction
                                      : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);

@@ -13,6 +13,7 @@
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
 #include "design/components/TwoStepConfirm.h"
+#include "screens/LazyRows.h"
 #include "screens/VocabularyDivider.h"
 #include "screens/WordRow.h"
 
@@ -23,12 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Words compare without letter case and across canonically equal spellings.
-QString folded(const QString& word)
-{
-    return word.normalized(QString::NormalizationForm_C).toLower();
-}
 
 ChoiceOptions languageOptions()
 {
@@ -101,9 +96,19 @@ WordsTab::WordsTab(AppState& state, QWidget* parent)
     header->addLayout(buttons);
     list->addLayout(header);
 
-    m_rows = new QVBoxLayout;
-    m_rows->setSpacing(0);
-    list->addLayout(m_rows);
+    m_rows = new LazyRows({[this](int row, QWidget* parent) {
+                               auto* widget = new WordRow(m_shown.at(row), parent);
+                               connect(widget, &WordRow::deleteRequested, this, [this](const QUuid& id) {
+                                   m_state.updateConfig([&id](Config& c) {
+                                       c.vocabulary.removeIf([&id](const VocabularyWord& w) { return w.id == id; });
+                                   });
+                               });
+                               m_rowHeight = widget->sizeHint().height();
+                               return widget;
+                           },
+                           [](int, QWidget*) {}, [this](int, int) { return m_rowHeight; }});
+    m_rows->setObjectName(QStringLiteral("wordRows"));
+    list->addWidget(m_rows);
     m_empty = new TextLabel(
         L10n::tr("The vocabulary is empty. Add names, terms and brands — Kesto Viruz will always spell them right."),
         TypeModifier{14, QFont::Normal, 20}, Palette::textSecondary);
@@ -136,12 +141,12 @@ void WordsTab::addWords()
         return;
     QSet<QString> seen;
     for (const VocabularyWord& word : m_state.config().vocabulary)
-        seen.insert(folded(word.word));
+        seen.insert(VocabularyWord::sameKey(word.word));
     const QString language = m_language->selection().toString();
     QList<VocabularyWord> added;
     QStringList names;
     for (const QString& word : typed) {
-        const QString key = folded(word);
+        const QString key = VocabularyWord::sameKey(word);
         if (seen.contains(key))
             continue;
         seen.insert(key);
@@ -208,27 +213,14 @@ void WordsTab::refresh()
             m_clearConfirm->disarm();
     }
     if (words != m_shown)
-        rebuildRows();
+        showRows();
 }
 
-void WordsTab::rebuildRows()
+void WordsTab::showRows()
 {
+    // Rows are kept by id: a change builds or drops only the rows it touched.
     m_shown = m_state.config().vocabulary;
-    // A row may be deleting itself from its own button's click.
-    while (QLayoutItem* item = m_rows->takeAt(0)) {
-        item->widget()->hide();
-        item->widget()->deleteLater();
-        delete item;
-    }
-    for (const VocabularyWord& word : m_shown) {
-        auto* row = new WordRow(word);
-        connect(row, &WordRow::deleteRequested, this, [this](const QUuid& id) {
-            m_state.updateConfig([&id](Config& c) {
-                c.vocabulary.removeIf([&id](const VocabularyWord& w) { return w.id == id; });
-            });
-        });
-        m_rows->addWidget(row);
-    }
+    m_rows->setRows(LazyRows::byId(m_shown));
 }
 
 void WordsTab::showClear()

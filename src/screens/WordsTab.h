@@ -12,6 +12,7 @@ class SIconButton;
 class SInput;
 class SSelect;
 class TextLabel;
+class LazyRows;
 class TwoStepConfirm;
 class WordRow;
 
@@ -32,7 +33,7 @@ public:
 
 private:
     void refresh();
-    void rebuildRows();
+    void showRows();
     void showClear();
 
     AppState& m_state;
@@ -42,8 +43,10 @@ private:
     SButton* m_clear;
     SButton* m_confirm;
     TwoStepConfirm* m_clearConfirm;
-    QVBoxLayout* m_rows;
+    LazyRows* m_rows;
     TextLabel* m_empty;
     QList<VocabularyWord> m_shown;
+    // The height of a row, all alike, once one is built.
+    int m_rowHeight = 65;
     bool m_wasEmpty;
 };

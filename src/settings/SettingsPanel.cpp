@@ -7,6 +7,7 @@
 #include "design/Theme.h"
 #include "design/components/ControlStyle.h"
 #include "design/components/SIconButton.h"
+#include "design/components/SScrollBar.h"
 #include "design/components/TextLabel.h"
 #include "settings/SettingsAITab.h"
 #include "settings/SettingsAdvancedTab.h"
@@ -75,16 +76,6 @@ public:
     QSize minimumSizeHint() const override { return {0, 0}; }
 };
 
-// A thin scroll bar in the theme's colours.
-QString scrollBarStyle()
-{
-    return QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 4px 3px 4px 0; }"
-                          "QScrollBar::handle:vertical { background: %1; border-radius: 3px; min-height: 32px; }"
-                          "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-                          "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }")
-        .arg(Palette::neutral300.color().name(QColor::HexArgb));
-}
-
 } // namespace
 
 SettingsPanel::SettingsPanel(AppState& state, const AppActions& actions, QWidget* parent)
@@ -109,9 +100,7 @@ SettingsPanel::SettingsPanel(AppState& state, const AppActions& actions, QWidget
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setAutoFillBackground(false);
     m_scroll->viewport()->setAutoFillBackground(false);
-    m_scroll->verticalScrollBar()->setStyleSheet(scrollBarStyle());
-    connect(&Theme::instance(), &Theme::changed, m_scroll,
-            [this] { m_scroll->verticalScrollBar()->setStyleSheet(scrollBarStyle()); });
+    m_scroll->setVerticalScrollBar(new SScrollBar(Qt::Vertical, m_scroll));
     column->addWidget(m_scroll, 1);
     row->addLayout(column, 1);
 

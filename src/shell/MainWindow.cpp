@@ -1,10 +1,16 @@
 #include "shell/MainWindow.h"
 
 #include "core/InterfaceLanguage.h"
+#include "design/components/AbstractControl.h"
 #include "shell/WindowFactory.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -12,35 +18,27 @@ namespace {
 
 const QString frameKey = QStringLiteral("MainWindow");
 
-// A thin strip along an edge or a corner that hands resizing to the window
-// manager; it draws nothing.
-class ResizeGrip final : public QWidget {
-public:
-    ResizeGrip(Qt::Edges edges, QWidget* parent)
-        : QWidget(parent)
-        , m_edges(edges)
-    {
-        setAttribute(Qt::WA_NoSystemBackground);
-        const bool horizontal = edges == Qt::LeftEdge || edges == Qt::RightEdge;
-        const bool vertical = edges == Qt::TopEdge || edges == Qt::BottomEdge;
-        const bool falling = edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge);
-        setCursor(horizontal ? Qt::SizeHorCursor
-                             : vertical ? Qt::SizeVerCursor : falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+Qt::CursorShape edgeCursor(Qt::Edges edges)
+{
+    if (edges == Qt::LeftEdge || edges == Qt::RightEdge)
+        return Qt::SizeHorCursor;
+    if (edges == Qt::TopEdge || edges == Qt::BottomEdge)
+        return Qt::SizeVerCursor;
+    const bool falling = edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge);
+    return falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+}
+
+// Whether the widget, or what it is part of, answers the mouse itself.
+bool takesPointer(const QWidget* widget, const QWidget* window)
+{
+    for (const QWidget* w = widget; w && w != window; w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QAbstractButton*>(w)
+            || qobject_cast<const AbstractControl*>(w) || qobject_cast<const QLineEdit*>(w)
+            || qobject_cast<const QTextEdit*>(w))
+            return true;
     }
-
-    Qt::Edges edges() const { return m_edges; }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && window()->windowHandle())
-            window()->windowHandle()->startSystemResize(m_edges);
-        event->accept();
-    }
-
-private:
-    Qt::Edges m_edges;
-};
+    return false;
+}
 
 } // namespace
 
@@ -54,16 +52,16 @@ MainWindow::MainWindow(AppState& state, AppActions& actions, MainView::PanelFact
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-
-    for (const Qt::Edges edges : {Qt::Edges(Qt::LeftEdge), Qt::Edges(Qt::RightEdge), Qt::Edges(Qt::TopEdge),
-                                  Qt::Edges(Qt::BottomEdge), Qt::TopEdge | Qt::LeftEdge, Qt::TopEdge | Qt::RightEdge,
-                                  Qt::BottomEdge | Qt::LeftEdge, Qt::BottomEdge | Qt::RightEdge})
-        m_grips.append(new ResizeGrip(edges, this));
     restoreFrame();
+    // The window's own events come first: the edges are looked at before any
+    // control under them sees the mouse.
+    winId();
+    windowHandle()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
 {
+    showEdgeCursor({});
     saveFrame();
 }
 
@@ -120,26 +118,92 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
     QWidget::mouseDoubleClickEvent(event);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event)
+Qt::Edges MainWindow::resizeEdges(const QPoint& point) const
 {
-    QWidget::resizeEvent(event);
-    placeGrips();
+    if (isMaximized() || isFullScreen() || !rect().contains(point))
+        return {};
+    Qt::Edges edges;
+    if (point.x() < edgeWidth)
+        edges |= Qt::LeftEdge;
+    else if (point.x() >= width() - edgeWidth)
+        edges |= Qt::RightEdge;
+    if (point.y() < edgeWidth)
+        edges |= Qt::TopEdge;
+    else if (point.y() >= height() - edgeWidth)
+        edges |= Qt::BottomEdge;
+    if (!edges || takesPointer(childAt(point), this))
+        return {};
+    return edges;
 }
 
-void MainWindow::placeGrips()
+void MainWindow::showEdgeCursor(Qt::Edges edges)
 {
-    const int w = width();
-    const int h = height();
-    const int g = gripWidth;
-    for (QWidget* widget : m_grips) {
-        const Qt::Edges edges = static_cast<ResizeGrip*>(widget)->edges();
-        const int x = edges & Qt::LeftEdge ? 0 : edges & Qt::RightEdge ? w - g : g;
-        const int y = edges & Qt::TopEdge ? 0 : edges & Qt::BottomEdge ? h - g : g;
-        const int gw = (edges & (Qt::LeftEdge | Qt::RightEdge)) ? g : w - 2 * g;
-        const int gh = (edges & (Qt::TopEdge | Qt::BottomEdge)) ? g : h - 2 * g;
-        widget->setGeometry(x, y, gw, gh);
-        // A maximised window has no edges to pull.
-        widget->setVisible(!isMaximized() && !isFullScreen());
-        widget->raise();
+    if (edges == m_edgeCursor)
+        return;
+    if (m_edgeCursor)
+        QGuiApplication::restoreOverrideCursor();
+    m_edgeCursor = edges;
+    if (m_edgeCursor)
+        QGuiApplication::setOverrideCursor(edgeCursor(m_edgeCursor));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (m_resizing) {
+            followResize(mouse->globalPosition());
+            return true;
+        }
+        if (mouse->buttons() == Qt::NoButton)
+            showEdgeCursor(resizeEdges(mouse->position().toPoint()));
+        break;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const Qt::Edges edges = resizeEdges(mouse->position().toPoint());
+        if (mouse->button() != Qt::LeftButton || !edges)
+            break;
+        if (event->type() == QEvent::MouseButtonPress && !windowHandle()->startSystemResize(edges)) {
+            m_resizing = edges;
+            m_resizeFrom = mouse->globalPosition();
+            m_resizeStart = geometry();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (m_resizing) {
+            m_resizing = {};
+            return true;
+        }
+        break;
+    case QEvent::Leave:
+    case QEvent::Hide:
+        if (!m_resizing)
+            showEdgeCursor({});
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::followResize(const QPointF& globalPosition)
+{
+    const QPoint delta = (globalPosition - m_resizeFrom).toPoint();
+    QRect frame = m_resizeStart;
+    const QSize least = minimumSize();
+    if (m_resizing & Qt::LeftEdge)
+        frame.setLeft(std::min(frame.left() + delta.x(), frame.right() + 1 - least.width()));
+    if (m_resizing & Qt::RightEdge)
+        frame.setRight(std::max(frame.right() + delta.x(), frame.left() - 1 + least.width()));
+    if (m_resizing & Qt::TopEdge)
+        frame.setTop(std::min(frame.top() + delta.y(), frame.bottom() + 1 - least.height()));
+    if (m_resizing & Qt::BottomEdge)
+        frame.setBottom(std::max(frame.bottom() + delta.y(), frame.top() - 1 + least.height()));
+    setGeometry(frame);
 }

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 // The smallest control: a fill of one token, repainted by the base.
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void tokensResolve_data();
     void tokensResolve();
     void aliasesShareValues();
+    void textOnTintsReads_data();
+    void textOnTintsReads();
     void tones_data();
     void tones();
     void themeSwitchRepaints();
@@ -83,6 +87,38 @@ void TestPalette::aliasesShareValues()
     QCOMPARE(Palette::brand, Palette::blue600);
     QCOMPARE(Palette::brandHover, Palette::blue700);
     QCOMPARE(Palette::brandPress, Palette::blue800);
+}
+
+// The contrast ratio of two colours as accessibility guidelines count it.
+static double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void TestPalette::textOnTintsReads_data()
+{
+    QTest::addColumn<ColorToken>("text");
+    QTest::addColumn<ColorToken>("tint");
+    QTest::newRow("phone step numbers") << Palette::green700 << Palette::green50;
+    QTest::newRow("connected status on a card") << Palette::green700 << Palette::surfaceCard;
+}
+
+void TestPalette::textOnTintsReads()
+{
+    QFETCH(ColorToken, text);
+    QFETCH(ColorToken, tint);
+    for (const bool dark : {false, true}) {
+        const double ratio = contrast(text.resolve(dark), tint.resolve(dark));
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 in %2").arg(ratio).arg(dark ? "dark" : "light")));
+    }
+    // The light theme keeps its colours.
+    QCOMPARE(Palette::green700.resolve(false).name(), QStringLiteral("#067647"));
 }
 
 void TestPalette::tones_data()

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 
 // The Notes screen's widgets offscreen: folders added, renamed and deleted,
 // the search, counts, the empty states, the dictation button and deleting a
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void addsAndRenamesAFolder_data();
     void addsAndRenamesAFolder();
     void doubleClickPicksAndRenames();
+    void otherWindowLeavesTheRenameOpen();
     void deletesFolders();
     void searchFiltersWithoutChangingTheSelection();
     void emptyStates();
@@ -114,6 +116,7 @@ void TestNotesScreen::addsAndRenamesAFolder()
     QTRY_VERIFY(added->field()->hasFocus());
     QCOMPARE(added->field()->text(), QStringLiteral("New folder"));
 
+    QSignalSpy renamed(added, &FolderRow::renamed);
     added->field()->clear();
     QTest::keyClicks(added->field(), typed);
     if (ending == QLatin1String("return"))
@@ -127,9 +130,45 @@ void TestNotesScreen::addsAndRenamesAFolder()
     QCOMPARE(m_rig->model().renaming(), std::nullopt);
     QCOMPARE(added->text(), name);
     QCOMPARE(m_rig->fx.onDisk().folders.last().name, name);
-    // Leaving the field afterwards renames nothing more.
+    QCOMPARE(renamed.count(), ending == QLatin1String("escape") ? 0 : 1);
+    // Renamed elsewhere since, the folder keeps that name when the focus
+    // moves on: the closed field renames nothing more.
+    const QUuid id = m_rig->fx.state->notes().folders.last().id;
+    m_rig->fx.state->updateNotes([&id](NotesStore& s) { s.renameFolder(id, QStringLiteral("Renamed elsewhere")); });
+    added->setFocus();
     column.searchField()->lineEdit()->setFocus();
-    QCOMPARE(m_rig->fx.state->notes().folders.last().name, name);
+    QCOMPARE(m_rig->fx.state->notes().folders.last().name, QStringLiteral("Renamed elsewhere"));
+    QCOMPARE(renamed.count(), ending == QLatin1String("escape") ? 0 : 1);
+}
+
+void TestNotesScreen::otherWindowLeavesTheRenameOpen()
+{
+    QVERIFY(m_rig->show(sample()));
+    FolderRow* home = m_rig->column().folderRows().at(1);
+    QTest::mouseDClick(home, Qt::LeftButton);
+    QTRY_VERIFY(home->field()->hasFocus());
+    home->field()->clear();
+    QTest::keyClicks(home->field(), QStringLiteral("Hom"));
+
+    // Another window takes over while the name is half typed.
+    QWidget other;
+    other.resize(200, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(home->isRenaming());
+    QCOMPARE(home->field()->text(), QStringLiteral("Hom"));
+    QCOMPARE(m_rig->fx.state->notes().folders.at(1).name, QStringLiteral("Home"));
+    QCOMPARE(m_rig->fx.onDisk().folders.at(1).name, QStringLiteral("Home"));
+
+    // Back in the window, the field is as it was and typing goes on.
+    QWidget* window = home->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_VERIFY(home->field()->hasFocus());
+    QTest::keyClicks(home->field(), QStringLiteral("e office"));
+    QTest::keyClick(home->field(), Qt::Key_Return);
+    QCOMPARE(m_rig->fx.onDisk().folders.at(1).name, QStringLiteral("Home office"));
 }
 
 void TestNotesScreen::doubleClickPicksAndRenames()

@@ -1,6 +1,7 @@
 #include "design/components/ScrollPage.h"
 
 #include "design/components/CardHost.h"
+#include "design/components/SScrollBar.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -10,6 +11,7 @@ ScrollPage::ScrollPage(int maxWidth, const QMargins& padding, int spacing, QWidg
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    setVerticalScrollBar(new SScrollBar(Qt::Vertical, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
