@@ -1531,5 +1531,17 @@
             <numerusform>%1 · %n слов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The sound system could not open it.</source>
+        <translation>Звуковая система не смогла его открыть.</translation>
+    </message>
+    <message>
+        <source>Noise reduction could not be switched on.</source>
+        <translation>Не удалось включить шумоподавление.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved to a temporary file.</source>
+        <translation>Не удалось сохранить запись во временный файл.</translation>
+    </message>
 </context>
 </TS>

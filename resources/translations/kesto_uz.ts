@@ -1525,5 +1525,17 @@
             <numerusform>%1 · %n ta soʻz</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The sound system could not open it.</source>
+        <translation>Ovoz tizimi uni ocha olmadi.</translation>
+    </message>
+    <message>
+        <source>Noise reduction could not be switched on.</source>
+        <translation>Shovqinni kamaytirishni yoqib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved to a temporary file.</source>
+        <translation>Yozuvni vaqtinchalik faylga saqlab boʻlmadi.</translation>
+    </message>
 </context>
 </TS>

@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -19,6 +22,7 @@ struct Message
     bool numerus = false;
     bool finished = false;
     int forms = 0; // finished plural forms
+    QString comment = {};
 };
 
 QString keyOf(const Message& m)
@@ -47,6 +51,8 @@ QList<Message> readTable(const QString& path)
                                   xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
             } else if (name == QLatin1String("source")) {
                 current.source = xml.readElementText();
+            } else if (name == QLatin1String("comment")) {
+                current.comment = xml.readElementText();
             } else if (name == QLatin1String("translation")) {
                 const auto type = xml.attributes().value(QLatin1String("type"));
                 const bool open = type == QLatin1String("unfinished") || type == QLatin1String("vanished")
@@ -162,6 +168,7 @@ private Q_SLOTS:
     void namesUncoveredTexts();
     void everyTextOfTheCodeIsTranslated_data();
     void everyTextOfTheCodeIsTranslated();
+    void qtTextsTheInterfaceShows();
 };
 
 void TestTranslations::namesUncoveredTexts_data()
@@ -234,6 +241,39 @@ void TestTranslations::everyTextOfTheCodeIsTranslated()
                                        tablesOf(root + QStringLiteral("/resources/translations"), language), language);
     if (!found.isEmpty())
         QFAIL(qPrintable(QStringLiteral("texts without a finished translation:\n  ") + found.join(QStringLiteral("\n  "))));
+}
+
+// Qt's own texts that the interface shows (context menus, the file dialog,
+// message box buttons): Russian comes with the system's Qt, Uzbek from the
+// application's own table of them. Each of its texts must be one Qt really
+// uses, which the system's Russian table, made from Qt's sources, confirms.
+void TestTranslations::qtTextsTheInterfaceShows()
+{
+    const QString root = QStringLiteral(KESTO_SOURCE_DIR);
+    const QList<Message> uzbek = readTable(root + QStringLiteral("/resources/translations/qtbase_uz.ts"));
+    QTranslator russian;
+    QVERIFY2(russian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)),
+             "Qt's Russian table (qt6-translations-l10n)");
+
+    QSet<QString> contexts;
+    QStringList found;
+    for (const Message& m : uzbek) {
+        contexts.insert(m.context);
+        const QString label = m.context + QStringLiteral(": \"") + m.source + QLatin1Char('"');
+        if (!m.finished)
+            found.append(QStringLiteral("uz unfinished: ") + label);
+        const QByteArray comment = m.comment.toUtf8();
+        if (russian.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData(),
+                              comment.isEmpty() ? nullptr : comment.constData()).isEmpty())
+            found.append(QStringLiteral("not a text of Qt (no Russian): ") + label);
+    }
+    for (const char* context : {"QLineEdit", "QWidgetTextControl", "QFileDialog", "QFileSystemModel", "QPlatformTheme",
+                                "QMessageBox"}) {
+        if (!contexts.contains(QLatin1String(context)))
+            found.append(QStringLiteral("uz has nothing of ") + QLatin1String(context));
+    }
+    if (!found.isEmpty())
+        QFAIL(qPrintable(found.join(QStringLiteral("\n  "))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
