@@ -1,3 +1,4 @@
+#include "GalleryFile.h"
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
@@ -118,10 +119,9 @@ void TestSettingsGallery::tabs()
     QCoreApplication::processEvents();
 
     const QString folder = qEnvironmentVariable("KESTO_GALLERY_DIR");
-    QDir().mkpath(folder);
     const QString name = QStringLiteral("settings-%1").arg(rawValue(tab));
     const QString theme = dark ? QStringLiteral("dark") : QStringLiteral("light");
-    QVERIFY(backdrop.grab().save(QDir(folder).filePath(name + u'-' + theme + QStringLiteral(".png"))));
+    QVERIFY(backdrop.grab().save(GalleryFile::path(folder, name + u'-' + theme)));
 
     // The whole tab, scrolled content and all, on the card's colour.
     QWidget* page = panel->scrollArea()->widget();
@@ -140,7 +140,7 @@ void TestSettingsGallery::tabs()
         QPainter painter(&full);
         page->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
-    QVERIFY(full.save(QDir(folder).filePath(name + QStringLiteral("-full-") + theme + QStringLiteral(".png"))));
+    QVERIFY(full.save(GalleryFile::path(folder, name + QStringLiteral("-full-") + theme)));
     delete page;
     qunsetenv("XDG_CONFIG_HOME");
 }
