@@ -18,15 +18,15 @@ namespace BenchReport {
 
 namespace {
 
-struct Run
+struct Noted
 {
     double realTime = 0;
     std::map<std::string, double> counters;
 };
 
-std::map<std::string, Run>& runs()
+std::map<std::string, Noted>& runs()
 {
-    static std::map<std::string, Run> all;
+    static std::map<std::string, Noted> all;
     return all;
 }
 
@@ -55,25 +55,22 @@ void write(QJsonObject record, bool truncate = false)
 class Reporter final : public benchmark::ConsoleReporter
 {
 public:
-    void ReportRuns(const std::vector<Run_>& reports) override
+    void ReportRuns(const std::vector<Run>& reports) override
     {
-        for (const Run_& report : reports) {
+        for (const Run& report : reports) {
             if (report.error_occurred) {
                 missing(QString::fromStdString(report.benchmark_name() + ": " + report.error_message));
                 continue;
             }
-            if (report.run_type != Run_::RT_Iteration || report.iterations <= 0)
+            if (report.run_type != Run::RT_Iteration || report.iterations <= 0)
                 continue;
-            Run& noted = runs()[report.benchmark_name()];
+            Noted& noted = runs()[report.benchmark_name()];
             noted.realTime = report.GetAdjustedRealTime();
             for (const auto& [name, counter] : report.counters)
                 noted.counters[name] = counter.value;
         }
         ConsoleReporter::ReportRuns(reports);
     }
-
-private:
-    using Run_ = benchmark::BenchmarkReporter::Run;
 };
 
 } // namespace

@@ -28,6 +28,10 @@ bool TextWindowClient::start(const QString& program, const QString& appName)
     if (!appName.isEmpty())
         arguments << appName;
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The window is for the X display, whatever platform the caller runs on.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    m_process.setProcessEnvironment(env);
     m_process.start(program, arguments);
     if (!m_process.waitForStarted(replyTimeoutMs))
         return false;
