@@ -31,10 +31,13 @@ std::map<std::string, Noted>& runs()
 }
 
 bool failed = false;
+QString programName; // from argv[0]: a program may run without a QCoreApplication
 
 QString program()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (programName.isEmpty() && QCoreApplication::instance())
+        programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    return programName;
 }
 
 // One JSON object a line in $KESTO_BENCH_FIGURES/<program>.jsonl; nothing
@@ -77,6 +80,7 @@ public:
 
 void run(int& argc, char** argv)
 {
+    programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     write({{QStringLiteral("event"), QStringLiteral("start")}}, true);
     benchmark::Initialize(&argc, argv);
     Reporter reporter;
