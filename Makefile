@@ -42,8 +42,10 @@ bench: deps
 	@cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTO_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_RELEASE) -j $(JOBS)
 	@scripts/test-env start $(BUILD_RELEASE)/test-env >/dev/null
+	@rm -rf $(BUILD_RELEASE)/bench-figures
 	@. $(BUILD_RELEASE)/test-env/env && cd $(BUILD_RELEASE) && ctest -L bench --output-on-failure; \
-		rc=$$?; cd $(CURDIR) && scripts/test-env stop $(BUILD_RELEASE)/test-env; exit $$rc
+		rc=$$?; cd $(CURDIR) && scripts/test-env stop $(BUILD_RELEASE)/test-env; \
+		bench/summary.py $(BUILD_RELEASE)/bench-figures $(BUILD_RELEASE)/bench-summary.md || rc=1; exit $$rc
 
 clean:
 	rm -rf $(BUILD) $(BUILD_RELEASE)

@@ -1,3 +1,4 @@
+#include "BenchReport.h"
 #include "core/History.h"
 
 #include "TempDataDir.h"
@@ -73,4 +74,10 @@ BENCHMARK(encodeOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(loadChangeSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(loadOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    BenchReport::run(argc, argv);
+    BenchReport::headline(QStringLiteral("History of 1000 long entries: load, change one, save"), "loadChangeSave", {}, QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("History of 1000 long entries: load"), "loadOnly", {}, QStringLiteral("ms"));
+    return BenchReport::finish();
+}

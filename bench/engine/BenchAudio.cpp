@@ -1,5 +1,6 @@
 // Trimming and encoding a minute of speech, the same encode by the ffmpeg
 // command line for comparison, and the WAV writer's resampling throughput.
+#include "BenchReport.h"
 #include "engine/AACEncoder.h"
 #include "engine/AudioTrimmer.h"
 #include "engine/WavWriter.h"
@@ -121,13 +122,17 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     work = &dir;
     if (!makeSpeech()) {
-        std::fprintf(stderr, "could not make the speech with espeak-ng and sox\n");
-        return 1;
+        BenchReport::missing(QStringLiteral("could not make the speech with espeak-ng and sox"));
+        return BenchReport::finish();
     }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BenchReport::run(argc, argv);
+    BenchReport::headline(QStringLiteral("AAC encode of 60 s of speech"), "BM_EncodeSpeech60s", {}, QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("trim of 60 s of speech"), "BM_TrimSpeech60s", {}, QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("WAV writer, 48 kHz stereo to 16 kHz mono"), "BM_WavWriterResample48kStereo", "x_realtime",
+                          QStringLiteral("× real time"));
     if (oursRuns > 0 && cliRuns > 0) {
+        BenchReport::figure(QStringLiteral("AAC encode, next to the ffmpeg command line"),
+                            (oursSeconds / oursRuns) / (cliSeconds / cliRuns), QStringLiteral("×"));
         const double ours = oursSeconds / oursRuns, cli = cliSeconds / cliRuns;
         std::printf("AAC encode of 60 s: ours %.3f s, ffmpeg command line %.3f s, ratio ours/ffmpeg %.2f\n", ours,
                     cli, ours / cli);
@@ -137,5 +142,5 @@ int main(int argc, char** argv)
                         trimmed / cli);
         }
     }
-    return 0;
+    return BenchReport::finish();
 }

@@ -2,6 +2,7 @@
 // while recording and for the one made from the finished file, in one run;
 // what the live path costs in CPU while recording; and the peak memory of a
 // ten-minute dictation on either path, each in a process of its own.
+#include "BenchReport.h"
 #include "TestMicrophone.h"
 
 #include "engine/AudioTrimmer.h"
@@ -254,8 +255,18 @@ int main(int argc, char** argv)
         return peak(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir dir;
     work = &dir;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return failed ? 1 : 0;
+    BenchReport::run(argc, argv);
+    for (const int seconds : {10, 60, 300})
+        BenchReport::headline(QStringLiteral("upload ready after a %1 s recording, encoded while recording").arg(seconds),
+                              "BM_ReadyAfterRecording/live:1/seconds:" + std::to_string(seconds), {}, QStringLiteral("ms"),
+                              BenchReport::atMost(50));
+    BenchReport::headline(QStringLiteral("upload ready after a 300 s recording, encoded afterwards"),
+                          "BM_ReadyAfterRecording/live:0/seconds:300", {}, QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("CPU of encoding while recording, a minute of speech"), "BM_LiveCpuPerMinuteOfSpeech",
+                          "cpu_ms_per_min", QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("peak memory of a 10-minute dictation"), "BM_PeakMemoryTenMinutes", "live_peak_mb",
+                          QStringLiteral("MB"));
+    if (failed)
+        BenchReport::missing(QStringLiteral("a recording gave no upload"));
+    return BenchReport::finish();
 }

@@ -2,6 +2,7 @@
 // the test display: characters a second from the call until the last one
 // has arrived, and the longest gap of a 10 ms timer on the calling thread
 // meanwhile (typing must not hold up the interface).
+#include "BenchReport.h"
 #include "engine/TextInjector.h"
 
 #include "TextWindowClient.h"
@@ -28,7 +29,10 @@ void BM_TypeMixedScript2000(benchmark::State& state)
     const QString sample = TypingSample::text();
     for (auto _ : state) {
         window->clear();
-        window->focus();
+        if (!window->focus()) {
+            state.SkipWithError("the text window did not take the keyboard focus");
+            return;
+        }
         QElapsedTimer sinceTick;
         qint64 gap = 0;
         QTimer ticker;
@@ -69,14 +73,14 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     TextWindowClient client;
     if (!client.start(QString::fromLocal8Bit(qgetenv("KESTO_TEXT_WINDOW")))) {
-        std::fprintf(stderr, "the text window did not start (KESTO_TEXT_WINDOW, DISPLAY)\n");
-        return 1;
+        BenchReport::missing(QStringLiteral("the text window did not start (KESTO_TEXT_WINDOW, DISPLAY)"));
+        return BenchReport::finish();
     }
     window = &client;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::printf("typing 2,000 mixed-script characters: %.0f characters a second, longest timer gap %lld ms\n",
-                bestRate, static_cast<long long>(worstGapMs));
-    return 0;
+    BenchReport::run(argc, argv);
+    BenchReport::headline(QStringLiteral("typing 2,000 mixed-script characters"), "BM_TypeMixedScript2000", "chars_per_s",
+                          QStringLiteral("characters/s"), BenchReport::atLeast(1000));
+    BenchReport::headline(QStringLiteral("longest timer gap while typing"), "BM_TypeMixedScript2000", "timer_gap_ms",
+                          QStringLiteral("ms"));
+    return BenchReport::finish();
 }

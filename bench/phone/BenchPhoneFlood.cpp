@@ -2,6 +2,7 @@
 // GET /status with the token, alone and while 200 idle and 200 dribbling
 // connections without a token are held (reopened as the server closes them)
 // by a second process, with this process's memory before and after.
+#include "BenchReport.h"
 #include "ConnectionFlood.h"
 #include "TempDataDir.h"
 #include "phone/PhoneServer.h"
@@ -143,9 +144,16 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     Fixture local;
     fixture = &local;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    BenchReport::run(argc, argv);
     fixture = nullptr;
-    return 0;
+    for (const char* listener : {"https", "http"}) {
+        const QString name = QString::fromLatin1(listener);
+        const std::string alone = std::string("statusWith/") + listener + "_alone";
+        const std::string flooded = std::string("statusWith/") + listener + "_flooded";
+        BenchReport::headline(name + QStringLiteral(" /status"), alone, "req_per_s", QStringLiteral("requests/s"));
+        BenchReport::headline(name + QStringLiteral(" /status under an idle flood"), flooded, "req_per_s", QStringLiteral("requests/s"));
+        BenchReport::headline(name + QStringLiteral(" /status failures under the flood"), flooded, "failures", QStringLiteral("requests"));
+        BenchReport::headline(name + QStringLiteral(" memory under the flood"), flooded, "rss_flooded_MB", QStringLiteral("MB"));
+    }
+    return BenchReport::finish();
 }

@@ -13,6 +13,7 @@
 #include "screens/WordRow.h"
 #include "screens/WordsTab.h"
 
+#include "BenchReport.h"
 #include "FakeClock.h"
 #include "TempDataDir.h"
 
@@ -29,11 +30,8 @@
 namespace {
 
 const QDateTime now(QDate(2026, 3, 14), QTime(16, 40));
-bool failed = false;
-
 void fail(benchmark::State& bench, const QString& why)
 {
-    failed = true;
     bench.SkipWithError(qPrintable(why));
 }
 
@@ -275,9 +273,23 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     Onest::registerFaces();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // A measurement that could not be made fails the run.
-    return failed ? 1 : 0;
+    using BenchReport::atMost;
+    const QString ms = QStringLiteral("ms");
+    BenchReport::run(argc, argv);
+    BenchReport::headline(QStringLiteral("open the Words tab with 3000 words"), "openWords", {}, ms, atMost(100));
+    BenchReport::headline(QStringLiteral("open the Snippets tab with 1000 snippets"), "openSnippets", {}, ms,
+                          atMost(100));
+    BenchReport::headline(QStringLiteral("add a word among 3000, to the frame"), "addAndDeleteWord/delete:0", {}, ms,
+                          atMost(16));
+    BenchReport::headline(QStringLiteral("delete a word among 3000, to the frame"), "addAndDeleteWord/delete:1", {},
+                          ms, atMost(16));
+    BenchReport::headline(QStringLiteral("add a snippet among 1000, to the frame"), "addAndDeleteSnippet/delete:0", {},
+                          ms, atMost(16));
+    BenchReport::headline(QStringLiteral("delete a snippet among 1000, to the frame"), "addAndDeleteSnippet/delete:1",
+                          {}, ms, atMost(16));
+    BenchReport::headline(QStringLiteral("one search key over 20,000 History entries"), "historySearchKey", {}, ms,
+                          atMost(16));
+    BenchReport::headline(QStringLiteral("slowest search key over 20,000 History entries"), "historySearchKey",
+                          "worst_ms", ms);
+    return BenchReport::finish();
 }

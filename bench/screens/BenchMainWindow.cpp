@@ -1,6 +1,7 @@
 // The main window on History: from the request to the first painted frame,
 // empty and with 1000 long entries, and the paint of one scroll step
 // through those 1000 entries.
+#include "BenchReport.h"
 #include "core/AppState.h"
 #include "design/Onest.h"
 #include "screens/HistoryScreen.h"
@@ -106,8 +107,17 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     Onest::registerFaces();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    BenchReport::run(argc, argv);
+    BenchReport::headline(QStringLiteral("main window open to first frame, 1000 long entries"), "openToFirstFrame/1000", {},
+                          QStringLiteral("ms"), BenchReport::atMost(100));
+    const auto empty = BenchReport::measured("openToFirstFrame/0");
+    const auto full = BenchReport::measured("openToFirstFrame/1000");
+    if (empty && full)
+        BenchReport::figure(QStringLiteral("main window open, 1000 entries next to none"), *full / *empty, QStringLiteral("×"),
+                            BenchReport::atMost(3));
+    else
+        BenchReport::missing(QStringLiteral("the main window's open times were not measured"));
+    BenchReport::headline(QStringLiteral("one scroll step through 1000 entries"), "scrollStep", {}, QStringLiteral("ms"),
+                          BenchReport::atMost(8));
+    return BenchReport::finish();
 }

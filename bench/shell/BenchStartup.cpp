@@ -1,5 +1,6 @@
 // Process start to ready and idle memory of kesto-viruz, next to a minimal
 // Qt Widgets program measured the same way in the same run.
+#include "BenchReport.h"
 #include "ProcessProbe.h"
 
 #include <benchmark/benchmark.h>
@@ -32,14 +33,20 @@ struct Totals
 Totals minimalTotals;
 Totals appTotals;
 
-void record(benchmark::State& state, Totals& totals, const ProcessProbe::Figures& figures)
+// False, with the run failed, when the process gave no figures.
+bool record(benchmark::State& state, Totals& totals, const ProcessProbe::Figures& figures)
 {
+    if (!figures.error.isEmpty()) {
+        state.SkipWithError(qPrintable(figures.error));
+        return false;
+    }
     state.SetIterationTime(figures.readyMs / 1000.0);
     totals.readyMs += figures.readyMs;
     totals.rssMb += figures.idleRssMb;
     ++totals.runs;
     state.counters["ready_ms"] = totals.readyMs / totals.runs;
     state.counters["idle_rss_mb"] = totals.rssMb / totals.runs;
+    return true;
 }
 
 void MinimalWidgetsStart(benchmark::State& state)
@@ -50,7 +57,8 @@ void MinimalWidgetsStart(benchmark::State& state)
             p.waitForReadyRead(1);
             return p.canReadLine();
         });
-        record(state, minimalTotals, figures);
+        if (!record(state, minimalTotals, figures))
+            return;
     }
 }
 
@@ -73,7 +81,8 @@ void KestoViruzStart(benchmark::State& state)
             QFile file(log);
             return file.open(QIODevice::ReadOnly) && file.readAll().contains(" ready\n");
         });
-        record(state, appTotals, figures);
+        if (!record(state, appTotals, figures))
+            return;
         if (minimalTotals.runs > 0) {
             state.counters["ready_ratio"] = (appTotals.readyMs / appTotals.runs) / (minimalTotals.readyMs / minimalTotals.runs);
             state.counters["rss_ratio"] = (appTotals.rssMb / appTotals.runs) / (minimalTotals.rssMb / minimalTotals.runs);
@@ -89,8 +98,11 @@ BENCHMARK(KestoViruzStart)->UseManualTime()->Iterations(5)->Unit(benchmark::kMil
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    BenchReport::run(argc, argv);
+    BenchReport::headline(QStringLiteral("minimal Qt Widgets program, start to ready"), "MinimalWidgetsStart", "ready_ms", QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("start to ready"), "KestoViruzStart", "ready_ms", QStringLiteral("ms"));
+    BenchReport::headline(QStringLiteral("start to ready, next to the minimal program"), "KestoViruzStart", "ready_ratio", QStringLiteral("×"));
+    BenchReport::headline(QStringLiteral("idle memory"), "KestoViruzStart", "idle_rss_mb", QStringLiteral("MB"));
+    BenchReport::headline(QStringLiteral("idle memory, next to the minimal program"), "KestoViruzStart", "rss_ratio", QStringLiteral("×"));
+    return BenchReport::finish();
 }

@@ -18,7 +18,7 @@ double residentMb(qint64 pid)
 }
 
 Figures measure(const QString& program, const QProcessEnvironment& env, const std::function<bool(QProcess&)>& ready,
-                int idleMs)
+                int idleMs, int timeoutMs)
 {
     Figures figures;
     QProcess process;
@@ -26,13 +26,28 @@ Figures measure(const QString& program, const QProcessEnvironment& env, const st
     QElapsedTimer clock;
     clock.start();
     process.start(program, {});
-    if (!process.waitForStarted(5000))
+    if (!process.waitForStarted(5000)) {
+        figures.error = QStringLiteral("did not start: ") + process.errorString();
         return figures;
-    while (!ready(process) && clock.elapsed() < 30000)
+    }
+    // Without an event loop the process's end is noticed by asking.
+    const auto alive = [&process] { return !process.waitForFinished(0) && process.state() == QProcess::Running; };
+    bool isReady = false;
+    while (!(isReady = ready(process)) && alive() && clock.elapsed() < timeoutMs)
         QThread::usleep(500);
-    figures.readyMs = double(clock.nsecsElapsed()) / 1e6;
-    QThread::msleep(ulong(idleMs));
-    figures.idleRssMb = residentMb(process.processId());
+    const double readyMs = double(clock.nsecsElapsed()) / 1e6;
+    if (isReady) {
+        QThread::msleep(ulong(idleMs));
+        figures.idleRssMb = alive() ? residentMb(process.processId()) : 0;
+    }
+    if (!isReady && process.state() != QProcess::Running)
+        figures.error = QStringLiteral("ended before it was ready (exit code %1)").arg(process.exitCode());
+    else if (!isReady)
+        figures.error = QStringLiteral("not ready within %1 ms").arg(timeoutMs);
+    else if (figures.idleRssMb <= 0)
+        figures.error = QStringLiteral("ended while idling");
+    else
+        figures.readyMs = readyMs;
     process.terminate();
     if (!process.waitForFinished(10000))
         process.kill();

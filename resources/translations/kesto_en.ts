@@ -1665,5 +1665,17 @@
         <source>Updating did not work</source>
         <translation>Updating did not work</translation>
     </message>
+    <message>
+        <source>The sound system could not open it.</source>
+        <translation>The sound system could not open it.</translation>
+    </message>
+    <message>
+        <source>Noise reduction could not be switched on.</source>
+        <translation>Noise reduction could not be switched on.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved to a temporary file.</source>
+        <translation>The recording could not be saved to a temporary file.</translation>
+    </message>
 </context>
 </TS>

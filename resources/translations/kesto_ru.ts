@@ -1671,5 +1671,17 @@
         <source>Updating did not work</source>
         <translation>Обновить не удалось</translation>
     </message>
+    <message>
+        <source>The sound system could not open it.</source>
+        <translation>Звуковая система не смогла его открыть.</translation>
+    </message>
+    <message>
+        <source>Noise reduction could not be switched on.</source>
+        <translation>Не удалось включить шумоподавление.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved to a temporary file.</source>
+        <translation>Не удалось сохранить запись во временный файл.</translation>
+    </message>
 </context>
 </TS>

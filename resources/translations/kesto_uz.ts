@@ -1679,5 +1679,17 @@
         <source>Updating did not work</source>
         <translation>Yangilab boʻlmadi</translation>
     </message>
+    <message>
+        <source>The sound system could not open it.</source>
+        <translation>Ovoz tizimi uni ocha olmadi.</translation>
+    </message>
+    <message>
+        <source>Noise reduction could not be switched on.</source>
+        <translation>Shovqinni kamaytirishni yoqib boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved to a temporary file.</source>
+        <translation>Yozuvni vaqtinchalik faylga saqlab boʻlmadi.</translation>
+    </message>
 </context>
 </TS>

@@ -3,12 +3,27 @@
 #include "core/InterfaceLanguage.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
 QString pinned;
+std::vector<std::unique_ptr<QTranslator>> installed;
+
+bool load(const QString& path)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(path))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    installed.push_back(std::move(translator));
+    return true;
+}
 
 QString languagePart(const QString& tag)
 {
@@ -62,13 +77,22 @@ QString interfaceLanguage()
 
 void install()
 {
-    pinned = decide();
+    install(decide());
+}
+
+void install(const QString& language)
+{
+    pinned = language;
+    for (const auto& translator : installed)
+        QCoreApplication::removeTranslator(translator.get());
+    installed.clear();
     // English has a table too: it holds the singular forms of counted texts.
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral(":/i18n/kesto_") + pinned + QStringLiteral(".qm")))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    load(QStringLiteral(":/i18n/kesto_") + language + QStringLiteral(".qm"));
+    if (language == QLatin1String("en"))
+        return;
+    const QString qtbase = QStringLiteral("qtbase_") + language + QStringLiteral(".qm");
+    if (!load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u'/' + qtbase))
+        load(QStringLiteral(":/i18n/") + qtbase);
 }
 
 void setInterfaceLanguage(const QString& language)

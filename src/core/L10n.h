@@ -25,6 +25,11 @@ QString interfaceLanguage();
 // Decides the interface language and loads its translation into the
 // application. Call once, after the application object exists.
 void install();
+// Loads the tables of language into the application, in place of those
+// loaded before: the application's own and Qt's (its menus, dialogs and
+// buttons), from the system's Qt translations or, where the system has none,
+// from the table the application carries.
+void install(const QString& language);
 
 // Pins the interface language without loading a translation (tests).
 void setInterfaceLanguage(const QString& language);

@@ -13,6 +13,14 @@ std::atomic<int>& state()
     return on;
 }
 
+std::atomic<int> reduced{0};
+
+void store(std::atomic<int>& flag, bool on)
+{
+    if (flag.exchange(on ? 1 : 0) != (on ? 1 : 0))
+        Q_EMIT Animation::changes().changed();
+}
+
 } // namespace
 
 namespace Animation {
@@ -24,7 +32,28 @@ bool enabled()
 
 void setEnabled(bool on)
 {
-    state().store(on ? 1 : 0);
+    store(state(), on);
+}
+
+bool reduceMotion()
+{
+    return reduced.load() != 0;
+}
+
+void setReduceMotion(bool on)
+{
+    store(reduced, on);
+}
+
+bool looping()
+{
+    return enabled() && !reduceMotion();
+}
+
+Switch& changes()
+{
+    static Switch instance;
+    return instance;
 }
 
 } // namespace Animation

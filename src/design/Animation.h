@@ -8,10 +8,32 @@ class QWidget;
 
 // One switch for every animation of the design: off, values jump straight to
 // their targets. It starts off when KESTO_ANIMATIONS=off (the tests).
+// Beside it, the desktop's "reduce motion": it stills what moves on its own
+// (pulses, spinners, live level bars) and leaves transitions alone.
 namespace Animation {
 
 bool enabled();
 void setEnabled(bool on);
+
+bool reduceMotion();
+void setReduceMotion(bool on);
+
+// Whether motion that runs on its own may run: both switches allow it.
+bool looping();
+
+// Tells the controls that either switch changed, so that a running loop
+// stops, or starts again, at once.
+class Switch final : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+Q_SIGNALS:
+    void changed();
+};
+
+Switch& changes();
 
 } // namespace Animation
 

@@ -92,9 +92,13 @@ std::optional<AudioRecorder::Failure> AudioRecorder::start(const QString& device
         const std::optional<Failure> failure = startEngine(deviceId, live);
         if (!failure)
             return std::nullopt;
-        Log::write(QStringLiteral("noise reduction did not start, recording without it: ") + failure->description());
+        Log::write(QStringLiteral("noise reduction did not start, recording without it: ") + failure->logText());
     }
-    return startCapture(deviceId, live);
+    const std::optional<Failure> failure = startCapture(deviceId, live);
+    // The user reads the sentence; the sound server's own words stay here.
+    if (failure && !failure->detail.isEmpty())
+        Log::write(QStringLiteral("microphone did not start: ") + failure->logText());
+    return failure;
 }
 
 void AudioRecorder::stop(Completion completion)
@@ -124,7 +128,7 @@ void AudioRecorder::prepareNoiseReduction(const QString& deviceId)
         return;
     Failure failure;
     if (!engineFor(*device, &failure))
-        Log::write(QStringLiteral("noise reduction could not be prepared: ") + failure.description());
+        Log::write(QStringLiteral("noise reduction could not be prepared: ") + failure.logText());
 }
 
 std::optional<float> AudioRecorder::level() const
@@ -186,7 +190,7 @@ std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString&
         QString error;
         auto session = m_backend.openInput(device, format, &error);
         if (!session)
-            return Failure::couldNotStart(error.isEmpty() ? Failure::microphoneNotAdded() : error);
+            return Failure::couldNotStart(error.isEmpty() ? Failure::Cause::notAdded : Failure::Cause::soundServer, error);
         m_session = std::move(session);
         m_sessionDeviceId = device;
     }
@@ -196,7 +200,7 @@ std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString&
     std::shared_ptr<LiveUpload> upload;
     std::shared_ptr<WavWriter> writer = newWriter(live, &path, &upload, &error);
     if (!writer)
-        return Failure::couldNotStart(error);
+        return Failure::couldNotStart(Failure::Cause::recordingFile, error);
 
     m_captureLevel->store(noLevel);
     std::shared_ptr<std::atomic<float>> level = m_captureLevel;
@@ -210,7 +214,7 @@ std::optional<AudioRecorder::Failure> AudioRecorder::startCapture(const QString&
     if (!started) {
         writer->finish();
         QFile::remove(path);
-        return Failure::couldNotStart(error.isEmpty() ? Failure::microphoneNotAdded() : error);
+        return Failure::couldNotStart(error.isEmpty() ? Failure::Cause::notAdded : Failure::Cause::soundServer, error);
     }
     m_isRecording = true;
     m_capture = CaptureRecording{++m_captureRun, path, m_clock.now(), writer, upload};
@@ -274,7 +278,7 @@ std::optional<AudioRecorder::Failure> AudioRecorder::startEngine(const QString& 
     std::shared_ptr<LiveUpload> upload;
     std::shared_ptr<WavWriter> writer = newWriter(live, &path, &upload, &error);
     if (!writer)
-        return Failure::couldNotStart(error);
+        return Failure::couldNotStart(Failure::Cause::recordingFile, error);
 
     const quint64 run = ++m_engineRun;
     m_engineRecording = EngineRecording{writer, path, deviceId, m_clock.now(), upload};
@@ -323,7 +327,7 @@ bool AudioRecorder::runEngine(const QString& device, const std::shared_ptr<WavWr
         engine->removeTap();
         stopWatching();
         m_engine.reset();
-        *failure = Failure::couldNotStart(error);
+        *failure = Failure::couldNotStart(Failure::Cause::soundServer, error);
         return false;
     }
     watch(run);
@@ -376,7 +380,7 @@ void AudioRecorder::devicesChanged(quint64 run)
         device = MicEngine::inputDevice(m_backend, QString());
     if (device && runEngine(*device, recording.writer, run, &failure))
         return; // the recording goes on in the same file
-    Log::write(QStringLiteral("noise reduction did not start again: ") + failure.description());
+    Log::write(QStringLiteral("noise reduction did not start again: ") + failure.logText());
     fallBack(run, recording.deviceId);
 }
 
@@ -393,7 +397,7 @@ void AudioRecorder::fallBack(quint64 run, const QString& deviceId)
     QFile::remove(recording.path);
     m_isRecording = false;
     if (const std::optional<Failure> failure = startCapture(deviceId, std::nullopt)) {
-        Log::write(QStringLiteral("recording did not start: ") + failure->description());
+        Log::write(QStringLiteral("recording did not start: ") + failure->logText());
         Q_EMIT failed(*failure);
     }
 }

@@ -41,7 +41,7 @@ std::unique_ptr<CaptureEngine> make(AudioBackend& backend, const QString& device
         format.setSampleFormat(QAudioFormat::Int16);
         suppressor = NoiseSuppressor::create(rate, &error);
         if (!suppressor) {
-            *failure = AudioFailure::couldNotStart(error);
+            *failure = AudioFailure::couldNotStart(AudioFailure::Cause::noiseReduction, error);
             return nullptr;
         }
     } else {
@@ -52,7 +52,7 @@ std::unique_ptr<CaptureEngine> make(AudioBackend& backend, const QString& device
     }
     auto stream = backend.openInput(device, format, &error);
     if (!stream) {
-        *failure = AudioFailure::couldNotStart(error);
+        *failure = AudioFailure::couldNotStart(AudioFailure::Cause::soundServer, error);
         return nullptr;
     }
     if (stream->format().sampleRate() <= 0 || stream->format().channelCount() <= 0) {

@@ -39,9 +39,12 @@ std::optional<AudioFailure> MicLevelMeter::start(const QString& deviceId, bool n
         if (!failure)
             return std::nullopt;
         Log::write(QStringLiteral("mic test: noise reduction did not start, listening without it: ")
-                   + failure->description());
+                   + failure->logText());
     }
-    return listen(*device, false);
+    const std::optional<AudioFailure> failure = listen(*device, false);
+    if (failure && !failure->detail.isEmpty())
+        Log::write(QStringLiteral("mic test: microphone did not start: ") + failure->logText());
+    return failure;
 }
 
 std::optional<AudioFailure> MicLevelMeter::listen(const QString& device, bool voiceProcessing)
@@ -63,7 +66,7 @@ std::optional<AudioFailure> MicLevelMeter::listen(const QString& device, bool vo
     QString error;
     if (!engine->start(&error)) {
         engine->removeTap();
-        return AudioFailure::couldNotStart(error);
+        return AudioFailure::couldNotStart(AudioFailure::Cause::soundServer, error);
     }
     m_engine = std::move(engine);
     m_isRunning = true;

@@ -16,6 +16,7 @@ SampleLevelBars::SampleLevelBars(int count, qreal barWidth, qreal height, qreal 
 {
     m_frames->setInterval(33);
     connect(m_frames, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    connect(&Animation::changes(), &Animation::Switch::changed, this, &SampleLevelBars::follow);
     setFixedSize(sizeHint());
 }
 
@@ -29,7 +30,13 @@ void SampleLevelBars::setLevel(double level)
 
 void SampleLevelBars::setAnimated(bool animated)
 {
-    animated = animated && Animation::enabled();
+    m_wanted = animated;
+    follow();
+}
+
+void SampleLevelBars::follow()
+{
+    const bool animated = m_wanted && Animation::looping();
     if (animated == m_animated)
         return;
     m_animated = animated;

@@ -19,7 +19,7 @@ public:
     double level() const { return m_level; }
     void setLevel(double level);
     bool isAnimated() const { return m_animated; }
-    // Off when animations are off, whatever is asked.
+    // Off while animations are off or motion is reduced, whatever is asked.
     void setAnimated(bool animated);
 
     qreal opacity() const { return m_opacity; }
@@ -32,10 +32,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void follow();
+
     LevelWave m_wave;
     Clock& m_clock;
     QTimer* m_frames;
     double m_level = 0;
+    bool m_wanted = false;
     bool m_animated = false;
     qreal m_opacity = 1.0;
 };

@@ -19,6 +19,7 @@ WaitingSpinner::WaitingSpinner(QWidget* parent)
         m_angle = value.toReal();
         update();
     });
+    connect(&Animation::changes(), &Animation::Switch::changed, this, &WaitingSpinner::follow);
 }
 
 bool WaitingSpinner::isTurning() const
@@ -31,8 +32,20 @@ void WaitingSpinner::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Each showing starts the turn from the top.
     m_angle = 0;
-    if (Animation::enabled())
-        m_turn->start();
+    follow();
+}
+
+void WaitingSpinner::follow()
+{
+    if (isVisible() && Animation::looping()) {
+        if (!isTurning())
+            m_turn->start();
+        return;
+    }
+    m_turn->stop();
+    // Reduced motion shows the still arc, from the top.
+    m_angle = 0;
+    update();
 }
 
 void WaitingSpinner::hideEvent(QHideEvent* event)

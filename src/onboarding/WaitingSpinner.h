@@ -5,7 +5,8 @@
 class QVariantAnimation;
 
 // A 12-point ring with an amber quarter arc that turns once every 0.8 s
-// while the program waits; still when animations are off.
+// while the program waits; still when animations are off or the desktop
+// asks for reduced motion.
 class WaitingSpinner final : public QWidget
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void follow();
+
     QVariantAnimation* m_turn;
     qreal m_angle = 0;
 };

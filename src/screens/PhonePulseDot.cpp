@@ -13,7 +13,7 @@ PhonePulseDot::PhonePulseDot(bool pulse, QWidget* parent)
     setObjectName(QStringLiteral("pulseDot"));
     setFixedSize(room, room);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
-    if (!pulse || !Animation::enabled())
+    if (!pulse)
         return;
     m_pulse = new QVariantAnimation(this);
     m_pulse->setStartValue(0.0);
@@ -25,7 +25,20 @@ PhonePulseDot::PhonePulseDot(bool pulse, QWidget* parent)
         m_progress = value.toReal();
         update();
     });
-    m_pulse->start();
+    connect(&Animation::changes(), &Animation::Switch::changed, this, &PhonePulseDot::follow);
+    follow();
+}
+
+void PhonePulseDot::follow()
+{
+    if (Animation::looping()) {
+        if (!isPulsing())
+            m_pulse->start();
+        return;
+    }
+    m_pulse->stop();
+    m_progress = 0;
+    update();
 }
 
 void PhonePulseDot::setColors(const ColorToken& color, const ColorToken& ring)

@@ -7,8 +7,8 @@
 class QVariantAnimation;
 
 // The link's status dot: an 8-point dot under a halo that grows to 2.2 times
-// its size while fading out, every 1.4 s. With animations off the halo stays
-// still over the dot. The widget leaves room around the dot for the halo.
+// its size while fading out, every 1.4 s. With animations off or motion
+// reduced the halo stays still over the dot. The widget leaves room around the dot for the halo.
 class PhonePulseDot final : public QWidget {
     Q_OBJECT
 
@@ -28,6 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void follow();
+
     ColorToken m_color;
     ColorToken m_ring;
     qreal m_progress = 0;

@@ -1,17 +1,30 @@
 #include "shell/DesktopTheme.h"
 
 #include "core/Log.h"
+#include "design/Animation.h"
 #include "design/Theme.h"
 #include "platform/DesktopColorScheme.h"
+#include "platform/DesktopMotion.h"
 
 DesktopTheme::DesktopTheme(QObject* parent)
     : QObject(parent)
 {
     connect(&Theme::instance(), &Theme::changed, this, &DesktopTheme::follow);
     follow();
+    m_motion = DesktopMotion::create();
+    connect(m_motion.get(), &DesktopMotion::changed, this, [](bool reduced) {
+        Log::write(reduced ? QStringLiteral("the desktop asks for reduced motion")
+                           : QStringLiteral("the desktop allows motion"));
+        Animation::setReduceMotion(reduced);
+    });
+    Animation::setReduceMotion(m_motion->reduced());
 }
 
-DesktopTheme::~DesktopTheme() = default;
+// Motion is the desktop's to reduce only while we follow it.
+DesktopTheme::~DesktopTheme()
+{
+    Animation::setReduceMotion(false);
+}
 
 void DesktopTheme::follow()
 {

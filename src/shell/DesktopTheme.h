@@ -5,10 +5,13 @@
 #include <memory>
 
 class DesktopColorScheme;
+class DesktopMotion;
 
-// Keeps the theme's "auto" on the desktop's colour scheme. The desktop is
-// asked only once "auto" is first chosen, so a fixed theme never waits on
-// the session bus at start-up.
+// Keeps the design on the desktop's conventions: the theme's "auto" on its
+// colour scheme, and animation on its "reduce motion" setting, both followed
+// while running. The colour scheme is asked for only once "auto" is first
+// chosen, so a fixed theme never waits on the session bus at start-up; the
+// motion question does not block at all.
 class DesktopTheme final : public QObject
 {
     Q_OBJECT
@@ -21,4 +24,5 @@ private:
     void follow();
 
     std::unique_ptr<DesktopColorScheme> m_scheme;
+    std::unique_ptr<DesktopMotion> m_motion;
 };

@@ -122,6 +122,10 @@ HUDView::HUDView(AppState& state, Layer layer, Clock& clock, QWidget* parent)
     connect(&m_state, &AppState::accessibilityChanged, this, &HUDView::refresh);
     connect(&m_state, &AppState::configChanged, this, &HUDView::refresh);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+    connect(&Animation::changes(), &Animation::Switch::changed, this, [this] {
+        updateTimers();
+        update();
+    });
     // Live bars redraw with the frame timer; only still bars need a repaint
     // for each new level.
     connect(&m_state, &AppState::levelChanged, this, [this] {
@@ -158,7 +162,7 @@ HUDView::Kind HUDView::kindFor(const AppState& state)
 
 bool HUDView::animated() const
 {
-    return m_layer == Layer::Content && Animation::enabled();
+    return m_layer == Layer::Content && Animation::looping();
 }
 
 QString HUDView::rowText(Kind kind) const
@@ -286,7 +290,8 @@ void HUDView::updateHover()
     const qreal target = m_kind == Kind::idle && m_hovering ? 1.0 : 0.0;
     if (m_hover->target() == target)
         return;
-    if (animated())
+    // A transition, not motion of its own: reduced motion keeps it.
+    if (m_layer == Layer::Content && Animation::enabled())
         m_hover->animateTo(target, 120, QEasingCurve(QEasingCurve::OutCubic));
     else
         m_hover->setValue(target);

@@ -58,6 +58,8 @@ public:
     bool hovering() const { return m_hovering; }
     // The user is dragging the window.
     bool dragging() const { return m_dragging; }
+    // The listening row's pulse ring and bars move, redrawn frame by frame.
+    bool isMoving() const { return m_frameTimer.isActive(); }
 
     QString toolTipFor(Kind kind) const;
     static QString idleToolTip(const Config& config);

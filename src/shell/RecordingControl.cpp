@@ -191,7 +191,7 @@ void RecordingControl::recordingFailed(const AudioFailure& failure)
 {
     if (m_state.phase() != Phase::recording)
         return;
-    Log::write(QStringLiteral("recording stopped on its own: ") + failure.description());
+    Log::write(QStringLiteral("recording stopped on its own: ") + failure.logText());
     stopLevelUpdates();
     m_hotkey.setExternalRecording(false);
     m_state.setRecordingStarted(std::nullopt);

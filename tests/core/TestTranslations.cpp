@@ -6,9 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -22,6 +25,7 @@ struct Message
     bool finished = false;
     int forms = 0;          // finished plural forms
     QStringList texts = {}; // the translation, or each of its plural forms
+    QString comment = {};
 };
 
 QString keyOf(const Message& m)
@@ -50,6 +54,8 @@ QList<Message> readTable(const QString& path)
                                   xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
             } else if (name == QLatin1String("source")) {
                 current.source = xml.readElementText();
+            } else if (name == QLatin1String("comment")) {
+                current.comment = xml.readElementText();
             } else if (name == QLatin1String("translation")) {
                 const auto type = xml.attributes().value(QLatin1String("type"));
                 const bool open = type == QLatin1String("unfinished") || type == QLatin1String("vanished")
@@ -207,6 +213,7 @@ private Q_SLOTS:
     void namesTranslationsWithOtherPlaceholders_data();
     void namesTranslationsWithOtherPlaceholders();
     void everyTranslationKeepsItsPlaceholders();
+    void qtTextsTheInterfaceShows();
 };
 
 void TestTranslations::namesUncoveredTexts_data()
@@ -325,6 +332,39 @@ void TestTranslations::everyTranslationKeepsItsPlaceholders()
     if (!found.isEmpty())
         QFAIL(qPrintable(QStringLiteral("translations with other placeholders than their text:\n  ")
                          + found.join(QStringLiteral("\n  "))));
+}
+
+// Qt's own texts that the interface shows (context menus, the file dialog,
+// message box buttons): Russian comes with the system's Qt, Uzbek from the
+// application's own table of them. Each of its texts must be one Qt really
+// uses, which the system's Russian table, made from Qt's sources, confirms.
+void TestTranslations::qtTextsTheInterfaceShows()
+{
+    const QString root = QStringLiteral(KESTO_SOURCE_DIR);
+    const QList<Message> uzbek = readTable(root + QStringLiteral("/resources/translations/qtbase_uz.ts"));
+    QTranslator russian;
+    QVERIFY2(russian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)),
+             "Qt's Russian table (qt6-translations-l10n)");
+
+    QSet<QString> contexts;
+    QStringList found;
+    for (const Message& m : uzbek) {
+        contexts.insert(m.context);
+        const QString label = m.context + QStringLiteral(": \"") + m.source + QLatin1Char('"');
+        if (!m.finished)
+            found.append(QStringLiteral("uz unfinished: ") + label);
+        const QByteArray comment = m.comment.toUtf8();
+        if (russian.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData(),
+                              comment.isEmpty() ? nullptr : comment.constData()).isEmpty())
+            found.append(QStringLiteral("not a text of Qt (no Russian): ") + label);
+    }
+    for (const char* context : {"QLineEdit", "QWidgetTextControl", "QFileDialog", "QFileSystemModel", "QPlatformTheme",
+                                "QMessageBox"}) {
+        if (!contexts.contains(QLatin1String(context)))
+            found.append(QStringLiteral("uz has nothing of ") + QLatin1String(context));
+    }
+    if (!found.isEmpty())
+        QFAIL(qPrintable(found.join(QStringLiteral("\n  "))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -1,11 +1,16 @@
 // A stand-in for the desktop's settings portal, in a process of its own so
 // that its signals reach the test over the bus like a real portal's do.
-// Usage: FakePortal <initial color-scheme>; then each line on stdin
-// "<group> <key> <value>" sets the value and emits SettingChanged.
+// Usage: FakePortal <initial color-scheme> [<group> <key> <value>]...; then
+// each line on stdin "<group> <key> <value>" sets the value and emits
+// SettingChanged. Values "true" and "false" are booleans, values with a dot
+// doubles, others unsigned numbers. Unknown settings answer NotFound, as a
+// real portal does.
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QHash>
 #include <QSocketNotifier>
 
 #include <cstdio>
@@ -15,20 +20,32 @@ namespace {
 
 const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 
-class Portal final : public QObject {
+QVariant parse(const QString& text)
+{
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        return text == QLatin1String("true");
+    if (text.contains(u'.'))
+        return text.toDouble();
+    return text.toUInt();
+}
+
+class Portal final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
 
 public:
-    uint scheme = 0;
+    QHash<QString, QVariant> values; // "group key" -> value
 
 public Q_SLOTS:
     QDBusVariant Read(const QString& group, const QString& key)
     {
-        if (group != QLatin1String("org.freedesktop.appearance") || key != QLatin1String("color-scheme"))
-            return QDBusVariant(QVariant::fromValue(QDBusVariant(QString())));
+        const auto it = values.constFind(group + u' ' + key);
+        if (it == values.cend()) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("Requested setting not found"));
+            return {};
+        }
         // The portal wraps the value in one more variant.
-        return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(*it)));
     }
 };
 
@@ -38,7 +55,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     Portal portal;
-    portal.scheme = argc > 1 ? QString::fromLatin1(argv[1]).toUInt() : 0;
+    const QStringList args = app.arguments();
+    portal.values.insert(QStringLiteral("org.freedesktop.appearance color-scheme"), args.size() > 1 ? args[1].toUInt() : 0u);
+    for (int i = 2; i + 2 < args.size(); i += 3)
+        portal.values.insert(args[i] + u' ' + args[i + 1], parse(args[i + 2]));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(path, &portal, QDBusConnection::ExportAllSlots)
         || !bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")))
@@ -61,9 +81,8 @@ int main(int argc, char** argv)
             pending.remove(0, end + 1);
             if (parts.size() != 3)
                 continue;
-            const uint value = parts[2].toUInt();
-            if (parts[0] == QLatin1String("org.freedesktop.appearance") && parts[1] == QLatin1String("color-scheme"))
-                portal.scheme = value;
+            const QVariant value = parse(parts[2]);
+            portal.values.insert(parts[0] + u' ' + parts[1], value);
             QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Settings"),
                                                              QStringLiteral("SettingChanged"));
             signal << parts[0] << parts[1] << QVariant::fromValue(QDBusVariant(value));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GalleryFile.h"
+
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "design/components/TextLabel.h"
@@ -20,7 +22,7 @@
 
 // One picture of the gallery: a grid of controls, a row per variant and a
 // column per state, on the window background of the theme in force. finish()
-// saves it as "<name>-<theme>.png" and reports every control that painted
+// saves it as "<name>-<theme>@<scale>x.png" and reports every control that painted
 // nothing, or only one flat colour (its caption, marks or border missing).
 class GallerySheet final {
 public:
@@ -92,9 +94,8 @@ public:
         QStringList problems;
         // At the screen's pixel ratio: the gallery runs at 2, so 1-point lines show their detail.
         const QImage picture = m_page->grab().toImage();
-        QDir().mkpath(folder);
-        const QString file = QDir(folder).filePath(
-            QStringLiteral("%1-%2.png").arg(m_name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
+        const QString file = GalleryFile::path(
+            folder, m_name + (Theme::instance().isDark() ? QStringLiteral("-dark") : QStringLiteral("-light")));
         if (!picture.save(file))
             problems << QStringLiteral("could not write ") + file;
 

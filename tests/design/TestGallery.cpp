@@ -299,9 +299,8 @@ void TestGallery::openSelect()
         QPainter painter(&picture);
         painter.drawImage(QPointF(menu->pos() - page.mapToGlobal(QPoint())), menu->grab().toImage());
     }
-    const QString file = QDir(m_folder).filePath(
-        QStringLiteral("select-open-%1.png").arg(Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
-    QDir().mkpath(m_folder);
+    const QString file = GalleryFile::path(
+        m_folder, QStringLiteral("select-open-") + (Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
     QVERIFY(picture.save(file));
     menu->close();
 }

@@ -1,44 +1,27 @@
+#include "FakePortalProcess.h"
+
 #include "design/Theme.h"
 #include "platform/DesktopColorScheme.h"
 #include "shell/DesktopTheme.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
-
 // The fake portal process, started with a colour scheme and stopped on exit.
 class Portal final {
 public:
     explicit Portal(uint scheme)
+        : m_process(QStringLiteral(KESTO_FAKE_PORTAL), {QString::number(scheme)})
     {
-        m_process.start(QStringLiteral(KESTO_FAKE_PORTAL), {QString::number(scheme)});
-        m_ready = m_process.waitForReadyRead(5000) && m_process.readLine().startsWith("ready");
     }
-    ~Portal()
-    {
-        m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(1000);
-        // Let the bus forget the name before the next portal claims it.
-        QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(service));
-    }
-    bool ready() const { return m_ready; }
-    void change(const QString& group, const QString& key, uint value)
-    {
-        m_process.write((group + u' ' + key + u' ' + QString::number(value) + u'\n').toUtf8());
-        m_process.waitForBytesWritten(1000);
-    }
+    bool ready() const { return m_process.ready(); }
+    void change(const QString& group, const QString& key, uint value) { m_process.change(group, key, QString::number(value)); }
 
 private:
-    QProcess m_process;
-    bool m_ready = false;
+    FakePortalProcess m_process;
 };
 
 const QString appearance = QStringLiteral("org.freedesktop.appearance");

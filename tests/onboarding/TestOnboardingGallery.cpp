@@ -1,5 +1,6 @@
 #include "FakeCapabilities.h"
 #include "FakeClock.h"
+#include "GalleryFile.h"
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
@@ -66,10 +67,9 @@ void TestOnboardingGallery::save(QWidget& view, const QString& name)
     view.resize(view.sizeHint());
     QCoreApplication::processEvents();
     const QImage picture = view.grab().toImage();
-    QDir().mkpath(m_folder);
-    const QString file = QDir(m_folder).filePath(QStringLiteral("onboarding-%1-%2.png")
-                                                     .arg(name, Theme::instance().isDark() ? QStringLiteral("dark")
-                                                                                           : QStringLiteral("light")));
+    const QString file = GalleryFile::path(
+        m_folder, QStringLiteral("onboarding-%1-%2").arg(name, Theme::instance().isDark() ? QStringLiteral("dark")
+                                                                                          : QStringLiteral("light")));
     QVERIFY2(picture.save(file), qPrintable(file));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GalleryFile.h"
+
 #include "design/Palette.h"
 #include "design/Theme.h"
 
@@ -11,7 +13,7 @@
 #include <memory>
 
 // A screen on the window background of the theme in force, saved as
-// "<name>-<theme>.png" in the gallery folder for a person to look at.
+// "<name>-<theme>@<scale>x.png" in the gallery folder for a person to look at.
 namespace ScreenPicture {
 
 inline QString folder()
@@ -35,9 +37,8 @@ inline QString save(QWidget* screen, const QString& name, QSize size)
     window->show();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    QDir().mkpath(folder());
-    const QString file = QDir(folder()).filePath(
-        QStringLiteral("%1-%2.png").arg(name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
+    const QString file = GalleryFile::path(
+        folder(), QStringLiteral("%1-%2").arg(name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
     return window->grab().save(file) ? file : QString();
 }
 

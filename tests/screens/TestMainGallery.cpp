@@ -1,3 +1,5 @@
+#include "GalleryFile.h"
+
 #include "core/AppState.h"
 #include "design/Onest.h"
 #include "design/Theme.h"
@@ -156,9 +158,7 @@ void TestMainGallery::save(const QString& name)
 {
     QCoreApplication::processEvents();
     QFETCH(bool, dark);
-    QDir().mkpath(m_folder);
-    const QString file = QDir(m_folder).filePath(
-        QStringLiteral("%1-%2.png").arg(name, dark ? QStringLiteral("dark") : QStringLiteral("light")));
+    const QString file = GalleryFile::path(m_folder, QStringLiteral("%1-%2").arg(name, dark ? QStringLiteral("dark") : QStringLiteral("light")));
     QVERIFY2(m_view->grab().save(file), qPrintable(file));
 }
 

@@ -1,3 +1,5 @@
+#include "GalleryFile.h"
+
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -88,9 +90,8 @@ void TestNotesGallery::save(const QString& name)
     QCoreApplication::processEvents();
     const QPixmap picture = m_rig->screen->grab();
     const QString folder = qEnvironmentVariable("KESTO_GALLERY_DIR", QDir::current().filePath(QStringLiteral("gallery")));
-    QDir().mkpath(folder);
-    const QString file = QDir(folder).filePath(
-        QStringLiteral("%1-%2.png").arg(name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
+    const QString file = GalleryFile::path(
+        folder, QStringLiteral("%1-%2").arg(name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
     QVERIFY2(picture.save(file), qPrintable(file));
 }
 

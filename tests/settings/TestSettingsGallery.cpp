@@ -1,3 +1,4 @@
+#include "GalleryFile.h"
 #include "InterfaceTable.h"
 #include "TempDataDir.h"
 
@@ -131,7 +132,7 @@ void TestSettingsGallery::tabs()
     const QString name = QStringLiteral("settings-%1").arg(rawValue(tab))
                          + (language == QStringLiteral("en") ? QString() : u'-' + language);
     const QString theme = dark ? QStringLiteral("dark") : QStringLiteral("light");
-    QVERIFY(backdrop.grab().save(QDir(folder).filePath(name + u'-' + theme + QStringLiteral(".png"))));
+    QVERIFY(backdrop.grab().save(GalleryFile::path(folder, name + u'-' + theme)));
 
     // The whole tab, scrolled content and all, on the card's colour.
     QWidget* page = panel->scrollArea()->widget();
@@ -150,7 +151,7 @@ void TestSettingsGallery::tabs()
         QPainter painter(&full);
         page->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
-    QVERIFY(full.save(QDir(folder).filePath(name + QStringLiteral("-full-") + theme + QStringLiteral(".png"))));
+    QVERIFY(full.save(GalleryFile::path(folder, name + QStringLiteral("-full-") + theme)));
     delete page;
     qunsetenv("XDG_CONFIG_HOME");
 }

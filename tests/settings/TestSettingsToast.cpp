@@ -1,3 +1,4 @@
+#include "GalleryFile.h"
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
@@ -128,8 +129,8 @@ void TestSettingsToast::toastOverSettings()
     // For a person to look at, when a gallery folder is named.
     const QString folder = qEnvironmentVariable("KESTO_GALLERY_DIR");
     if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-        QVERIFY(picture.save(QDir(folder).filePath(QStringLiteral("settings-toast-%1.png").arg(QString::fromLatin1(QTest::currentDataTag())))));
+        QVERIFY(picture.save(
+            GalleryFile::path(folder, QStringLiteral("settings-toast-") + QString::fromLatin1(QTest::currentDataTag()))));
     }
     qunsetenv("XDG_CONFIG_HOME");
 }

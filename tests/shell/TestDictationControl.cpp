@@ -1,5 +1,7 @@
 #include "DictationRig.h"
 
+#include "core/L10n.h"
+
 #include "shell/NoteJob.h"
 
 #include <QSignalSpy>
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void noteJobs_data();
     void noteJobs();
     void microphoneTest();
+    void microphoneFailuresReadInTheInterfaceLanguage_data();
+    void microphoneFailuresReadInTheInterfaceLanguage();
     void startStopsTheMicrophoneTest();
 
 private:
@@ -209,16 +213,16 @@ void TestDictationControl::recorderFailures()
     rig.backend.setInputs(inputs);
     rig.controller->toggleRecording(Target::frontApp());
     QCOMPARE(rig.state.phase(), Phase::recording);
-    rig.controller->recordingFailed(AudioFailure::couldNotStart("the device vanished"));
+    rig.controller->recordingFailed(AudioFailure::couldNotStart(AudioFailure::Cause::soundServer, "the device vanished"));
     QCOMPARE(rig.state.phase(), Phase::failed);
-    QCOMPARE(rig.state.message(), AudioFailure::couldNotStart("the device vanished").description());
+    QCOMPARE(rig.state.message(), AudioFailure::couldNotStart(AudioFailure::Cause::soundServer, "the device vanished").description());
     QVERIFY(!rig.hotkey.externalRecording());
     QVERIFY(rig.log().contains("recording stopped on its own: "));
     QVERIFY(rig.state.history().entries.isEmpty());
 
     // Ignored unless recording.
-    rig.controller->recordingFailed(AudioFailure::couldNotStart("late"));
-    QCOMPARE(rig.state.message(), AudioFailure::couldNotStart("the device vanished").description());
+    rig.controller->recordingFailed(AudioFailure::couldNotStart(AudioFailure::Cause::soundServer, "late"));
+    QCOMPARE(rig.state.message(), AudioFailure::couldNotStart(AudioFailure::Cause::soundServer, "the device vanished").description());
 }
 
 void TestDictationControl::levelFollowsTheRecorder()
@@ -518,6 +522,42 @@ void TestDictationControl::microphoneTest()
     QCOMPARE(rig.state.micTestLevel(), std::nullopt);
     QCOMPARE(rig.state.toast()->title, QString("The microphone did not start"));
     QCOMPARE(rig.state.toast()->tone, ToastTone::danger);
+}
+
+void TestDictationControl::microphoneFailuresReadInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("letters"); // any letter outside the language's script
+    QTest::newRow("Russian") << "ru" << "[A-Za-z]";
+    QTest::newRow("Uzbek") << "uz" << "[\\x{0400}-\\x{04FF}]";
+}
+
+void TestDictationControl::microphoneFailuresReadInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, letters);
+    L10n::install(language);
+    const auto english = qScopeGuard([] { L10n::install(QStringLiteral("en")); });
+    const QRegularExpression foreign(letters);
+    DictationRig& rig = *m_rig;
+    rig.backend.failStart = [](const QAudioFormat&) { return true; };
+
+    // Noise reduction on: the suppressor and then the plain capture fail.
+    rig.state.updateConfig([](Config& config) { config.noiseReduction = true; });
+    rig.controller->toggleMicTest();
+    QVERIFY(rig.state.toast());
+    const QString toast = rig.state.toast()->title + u'\n' + rig.state.toast()->detail;
+    QVERIFY2(!toast.contains(foreign) && !toast.contains("device") && !toast.contains("Could not"), qPrintable(toast));
+    QVERIFY(!rig.state.toast()->detail.isEmpty());
+
+    rig.controller->toggleRecording(Target::frontApp());
+    QCOMPARE(rig.state.phase(), Phase::failed);
+    QVERIFY2(!rig.state.message().contains(foreign), qPrintable(rig.state.message()));
+    QCOMPARE(rig.state.message(), rig.state.toast()->detail);
+    for (const auto& [title, body] : rig.desktop.notifications)
+        QVERIFY2(!QString(title + body).contains(foreign), qPrintable(title + body));
+    // The sound server's own words are in the log.
+    QVERIFY(rig.log().contains("(The device did not start.)"));
 }
 
 void TestDictationControl::startStopsTheMicrophoneTest()

@@ -1,4 +1,5 @@
 #include "FakeClock.h"
+#include "GalleryFile.h"
 #include "TempDataDir.h"
 
 #include "core/AppState.h"
@@ -147,6 +148,16 @@ QImage TestHUD::capture() const
     return m_panel->view()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+namespace {
+
+// The colour at a point given in the widget's own units, at any scale.
+QColor pixelAt(const QImage& image, qreal x, qreal y)
+{
+    return image.pixelColor(int(x * image.devicePixelRatio()), int(y * image.devicePixelRatio()));
+}
+
+} // namespace
+
 void TestHUD::kinds_data()
 {
     QTest::addColumn<HUDView::Kind>("kind");
@@ -244,7 +255,9 @@ void TestHUD::pictures()
 
     const QImage shadow = m_panel->shadowWindow()->grab().toImage();
     const QImage pill = capture();
+    const qreal ratio = shadow.devicePixelRatio();
     QImage picture(shadow.size(), QImage::Format_ARGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Palette::bgApp.color());
     {
         QPainter painter(&picture);
@@ -253,11 +266,10 @@ void TestHUD::pictures()
         painter.drawImage(offset, pill);
     }
     const QString gallery = qEnvironmentVariable("KESTO_GALLERY_DIR", QDir::temp().filePath(QStringLiteral("kesto-gallery")));
-    QDir().mkpath(gallery);
-    QVERIFY(picture.save(QDir(gallery).filePath(QStringLiteral("hud-%1-%2.png").arg(name, dark ? "dark" : "light"))));
+    QVERIFY(picture.save(GalleryFile::path(gallery, QStringLiteral("hud-%1-%2").arg(name, dark ? "dark" : "light"))));
 
     // Below the pill the shadow darkens the light background a little.
-    const QColor under = picture.pixelColor(picture.width() / 2, picture.height() - 48 + 6);
+    const QColor under = picture.pixelColor(picture.width() / 2, picture.height() - int((48 - 6) * ratio));
     if (!dark)
         QVERIFY(qGray(under.rgb()) < qGray(Palette::bgApp.color().rgb()));
     // The row shows its mark: the microphone, crossed out without access.
@@ -273,17 +285,17 @@ void TestHUD::hoverLightsOnlyTheIdleCircle()
     QEnterEvent enter(QPointF(26, 26), QPointF(26, 26), QPointF(26, 26));
     QCoreApplication::sendEvent(view, &enter);
     QVERIFY(view->hovering());
-    QVERIFY(near(capture().pixelColor(26, 8), Palette::surfaceHover.color()));
+    QVERIFY(near(pixelAt(capture(), 26, 8), Palette::surfaceHover.color()));
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(view, &leave);
-    QVERIFY(near(capture().pixelColor(26, 8), Palette::surfaceCard.color()));
+    QVERIFY(near(pixelAt(capture(), 26, 8), Palette::surfaceCard.color()));
 
     setKind(HUDView::Kind::done);
     QCoreApplication::sendEvent(view, &enter);
-    QVERIFY(near(capture().pixelColor(capture().width() / 2, 8), Palette::surfaceCard.color()));
+    QVERIFY(near(pixelAt(capture(), m_panel->view()->width() / 2.0, 8), Palette::surfaceCard.color()));
     // Back to the circle under a pointer that never left: lit again.
     setKind(HUDView::Kind::idle);
-    QVERIFY(near(capture().pixelColor(26, 8), Palette::surfaceHover.color()));
+    QVERIFY(near(pixelAt(capture(), 26, 8), Palette::surfaceHover.color()));
 }
 
 void TestHUD::shadowLayerSurroundsThePill()
@@ -296,6 +308,7 @@ void TestHUD::shadowLayerSurroundsThePill()
     // Only the soft shadow of the capsule: no text, no icon.
     const QImage image = shadow->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     QImage expected(image.size(), QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(image.devicePixelRatio());
     expected.fill(Qt::transparent);
     {
         QPainter painter(&expected);
@@ -303,7 +316,7 @@ void TestHUD::shadowLayerSurroundsThePill()
         Shadow::paint(painter, m_panel->view()->capsuleRect().translated(32, 16), 26, Elevation::Lg);
     }
     QCOMPARE(image, expected.convertToFormat(QImage::Format_ARGB32));
-    QVERIFY(image.pixelColor(image.width() / 2, 16 + 52 + 6).alpha() > 0);
+    QVERIFY(pixelAt(image, shadow->width() / 2.0, 16 + 52 + 6).alpha() > 0);
     QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
 }
 

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -27,6 +28,10 @@ bool TextWindowClient::start(const QString& program, const QString& appName)
     if (!appName.isEmpty())
         arguments << appName;
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The window is for the X display, whatever platform the caller runs on.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    m_process.setProcessEnvironment(env);
     m_process.start(program, arguments);
     if (!m_process.waitForStarted(replyTimeoutMs))
         return false;
@@ -39,9 +44,21 @@ bool TextWindowClient::start(const QString& program, const QString& appName)
 
 bool TextWindowClient::focus()
 {
-    return QProcess::execute(QStringLiteral("xdotool"),
-                             {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(m_windowId)})
-        == 0;
+    // Another window that appears and goes (the application's own) can leave
+    // the focus with no window at all, so ask the server who has it, and
+    // place the pointer over the window too.
+    const QString id = QString::number(m_windowId);
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), id,
+                                                  QStringLiteral("20"), QStringLiteral("20")});
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+        QProcess query;
+        query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        if (query.waitForFinished(5000) && query.readAllStandardOutput().trimmed() == id.toLatin1())
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 QString TextWindowClient::text()

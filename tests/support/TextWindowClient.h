@@ -16,7 +16,8 @@ public:
     bool start(const QString& program, const QString& appName = QString());
     quint64 windowId() const { return m_windowId; }
 
-    // Gives the window the keyboard focus (xdotool windowfocus).
+    // Gives the window the keyboard focus (xdotool windowfocus) and checks
+    // with the X server that it has it.
     bool focus();
     QString text();
     bool clear();

@@ -1,41 +1,22 @@
 #include "platform/linux/PortalColorScheme.h"
 
-#include <QDBusAbstractInterface>
+#include "platform/linux/PortalSettings.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 
 namespace {
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString objectPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const char* const interfaceName = "org.freedesktop.portal.Settings";
 const QString appearance = QStringLiteral("org.freedesktop.appearance");
 const QString colorScheme = QStringLiteral("color-scheme");
 
-// Read answers a variant inside a variant; later portals may answer one level.
-bool isDark(QVariant value)
+bool isDark(const QVariant& value)
 {
-    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
-        value = value.value<QDBusVariant>().variant();
-    return value.toUInt() == 1;
+    return PortalSettings::unwrap(value).toUInt() == 1;
 }
 
 } // namespace
-
-// A typed proxy, so that the portal's signal can be connected like any Qt signal.
-class PortalSettings final : public QDBusAbstractInterface {
-    Q_OBJECT
-
-public:
-    explicit PortalSettings(QObject* parent)
-        : QDBusAbstractInterface(portalService, objectPath, interfaceName, QDBusConnection::sessionBus(), parent)
-    {
-    }
-
-Q_SIGNALS:
-    void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
-};
 
 PortalColorScheme::PortalColorScheme(QString* error, QObject* parent)
     : DesktopColorScheme(parent)
@@ -69,5 +50,3 @@ void PortalColorScheme::set(bool dark)
     m_dark = dark;
     Q_EMIT changed(dark);
 }
-
-#include "PortalColorScheme.moc"

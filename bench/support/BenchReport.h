@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// What a benchmark program reports, in one form that `make bench` gathers
+// into its summary table (bench/README.md describes it).
+//
+// A program runs its benchmarks through run(), names its headline figures
+// with headline() or figure(), and returns finish() from main(). Any
+// benchmark that errors or skips, any headline that was not measured and any
+// missing() makes the program exit 1: a time-out or a dead process is never
+// passed off as a figure.
+namespace BenchReport {
+
+// Which way a figure is good, against its goal.
+enum class Better { lower, higher };
+
+struct Goal
+{
+    double value;
+    Better better;
+};
+
+inline Goal atMost(double value) { return {value, Better::lower}; }
+inline Goal atLeast(double value) { return {value, Better::higher}; }
+
+// Runs the registered Google Benchmark cases with the console reporter,
+// noting each run and each error.
+void run(int& argc, char** argv);
+
+// A finished run's figure: its real time per iteration in the run's unit
+// (counter empty) or one of its counters. None when the run errored, was
+// skipped or never ran.
+std::optional<double> measured(const std::string& run, const std::string& counter = {});
+
+// Reports a measured figure as a headline; a missing one is a failure.
+void headline(const QString& name, const std::string& run, const std::string& counter, const QString& unit,
+              std::optional<Goal> goal = std::nullopt);
+
+// Reports a figure computed by the program itself; not finite is a failure.
+void figure(const QString& name, double value, const QString& unit, std::optional<Goal> goal = std::nullopt);
+
+// A measurement that could not be made.
+void missing(const QString& why);
+
+// Writes the end of the report; 0 when everything was measured, else 1.
+int finish();
+
+} // namespace BenchReport
