@@ -1579,7 +1579,7 @@
     </message>
     <message>
         <source>The update could not be installed: the program&apos;s folder was left as it was.</source>
-        <translation>The update could not be installed: the program's folder was left as it was.</translation>
+        <translation>The update could not be installed: the program&apos;s folder was left as it was.</translation>
     </message>
     <message>
         <source>The update is installed. Quit and start Kesto Viruz again to use it.</source>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>What&apos;s new</source>
-        <translation>What's new</translation>
+        <translation>What&apos;s new</translation>
     </message>
     <message>
         <source>Skip this version</source>

@@ -717,20 +717,6 @@
         <translation>Sozlashdan beri unga kerak boʻlgan narsa yoʻqolib qoldi. U qaytmaguncha gapirish tugmasi va diktovka ishlamaydi.</translation>
     </message>
     <message>
-    </message>
-    <message>
-        <source>No sound server answers. Start PulseAudio or PipeWire, and Kesto Viruz finds it within a second.</source>
-        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWireni ishga tushiring, Kesto Viruz uni bir soniya ichida topadi.</translation>
-    </message>
-    <message>
-        <source>No microphone found. Plug one in, or turn one on in the sound settings.</source>
-        <translation>Mikrofon topilmadi. Uni ulang yoki ovoz sozlamalarida yoqing.</translation>
-    </message>
-    <message>
-        <source>Log out, choose an X11 session at the login screen, and start Kesto Viruz again.</source>
-        <translation>Tizimdan chiqing, kirish ekranida X11 seansini tanlang va Kesto Viruzni qayta ishga tushiring.</translation>
-    </message>
-    <message>
         <source>Later</source>
         <translation>Keyinroq</translation>
     </message>
@@ -1489,7 +1475,7 @@
     </message>
     <message>
         <source>No sound server answers. Start PulseAudio or PipeWire.</source>
-        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWire’ni ishga tushiring.</translation>
+        <translation>Hech qanday ovoz serveri javob bermayapti. PulseAudio yoki PipeWireni ishga tushiring.</translation>
     </message>
     <message>
         <source>No microphone found. Plug one in or turn one on.</source>
