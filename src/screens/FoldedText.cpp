@@ -2,7 +2,9 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -23,24 +25,43 @@ QString foldedWhole(const QString& text)
 // decomposition may reorder is a non-spacing mark, which folding drops; the
 // few that are not (some spacing viramas), and surrogates, send the text
 // the whole way.
-struct Piece {
-    QByteArray bytes;
-    bool alone = true;
-};
+//
+// Each character's bytes are worked out once and packed into a word: up to
+// three bytes and their count, or a mark for longer ones kept aside.
+constexpr quint32 known = 1u << 31;
+constexpr quint32 whole = 1u << 30;
+constexpr quint32 aside = 1u << 29;
 
-const Piece& piece(char16_t c)
+QHash<char16_t, QByteArray>& longer()
 {
-    static QHash<char16_t, Piece> pieces;
-    auto it = pieces.constFind(c);
-    if (it != pieces.constEnd())
-        return *it;
+    static QHash<char16_t, QByteArray> pieces;
+    return pieces;
+}
+
+quint32 packed(char16_t c)
+{
+    static std::vector<quint32> table(0x10000, 0);
+    quint32& slot = table[c];
+    if (slot & known)
+        return slot;
     const QString one(QChar{c});
-    Piece made{foldedWhole(one).toUtf8(), !QChar::isSurrogate(c)};
+    bool alone = !QChar::isSurrogate(c);
     for (const QChar d : one.normalized(QString::NormalizationForm_D)) {
         if (d.isSurrogate() || (d.combiningClass() != 0 && d.category() != QChar::Mark_NonSpacing))
-            made.alone = false;
+            alone = false;
     }
-    return *pieces.insert(c, std::move(made));
+    const QByteArray bytes = foldedWhole(one).toUtf8();
+    if (!alone) {
+        slot = known | whole;
+    } else if (bytes.size() > 3) {
+        longer().insert(c, bytes);
+        slot = known | aside;
+    } else {
+        slot = known | quint32(bytes.size()) << 24;
+        for (int i = 0; i < bytes.size(); ++i)
+            slot |= quint32(uchar(bytes.at(i))) << (8 * i);
+    }
+    return slot;
 }
 
 } // namespace
@@ -49,19 +70,40 @@ namespace FoldedText {
 
 QByteArray of(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size() + text.size() / 4);
+    // Most characters give one to three bytes; the buffer grows for the rest.
+    QByteArray out(text.size() * 3, Qt::Uninitialized);
+    char* at = out.data();
+    char* end = at + out.size();
+    const auto room = [&](qsizetype needed) {
+        if (end - at >= needed)
+            return;
+        const qsizetype used = at - out.data();
+        out.resize(std::max(out.size() * 2, used + needed));
+        at = out.data() + used;
+        end = out.data() + out.size();
+    };
     for (const QChar qc : text) {
         const char16_t c = qc.unicode();
         if (c < 0x80) {
-            out.append(char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c));
+            room(1);
+            *at++ = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
             continue;
         }
-        const Piece& p = piece(c);
-        if (!p.alone)
+        const quint32 p = packed(c);
+        if (p & whole)
             return ofWhole(text);
-        out.append(p.bytes);
+        if (p & aside) {
+            const QByteArray& bytes = longer()[c];
+            room(bytes.size());
+            at = std::copy(bytes.cbegin(), bytes.cend(), at);
+            continue;
+        }
+        const int count = int(p >> 24) & 3;
+        room(count);
+        for (int i = 0; i < count; ++i)
+            *at++ = char(p >> (8 * i));
     }
+    out.truncate(at - out.data());
     return out;
 }
 
@@ -70,13 +112,21 @@ QByteArray ofWhole(const QString& text)
     return foldedWhole(text).toUtf8();
 }
 
-bool contains(QByteArrayView folded, QByteArrayView needle)
+qsizetype find(QByteArrayView folded, QByteArrayView needle, qsizetype from)
 {
+    if (from < 0 || from > folded.size())
+        return -1;
     if (needle.isEmpty())
-        return true;
+        return from;
     // UTF-8 never starts a character inside another, so a byte match is a
     // match of whole characters.
-    return memmem(folded.data(), size_t(folded.size()), needle.data(), size_t(needle.size())) != nullptr;
+    const void* hit = memmem(folded.data() + from, size_t(folded.size() - from), needle.data(), size_t(needle.size()));
+    return hit ? static_cast<const char*>(hit) - folded.data() : -1;
+}
+
+bool contains(QByteArrayView folded, QByteArrayView needle)
+{
+    return find(folded, needle, 0) >= 0;
 }
 
 } // namespace FoldedText

@@ -13,7 +13,9 @@ namespace FoldedText {
 QByteArray of(const QString& text);
 // The same, worked out over the whole text at once: slower, the reference.
 QByteArray ofWhole(const QString& text);
-// Whether folded text holds a folded needle; an empty needle is everywhere.
+// Where folded text holds a folded needle first, at or after from; -1 when
+// it does not. An empty needle is found where the search starts.
+qsizetype find(QByteArrayView folded, QByteArrayView needle, qsizetype from = 0);
 bool contains(QByteArrayView folded, QByteArrayView needle);
 
 } // namespace FoldedText

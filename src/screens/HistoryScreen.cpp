@@ -77,7 +77,6 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
     connect(&state, &AppState::historyChanged, this, [this] {
         m_statsLine.reset();
         m_indexStale = true;
-        m_found.clear();
         reload();
     });
     connect(&state, &AppState::dictationChanged, this, &HistoryScreen::reload);
@@ -235,12 +234,15 @@ void HistoryScreen::syncIndex()
             && kept->status == entry.status) {
             fresh.append(*kept);
         } else {
-            fresh.append({entry.id, entry.text, entry.source, entry.appName, entry.status,
-                          entry.date.toLocalTime().date(), cardKey(entry.id), std::nullopt});
+            const QDate day = entry.date.toLocalTime().date();
+            const bool sameDay = !fresh.isEmpty() && fresh.last().day == day;
+            fresh.append({entry.id, entry.text, entry.source, entry.appName, entry.status, day,
+                          sameDay ? fresh.last().dayKey : dayKey(day), cardKey(entry.id), std::nullopt});
         }
     }
     m_indexed = std::move(fresh);
     m_indexStale = false;
+    m_found.clear();
     m_foldFrom = 0;
     fold(0);
 }
@@ -287,20 +289,29 @@ QList<int> HistoryScreen::shownIndices(const QString& query)
             if (m_showDiscarded || m_indexed.at(i).status != HistoryEntry::Status::discarded)
                 all.append(i);
         }
-        m_found.append({QByteArray(), all});
+        m_found.append({QByteArray(), all, {}});
     }
     if (m_found.last().needle == needle)
         return m_found.last().shown;
     fold(-1);
-    const QList<int>& among = m_found.last().shown;
-    QList<int> out;
-    out.reserve(among.size());
-    for (const int i : among) {
-        if (FoldedText::contains(*m_indexed.at(i).folded, needle))
-            out.append(i);
+    const Found& among = m_found.last();
+    // The needle holds the shorter one it grew from, k bytes in: it cannot
+    // start before the shorter one's first place in a text less k.
+    const qsizetype k = needle.indexOf(among.needle);
+    Found found{needle, {}, {}};
+    found.shown.reserve(among.shown.size());
+    found.at.reserve(among.shown.size());
+    for (qsizetype n = 0; n < among.shown.size(); ++n) {
+        const int i = among.shown.at(n);
+        const qsizetype from = among.at.isEmpty() ? 0 : std::max<qsizetype>(0, among.at.at(n) - k);
+        const qsizetype at = FoldedText::find(*m_indexed.at(i).folded, needle, from);
+        if (at >= 0) {
+            found.shown.append(i);
+            found.at.append(int(at));
+        }
     }
-    m_found.append({needle, out});
-    return out;
+    m_found.append(std::move(found));
+    return m_found.last().shown;
 }
 
 void HistoryScreen::reload()
@@ -322,7 +333,7 @@ void HistoryScreen::reload()
         const Indexed& entry = m_indexed.at(index);
         if (rows.isEmpty() || entry.day != day) {
             day = entry.day;
-            rows.append({dayKey(day), rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
+            rows.append({entry.dayKey, rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
             m_rows.append({day, -1});
         }
         rows.append({entry.key, cardGap, outset});

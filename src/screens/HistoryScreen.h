@@ -75,6 +75,7 @@ private:
         std::optional<QString> appName;
         HistoryEntry::Status status = HistoryEntry::Status::done;
         QDate day;
+        QString dayKey; // the key of the day's title row, shared within a day
         QString key;
         // Folded a slice at a time once the screen is up, or when searched.
         std::optional<QByteArray> folded;
@@ -89,6 +90,9 @@ private:
     struct Found {
         QByteArray needle;
         QList<int> shown;
+        // Where each shown entry's folded text holds the needle first
+        // (empty for the empty needle).
+        QList<int> at;
     };
 
     QWidget* header();
