@@ -116,11 +116,13 @@ qsizetype find(QByteArrayView folded, QByteArrayView needle, qsizetype from)
 {
     if (from < 0 || from > folded.size())
         return -1;
-    if (needle.isEmpty())
+    const QByteArrayView rest = folded.sliced(from);
+    // A needle grown at its end is mostly found right where it was.
+    if (rest.startsWith(needle))
         return from;
     // UTF-8 never starts a character inside another, so a byte match is a
     // match of whole characters.
-    const void* hit = memmem(folded.data() + from, size_t(folded.size() - from), needle.data(), size_t(needle.size()));
+    const void* hit = memmem(rest.data(), size_t(rest.size()), needle.data(), size_t(needle.size()));
     return hit ? static_cast<const char*>(hit) - folded.data() : -1;
 }
 
