@@ -214,8 +214,8 @@ void HistoryScreen::syncIndex()
     if (!m_indexStale && m_indexed.size() == all.size())
         return;
     // History changes a few entries at a time: each entry is looked for
-    // where the one before it was found, or a place either side. An entry
-    // not found there is only worked out again.
+    // where the one before it was found, or a place either side. One not
+    // found there is simply worked out again.
     QList<Indexed> fresh;
     fresh.reserve(all.size());
     qsizetype shift = 0;
