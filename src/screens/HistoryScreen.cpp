@@ -9,12 +9,15 @@
 #include "design/components/SButton.h"
 #include "design/components/TextLabel.h"
 #include "design/components/TwoStepConfirm.h"
+#include "screens/FoldedText.h"
 #include "screens/ScreenStyle.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -34,19 +37,6 @@ QString dayKey(const QDate& day)
 QString cardKey(const QUuid& id)
 {
     return QStringLiteral("entry:") + id.toString(QUuid::WithoutBraces);
-}
-
-// Case and accents aside: "Café" and "CAFE" read as "cafe".
-QString folded(const QString& text)
-{
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
-    QString out;
-    out.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            out.append(c);
-    }
-    return out.toCaseFolded();
 }
 
 } // namespace
@@ -86,10 +76,7 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
     connect(m_clear, &TwoStepConfirm::confirmed, this, &HistoryScreen::clearAll);
     connect(&state, &AppState::historyChanged, this, [this] {
         m_statsLine.reset();
-        m_lastShown.reset();
-        // Entries deleted since take their search text with them now and then.
-        if (m_index.size() > m_state.history().entries.size() + 256)
-            m_index.clear();
+        m_indexStale = true;
         reload();
     });
     connect(&state, &AppState::dictationChanged, this, &HistoryScreen::reload);
@@ -165,14 +152,14 @@ QList<HistoryEntry> HistoryScreen::visible(const QList<HistoryEntry>& entries, b
 
 QList<int> HistoryScreen::visibleIndices(const QList<HistoryEntry>& entries, bool showDiscarded, const QString& query)
 {
-    const QString needle = folded(query);
+    const QByteArray needle = FoldedText::of(query);
     QList<int> out;
     out.reserve(entries.size());
     for (int i = 0; i < entries.size(); ++i) {
         const HistoryEntry& entry = entries.at(i);
         if (!showDiscarded && entry.status == HistoryEntry::Status::discarded)
             continue;
-        if (!query.isEmpty() && !folded(entry.text + u' ' + AppGlyph::name(entry)).contains(needle))
+        if (!query.isEmpty() && !FoldedText::contains(FoldedText::of(entry.text + u' ' + AppGlyph::name(entry)), needle))
             continue;
         out.append(i);
     }
@@ -221,46 +208,110 @@ void HistoryScreen::refreshHeader()
     }
 }
 
-const HistoryScreen::Indexed& HistoryScreen::indexed(const HistoryEntry& entry)
+void HistoryScreen::syncIndex()
 {
-    // An entry's date never changes; its text, origin and status may.
-    auto it = m_index.find(entry.id);
-    if (it == m_index.end() || it->text != entry.text || it->source != entry.source || it->appName != entry.appName
-        || it->status != entry.status) {
-        const QDate day = entry.date.toLocalTime().date();
-        Indexed fresh{entry.text, entry.source, entry.appName, entry.status,
-                      folded(entry.text + u' ' + AppGlyph::name(entry)), day, cardKey(entry.id)};
-        it = m_index.insert(entry.id, std::move(fresh));
+    const QList<HistoryEntry>& all = m_state.history().entries;
+    if (!m_indexStale && m_indexed.size() == all.size())
+        return;
+    // History changes a few entries at a time: each entry is looked for
+    // where the one before it was found, or a place either side. One not
+    // found there is simply worked out again.
+    QList<Indexed> fresh;
+    fresh.reserve(all.size());
+    qsizetype shift = 0;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const HistoryEntry& entry = all.at(i);
+        const Indexed* kept = nullptr;
+        for (const qsizetype j : {i + shift, i + shift + 1, i + shift - 1}) {
+            if (j >= 0 && j < m_indexed.size() && m_indexed.at(j).id == entry.id) {
+                kept = &m_indexed.at(j);
+                shift = j - i;
+                break;
+            }
+        }
+        // An entry's date never changes; its text, origin and status may.
+        if (kept && kept->text == entry.text && kept->source == entry.source && kept->appName == entry.appName
+            && kept->status == entry.status) {
+            fresh.append(*kept);
+        } else {
+            const QDate day = entry.date.toLocalTime().date();
+            const bool sameDay = !fresh.isEmpty() && fresh.last().day == day;
+            fresh.append({entry.id, entry.text, entry.source, entry.appName, entry.status, day,
+                          sameDay ? fresh.last().dayKey : dayKey(day), cardKey(entry.id), std::nullopt});
+        }
     }
-    return *it;
+    m_indexed = std::move(fresh);
+    m_indexStale = false;
+    m_found.clear();
+    m_foldFrom = 0;
+    fold(0);
+}
+
+void HistoryScreen::fold(qint64 budget)
+{
+    const QList<HistoryEntry>& entries = m_state.history().entries;
+    QElapsedTimer spent;
+    spent.start();
+    // Once the screen is up, a few milliseconds at a time between frames.
+    while (m_foldFrom < m_indexed.size() && (budget < 0 || spent.elapsed() < budget)) {
+        const qsizetype end = std::min(m_indexed.size(), m_foldFrom + 64);
+        for (; m_foldFrom < end; ++m_foldFrom) {
+            Indexed& indexed = m_indexed[m_foldFrom];
+            if (!indexed.folded) {
+                const HistoryEntry& entry = entries.at(m_foldFrom);
+                indexed.folded = FoldedText::of(entry.text + u' ' + AppGlyph::name(entry));
+            }
+        }
+    }
+    if (m_foldFrom < m_indexed.size() && !m_foldQueued) {
+        m_foldQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_foldQueued = false;
+            syncIndex();
+            fold(4);
+        });
+    }
 }
 
 QList<int> HistoryScreen::shownIndices(const QString& query)
 {
-    const QList<HistoryEntry>& all = m_state.history().entries;
-    const QString needle = folded(query);
-    const bool narrowing = m_lastShown && m_lastShowDiscarded == m_showDiscarded && needle.contains(m_lastNeedle);
-    QList<int> out;
-    out.reserve(narrowing ? m_lastShown->size() : all.size());
-    const auto consider = [&](int i) {
-        const HistoryEntry& entry = all.at(i);
-        if (!m_showDiscarded && entry.status == HistoryEntry::Status::discarded)
-            return;
-        if (!needle.isEmpty() && !indexed(entry).folded.contains(needle))
-            return;
-        out.append(i);
-    };
-    if (narrowing) {
-        for (const int i : *m_lastShown)
-            consider(i);
-    } else {
-        for (int i = 0; i < all.size(); ++i)
-            consider(i);
+    const QByteArray needle = FoldedText::of(query);
+    if (m_foundDiscarded != m_showDiscarded)
+        m_found.clear();
+    m_foundDiscarded = m_showDiscarded;
+    while (!m_found.isEmpty() && !FoldedText::contains(needle, m_found.last().needle))
+        m_found.removeLast();
+    if (m_found.isEmpty()) {
+        // Every needle holds the empty one: the list without a search.
+        QList<int> all;
+        all.reserve(m_indexed.size());
+        for (int i = 0; i < m_indexed.size(); ++i) {
+            if (m_showDiscarded || m_indexed.at(i).status != HistoryEntry::Status::discarded)
+                all.append(i);
+        }
+        m_found.append({QByteArray(), all, {}});
     }
-    m_lastNeedle = needle;
-    m_lastShowDiscarded = m_showDiscarded;
-    m_lastShown = out;
-    return out;
+    if (m_found.last().needle == needle)
+        return m_found.last().shown;
+    fold(-1);
+    const Found& among = m_found.last();
+    // The needle holds the shorter one it grew from, k bytes in: it cannot
+    // start before the shorter one's first place in a text less k.
+    const qsizetype k = needle.indexOf(among.needle);
+    Found found{needle, {}, {}};
+    found.shown.reserve(among.shown.size());
+    found.at.reserve(among.shown.size());
+    for (qsizetype n = 0; n < among.shown.size(); ++n) {
+        const int i = among.shown.at(n);
+        const qsizetype from = among.at.isEmpty() ? 0 : std::max<qsizetype>(0, among.at.at(n) - k);
+        const qsizetype at = FoldedText::find(*m_indexed.at(i).folded, needle, from);
+        if (at >= 0) {
+            found.shown.append(i);
+            found.at.append(int(at));
+        }
+    }
+    m_found.append(std::move(found));
+    return m_found.last().shown;
 }
 
 void HistoryScreen::reload()
@@ -268,8 +319,9 @@ void HistoryScreen::reload()
     refreshHeader();
     const QString query = m_state.search().trimmed();
     m_query = query;
-    const QList<HistoryEntry>& all = m_state.history().entries;
+    syncIndex();
     const QList<int> shown = shownIndices(query);
+    const QMargins outset = EntryCard::outset();
 
     // Runs of entries of one local day form a group under its title.
     m_rows.clear();
@@ -278,13 +330,13 @@ void HistoryScreen::reload()
     rows.reserve(shown.size() * 2);
     QDate day;
     for (const int index : shown) {
-        const Indexed& entry = indexed(all.at(index));
+        const Indexed& entry = m_indexed.at(index);
         if (rows.isEmpty() || entry.day != day) {
             day = entry.day;
-            rows.append({dayKey(day), rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
+            rows.append({entry.dayKey, rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
             m_rows.append({day, -1});
         }
-        rows.append({entry.key, cardGap, EntryCard::outset()});
+        rows.append({entry.key, cardGap, outset});
         m_rows.append({day, index});
     }
     const bool empty = rows.isEmpty();
@@ -360,10 +412,10 @@ int HistoryScreen::estimateRow(int row, int width) const
         return int(dayType.lineHeight()) + dayTitleBelow;
     const HistoryEntry& entry = entryOf(data);
     const bool editing = m_editingID == entry.id;
-    const bool retrying = m_state.retrying().contains(entry.id);
+    const bool retrying = !m_state.retrying().isEmpty() && m_state.retrying().contains(entry.id);
     // The guess of a card as most are (not edited, not retried) is kept.
-    const auto cached = editing || retrying ? m_index.constEnd() : m_index.constFind(entry.id);
-    if (cached != m_index.constEnd() && cached->estimateWidth == width)
+    const Indexed* cached = editing || retrying ? nullptr : &m_indexed.at(data.entry);
+    if (cached && cached->estimateWidth == width)
         return cached->estimate;
     const EntryCard::Look look = EntryCard::look(entry, editing, retrying);
     // The meta row: the buttons' 30, or the tile's 22 beside a lone Delete.
@@ -378,7 +430,7 @@ int HistoryScreen::estimateRow(int row, int width) const
     }
     if (look.box)
         height += 62 + 12;
-    if (cached != m_index.constEnd()) {
+    if (cached) {
         cached->estimateWidth = width;
         cached->estimate = height;
     }

@@ -40,14 +40,27 @@ void LazyRows::setRows(const QList<Row>& rows)
     // The first row in view stays where it is on screen when rows change.
     const std::pair<QString, int> kept = anchor();
     m_rows = rows;
-    // Only the built rows need their place found: a look-up in the small
-    // table of built rows for each row, not a table of every row.
+    const int width = contentWidth();
+    // One look-up a row: every built row has been measured at this width,
+    // so only a measured row can be built; the others take their guess.
+    // (At a width not yet laid out, the layout below measures again.)
+    const bool sameWidth = width == m_measuredWidth;
     m_index.clear();
+    m_heights.resize(m_rows.size());
     for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_built.contains(m_rows.at(i).key))
-            m_index.insert(m_rows.at(i).key, i);
-        else if (m_rows.at(i).key == kept.first)
-            m_index.insert(kept.first, i);
+        const QString& key = m_rows.at(i).key;
+        const auto measured = sameWidth ? m_measured.constFind(key) : m_measured.constEnd();
+        if (measured != m_measured.constEnd()) {
+            m_heights[i] = *measured;
+            if (m_built.contains(key))
+                m_index.insert(key, i);
+        } else {
+            m_heights[i] = m_source.estimate(i, width);
+            if (!sameWidth && m_built.contains(key))
+                m_index.insert(key, i);
+        }
+        if (key == kept.first)
+            m_index.insert(key, i);
     }
     QList<QWidget*> gone;
     for (auto it = m_built.begin(); it != m_built.end();) {
@@ -72,17 +85,12 @@ int LazyRows::contentWidth() const
     return std::max(1, width() - m_padding.left() - m_padding.right());
 }
 
-int LazyRows::heightOf(int row) const
+int LazyRows::heightOf(int row, QWidget* widget) const
 {
     const Row& r = m_rows.at(row);
-    if (QWidget* widget = m_built.value(r.key)) {
-        const int width = contentWidth() + r.outset.left() + r.outset.right();
-        const int full = widget->hasHeightForWidth() ? widget->heightForWidth(width) : widget->sizeHint().height();
-        return std::max(0, full - r.outset.top() - r.outset.bottom());
-    }
-    if (const auto found = m_measured.constFind(r.key); found != m_measured.constEnd())
-        return *found;
-    return m_source.estimate(row, contentWidth());
+    const int width = contentWidth() + r.outset.left() + r.outset.right();
+    const int full = widget->hasHeightForWidth() ? widget->heightForWidth(width) : widget->sizeHint().height();
+    return std::max(0, full - r.outset.top() - r.outset.bottom());
 }
 
 QSize LazyRows::sizeHint() const
@@ -152,23 +160,33 @@ void LazyRows::relayout()
 {
     const int width = contentWidth();
     if (width != m_measuredWidth) {
+        // What was measured at another width no longer holds: every row not
+        // built goes back to its guess.
         m_measured.clear();
         m_measuredWidth = width;
+        m_heights.resize(m_rows.size());
+        for (int i = 0; i < m_rows.size(); ++i)
+            m_heights[i] = m_source.estimate(i, width);
+    }
+    // Only the built rows are measured again; the rest keep their heights.
+    for (auto it = m_built.cbegin(); it != m_built.cend(); ++it) {
+        const int row = m_index.value(it.key(), -1);
+        if (row < 0)
+            continue;
+        m_heights[row] = heightOf(row, it.value());
+        m_measured.insert(it.key(), m_heights.at(row));
     }
     m_tops.resize(m_rows.size());
-    m_heights.resize(m_rows.size());
     int y = m_padding.top();
     for (int i = 0; i < m_rows.size(); ++i) {
-        const Row& row = m_rows.at(i);
-        y += row.gapAbove;
-        const int height = heightOf(i);
+        y += m_rows.at(i).gapAbove;
         m_tops[i] = y;
-        m_heights[i] = height;
-        if (QWidget* widget = m_built.value(row.key)) {
-            m_measured.insert(row.key, height);
-            widget->setGeometry(QRect(m_padding.left(), y, width, height).marginsAdded(row.outset));
-        }
-        y += height;
+        y += m_heights.at(i);
+    }
+    for (auto it = m_built.cbegin(); it != m_built.cend(); ++it) {
+        const int row = m_index.value(it.key(), -1);
+        if (row >= 0)
+            it.value()->setGeometry(rowRect(row).marginsAdded(m_rows.at(row).outset));
     }
     const int total = y + m_padding.bottom();
     const bool changed = total != m_total;
@@ -293,10 +311,12 @@ void LazyRows::buildWithin(int above, int below)
 QWidget* LazyRows::build(int row)
 {
     QWidget* widget = m_source.create(row, this);
-    m_built.insert(m_rows.at(row).key, widget);
-    m_index.insert(m_rows.at(row).key, row);
     const Row& r = m_rows.at(row);
-    widget->setGeometry(QRect(m_padding.left(), m_tops.value(row), contentWidth(), heightOf(row)).marginsAdded(r.outset));
+    m_built.insert(r.key, widget);
+    m_index.insert(r.key, row);
+    const int height = heightOf(row, widget);
+    m_measured.insert(r.key, height);
+    widget->setGeometry(QRect(m_padding.left(), m_tops.value(row), contentWidth(), height).marginsAdded(r.outset));
     widget->show();
     return widget;
 }

@@ -78,7 +78,8 @@ protected:
 
 private:
     int contentWidth() const;
-    int heightOf(int row) const;
+    // The height a built row's widget takes at the current width.
+    int heightOf(int row, QWidget* widget) const;
     // The part of this widget the scroll area shows, top and bottom.
     std::pair<int, int> span() const;
     void findScrollArea();
@@ -99,7 +100,8 @@ private:
     QMargins m_padding;
     QPointer<QAbstractScrollArea> m_area;
     QHash<QString, QWidget*> m_built;
-    // Heights measured at m_measuredWidth, kept after a widget is let go.
+    // Heights measured at m_measuredWidth, kept after a widget is let go;
+    // every built row has one.
     QHash<QString, int> m_measured;
     int m_measuredWidth = -1;
     QList<int> m_tops;

@@ -78,11 +78,16 @@ private Q_SLOTS:
     void clearTakesTwoSteps();
     void clearDisarmsByItself();
     void thousandEntriesBuildOnlyWhatIsNear();
+    void searchWhileTypingAndErasing();
+    void builtRowsFollowTheWidth();
 
 private:
     void setEntries(const QList<HistoryEntry>& entries);
     HistoryScreen* open();
     QString keptAudio(const QUuid& id);
+    // The entries the list holds cards for, and those the filter gives.
+    QStringList shownKeys() const;
+    QStringList filteredKeys() const;
 
     std::unique_ptr<TempDataDir> m_data;
     std::unique_ptr<FakeClock> m_clock;
@@ -513,6 +518,116 @@ void TestHistoryScreen::thousandEntriesBuildOnlyWhatIsNear()
     QVERIFY(last->geometry().bottom() <= list->widget()->height());
     QVERIFY2(list->builtCount() < 80, qPrintable(QString::number(list->builtCount())));
     QVERIFY(!m_screen->card(entries.first().id));
+}
+
+QStringList TestHistoryScreen::shownKeys() const
+{
+    QStringList keys;
+    for (const LazyList::Row& row : m_screen->list()->rows())
+        if (row.key.startsWith(QLatin1String("entry:")))
+            keys << row.key;
+    return keys;
+}
+
+QStringList TestHistoryScreen::filteredKeys() const
+{
+    QStringList keys;
+    const QString query = m_state->search().trimmed();
+    for (const HistoryEntry& e : HistoryScreen::visible(m_state->history().entries, m_screen->showsDiscarded(), query))
+        keys << QStringLiteral("entry:") + e.id.toString(QUuid::WithoutBraces);
+    return keys;
+}
+
+void TestHistoryScreen::searchWhileTypingAndErasing()
+{
+    using S = HistoryEntry::Status;
+    // The word at several places in a text, in capitals and with accents.
+    const QStringList texts{"the invoice for the café", "INVOICES and voices", "a voice, then an invoice",
+                            "nothing to see",           "Invóice twice: invoice", "voice"};
+    QList<HistoryEntry> entries;
+    for (int i = 0; i < 48; ++i)
+        entries << made(texts.at(i % texts.size()) + QStringLiteral(" %1").arg(i), now.addSecs(-i * 7000),
+                        i % 7 == 3 ? S::discarded : S::done);
+    setEntries(entries);
+    QVERIFY(open());
+
+    // Letters typed at the end, at the front and in the middle, erased and
+    // replaced: each key shows what the filter gives for that text.
+    const QStringList typed{"v",     "vo",    "voi",  "nvoi", "invoi", "invoice", "invoic", "nvoic", "voic",
+                            "voice", "vice",  "",     "cafe", "café ", "xyz",     "i",      "in",    "inv"};
+    for (const QString& query : typed) {
+        m_state->setSearch(query);
+        QCOMPARE(shownKeys(), filteredKeys());
+    }
+
+    // History changes under a search, then the search is erased.
+    m_state->setSearch(QStringLiteral("invoice"));
+    m_state->updateHistory([](History& history) {
+        history.entries[0].text = QStringLiteral("the bill");
+        history.entries.removeAt(4);
+        HistoryEntry fresh;
+        fresh.text = QStringLiteral("one more INVOICE");
+        fresh.date = now.addSecs(60);
+        history.entries.prepend(fresh);
+    });
+    QCOMPARE(shownKeys(), filteredKeys());
+    QVERIFY(!shownKeys().contains(QStringLiteral("entry:") + entries.at(0).id.toString(QUuid::WithoutBraces)));
+    for (const QString& query : QStringList{"invoic", "nvoi", "", "invoice"}) {
+        m_state->setSearch(query);
+        QCOMPARE(shownKeys(), filteredKeys());
+    }
+
+    // The cancelled entries come and go with the toggle, the search kept.
+    QTest::mouseClick(m_screen->discardedButton(), Qt::LeftButton);
+    QVERIFY(m_screen->showsDiscarded());
+    QCOMPARE(shownKeys(), filteredKeys());
+    m_state->setSearch(QStringLiteral("invoices"));
+    QCOMPARE(shownKeys(), filteredKeys());
+    QTest::mouseClick(m_screen->discardedButton(), Qt::LeftButton);
+    QCOMPARE(shownKeys(), filteredKeys());
+}
+
+void TestHistoryScreen::builtRowsFollowTheWidth()
+{
+    QList<HistoryEntry> entries;
+    for (int i = 0; i < 200; ++i)
+        entries << made(QStringLiteral("Entry %1 ").arg(i)
+                            + QStringLiteral("with words enough to wrap at a narrow width. ").repeated(1 + i % 4),
+                        now.addSecs(-i * 3600));
+    setEntries(entries);
+    QVERIFY(open());
+    LazyList* list = m_screen->list();
+    QScrollBar* bar = list->verticalScrollBar();
+    bar->setValue(bar->maximum() / 3);
+    const QMargins outset = EntryCard::outset();
+    // Every built card sits where the list says its row is, as tall as it
+    // is at the list's width, below the row before it.
+    const auto check = [&] {
+        int bottom = -1;
+        int built = 0;
+        for (int i = 0; i < list->rows().size(); ++i) {
+            auto* card = qobject_cast<EntryCard*>(list->rowWidget(list->rows().at(i).key));
+            if (!card)
+                continue;
+            ++built;
+            const QRect row = list->rowRect(i);
+            if (card->geometry().marginsRemoved(outset) != row || row.top() <= bottom
+                || row.height() != card->heightForWidth(card->width()) - outset.top() - outset.bottom())
+                return false;
+            bottom = row.bottom();
+        }
+        return built > 0;
+    };
+    QVERIFY(check());
+    for (const int width : {520, 1300, 700}) {
+        m_screen->resize(width, 700);
+        QCoreApplication::processEvents();
+        QVERIFY2(check(), qPrintable(QString::number(width)));
+        m_state->setSearch(QStringLiteral("Entry 1"));
+        QVERIFY2(check(), qPrintable(QString::number(width)));
+        m_state->setSearch(QString());
+        QVERIFY2(check(), qPrintable(QString::number(width)));
+    }
 }
 
 QTEST_MAIN(TestHistoryScreen)
