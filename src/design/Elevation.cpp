@@ -176,7 +176,7 @@ QMargins margins(Elevation level)
     return QMargins(side, std::max(light.top, dark.top), side, std::max(light.bottom, dark.bottom));
 }
 
-void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level)
+void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level, bool opaqueSurface)
 {
     const bool dark = Theme::instance().isDark();
     if (Shadow::layers(level, dark).isEmpty() || rect.isEmpty())
@@ -216,6 +216,10 @@ void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level)
         for (int col = 0; col < 3; ++col) {
             const QRectF to(QPointF(tx[col], ty[row]), QPointF(tx[col + 1], ty[row + 1]));
             if (to.width() <= 0 || to.height() <= 0)
+                continue;
+            // The corners hold the rounded corner, so the middle is inside
+            // the surface: under an opaque one, nothing of it would show.
+            if (opaqueSurface && row == 1 && col == 1)
                 continue;
             const QRectF from(QPointF(sx[col] * dpr, sy[row] * dpr), QPointF(sx[col + 1] * dpr, sy[row + 1] * dpr));
             painter.drawImage(to, image, from);

@@ -35,8 +35,10 @@ QMargins margins(Elevation level);
 // Paints the shadow of a rounded rectangle (circles and capsules are rounded
 // rectangles too) around rect, for the theme in force. The blurred image is
 // made once per level, radius, theme and device pixel ratio and drawn as a
-// nine-slice, so any size of surface costs the same.
-void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level);
+// nine-slice, so any size of surface costs the same. When an opaque surface
+// is painted over rect next, the middle of the nine-slice, which lies wholly
+// under it, is left out.
+void paint(QPainter& painter, const QRectF& rect, qreal radius, Elevation level, bool opaqueSurface = false);
 
 // How far the shadow of a blur of sigma (in pixels) reaches past its shape.
 int blurReach(qreal sigma);

@@ -9,10 +9,13 @@ namespace Surface {
 void paint(QPainter& painter, const QRectF& rect, qreal radius, const ColorToken& fill, Elevation level)
 {
     painter.save();
-    Shadow::paint(painter, rect, radius, level);
+    const QColor color = fill.color();
+    const bool opaque = color.alpha() == 255 && painter.opacity() >= 1.0
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+    Shadow::paint(painter, rect, radius, level, opaque);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fill.color());
+    painter.setBrush(color);
     painter.drawRoundedRect(rect, radius, radius);
     painter.restore();
 }

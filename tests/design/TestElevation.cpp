@@ -41,6 +41,8 @@ private Q_SLOTS:
     void shadowFallsDownwardsWithinItsMargins();
     void fractionalEdgesLeaveNoSeam_data();
     void fractionalEdgesLeaveNoSeam();
+    void opaqueSurfaceHidesTheLeftOutMiddle_data();
+    void opaqueSurfaceHidesTheLeftOutMiddle();
     void cardHasAnInnerBorder();
 };
 
@@ -143,6 +145,55 @@ void TestElevation::fractionalEdgesLeaveNoSeam()
     const int y = int((20 + 52 + 6) * dpr);
     for (int x = int(60 * dpr); x < int(200 * dpr); ++x)
         QVERIFY2(qAbs(darkness(image, x, y) - darkness(image, x - 1, y)) <= 1, qPrintable(QString::number(x)));
+}
+
+void TestElevation::opaqueSurfaceHidesTheLeftOutMiddle_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<qreal>("radius");
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("xs card") << int(Elevation::Xs) << 16.0 << QRectF(20, 20, 300, 120) << false << 1.0;
+    QTest::newRow("sm dark, 2x") << int(Elevation::Sm) << 10.0 << QRectF(20, 20, 200, 80) << true << 2.0;
+    QTest::newRow("md, half pixels") << int(Elevation::Md) << 12.0 << QRectF(30.5, 25.5, 201, 91) << false << 2.0;
+    QTest::newRow("lg capsule") << int(Elevation::Lg) << 30.0 << QRectF(50, 40, 240, 60) << false << 1.0;
+    QTest::newRow("lg square corners") << int(Elevation::Lg) << 0.0 << QRectF(50, 40, 240, 90) << true << 2.0;
+    QTest::newRow("small and round") << int(Elevation::Md) << 40.0 << QRectF(40, 40, 36, 36) << false << 1.0;
+}
+
+void TestElevation::opaqueSurfaceHidesTheLeftOutMiddle()
+{
+    // The whole shadow and then the surface, against the surface painted
+    // alone (which leaves the middle out): not one pixel may differ.
+    QFETCH(int, level);
+    QFETCH(qreal, radius);
+    QFETCH(QRectF, rect);
+    QFETCH(bool, dark);
+    QFETCH(qreal, dpr);
+    Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
+    auto page = [dpr] {
+        QImage image(QSize(400, 240) * dpr, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(QColor(0x33, 0x66, 0x99));
+        return image;
+    };
+    QImage whole = page();
+    {
+        QPainter painter(&whole);
+        Shadow::paint(painter, rect, radius, Elevation(level));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Palette::surfaceCard.color());
+        painter.drawRoundedRect(rect, radius, radius);
+    }
+    QImage surface = page();
+    {
+        QPainter painter(&surface);
+        Surface::paint(painter, rect, radius, Palette::surfaceCard, Elevation(level));
+    }
+    Theme::instance().setMode(Theme::Mode::Light);
+    QCOMPARE(surface, whole);
 }
 
 void TestElevation::cardHasAnInnerBorder()
