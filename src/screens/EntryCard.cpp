@@ -268,8 +268,12 @@ void EntryCard::apply()
     }
     // Parts made while the card is hidden do not tell the layout they changed.
     m_column->invalidate();
-    m_column->activate();
-    placeButtons();
+    // A card not sized yet (a list measures it first) is laid out when it is:
+    // at the default width its text would be wrapped for nothing.
+    if (testAttribute(Qt::WA_Resized)) {
+        m_column->activate();
+        placeButtons();
+    }
     updateGeometry();
     update();
 }

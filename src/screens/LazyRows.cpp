@@ -229,7 +229,10 @@ void LazyRows::keepAnchor(const std::pair<QString, int>& kept)
 
 void LazyRows::fill()
 {
-    if (m_filling)
+    // With no room for content yet (before the scroll area or page gives
+    // this its width), a row would be measured at a width it never takes:
+    // the resize that brings the room fills.
+    if (m_filling || width() - m_padding.left() - m_padding.right() < 1)
         return;
     m_filling = true;
     const auto [top, bottom] = span();

@@ -8,6 +8,7 @@
 #include "screens/EditBox.h"
 #include "screens/HistoryScreen.h"
 #include "screens/IconSpinner.h"
+#include "screens/LazyList.h"
 #include "screens/TranscriptText.h"
 
 #include "FakeClock.h"
@@ -40,6 +41,25 @@ HistoryEntry made(const QString& text, const QDateTime& date, HistoryEntry::Stat
     e.duration = 4;
     return e;
 }
+
+// A row that notes every width it is measured at.
+class MeasuredRow final : public QWidget {
+public:
+    MeasuredRow(QList<int>& widths, QWidget* parent)
+        : QWidget(parent)
+        , m_widths(widths)
+    {
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        m_widths << width;
+        return 80;
+    }
+
+private:
+    QList<int>& m_widths;
+};
 
 QList<QString> texts(const QList<HistoryEntry>& entries)
 {
@@ -80,6 +100,7 @@ private Q_SLOTS:
     void thousandEntriesBuildOnlyWhatIsNear();
     void searchWhileTypingAndErasing();
     void builtRowsFollowTheWidth();
+    void rowsAreMeasuredOnlyAtTheWidthTheyTake();
 
 private:
     void setEntries(const QList<HistoryEntry>& entries);
@@ -628,6 +649,30 @@ void TestHistoryScreen::builtRowsFollowTheWidth()
         m_state->setSearch(QString());
         QVERIFY2(check(), qPrintable(QString::number(width)));
     }
+}
+
+void TestHistoryScreen::rowsAreMeasuredOnlyAtTheWidthTheyTake()
+{
+    // Measuring a long text is the dear part of building a row: before the
+    // list has its width, nothing is measured at a width no row takes (a
+    // scroll bar coming may still narrow them a little).
+    QList<int> widths;
+    const QMargins outset(3, 2, 3, 4);
+    LazyList list({[&widths](int, QWidget* parent) { return new MeasuredRow(widths, parent); }, [](int, QWidget*) {},
+                   [](int, int) { return 80; }});
+    list.setPadding(QMargins(40, 0, 40, 20));
+    QList<LazyList::Row> rows;
+    for (int i = 0; i < 100; ++i)
+        rows.append({QString::number(i), 12, outset});
+    list.setRows(rows);
+    list.resize(600, 400);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QVERIFY(list.builtCount() > 0);
+    const int rowWidth = list.rowRect(0).width() + outset.left() + outset.right();
+    QVERIFY(rowWidth > 400);
+    for (const int width : widths)
+        QVERIFY2(width >= rowWidth, qPrintable(QString::number(width)));
 }
 
 QTEST_MAIN(TestHistoryScreen)
