@@ -92,7 +92,13 @@ int TranscriptText::heightForWidth(int width) const
 QSize TranscriptText::sizeHint() const
 {
     const int width = std::max(this->width(), 1);
-    return QSize(width, isReadOnly() ? heightForWidth(width) : int(m_lineHeight * 4));
+    if (!isReadOnly())
+        return QSize(width, int(m_lineHeight * 4));
+    // Not sized yet, the width is a default no layout gives it: a line
+    // stands in rather than wrapping a long text there for nothing.
+    if (!testAttribute(Qt::WA_Resized))
+        return QSize(width, int(m_lineHeight));
+    return QSize(width, heightForWidth(width));
 }
 
 QSize TranscriptText::minimumSizeHint() const
