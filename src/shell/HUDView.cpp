@@ -549,3 +549,17 @@ void HUDView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     placeButtons();
 }
+
+// A pill shown during a recording moves at once, and a hidden one costs
+// no frames.
+void HUDView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    updateTimers();
+}
+
+void HUDView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    updateTimers();
+}

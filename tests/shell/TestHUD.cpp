@@ -36,6 +36,7 @@ private Q_SLOTS:
     void hoverLightsOnlyTheIdleCircle();
     void shadowLayerSurroundsThePill();
     void shadowResizesInStepWithThePill();
+    void movesFromTheMomentItShows();
     void widthGrowsAtOnceAndShrinksLater();
     void narrowerReportsRestartTheShrink();
     void defaultAndSavedPosition();
@@ -339,6 +340,23 @@ void TestHUD::shadowResizesInStepWithThePill()
     }
     QVERIFY(sawMiddle);
     QCOMPARE(shadow->capsuleWidth(), target);
+}
+
+// Turned on in the middle of a recording, the pill moves at once, not only
+// at the next change of state; hidden, it stops.
+void TestHUD::movesFromTheMomentItShows()
+{
+    Animation::setEnabled(true);
+    const auto off = qScopeGuard([] { Animation::setEnabled(false); });
+    HUDView pill(*m_state, HUDView::Layer::Content, *m_clock);
+    pill.resize(400, 80);
+    m_state->setRecordingStarted(m_clock->now());
+    m_state->setPhase(AppState::Phase::recording);
+    QVERIFY(!pill.isMoving());
+    pill.show();
+    QVERIFY(pill.isMoving());
+    pill.hide();
+    QVERIFY(!pill.isMoving());
 }
 
 void TestHUD::widthGrowsAtOnceAndShrinksLater()
