@@ -90,9 +90,10 @@ void install(const QString& language)
     load(QStringLiteral(":/i18n/kesto_") + language + QStringLiteral(".qm"));
     if (language == QLatin1String("en"))
         return;
-    const QString qtbase = QStringLiteral("qtbase_") + language + QStringLiteral(".qm");
-    if (!load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u'/' + qtbase))
-        load(QStringLiteral(":/i18n/") + qtbase);
+    // Qt's own texts; for Uzbek, which the system lacks, the application's
+    // table carries those the interface shows (qtTexts()).
+    load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + language
+         + QStringLiteral(".qm"));
 }
 
 void setInterfaceLanguage(const QString& language)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 // Every user-visible text is looked up with its English text as the key;
 // a missing translation yields the English text itself.
 namespace L10n {
@@ -26,10 +28,20 @@ QString interfaceLanguage();
 // application. Call once, after the application object exists.
 void install();
 // Loads the tables of language into the application, in place of those
-// loaded before: the application's own and Qt's (its menus, dialogs and
-// buttons), from the system's Qt translations or, where the system has none,
-// from the table the application carries.
+// loaded before: the application's own and the system's table of Qt's texts
+// (its menus, dialogs and buttons).
 void install(const QString& language);
+
+// One of Qt's own texts the interface shows, under Qt's context.
+struct QtText
+{
+    const char* context;
+    const char* source;
+};
+
+// Qt's texts the application's tables translate where the system's Qt has no
+// table for the language (Uzbek).
+std::span<const QtText> qtTexts();
 
 // Pins the interface language without loading a translation (tests).
 void setInterfaceLanguage(const QString& language);
