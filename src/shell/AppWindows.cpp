@@ -8,21 +8,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-namespace {
-
-// Shows a window in front of whatever the user was in.
-void bringForward(QWidget* window)
-{
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
-
 AppWindows::AppWindows(const Parts& parts, QObject* parent)
     : QObject(parent)
     , m_state(parts.state)
@@ -54,7 +39,7 @@ void AppWindows::openMainWindow(std::optional<Screen> screen, std::optional<Sett
         m_mainWindow->setObjectName(QStringLiteral("mainWindow"));
         watchMainWindow(m_mainWindow.get());
     }
-    bringForward(m_mainWindow.get());
+    WindowFactory::bringForward(m_mainWindow.get());
     // Nothing behind the settings panel keeps typing.
     if (settings) {
         if (QWidget* focus = m_mainWindow->focusWidget())
@@ -88,7 +73,7 @@ bool AppWindows::eventFilter(QObject* watched, QEvent* event)
 void AppWindows::openOnboarding()
 {
     if (m_onboardingWindow) {
-        bringForward(m_onboardingWindow.get());
+        WindowFactory::bringForward(m_onboardingWindow.get());
         return;
     }
     const QPointer<AppWindows> self(this);
@@ -106,7 +91,7 @@ void AppWindows::openOnboarding()
     };
     m_onboardingWindow = std::make_unique<OnboardingWindow>(m_windows.onboarding(m_state, callbacks));
     m_onboardingWindow->setObjectName(QStringLiteral("onboardingWindow"));
-    bringForward(m_onboardingWindow.get());
+    WindowFactory::bringForward(m_onboardingWindow.get());
 }
 
 void AppWindows::finishOnboarding()
@@ -123,7 +108,7 @@ void AppWindows::finishOnboarding()
 void AppWindows::openPermissionsAgain()
 {
     if (m_permissionsWindow) {
-        bringForward(m_permissionsWindow.get());
+        WindowFactory::bringForward(m_permissionsWindow.get());
         return;
     }
     const QPointer<AppWindows> self(this);
@@ -143,7 +128,7 @@ void AppWindows::openPermissionsAgain()
     window->adjustSize();
     WindowFactory::centre(window);
     m_permissionsWindow.reset(window);
-    bringForward(window);
+    WindowFactory::bringForward(window);
 }
 
 void AppWindows::closePermissionsAgain()

@@ -6,6 +6,7 @@
 #include "platform/DesktopNotifications.h"
 #include "shell/Relaunch.h"
 #include "shell/UpdateWindow.h"
+#include "shell/WindowFactory.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -247,10 +248,7 @@ UpdateWindow& Updater::ensureWindow()
 
 void Updater::openWindow()
 {
-    UpdateWindow& window = ensureWindow();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    WindowFactory::bringForward(&ensureWindow());
 }
 
 void Updater::closeWindow()

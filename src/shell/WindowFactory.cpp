@@ -30,6 +30,16 @@ void WindowFactory::centre(QWidget* window)
     }
 }
 
+void WindowFactory::bringForward(QWidget* window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 WindowFactory WindowFactory::plain()
 {
     WindowFactory factory;

@@ -37,4 +37,7 @@ struct WindowFactory
 
     // Moves a window to the middle of the primary screen.
     static void centre(QWidget* window);
+    // Shows a window in front of whatever the user was in, restoring it when
+    // minimised.
+    static void bringForward(QWidget* window);
 };
