@@ -33,6 +33,11 @@ struct Flush
 
 using Job = std::variant<Line, Reset, Flush>;
 
+QString previousPath(const QString& path)
+{
+    return QFileInfo(path).path() + QStringLiteral("/kesto.previous.log");
+}
+
 class Writer
 {
 public:
@@ -89,7 +94,17 @@ private:
             file.write(bytes);
     }
 
-    static void handle(const Reset& reset) { QFile::remove(reset.path); }
+    // The run before stays beside the new log: an update's lines survive
+    // the restart into the new version.
+    static void handle(const Reset& reset)
+    {
+        const QString previous = previousPath(reset.path);
+        if (!QFile::exists(reset.path))
+            return;
+        QFile::remove(previous);
+        if (!QFile::rename(reset.path, previous))
+            QFile::remove(reset.path);
+    }
 
     static void handle(const Flush& flush) { flush.done->set_value(); }
 

@@ -8,7 +8,8 @@
 namespace Log {
 
 void write(const QString& message);
-// Deletes the file; lines queued before the reset go with it.
+// Starts a new file; the current one, with the lines queued before the
+// reset, becomes "kesto.previous.log", replacing the one before.
 void reset();
 QString filePath();
 

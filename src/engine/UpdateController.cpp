@@ -2,6 +2,7 @@
 
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "engine/UpdateRequest.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -112,11 +113,14 @@ void UpdateController::check(bool userInitiated)
                 L10n::tr("The computer is offline. Connect to the internet and try again."), userInitiated});
         return;
     }
-    QNetworkRequest request(m_source.feed);
-    request.setTransferTimeout(requestTimeoutMs);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("Kesto Viruz/%1").arg(m_source.runningDisplayVersion));
-    m_reply = m_network->get(request);
+    if (!UpdateFeed::isAllowedUrl(m_source.feed)) {
+        Log::write(QStringLiteral("update feed refused: not an https address: ") + m_source.feed.toString());
+        finish({Result::Kind::error, std::nullopt, L10n::tr("The update information could not be read."),
+                userInitiated});
+        return;
+    }
+    m_reply = UpdateRequest::get(*m_network, m_source.feed, requestTimeoutMs,
+                                 QStringLiteral("Kesto Viruz/%1").arg(m_source.runningDisplayVersion));
     connect(m_reply, &QNetworkReply::finished, this, &UpdateController::finished);
 }
 
@@ -133,7 +137,7 @@ void UpdateController::finished()
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
-        Log::write(QStringLiteral("update check failed: ") + reply->errorString());
+        Log::write(QStringLiteral("update check failed: ") + UpdateRequest::failure(*reply));
         finish({Result::Kind::error, std::nullopt,
                 m_online() ? L10n::tr("Could not reach the update server. Try again later.")
                            : L10n::tr("The computer is offline. Connect to the internet and try again."),
@@ -148,8 +152,14 @@ void UpdateController::finished()
     }
     m_settings.lastCheck = m_clock.now();
     saveSettings(m_settingsPath, m_settings);
-    const std::optional<UpdateItem> update
-        = UpdateFeed::newestUpdate(feed.items, m_source.runningVersion, m_settings.skippedVersion);
+    for (const QString& line : feed.dropped)
+        Log::write(QStringLiteral("update feed item dropped: ") + Log::loggable(line));
+    // A check the user asks for shows a skipped version too: it is there.
+    QStringList passedOver;
+    const std::optional<UpdateItem> update = UpdateFeed::newestUpdate(
+        feed.items, m_source.runningVersion, user ? QString() : m_settings.skippedVersion, &passedOver);
+    for (const QString& line : passedOver)
+        Log::write(QStringLiteral("update feed item not offered: ") + Log::loggable(line));
     if (update) {
         Log::write(QStringLiteral("update available: ") + update->displayVersion);
         finish({Result::Kind::update, update, QString(), user});

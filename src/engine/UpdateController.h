@@ -24,7 +24,9 @@ struct UpdateSource
     QString runningVersion;         // compared with the feed's versions
     QString runningDisplayVersion;  // shown to the user
 
-    bool isValid() const { return feed.isValid() && !feed.isEmpty() && publicKey.size() == 32; }
+    // A feed off this computer must come over HTTPS: anyone on the way
+    // could otherwise offer any release.
+    bool isValid() const { return UpdateFeed::isAllowedUrl(feed) && publicKey.size() == 32; }
 };
 
 // Finds out whether a newer release exists: shortly after launch and then

@@ -14,12 +14,23 @@ struct Draft
 };
 
 // Every field must be there and sound; an item that is not is dropped, so
-// nothing half-described is ever offered.
-bool complete(const Draft& draft)
+// nothing half-described is ever offered. "" when complete, else why not.
+QString missing(const Draft& draft)
 {
     const UpdateItem& item = draft.item;
-    return draft.hasEnclosure && UpdateFeed::isValidVersion(item.version) && !item.displayVersion.isEmpty()
-        && UpdateFeed::isAllowedUrl(item.url) && item.length > 0 && item.signature.size() == 64;
+    if (!UpdateFeed::isValidVersion(item.version))
+        return QStringLiteral("its version \"%1\" is not numbers and dots").arg(item.version);
+    if (item.displayVersion.isEmpty())
+        return QStringLiteral("it has no displayVersion");
+    if (!draft.hasEnclosure)
+        return QStringLiteral("it has no enclosure");
+    if (!UpdateFeed::isAllowedUrl(item.url))
+        return QStringLiteral("its download is not an https address: ") + item.url.toString();
+    if (item.length <= 0)
+        return QStringLiteral("its enclosure has no length");
+    if (item.signature.size() != 64)
+        return QStringLiteral("its enclosure has no ed25519 signature");
+    return QString();
 }
 
 void readEnclosure(QXmlStreamReader& xml, Draft& draft)
@@ -37,7 +48,8 @@ void readEnclosure(QXmlStreamReader& xml, Draft& draft)
     xml.skipCurrentElement();
 }
 
-void readItem(QXmlStreamReader& xml, QList<UpdateItem>& items)
+// position counts the feed's items from 1, to name one that has no version.
+void readItem(QXmlStreamReader& xml, UpdateFeed::Parsed& parsed, int position)
 {
     Draft draft;
     while (xml.readNextStartElement()) {
@@ -56,8 +68,15 @@ void readItem(QXmlStreamReader& xml, QList<UpdateItem>& items)
         else
             xml.skipCurrentElement();
     }
-    if (complete(draft))
-        items.append(draft.item);
+    const QString why = missing(draft);
+    if (why.isEmpty()) {
+        parsed.items.append(draft.item);
+        return;
+    }
+    const QString name = !draft.item.displayVersion.isEmpty() ? draft.item.displayVersion
+                         : !draft.item.version.isEmpty()      ? draft.item.version
+                                                              : QStringLiteral("item %1").arg(position);
+    parsed.dropped.append(name + QStringLiteral(": ") + why);
 }
 
 QList<qint64> segments(const QString& version)
@@ -87,6 +106,7 @@ Parsed parse(const QByteArray& document)
         return parsed;
     }
     bool sawChannel = false;
+    int position = 0;
     while (xml.readNextStartElement()) {
         if (xml.name() != QStringLiteral("channel")) {
             xml.skipCurrentElement();
@@ -95,7 +115,7 @@ Parsed parse(const QByteArray& document)
         sawChannel = true;
         while (xml.readNextStartElement()) {
             if (xml.name() == QStringLiteral("item"))
-                readItem(xml, parsed.items);
+                readItem(xml, parsed, ++position);
             else
                 xml.skipCurrentElement();
         }
@@ -103,6 +123,7 @@ Parsed parse(const QByteArray& document)
     // Items from a document that breaks off are not trusted either.
     if (xml.hasError()) {
         parsed.items.clear();
+        parsed.dropped.clear();
         parsed.error = xml.errorString();
     } else if (!sawChannel) {
         parsed.error = QStringLiteral("the feed has no channel");
@@ -130,15 +151,24 @@ int compareVersions(const QString& a, const QString& b)
     return 0;
 }
 
-std::optional<UpdateItem> newestUpdate(const QList<UpdateItem>& items, const QString& running, const QString& skipped)
+std::optional<UpdateItem> newestUpdate(const QList<UpdateItem>& items, const QString& running, const QString& skipped,
+                                       QStringList* passedOver)
 {
     std::optional<UpdateItem> newest;
     for (const UpdateItem& item : items) {
-        if (compareVersions(item.version, running) > 0 && (!newest || compareVersions(item.version, newest->version) > 0))
+        if (compareVersions(item.version, running) <= 0) {
+            if (passedOver)
+                passedOver->append(QStringLiteral("%1: its version %2 is not newer than this build's %3")
+                                       .arg(item.displayVersion, item.version, running));
+        } else if (!newest || compareVersions(item.version, newest->version) > 0) {
             newest = item;
+        }
     }
-    if (newest && !skipped.isEmpty() && compareVersions(newest->version, skipped) <= 0)
+    if (newest && !skipped.isEmpty() && compareVersions(newest->version, skipped) <= 0) {
+        if (passedOver)
+            passedOver->append(newest->displayVersion + QStringLiteral(": skipped by the user"));
         return std::nullopt;
+    }
     return newest;
 }
 

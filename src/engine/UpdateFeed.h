@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -33,6 +34,7 @@ inline constexpr auto xmlNamespace = "https://kesto-viruz.app/update-feed";
 struct Parsed
 {
     QList<UpdateItem> items; // the complete, well-formed items, in feed order
+    QStringList dropped;     // one lower-case line per item left out, saying why
     QString error;           // lower-case; set when the document is not a feed
 };
 
@@ -44,8 +46,9 @@ int compareVersions(const QString& a, const QString& b);
 bool isValidVersion(const QString& version);
 // The newest item newer than running, unless it is the skipped version.
 // A skipped version stays skipped; a version newer than it is offered.
+// passedOver gets a line for each item not offered and why.
 std::optional<UpdateItem> newestUpdate(const QList<UpdateItem>& items, const QString& running,
-                                       const QString& skipped = QString());
+                                       const QString& skipped = QString(), QStringList* passedOver = nullptr);
 // Downloads go over HTTPS; plain HTTP only to this computer.
 bool isAllowedUrl(const QUrl& url);
 

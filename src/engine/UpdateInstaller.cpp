@@ -2,6 +2,8 @@
 
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "engine/UpdateRequest.h"
+#include "engine/UpdateTree.h"
 #include "platform/UpdateSignature.h"
 #include "platform/ZipArchive.h"
 
@@ -10,12 +12,10 @@
 #include <QFutureWatcher>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QUuid>
 #include <QtConcurrent>
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -25,25 +25,49 @@ QString damaged()
                     "was installed.");
 }
 
-// A name inside the archive that stays inside the folder it is unpacked into.
-bool safeName(const QString& name)
+QString suffixOf(const QString& name)
 {
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return false;
-    const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    return !parts.isEmpty() && !parts.contains(QStringLiteral("..")) && !parts.contains(QStringLiteral("."));
-}
-
-QString suffixOf(const QUrl& url)
-{
-    const QString name = url.fileName();
     if (name.endsWith(QStringLiteral(".tar.gz")))
         return QStringLiteral(".tar.gz");
     const QString suffix = QFileInfo(name).suffix();
     return suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix;
 }
 
+// The download's own name when it is a plain one, in folder and not taken
+// yet: "kesto-viruz-1.2.zip", then "kesto-viruz-1.2 (2).zip".
+QString keptPath(const QString& folder, const QUrl& url)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._+-]{0,99}$"));
+    const QString name = plain.match(url.fileName()).hasMatch() ? url.fileName() : QStringLiteral("kesto-viruz-update");
+    const QString suffix = suffixOf(name);
+    const QString stem = name.chopped(suffix.size());
+    QString path = QDir(folder).filePath(name);
+    for (int copy = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++copy)
+        path = QDir(folder).filePath(QStringLiteral("%1 (%2)%3").arg(stem).arg(copy).arg(suffix));
+    return path;
+}
+
+// Roots the system's package manager installs into; /usr/local and /opt
+// are left to the administrator.
+bool underSystemPrefix(const QString& path)
+{
+    for (const QString& prefix : {QStringLiteral("/usr"), QStringLiteral("/bin"), QStringLiteral("/sbin"),
+                                  QStringLiteral("/lib"), QStringLiteral("/snap"), QStringLiteral("/app")}) {
+        if (path == prefix || path.startsWith(prefix + QLatin1Char('/')))
+            return !(path == QStringLiteral("/usr/local") || path.startsWith(QStringLiteral("/usr/local/")));
+    }
+    return path == QStringLiteral("/");
+}
+
 } // namespace
+
+struct UpdateInstaller::Verdict
+{
+    enum class Kind { ready, damaged, wrongVersion, unfit, tree };
+    Kind kind = Kind::ready;
+    QString reason;
+    UpdateTree::Result tree;
+};
 
 UpdateInstaller::UpdateInstaller(Target target, QObject* parent)
     : QObject(parent)
@@ -59,9 +83,15 @@ UpdateInstaller::~UpdateInstaller()
     removeDownload();
 }
 
+bool UpdateInstaller::isPackageManaged(const QString& root)
+{
+    const QString canonical = QFileInfo(root).canonicalFilePath();
+    return underSystemPrefix(canonical.isEmpty() ? QDir::cleanPath(root) : canonical);
+}
+
 bool UpdateInstaller::isSelfContained(const QString& root)
 {
-    if (root.isEmpty() || !QFileInfo(root).isDir())
+    if (root.isEmpty() || !QFileInfo(root).isDir() || isPackageManaged(root))
         return false;
     // Writable in fact, not only by its mode bits.
     QTemporaryFile probe(QDir(root).filePath(QStringLiteral(".kesto-write-XXXXXX")));
@@ -78,7 +108,8 @@ void UpdateInstaller::install(const UpdateItem& item)
     m_received = 0;
     const QString path = QDir(QDir::tempPath())
                              .filePath(QStringLiteral("kesto-update-%1%2")
-                                           .arg(QUuid::createUuid().toString(QUuid::WithoutBraces), suffixOf(item.url)));
+                                           .arg(QUuid::createUuid().toString(QUuid::WithoutBraces),
+                                                suffixOf(item.url.fileName())));
     m_file = std::make_unique<QFile>(path);
     if (!m_file->open(QIODevice::WriteOnly)) {
         fail(L10n::tr("The update could not be saved: %1").arg(m_file->errorString()),
@@ -86,9 +117,7 @@ void UpdateInstaller::install(const UpdateItem& item)
         return;
     }
     Log::write(QStringLiteral("downloading update ") + item.displayVersion);
-    QNetworkRequest request(item.url);
-    request.setTransferTimeout(60 * 1000);
-    m_reply = m_network->get(request);
+    m_reply = UpdateRequest::get(*m_network, item.url, 60 * 1000, QString());
     connect(m_reply, &QNetworkReply::readyRead, this, &UpdateInstaller::readSome);
     connect(m_reply, &QNetworkReply::finished, this, &UpdateInstaller::downloaded);
     Q_EMIT progress(0, item.length);
@@ -104,7 +133,7 @@ void UpdateInstaller::cancel()
     stopDownload();
     Log::write(QStringLiteral("update cancelled"));
     removeDownload();
-    done({Outcome::Kind::cancelled, QString()});
+    done({Outcome::Kind::cancelled, {}, {}, false});
 }
 
 void UpdateInstaller::readSome()
@@ -140,7 +169,7 @@ void UpdateInstaller::downloaded()
     if (status >= 400 || reply->error() != QNetworkReply::NoError) {
         fail(status >= 400 ? L10n::tr("The update server answered with an error (HTTP %1).").arg(status)
                            : L10n::tr("The download of the update failed. Try again later."),
-             QStringLiteral("update download failed: ") + reply->errorString());
+             QStringLiteral("update download failed: ") + UpdateRequest::failure(*reply));
         return;
     }
     if (!m_file->flush() || m_received != m_item.length) {
@@ -150,59 +179,107 @@ void UpdateInstaller::downloaded()
     m_file->close();
     Q_EMIT verifying();
     const QString path = m_file->fileName();
-    const QByteArray signature = m_item.signature;
-    const QByteArray key = m_target.publicKey;
-    const bool unpack = m_unpack = isSelfContained(m_target.installRoot);
-    const QString root = m_target.installRoot;
-    const QString program = m_target.program;
+    const UpdateItem item = m_item;
+    const Target target = m_target;
+    const bool inPlace = isSelfContained(m_target.installRoot);
     const quint64 generation = m_generation;
     // Reading, checking and unpacking a whole release takes a moment.
-    auto* watcher = new QFutureWatcher<QString>(this);
-    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, generation] {
+    auto* watcher = new QFutureWatcher<Verdict>(this);
+    connect(watcher, &QFutureWatcher<Verdict>::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         if (generation == m_generation)
             verified(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([path, signature, key, unpack, root, program]() -> QString {
+    watcher->setFuture(QtConcurrent::run([path, item, target, inPlace]() -> Verdict {
         QString reason;
-        if (!UpdateSignature::verifyFile(path, signature, key, &reason))
-            return QStringLiteral("signature: ") + reason;
-        return unpack ? unpackOver(path, root, program) : QString();
+        if (!UpdateSignature::verifyFile(path, item.signature, target.publicKey, &reason))
+            return {Verdict::Kind::damaged, QStringLiteral("signature: ") + reason, {}};
+        // The signature covers the archive, and so the version inside it:
+        // a feed cannot pass an older release off as a newer one.
+        const std::optional<QList<ZipArchive::Entry>> entries = ZipArchive::read(path, &reason);
+        if (!entries)
+            return {Verdict::Kind::damaged, QStringLiteral("unreadable archive: ") + reason, {}};
+        bool wrongVersion = false;
+        reason = UpdateTree::check(*entries, target.program, item.version, target.runningVersion, &wrongVersion);
+        if (!reason.isEmpty())
+            return {wrongVersion ? Verdict::Kind::wrongVersion : Verdict::Kind::unfit, reason, {}};
+        if (!inPlace)
+            return {};
+        const UpdateTree::Result tree = UpdateTree::install(*entries, target.installRoot, target.program, item.version);
+        return {Verdict::Kind::tree, tree.reason, tree};
     }));
 }
 
-void UpdateInstaller::verified(const QString& failure)
+void UpdateInstaller::verified(const Verdict& verdict)
 {
-    if (failure.startsWith(QStringLiteral("signature: "))) {
-        fail(damaged(), QStringLiteral("update rejected: ") + failure.mid(11));
+    using TreeKind = UpdateTree::Result::Kind;
+    const QString notInstalled = L10n::tr("The update could not be installed: the program's folder was left as it was.");
+    const QString putBack = L10n::tr("The previous version was put back as it was.");
+    switch (verdict.kind) {
+    case Verdict::Kind::ready:
+        keepForUser();
+        return;
+    case Verdict::Kind::damaged:
+        fail(damaged(), QStringLiteral("update rejected: ") + verdict.reason);
+        return;
+    case Verdict::Kind::wrongVersion:
+        fail(L10n::tr("The downloaded update is not the version that was offered, or is not newer than this one. It "
+                      "was deleted and nothing was installed."),
+             QStringLiteral("update rejected: ") + verdict.reason);
+        return;
+    case Verdict::Kind::unfit:
+        fail(notInstalled, QStringLiteral("update not installed: ") + verdict.reason);
+        return;
+    case Verdict::Kind::tree:
+        break;
+    }
+    const QString logLine = QStringLiteral("update not installed: ") + verdict.reason;
+    switch (verdict.tree.kind) {
+    case TreeKind::installed:
+        break;
+    case TreeKind::notStaged:
+        fail(notInstalled, logLine);
+        return;
+    case TreeKind::notReplaced:
+        fail(L10n::tr("The update could not replace %1.").arg(verdict.tree.file) + QLatin1Char(' ') + putBack, logLine);
+        return;
+    case TreeKind::didNotStart:
+        fail(L10n::tr("The new version did not start.") + QLatin1Char(' ') + putBack, logLine);
+        return;
+    case TreeKind::mixed:
+        fail(L10n::tr("The update could not be installed, and the previous version could not be put back whole. "
+                      "Install Kesto Viruz again."),
+             logLine);
         return;
     }
-    if (!failure.isEmpty()) {
-        fail(L10n::tr("The update could not be installed: the program's folder was left as it was."),
-             QStringLiteral("update not installed: ") + failure);
+    removeDownload();
+    Log::write(QStringLiteral("update installed and started as build %1; relaunching").arg(m_item.version));
+    if (m_target.relaunch && m_target.relaunch()) {
+        done({Outcome::Kind::relaunching, {}, {}, false});
         return;
     }
-    if (m_unpack) {
-        removeDownload();
-        Log::write(QStringLiteral("update installed; relaunching"));
-        if (m_target.relaunch && m_target.relaunch()) {
-            done({Outcome::Kind::relaunching, QString()});
-            return;
-        }
-        fail(L10n::tr("The update is installed. Quit and start Kesto Viruz again to use it."),
-             QStringLiteral("relaunch after the update failed"));
+    fail(L10n::tr("The update is installed. Quit and start Kesto Viruz again to use it."),
+         QStringLiteral("relaunch after the update failed"));
+}
+
+void UpdateInstaller::keepForUser()
+{
+    // No software installer takes the archive, and the package manager's
+    // files are its own: the verified download goes where the user finds it.
+    const bool packaged = isPackageManaged(m_target.installRoot);
+    QDir().mkpath(m_target.downloads);
+    const QString path = keptPath(m_target.downloads, m_item.url);
+    m_file->close();
+    if (!m_file->rename(path)) {
+        fail(L10n::tr("The update could not be saved: %1").arg(m_file->errorString()),
+             QStringLiteral("update cannot be kept in %1: %2").arg(path, m_file->errorString()));
         return;
     }
-    // The package stays where the installer can read it.
-    const QString path = m_file->fileName();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     m_file.reset();
-    Log::write(QStringLiteral("update handed to the software installer: ") + path);
-    if (m_target.openPackage && m_target.openPackage(path)) {
-        done({Outcome::Kind::handedToInstaller, QString()});
-        return;
-    }
-    QFile::remove(path);
-    fail(L10n::tr("No software installer could open the update."), QStringLiteral("no software installer for ") + path);
+    Log::write(QStringLiteral("update kept for the user in %1: this copy %2").arg(
+        path, packaged ? QStringLiteral("belongs to the package manager") : QStringLiteral("cannot be written")));
+    done({Outcome::Kind::kept, {}, path, packaged});
 }
 
 void UpdateInstaller::stopDownload()
@@ -220,7 +297,7 @@ void UpdateInstaller::fail(const QString& text, const QString& logLine)
 {
     Log::write(logLine);
     removeDownload();
-    done({Outcome::Kind::failed, text});
+    done({Outcome::Kind::failed, text, {}, false});
 }
 
 void UpdateInstaller::done(Outcome outcome)
@@ -236,60 +313,4 @@ void UpdateInstaller::removeDownload()
     m_file->close();
     m_file->remove();
     m_file.reset();
-}
-
-QString UpdateInstaller::unpackOver(const QString& archive, const QString& root, const QString& program)
-{
-    QString error;
-    const std::optional<QList<ZipArchive::Entry>> entries = ZipArchive::read(archive, &error);
-    if (!entries)
-        return QStringLiteral("unreadable archive: ") + error;
-    bool hasProgram = false;
-    for (const ZipArchive::Entry& entry : *entries) {
-        if (!safeName(entry.name))
-            return QStringLiteral("unsafe name in the archive: ") + entry.name;
-        hasProgram = hasProgram || entry.name == program;
-    }
-    if (!hasProgram)
-        return QStringLiteral("the archive does not hold ") + program;
-
-    // Everything is written whole beside the install first; only then does
-    // each file replace its old self, by a rename that is never half done.
-    const QDir base(root);
-    const QString stagingName = QStringLiteral(".kesto-update-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const QString staging = base.filePath(stagingName);
-    auto cleanUp = [&staging] { QDir(staging).removeRecursively(); };
-    QStringList files;
-    for (const ZipArchive::Entry& entry : *entries) {
-        const QString target = QDir(staging).filePath(entry.name);
-        if (entry.name.endsWith(QLatin1Char('/'))) {
-            QDir().mkpath(target);
-            continue;
-        }
-        QDir().mkpath(QFileInfo(target).path());
-        QFile file(target);
-        if (!file.open(QIODevice::WriteOnly) || file.write(entry.bytes) != entry.bytes.size() || !file.flush()) {
-            const QString reason = file.errorString();
-            cleanUp();
-            return QStringLiteral("cannot write %1: %2").arg(entry.name, reason);
-        }
-        file.close();
-        const quint32 mode = entry.mode ? entry.mode : 0644;
-        std::error_code code;
-        std::filesystem::permissions(QFile::encodeName(target).toStdString(), std::filesystem::perms(mode & 0777), code);
-        files.append(entry.name);
-    }
-    for (const QString& name : files) {
-        const QString destination = base.filePath(name);
-        std::error_code code;
-        base.mkpath(QFileInfo(destination).path());
-        std::filesystem::rename(QFile::encodeName(QDir(staging).filePath(name)).toStdString(),
-                                QFile::encodeName(destination).toStdString(), code);
-        if (code) {
-            cleanUp();
-            return QStringLiteral("cannot replace %1: %2").arg(name, QString::fromStdString(code.message()));
-        }
-    }
-    cleanUp();
-    return QString();
 }

@@ -13,11 +13,12 @@
 class QNetworkAccessManager;
 #include <QNetworkReply>
 
-// Downloads an update into a temporary file, checks its length and its
-// signature, and hands it over the way this copy was installed: unpacked
-// over a self-contained install the user may write, else given to the
-// desktop's software installer. Nothing unchecked or half-written is ever
-// left in the program's folder. Main thread only.
+// Downloads an update into a temporary file, checks its length, its
+// signature and the version it carries, and installs it the way this copy
+// was installed: put in place over a self-contained install the user may
+// write as one step, else kept in the Downloads folder for the user.
+// Nothing unchecked or half-written is ever left in the program's folder.
+// Main thread only.
 class UpdateInstaller final : public QObject
 {
     Q_OBJECT
@@ -30,17 +31,21 @@ public:
         QString installRoot;
         // The program, inside installRoot; it must be in the archive.
         QString program;
+        // The running build's version: nothing older or the same is installed.
+        QString runningVersion;
+        // Where an update this copy cannot install itself is kept.
+        QString downloads;
         // Restarts into the new version; false when it could not.
         std::function<bool()> relaunch;
-        // Opens a verified package with the desktop's software installer.
-        std::function<bool(const QString& path)> openPackage;
     };
 
     struct Outcome
     {
-        enum class Kind { relaunching, handedToInstaller, failed, cancelled };
+        enum class Kind { relaunching, kept, failed, cancelled };
         Kind kind = Kind::failed;
-        QString error; // a translated sentence when failed
+        QString error;      // a translated sentence when failed
+        QString keptFile;   // where the update was kept
+        bool packageManaged = false; // why it was kept: the package manager's install, else read-only
     };
 
     explicit UpdateInstaller(Target target, QObject* parent = nullptr);
@@ -51,12 +56,11 @@ public:
     void cancel();
     bool isBusy() const { return m_busy; }
 
-    // Whether root is a folder the update can be unpacked into.
+    // Whether the update can be put in place under root: a folder this
+    // process may write that the package manager does not own.
     static bool isSelfContained(const QString& root);
-    // Unpacks the ZIP archive at path over root: into a hidden folder inside
-    // root first, then each file is moved into place. "" on success, else
-    // a lower-case reason, and root is as it was.
-    static QString unpackOver(const QString& archive, const QString& root, const QString& program);
+    // Whether root is where the system's package manager installs.
+    static bool isPackageManaged(const QString& root);
 
 Q_SIGNALS:
     void progress(qint64 received, qint64 total);
@@ -64,9 +68,12 @@ Q_SIGNALS:
     void finished(const UpdateInstaller::Outcome& outcome);
 
 private:
+    struct Verdict;
+
     void readSome();
     void downloaded();
-    void verified(const QString& failure);
+    void verified(const Verdict& verdict);
+    void keepForUser();
     void stopDownload();
     void fail(const QString& text, const QString& logLine);
     void done(Outcome outcome);
@@ -80,5 +87,4 @@ private:
     qint64 m_received = 0;
     quint64 m_generation = 0;
     bool m_busy = false;
-    bool m_unpack = false;
 };

@@ -14,6 +14,7 @@ struct Entry
     QString name;     // path inside the archive; a name ending in "/" is a folder
     QByteArray bytes; // a file's content; unused for a folder
     quint32 mode = 0; // Unix permission bits; 0: none stored (read as 0644)
+    bool symlink = false; // a symbolic link; bytes hold where it points
 };
 
 // Writes the entries, in order, as a new archive at path (replacing a file

@@ -9,6 +9,7 @@
 #include "design/components/SScrollBar.h"
 #include "design/components/TextLabel.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPainter>
@@ -42,6 +43,7 @@ UpdateWindow::UpdateWindow(QWidget* parent)
     , m_later(new SButton(L10n::tr("Remind me later"), ButtonVariant::Secondary, ControlSize::Md))
     , m_install(new SButton(L10n::tr("Install"), ButtonVariant::Primary, ControlSize::Md))
     , m_cancel(new SButton(L10n::tr("Cancel"), ButtonVariant::Secondary, ControlSize::Md))
+    , m_showFile(new SButton(L10n::tr("Show in File Manager"), ButtonVariant::Secondary, ControlSize::Md))
     , m_close(new SButton(L10n::tr("Close"), ButtonVariant::Primary, ControlSize::Md))
 {
     setObjectName(QStringLiteral("updateWindow"));
@@ -54,6 +56,8 @@ UpdateWindow::UpdateWindow(QWidget* parent)
     m_later->setObjectName(QStringLiteral("remindLater"));
     m_install->setObjectName(QStringLiteral("install"));
     m_cancel->setObjectName(QStringLiteral("cancelDownload"));
+    m_showFile->setObjectName(QStringLiteral("showKeptFile"));
+    m_showFile->setIcon(QStringLiteral("folder-open"));
     m_close->setObjectName(QStringLiteral("close"));
     m_install->setIcon(QStringLiteral("download"));
     m_title->setWordWrap(true);
@@ -91,6 +95,7 @@ UpdateWindow::UpdateWindow(QWidget* parent)
     footer->addStretch(1);
     footer->addWidget(m_later);
     footer->addWidget(m_cancel);
+    footer->addWidget(m_showFile);
     footer->addWidget(m_install);
     footer->addWidget(m_close);
 
@@ -110,6 +115,7 @@ UpdateWindow::UpdateWindow(QWidget* parent)
     connect(m_later, &SButton::clicked, this, &UpdateWindow::remindLater);
     connect(m_skip, &SButton::clicked, this, &UpdateWindow::skip);
     connect(m_cancel, &SButton::clicked, this, &UpdateWindow::cancelDownload);
+    connect(m_showFile, &SButton::clicked, this, &UpdateWindow::showKeptFile);
     connect(m_close, &SButton::clicked, this, &UpdateWindow::closeRequested);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
     display(m_state);
@@ -126,6 +132,12 @@ void UpdateWindow::display(const UpdateWindowState& state)
     case Stage::checking:
         title = L10n::tr("Checking for updates…");
         subtitle = L10n::tr("You have version %1.").arg(state.runningVersion);
+        break;
+    case Stage::checkFailed:
+        title = L10n::tr("Could not check for updates");
+        subtitle = state.error;
+        icon = QStringLiteral("triangle-alert");
+        tone = Tone::amber;
         break;
     case Stage::upToDate:
         title = L10n::tr("Kesto Viruz is up to date");
@@ -148,11 +160,15 @@ void UpdateWindow::display(const UpdateWindowState& state)
         subtitle = L10n::tr("Checking the signature of the download…");
         icon = QStringLiteral("shield-check");
         break;
-    case Stage::handedOver:
-        title = L10n::tr("Finish in the software installer");
-        subtitle = L10n::tr("Kesto Viruz %1 was downloaded and checked, and the software installer opened it.")
-                       .arg(state.newVersion);
-        icon = QStringLiteral("shield-check");
+    case Stage::kept:
+        title = L10n::tr("Kesto Viruz %1 is in your Downloads folder").arg(state.newVersion);
+        subtitle = (state.packageManaged
+                        ? L10n::tr("This copy was installed by the package manager, so it does not replace itself.")
+                        : L10n::tr("This copy cannot replace itself: its folder is read-only."))
+                   + QLatin1Char(' ')
+                   + L10n::tr("The update was downloaded, checked and saved as “%1”.")
+                         .arg(QFileInfo(state.keptFile).fileName());
+        icon = QStringLiteral("folder-open");
         tone = Tone::green;
         break;
     case Stage::failed:
@@ -180,6 +196,7 @@ void UpdateWindow::display(const UpdateWindowState& state)
     m_later->setVisible(offering);
     m_install->setVisible(offering);
     m_cancel->setVisible(state.stage == Stage::downloading);
+    m_showFile->setVisible(state.stage == Stage::kept);
     m_close->setVisible(!offering && !downloading);
     m_close->setText(state.stage == Stage::checking ? L10n::tr("Cancel") : L10n::tr("Close"));
     m_close->setVariant(state.stage == Stage::checking ? ButtonVariant::Secondary : ButtonVariant::Primary);

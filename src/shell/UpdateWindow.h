@@ -12,7 +12,7 @@ class TextLabel;
 // What the update window shows.
 struct UpdateWindowState
 {
-    enum class Stage { checking, upToDate, available, downloading, verifying, handedOver, failed };
+    enum class Stage { checking, upToDate, checkFailed, available, downloading, verifying, kept, failed };
     Stage stage = Stage::checking;
     QString runningVersion; // display versions
     QString newVersion;
@@ -20,6 +20,8 @@ struct UpdateWindowState
     qint64 received = 0;
     qint64 total = 0;
     QString error;          // a translated sentence
+    QString keptFile;       // where an update this copy cannot install was kept
+    bool packageManaged = false; // why: the package manager's install, else read-only
 
     bool operator==(const UpdateWindowState&) const = default;
 };
@@ -43,6 +45,7 @@ Q_SIGNALS:
     void remindLater();
     void skip();
     void cancelDownload();
+    void showKeptFile();
     void closeRequested();
 
 protected:
@@ -61,5 +64,6 @@ private:
     SButton* m_later;
     SButton* m_install;
     SButton* m_cancel;
+    SButton* m_showFile;
     SButton* m_close;
 };

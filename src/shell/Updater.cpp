@@ -4,16 +4,17 @@
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/FileManager.h"
 #include "shell/Relaunch.h"
 #include "shell/UpdateWindow.h"
 #include "shell/WindowFactory.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QNetworkInformation>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -29,14 +30,14 @@ bool networkReachable()
 
 // A copy installed as "<root>/bin/kesto-viruz" replaces the whole tree
 // under root; any other copy only its own folder.
-UpdateInstaller::Target installedCopy(const QByteArray& key)
+UpdateInstaller::Target installedCopy(const UpdateSource& source)
 {
     const QFileInfo program(QCoreApplication::applicationFilePath());
     QDir root = program.dir();
     if (root.dirName() == QStringLiteral("bin"))
         root.cdUp();
     UpdateInstaller::Target target;
-    target.publicKey = key;
+    target.publicKey = source.publicKey;
     target.installRoot = root.absolutePath();
     target.program = root.relativeFilePath(program.absoluteFilePath());
     // Taken now: once the file is replaced, the running program's own path
@@ -48,7 +49,7 @@ UpdateInstaller::Target installedCopy(const QByteArray& key)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return true;
     };
-    target.openPackage = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    target.downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     return target;
 }
 
@@ -68,8 +69,12 @@ Updater::Updater(const UpdateSource& source, Host host, QObject* parent)
     : QObject(parent)
     , m_host(std::move(host))
 {
-    if (!source.isValid())
+    if (!source.isValid()) {
+        if (!source.feed.isEmpty())
+            Log::write(QStringLiteral("update feed refused: %1 is not an https address, or the key is not 32 bytes")
+                           .arg(source.feed.toString()));
         return;
+    }
     if (!m_host.online)
         m_host.online = &networkReachable;
     if (m_host.settingsPath.isEmpty())
@@ -81,8 +86,9 @@ Updater::Updater(const UpdateSource& source, Host host, QObject* parent)
                 Log::write(QStringLiteral("update notification not shown: no session bus"));
         };
     }
-    UpdateInstaller::Target target = m_host.target ? *m_host.target : installedCopy(source.publicKey);
+    UpdateInstaller::Target target = m_host.target ? *m_host.target : installedCopy(source);
     target.publicKey = source.publicKey;
+    target.runningVersion = source.runningVersion;
     m_controller = std::make_unique<UpdateController>(source, *m_host.clock, m_host.settingsPath, m_host.online);
     m_installer = std::make_unique<UpdateInstaller>(std::move(target));
     connect(m_controller.get(), &UpdateController::checkFinished, this, &Updater::checkFinished);
@@ -174,7 +180,7 @@ void Updater::checkFinished(const UpdateController::Result& result)
         offer(*result.update);
         return;
     case UpdateController::Result::Kind::error:
-        state.stage = Stage::failed;
+        state.stage = Stage::checkFailed;
         state.error = result.error;
         break;
     }
@@ -197,7 +203,7 @@ void Updater::offer(const UpdateItem& item)
 void Updater::installFinished(const UpdateInstaller::Outcome& outcome)
 {
     using Kind = UpdateInstaller::Outcome::Kind;
-    if (outcome.kind == Kind::relaunching || outcome.kind == Kind::handedToInstaller)
+    if (outcome.kind == Kind::relaunching || outcome.kind == Kind::kept)
         m_controller->clearPending();
     if (!m_window || !m_shownItem)
         return;
@@ -205,8 +211,10 @@ void Updater::installFinished(const UpdateInstaller::Outcome& outcome)
     switch (outcome.kind) {
     case Kind::relaunching:
         return;
-    case Kind::handedToInstaller:
-        state.stage = Stage::handedOver;
+    case Kind::kept:
+        state.stage = Stage::kept;
+        state.keptFile = outcome.keptFile;
+        state.packageManaged = outcome.packageManaged;
         break;
     case Kind::cancelled:
         state.stage = Stage::available;
@@ -242,6 +250,11 @@ UpdateWindow& Updater::ensureWindow()
         closeWindow();
     });
     connect(m_window.get(), &UpdateWindow::cancelDownload, m_installer.get(), &UpdateInstaller::cancel);
+    connect(m_window.get(), &UpdateWindow::showKeptFile, this, [this] {
+        const QString path = m_window->shown().keptFile;
+        if (!(m_host.showFile ? m_host.showFile(path) : FileManager::showFile(path)))
+            Log::write(QStringLiteral("no file manager showed ") + path);
+    });
     connect(m_window.get(), &UpdateWindow::closeRequested, this, &Updater::closeWindow);
     return *m_window;
 }

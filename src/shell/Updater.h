@@ -18,12 +18,13 @@ struct UpdaterHost
     // "": the application's settings file.
     QString settingsPath;
     // Null: the desktop's own network state, install folder, relaunch,
-    // software installer and notifications.
+    // notifications and file manager.
     std::function<bool()> online;
     std::optional<UpdateInstaller::Target> target;
     std::function<void(const QString& title, const QString& body, const QString& action,
                        std::function<void()> onAction)>
         notify;
+    std::function<bool(const QString& path)> showFile;
 };
 
 // Owns the update controller of this build, when the build names a feed,

@@ -11,7 +11,7 @@ class TestLog final : public QObject
 
 private Q_SLOTS:
     void writesStampedLinesInOrder();
-    void resetDropsEarlierLines();
+    void resetKeepsOnlyThePreviousRun();
     void createsMissingFolder();
     void loggableText();
 };
@@ -35,18 +35,23 @@ void TestLog::writesStampedLinesInOrder()
     QCOMPARE(lines[4], QString());
 }
 
-void TestLog::resetDropsEarlierLines()
+void TestLog::resetKeepsOnlyThePreviousRun()
 {
     TempDataDir dir;
     Log::reset(); // no file yet: nothing happens
-    Log::write(QStringLiteral("old run"));
+    Log::write(QStringLiteral("first run"));
+    Log::reset();
+    Log::write(QStringLiteral("second run"));
     Log::reset();
     Log::write(QStringLiteral("launched, bundle=/x"));
     Log::flush();
     const QString text = QString::fromUtf8(dir.read(QStringLiteral("kesto.log")));
-    QVERIFY(!text.contains(QStringLiteral("old run")));
     QCOMPARE(text.count(QLatin1Char('\n')), 1);
     QVERIFY(text.contains(QStringLiteral("launched, bundle=/x")));
+    const QString previous = QString::fromUtf8(dir.read(QStringLiteral("kesto.previous.log")));
+    QCOMPARE(previous.count(QLatin1Char('\n')), 1);
+    QVERIFY(previous.contains(QStringLiteral("second run")));
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.log")}, QDir::Files).size(), 2);
 }
 
 void TestLog::createsMissingFolder()

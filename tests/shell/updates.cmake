@@ -7,5 +7,5 @@ kesto_add_test(TestUpdateGallery SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateGal
 # The feed and key a build names, checked when it is configured.
 add_test(NAME UpdateSourceConfigure
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}
-          -P ${CMAKE_CURRENT_LIST_DIR}/UpdateSourceConfigure.cmake)
+          -P ${CMAKE_CURRENT_LIST_DIR}/scripts/UpdateSourceConfigure.cmake)
 set_tests_properties(UpdateSourceConfigure PROPERTIES TIMEOUT 900)

@@ -49,8 +49,8 @@ bool write(const QString& path, const QList<Entry>& entries, QString* error)
                     zip_source_free(source);
             }
         }
-        if (added >= 0 && entry.mode != 0) {
-            const zip_uint32_t type = name.endsWith('/') ? S_IFDIR : S_IFREG;
+        if (added >= 0 && (entry.mode != 0 || entry.symlink)) {
+            const zip_uint32_t type = entry.symlink ? S_IFLNK : name.endsWith('/') ? S_IFDIR : S_IFREG;
             if (zip_file_set_external_attributes(archive, zip_uint64_t(added), 0, ZIP_OPSYS_UNIX,
                                                  (type | (entry.mode & 07777)) << 16)
                 != 0)
@@ -94,8 +94,10 @@ std::optional<QList<Entry>> read(const QString& path, QString* error)
         zip_uint8_t system = 0;
         zip_uint32_t attributes = 0;
         if (zip_file_get_external_attributes(archive, zip_uint64_t(index), 0, &system, &attributes) == 0
-            && system == ZIP_OPSYS_UNIX)
+            && system == ZIP_OPSYS_UNIX) {
             entry.mode = (attributes >> 16) & 07777;
+            entry.symlink = ((attributes >> 16) & S_IFMT) == S_IFLNK;
+        }
         if (!entry.name.endsWith(QLatin1Char('/'))) {
             entry.bytes.resize(qsizetype(stat.size));
             zip_file_t* file = zip_fopen_index(archive, zip_uint64_t(index), 0);

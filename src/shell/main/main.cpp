@@ -14,8 +14,17 @@
 #include <QDir>
 #include <QSet>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // Answered before anything else starts: an update runs the new program
+    // this way to see that it works before it relaunches into it.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("kesto-viruz %s build %s\n", KESTO_VERSION, KESTO_BUILD);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kesto-viruz"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kesto Viruz"));
