@@ -3,6 +3,8 @@
 
 #include "FakeGemini.h"
 #include "FeedDocument.h"
+#include "ReadOnlyFolder.h"
+#include "ReleaseArchive.h"
 #include "ReleaseKey.h"
 #include "TempDataDir.h"
 
@@ -11,13 +13,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
 
 Q_DECLARE_METATYPE(UpdateInstaller::Outcome)
+Q_DECLARE_METATYPE(QList<ZipArchive::Entry>)
 
 // Downloads served on loopback, signed by a key made here: only a whole,
-// correctly signed archive reaches the install folder, and nothing else is
-// ever left behind.
+// correctly signed archive of a newer release reaches the install folder,
+// all of it or none of it, and nothing else is ever left behind.
 class TestUpdateInstaller final : public QObject
 {
     Q_OBJECT
@@ -29,49 +33,41 @@ private Q_SLOTS:
 
     void rejectsWhatWasNotSigned_data();
     void rejectsWhatWasNotSigned();
-    void replacesASelfContainedInstall();
-    void archiveWithoutTheProgramChangesNothing();
-    void handsAPackageToTheSoftwareInstaller();
+    void installsWithItsOwnModes_data();
+    void installsWithItsOwnModes();
+    void refusesArchivesItCannotTrust_data();
+    void refusesArchivesItCannotTrust();
+    void failureHalfwayLeavesTheOldTree_data();
+    void failureHalfwayLeavesTheOldTree();
+    void keepsWhatItCannotInstallInDownloads();
+    void packageManagerFoldersAreNotSelfContained_data();
+    void packageManagerFoldersAreNotSelfContained();
     void interruptedDownloadsLeaveNothing();
 
 private:
     UpdateInstaller::Outcome run(UpdateInstaller& installer, const UpdateItem& item);
     std::unique_ptr<UpdateInstaller> make(const QString& root);
-    UpdateItem release(const QByteArray& bytes);
+    UpdateItem release(const QByteArray& bytes, const QString& version = QStringLiteral("120"));
     QMap<QString, QByteArray> snapshot(const QString& root) const;
     QStringList leftInTemp() const;
     void writeInstall();
+    void writeFile(const QString& name, const QByteArray& bytes);
 
     QTemporaryDir m_temp; // the process's temporary folder
     std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<QTemporaryDir> m_downloads;
     std::unique_ptr<TempDataDir> m_data;
     std::unique_ptr<FakeGemini> m_server;
     std::unique_ptr<ReleaseKey> m_key;
     int m_relaunches = 0;
-    QStringList m_opened;
 };
 
 namespace {
 
-QByteArray archiveOf(const QList<ZipArchive::Entry>& entries)
+QString modeOf(const QString& path)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("release.zip"));
-    QString error;
-    if (!ZipArchive::write(path, entries, &error))
-        qFatal("cannot write the archive: %s", qPrintable(error));
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-const QByteArray newProgram = QByteArray("#!/bin/sh\necho new\n").repeated(200);
-
-QByteArray newRelease()
-{
-    return archiveOf({{QStringLiteral("bin/kesto-viruz"), newProgram, 0755},
-                      {QStringLiteral("share/applications/"), {}, 0},
-                      {QStringLiteral("share/applications/kesto-viruz.desktop"), "[Desktop Entry]\nName=Kesto Viruz\n", 0644}});
+    const auto status = std::filesystem::symlink_status(QFile::encodeName(path).toStdString());
+    return QString::number(int(status.permissions() & std::filesystem::perms::mask), 8);
 }
 
 } // namespace
@@ -87,12 +83,12 @@ void TestUpdateInstaller::init()
 {
     m_data = std::make_unique<TempDataDir>();
     m_root = std::make_unique<QTemporaryDir>(m_temp.filePath(QStringLiteral("install-XXXXXX")));
+    m_downloads = std::make_unique<QTemporaryDir>(m_temp.filePath(QStringLiteral("downloads-XXXXXX")));
     m_server = std::make_unique<FakeGemini>();
     QVERIFY(m_server->listen());
     m_key = std::make_unique<ReleaseKey>();
     QVERIFY(m_key->isValid());
     m_relaunches = 0;
-    m_opened.clear();
     writeInstall();
 }
 
@@ -100,24 +96,27 @@ void TestUpdateInstaller::cleanup()
 {
     m_server.reset();
     m_root.reset();
+    m_downloads.reset();
     m_data.reset();
-    for (const QString& path : m_opened)
-        QFile::remove(path);
 }
 
-void TestUpdateInstaller::writeInstall()
+void TestUpdateInstaller::writeFile(const QString& name, const QByteArray& bytes)
 {
     QDir root(m_root->path());
-    root.mkpath(QStringLiteral("bin"));
-    QFile program(root.filePath(QStringLiteral("bin/kesto-viruz")));
-    QVERIFY(program.open(QIODevice::WriteOnly));
-    program.write("#!/bin/sh\necho old\n");
-    program.close();
-    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    root.mkpath(QStringLiteral("share/kesto"));
-    QFile kept(root.filePath(QStringLiteral("share/kesto/notes.txt")));
-    QVERIFY(kept.open(QIODevice::WriteOnly));
-    kept.write("kept");
+    root.mkpath(QFileInfo(name).path());
+    QFile file(root.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The running build, 100, as it was installed.
+void TestUpdateInstaller::writeInstall()
+{
+    writeFile(QStringLiteral("bin/kesto-viruz"), ReleaseArchive::program(QStringLiteral("100")));
+    QFile::setPermissions(m_root->filePath(QStringLiteral("bin/kesto-viruz")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeFile(QStringLiteral("share/kesto-viruz/version"), "100\n");
+    writeFile(QStringLiteral("share/kesto/notes.txt"), "kept");
 }
 
 std::unique_ptr<UpdateInstaller> TestUpdateInstaller::make(const QString& root)
@@ -126,21 +125,19 @@ std::unique_ptr<UpdateInstaller> TestUpdateInstaller::make(const QString& root)
     target.publicKey = m_key->publicKey();
     target.installRoot = root;
     target.program = QStringLiteral("bin/kesto-viruz");
+    target.runningVersion = QStringLiteral("100");
+    target.downloads = m_downloads->path();
     target.relaunch = [this] {
         ++m_relaunches;
-        return true;
-    };
-    target.openPackage = [this](const QString& path) {
-        m_opened.append(path);
         return true;
     };
     return std::make_unique<UpdateInstaller>(target);
 }
 
-UpdateItem TestUpdateInstaller::release(const QByteArray& bytes)
+UpdateItem TestUpdateInstaller::release(const QByteArray& bytes, const QString& version)
 {
     m_server->setFallback(FakeGemini::Reply::raw(200, bytes, "application/zip"));
-    UpdateItem item = FeedDocument::item(QStringLiteral("120"), m_server->url() + QStringLiteral("/kesto-viruz-1.2.zip"));
+    UpdateItem item = FeedDocument::item(version, m_server->url() + QStringLiteral("/kesto-viruz-1.2.zip"));
     item.length = bytes.size();
     item.signature = m_key->sign(bytes);
     return item;
@@ -151,7 +148,7 @@ UpdateInstaller::Outcome TestUpdateInstaller::run(UpdateInstaller& installer, co
     QSignalSpy finished(&installer, &UpdateInstaller::finished);
     installer.install(item);
     if (finished.isEmpty() && !finished.wait(20000))
-        return {UpdateInstaller::Outcome::Kind::failed, QStringLiteral("no outcome")};
+        return {UpdateInstaller::Outcome::Kind::failed, QStringLiteral("no outcome"), {}, false};
     return finished.first().first().value<UpdateInstaller::Outcome>();
 }
 
@@ -163,7 +160,8 @@ QMap<QString, QByteArray> TestUpdateInstaller::snapshot(const QString& root) con
         const QString path = it.next();
         QFile file(path);
         const bool isFile = file.open(QIODevice::ReadOnly);
-        files.insert(QDir(root).relativeFilePath(path), isFile ? file.readAll() : QByteArray("<dir>"));
+        files.insert(QDir(root).relativeFilePath(path),
+                     modeOf(path).toLatin1() + ' ' + (isFile ? file.readAll() : QByteArray("<dir>")));
     }
     return files;
 }
@@ -185,7 +183,7 @@ void TestUpdateInstaller::rejectsWhatWasNotSigned_data()
 void TestUpdateInstaller::rejectsWhatWasNotSigned()
 {
     QFETCH(QString, fault);
-    const QByteArray bytes = newRelease();
+    const QByteArray bytes = ReleaseArchive::bytes(ReleaseArchive::entries(QStringLiteral("120")));
     UpdateItem item = release(bytes);
     if (fault == QStringLiteral("signature"))
         item.signature = m_key->sign(bytes + "x");
@@ -205,62 +203,193 @@ void TestUpdateInstaller::rejectsWhatWasNotSigned()
     QCOMPARE(m_relaunches, 0);
 }
 
-void TestUpdateInstaller::replacesASelfContainedInstall()
+void TestUpdateInstaller::installsWithItsOwnModes_data()
 {
+    QTest::addColumn<quint32>("programMode");
+    QTest::addColumn<quint32>("fileMode");
+    QTest::addColumn<quint32>("folderMode");
+    QTest::newRow("modes as a release writes them") << 0755u << 0644u << 0755u;
+    // Windows tools and Python's zipfile write no Unix modes at all.
+    QTest::newRow("no modes") << 0u << 0u << 0u;
+    QTest::newRow("careless modes") << 04777u << 0666u << 0777u;
+    QTest::newRow("program not executable") << 0644u << 0600u << 0700u;
+}
+
+void TestUpdateInstaller::installsWithItsOwnModes()
+{
+    QFETCH(quint32, programMode);
+    QFETCH(quint32, fileMode);
+    QFETCH(quint32, folderMode);
+    QList<ZipArchive::Entry> entries = ReleaseArchive::entries(QStringLiteral("120"));
+    for (ZipArchive::Entry& entry : entries)
+        entry.mode = entry.name == QStringLiteral("bin/kesto-viruz") ? programMode
+                     : entry.name.endsWith(QLatin1Char('/'))        ? folderMode
+                                                                    : fileMode;
     auto installer = make(m_root->path());
     QSignalSpy progress(installer.get(), &UpdateInstaller::progress);
-    const UpdateInstaller::Outcome outcome = run(*installer, release(newRelease()));
-    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::relaunching);
+    const UpdateInstaller::Outcome outcome = run(*installer, release(ReleaseArchive::bytes(entries)));
+    QVERIFY2(outcome.kind == UpdateInstaller::Outcome::Kind::relaunching, qPrintable(outcome.error));
     QCOMPARE(m_relaunches, 1);
     QCOMPARE(progress.last().at(0).toLongLong(), progress.last().at(1).toLongLong());
 
+    // The new program starts: the install ran it before relaunching.
     const QMap<QString, QByteArray> after = snapshot(m_root->path());
-    QCOMPARE(after.value(QStringLiteral("bin/kesto-viruz")), newProgram);
-    QVERIFY(QFileInfo(m_root->filePath(QStringLiteral("bin/kesto-viruz"))).isExecutable());
-    QVERIFY(after.contains(QStringLiteral("share/applications/kesto-viruz.desktop")));
-    QCOMPARE(after.value(QStringLiteral("share/kesto/notes.txt")), QByteArray("kept"));
+    QCOMPARE(after.value(QStringLiteral("bin/kesto-viruz")), "755 " + ReleaseArchive::program(QStringLiteral("120")));
+    QCOMPARE(modeOf(m_root->filePath(QStringLiteral("share/applications"))), QStringLiteral("755"));
+    QCOMPARE(modeOf(m_root->filePath(QStringLiteral("share/applications/kesto-viruz.desktop"))), QStringLiteral("644"));
+    QCOMPARE(after.value(QStringLiteral("share/kesto-viruz/version")).mid(4), QByteArray("120\n"));
+    QCOMPARE(after.value(QStringLiteral("share/kesto/notes.txt")).mid(4), QByteArray("kept"));
     // No staging folder and no download remain.
     for (const QString& name : after.keys())
         QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
     QCOMPARE(leftInTemp(), QStringList());
 }
 
-void TestUpdateInstaller::archiveWithoutTheProgramChangesNothing()
+void TestUpdateInstaller::refusesArchivesItCannotTrust_data()
 {
+    QTest::addColumn<QList<ZipArchive::Entry>>("entries");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("words");
+    using ReleaseArchive::entries;
+    const QString notInstalled = QStringLiteral("left as it was");
+    const QString notOffered = QStringLiteral("not the version that was offered");
+    QTest::newRow("no program") << QList<ZipArchive::Entry>{{QStringLiteral("share/kesto-viruz/version"), "120", 0644}}
+                                << "120" << notInstalled;
+    QTest::newRow("name leaving the folder")
+        << entries(QStringLiteral("120")) + QList<ZipArchive::Entry>{{QStringLiteral("../escape.txt"), "out", 0644}}
+        << "120" << notInstalled;
+    ZipArchive::Entry link{QStringLiteral("share/kesto-viruz/passwd"), "/etc/passwd", 0777};
+    link.symlink = true;
+    QTest::newRow("symbolic link") << entries(QStringLiteral("120")) + QList<ZipArchive::Entry>{link} << "120"
+                                   << notInstalled;
+    QTest::newRow("older release offered as newer") << entries(QStringLiteral("90")) << "999" << notOffered;
+    QTest::newRow("older release offered as itself") << entries(QStringLiteral("90")) << "90" << notOffered;
+    QTest::newRow("the running build again") << entries(QStringLiteral("100")) << "100" << notOffered;
+    QTest::newRow("another version than offered") << entries(QStringLiteral("130")) << "120" << notOffered;
+    QList<ZipArchive::Entry> unnamed = entries(QStringLiteral("120"));
+    unnamed.removeLast();
+    QTest::newRow("no version file") << unnamed << "120" << notOffered;
+}
+
+void TestUpdateInstaller::refusesArchivesItCannotTrust()
+{
+    QFETCH(QList<ZipArchive::Entry>, entries);
+    QFETCH(QString, offered);
+    QFETCH(QString, words);
     const QMap<QString, QByteArray> before = snapshot(m_root->path());
     auto installer = make(m_root->path());
-    const QList<QList<ZipArchive::Entry>> archives{
-        {{QStringLiteral("share/readme.txt"), "no program", 0644}},
-        {{QStringLiteral("bin/kesto-viruz"), newProgram, 0755}, {QStringLiteral("../escape.txt"), "out", 0644}},
-    };
-    for (const QList<ZipArchive::Entry>& entries : archives) {
-        const UpdateInstaller::Outcome outcome = run(*installer, release(archiveOf(entries)));
-        QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
-        QCOMPARE(snapshot(m_root->path()), before);
-    }
+    const UpdateInstaller::Outcome outcome = run(*installer, release(ReleaseArchive::bytes(entries), offered));
+    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
+    QVERIFY2(outcome.error.contains(words), qPrintable(outcome.error));
+    QCOMPARE(snapshot(m_root->path()), before);
     QVERIFY(!QFile::exists(m_temp.filePath(QStringLiteral("escape.txt"))));
     QCOMPARE(m_relaunches, 0);
     QCOMPARE(leftInTemp(), QStringList());
 }
 
-void TestUpdateInstaller::handsAPackageToTheSoftwareInstaller()
+void TestUpdateInstaller::failureHalfwayLeavesTheOldTree_data()
 {
-    const QByteArray package = QByteArray("!<arch>\ndebian-binary   ").repeated(50);
-    auto installer = make(m_root->filePath(QStringLiteral("not-there")));
-    const UpdateInstaller::Outcome outcome = run(*installer, release(package));
-    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::handedToInstaller);
-    QCOMPARE(m_opened.size(), 1);
-    QFile opened(m_opened.first());
-    QVERIFY(opened.open(QIODevice::ReadOnly));
-    QCOMPARE(opened.readAll(), package);
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("a folder where the archive has a file") << "folder" << "could not replace share/applications/kesto-viruz.desktop";
+    QTest::newRow("a file where the archive has a folder") << "file" << "could not replace share/applications/";
+    QTest::newRow("a read-only sub-folder") << "read-only" << "could not replace share/applications/kesto-viruz.desktop";
+    QTest::newRow("the new program does not start") << "no start" << "did not start";
+    QTest::newRow("the new program is another build") << "other build" << "did not start";
+}
+
+void TestUpdateInstaller::failureHalfwayLeavesTheOldTree()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, words);
+    // The program comes first in the archive, so it is already replaced
+    // when the fault is met.
+    QList<ZipArchive::Entry> entries = ReleaseArchive::entries(QStringLiteral("120"));
+    std::unique_ptr<ReadOnlyFolder> readOnly;
+    if (fault == QStringLiteral("folder")) {
+        writeFile(QStringLiteral("share/applications/kesto-viruz.desktop/mine.txt"), "the user's");
+    } else if (fault == QStringLiteral("file")) {
+        writeFile(QStringLiteral("share/applications"), "a file");
+    } else if (fault == QStringLiteral("read-only")) {
+        writeFile(QStringLiteral("share/applications/kesto-viruz.desktop"), "old entry");
+        readOnly = std::make_unique<ReadOnlyFolder>(m_root->filePath(QStringLiteral("share/applications")));
+        QVERIFY(readOnly->isReadOnly());
+    } else if (fault == QStringLiteral("no start")) {
+        entries.first().bytes = "#!/bin/sh\nexit 3\n";
+    } else {
+        entries = ReleaseArchive::entries(QStringLiteral("120"), QStringLiteral("110"));
+    }
+    const QMap<QString, QByteArray> before = snapshot(m_root->path());
+    auto installer = make(m_root->path());
+    const UpdateInstaller::Outcome outcome = run(*installer, release(ReleaseArchive::bytes(entries)));
+    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
+    QVERIFY2(outcome.error.contains(words, Qt::CaseInsensitive), qPrintable(outcome.error));
+    QVERIFY2(outcome.error.contains(QStringLiteral("previous version was put back")), qPrintable(outcome.error));
+    QCOMPARE(snapshot(m_root->path()), before);
+    readOnly.reset();
     QCOMPARE(m_relaunches, 0);
+    QCOMPARE(leftInTemp(), QStringList());
+}
+
+void TestUpdateInstaller::keepsWhatItCannotInstallInDownloads()
+{
+    const QByteArray bytes = ReleaseArchive::bytes(ReleaseArchive::entries(QStringLiteral("120")));
+    const QMap<QString, QByteArray> before = snapshot(m_root->path());
+    auto installer = make(m_root->path());
+    QStringList kept;
+    {
+        ReadOnlyFolder readOnly(m_root->path());
+        QVERIFY(readOnly.isReadOnly());
+        for (int i = 0; i < 2; ++i) {
+            const UpdateInstaller::Outcome outcome = run(*installer, release(bytes));
+            QVERIFY2(outcome.kind == UpdateInstaller::Outcome::Kind::kept, qPrintable(outcome.error));
+            QVERIFY(!outcome.packageManaged);
+            kept << outcome.keptFile;
+        }
+    }
+    QCOMPARE(kept, (QStringList{m_downloads->filePath(QStringLiteral("kesto-viruz-1.2.zip")),
+                                m_downloads->filePath(QStringLiteral("kesto-viruz-1.2 (2).zip"))}));
+    QFile file(kept.first());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(snapshot(m_root->path()), before);
+    QCOMPARE(m_relaunches, 0);
+    QCOMPARE(leftInTemp(), QStringList());
+
+    // A release that fails its checks is not kept either.
+    UpdateItem older = release(ReleaseArchive::bytes(ReleaseArchive::entries(QStringLiteral("90"))), QStringLiteral("120"));
+    auto packaged = make(QStringLiteral("/usr"));
+    QCOMPARE(run(*packaged, older).kind, UpdateInstaller::Outcome::Kind::failed);
+    QCOMPARE(QDir(m_downloads->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestUpdateInstaller::packageManagerFoldersAreNotSelfContained_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<bool>("managed");
+    QTest::newRow("/usr") << "/usr" << true;
+    QTest::newRow("below /usr") << "/usr/lib/kesto-viruz" << true;
+    QTest::newRow("/usr/local") << "/usr/local" << false;
+    QTest::newRow("/opt") << "/opt/kesto-viruz" << false;
+    QTest::newRow("the user's own") << "/home/someone/.local" << false;
+    QTest::newRow("/usrx") << "/usrx" << false;
+}
+
+void TestUpdateInstaller::packageManagerFoldersAreNotSelfContained()
+{
+    QFETCH(QString, root);
+    QFETCH(bool, managed);
+    QCOMPARE(UpdateInstaller::isPackageManaged(root), managed);
+    // Writable to root, and still never written over.
+    QVERIFY(!UpdateInstaller::isSelfContained(QStringLiteral("/usr")));
+    QVERIFY(UpdateInstaller::isSelfContained(m_root->path()));
 }
 
 void TestUpdateInstaller::interruptedDownloadsLeaveNothing()
 {
     const QMap<QString, QByteArray> before = snapshot(m_root->path());
     auto installer = make(m_root->path());
-    const QByteArray bytes = newRelease();
+    const QByteArray bytes = ReleaseArchive::bytes(ReleaseArchive::entries(QStringLiteral("120")));
 
     // The connection breaks off halfway.
     UpdateItem item = release(bytes);
