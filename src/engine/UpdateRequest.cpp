@@ -47,7 +47,7 @@ QString failure(const QNetworkReply& reply)
     if (const QVariant target = reply.property(refusedRedirect); target.isValid())
         return QStringLiteral("redirected to an address that is not https: ") + target.toUrl().toString();
     if (timedOut(reply))
-        return QStringLiteral("timed out: no data for %1 s").arg(reply.property(timeout).toInt() / 1000);
+        return QStringLiteral("timed out: no data for %1 s").arg(reply.property(timeout).toInt() / 1000.0);
     return reply.errorString();
 }
 

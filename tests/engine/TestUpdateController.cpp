@@ -1,10 +1,14 @@
+#include "core/Log.h"
 #include "engine/UpdateController.h"
+#include "engine/UpdateRequest.h"
 
 #include "FakeClock.h"
 #include "FakeGemini.h"
 #include "FeedDocument.h"
 #include "TempDataDir.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,13 +31,17 @@ private Q_SLOTS:
     void userChecks();
     void failuresHaveTheirOwnText();
     void skippedVersionIsRemembered();
+    void logsWhyNothingIsOffered();
+    void refusesAPlainHttpFeedElsewhere();
+    void timeOutsAreLoggedAsSuch();
     void scheduledChecksAfterLaunchAndEveryInterval();
     void remindLaterWaitsForTheNextInterval();
     void automaticChecksOff();
 
 private:
     std::unique_ptr<UpdateController> make();
-    UpdateController::Result checkNow(UpdateController& controller);
+    UpdateController::Result checkNow(UpdateController& controller, bool user = true);
+    QString log() const;
     void serve(const QList<UpdateItem>& items);
 
     std::unique_ptr<TempDataDir> m_data;
@@ -83,10 +91,16 @@ void TestUpdateController::serve(const QList<UpdateItem>& items)
     m_server->setFallback(FakeGemini::Reply::raw(200, FeedDocument::of(items), "application/rss+xml"));
 }
 
-UpdateController::Result TestUpdateController::checkNow(UpdateController& controller)
+QString TestUpdateController::log() const
+{
+    Log::flush();
+    return QString::fromUtf8(m_data->read(QStringLiteral("kesto.log")));
+}
+
+UpdateController::Result TestUpdateController::checkNow(UpdateController& controller, bool user)
 {
     QSignalSpy finished(&controller, &UpdateController::checkFinished);
-    controller.check(true);
+    controller.check(user);
     if (finished.isEmpty() && !finished.wait(10000))
         return {UpdateController::Result::Kind::error, std::nullopt, QStringLiteral("no answer"), true};
     return finished.first().first().value<UpdateController::Result>();
@@ -157,10 +171,56 @@ void TestUpdateController::skippedVersionIsRemembered()
     // Across a restart.
     auto controller = make();
     QCOMPARE(controller->settings().skippedVersion, QStringLiteral("120"));
-    QCOMPARE(checkNow(*controller).kind, UpdateController::Result::Kind::upToDate);
+    QCOMPARE(checkNow(*controller, false).kind, UpdateController::Result::Kind::upToDate);
+    QVERIFY(!controller->pending());
+    // The user asking is shown what is there, skipped or not.
+    const UpdateController::Result asked = checkNow(*controller);
+    QCOMPARE(asked.update ? asked.update->version : QString(), QStringLiteral("120"));
     serve({FeedDocument::item(QStringLiteral("120")), FeedDocument::item(QStringLiteral("130"))});
     const UpdateController::Result newer = checkNow(*controller);
     QCOMPARE(newer.update ? newer.update->version : QString(), QStringLiteral("130"));
+}
+
+void TestUpdateController::logsWhyNothingIsOffered()
+{
+    UpdateItem unsigned_ = FeedDocument::item(QStringLiteral("130"));
+    unsigned_.signature.clear();
+    UpdateItem written = FeedDocument::item(QStringLiteral("1.1.0"));
+    written.displayVersion = QStringLiteral("1.1.0");
+    serve({unsigned_, written});
+    auto controller = make();
+    QCOMPARE(checkNow(*controller).kind, UpdateController::Result::Kind::upToDate);
+    const QString text = log();
+    QVERIFY2(text.contains(QStringLiteral("update feed item dropped: 1.130: its enclosure has no ed25519 signature")),
+             qPrintable(text));
+    QVERIFY2(text.contains(
+                 QStringLiteral("update feed item not offered: 1.1.0: its version 1.1.0 is not newer than this build's 100")),
+             qPrintable(text));
+}
+
+void TestUpdateController::refusesAPlainHttpFeedElsewhere()
+{
+    UpdateSource source;
+    source.feed = QUrl(QStringLiteral("http://192.0.2.2:8080/feed.xml"));
+    source.publicKey = QByteArray(32, 'k');
+    source.runningVersion = QStringLiteral("100");
+    QVERIFY(!source.isValid());
+    UpdateController controller(source, *m_clock, m_config->filePath(QStringLiteral("kesto.conf")), [] { return true; });
+    const UpdateController::Result result = checkNow(controller);
+    QCOMPARE(result.kind, UpdateController::Result::Kind::error);
+    QVERIFY(log().contains(QStringLiteral("update feed refused: not an https address: http://192.0.2.2:8080/feed.xml")));
+}
+
+void TestUpdateController::timeOutsAreLoggedAsSuch()
+{
+    m_server->setFallback(FakeGemini::Reply::raw(200, "late", "text/plain").delayed(5000));
+    QNetworkAccessManager network;
+    QNetworkReply* reply = UpdateRequest::get(network, QUrl(m_server->url() + QStringLiteral("/feed.xml")), 300, {});
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    QVERIFY(finished.wait(10000));
+    QVERIFY(UpdateRequest::timedOut(*reply));
+    QCOMPARE(UpdateRequest::failure(*reply), QStringLiteral("timed out: no data for 0.3 s"));
+    reply->deleteLater();
 }
 
 void TestUpdateController::scheduledChecksAfterLaunchAndEveryInterval()

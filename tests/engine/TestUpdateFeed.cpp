@@ -44,28 +44,38 @@ void TestUpdateFeed::readsEveryField()
 void TestUpdateFeed::incompleteItemsAreDropped_data()
 {
     QTest::addColumn<UpdateItem>("item");
+    QTest::addColumn<QString>("why");
     UpdateItem item = FeedDocument::item(QStringLiteral("120"));
     auto with = [&item](auto change) {
         UpdateItem changed = item;
         change(changed);
         return changed;
     };
-    QTest::newRow("no version") << with([](UpdateItem& i) { i.version.clear(); });
-    QTest::newRow("version not a number") << with([](UpdateItem& i) { i.version = QStringLiteral("1.2-beta"); });
-    QTest::newRow("no display version") << with([](UpdateItem& i) { i.displayVersion.clear(); });
-    QTest::newRow("plain http elsewhere") << with([](UpdateItem& i) { i.url = QUrl(QStringLiteral("http://example.org/kv.zip")); });
-    QTest::newRow("file url") << with([](UpdateItem& i) { i.url = QUrl(QStringLiteral("file:///etc/passwd")); });
-    QTest::newRow("no length") << with([](UpdateItem& i) { i.length = 0; });
-    QTest::newRow("short signature") << with([](UpdateItem& i) { i.signature = QByteArray(32, 'x'); });
+    QTest::newRow("no version") << with([](UpdateItem& i) { i.version.clear(); }) << "1.120: its version \"\" is";
+    QTest::newRow("version not a number") << with([](UpdateItem& i) { i.version = QStringLiteral("1.2-beta"); })
+                                          << "1.120: its version \"1.2-beta\" is not numbers and dots";
+    QTest::newRow("no display version") << with([](UpdateItem& i) { i.displayVersion.clear(); })
+                                        << "120: it has no displayVersion";
+    QTest::newRow("plain http elsewhere")
+        << with([](UpdateItem& i) { i.url = QUrl(QStringLiteral("http://example.org/kv.zip")); })
+        << "1.120: its download is not an https address: http://example.org/kv.zip";
+    QTest::newRow("file url") << with([](UpdateItem& i) { i.url = QUrl(QStringLiteral("file:///etc/passwd")); })
+                              << "its download is not an https address";
+    QTest::newRow("no length") << with([](UpdateItem& i) { i.length = 0; }) << "1.120: its enclosure has no length";
+    QTest::newRow("short signature") << with([](UpdateItem& i) { i.signature = QByteArray(32, 'x'); })
+                                     << "1.120: its enclosure has no ed25519 signature";
 }
 
 void TestUpdateFeed::incompleteItemsAreDropped()
 {
     QFETCH(UpdateItem, item);
+    QFETCH(QString, why);
     const UpdateItem good = FeedDocument::item(QStringLiteral("110"));
     const UpdateFeed::Parsed parsed = UpdateFeed::parse(FeedDocument::of({item, good}));
     QVERIFY(parsed.error.isEmpty());
     QCOMPARE(parsed.items, QList<UpdateItem>{good});
+    QCOMPARE(parsed.dropped.size(), 1);
+    QVERIFY2(parsed.dropped.first().contains(why), qPrintable(parsed.dropped.first()));
 }
 
 void TestUpdateFeed::malformedDocuments_data()

@@ -44,13 +44,22 @@ void TestUpdateGallery::states_data()
         state.error = error;
         return state;
     };
+    auto kept = [&with](bool packaged) {
+        UpdateWindowState state = with(Stage::kept);
+        state.keptFile = QStringLiteral("/home/someone/Downloads/kesto-viruz-1.2.0.zip");
+        state.packageManaged = packaged;
+        return state;
+    };
     const QList<std::pair<QString, UpdateWindowState>> states{
         {QStringLiteral("checking"), with(Stage::checking)},
         {QStringLiteral("up-to-date"), with(Stage::upToDate)},
         {QStringLiteral("available"), with(Stage::available)},
         {QStringLiteral("downloading"), with(Stage::downloading, 7'300'000)},
         {QStringLiteral("verifying"), with(Stage::verifying, 18'400'000)},
-        {QStringLiteral("installer"), with(Stage::handedOver)},
+        {QStringLiteral("kept"), kept(false)},
+        {QStringLiteral("kept-packaged"), kept(true)},
+        {QStringLiteral("check-failed"),
+         with(Stage::checkFailed, 0, QStringLiteral("Could not reach the update server. Try again later."))},
         {QStringLiteral("error"),
          with(Stage::failed, 0,
               QStringLiteral("The downloaded update is damaged or was not signed by Kesto Viruz. It was deleted and "

@@ -1,4 +1,6 @@
+#include "core/Log.h"
 #include "design/components/SButton.h"
+#include "design/components/TextLabel.h"
 #include "platform/ZipArchive.h"
 #include "shell/StatusMenu.h"
 #include "shell/UpdateWindow.h"
@@ -8,6 +10,8 @@
 #include "FakeGemini.h"
 #include "FakeNotificationServer.h"
 #include "FeedDocument.h"
+#include "ReadOnlyFolder.h"
+#include "ReleaseArchive.h"
 #include "ReleaseKey.h"
 #include "TempDataDir.h"
 
@@ -31,9 +35,11 @@ private Q_SLOTS:
     void userCheckShowsItsWindow();
     void scheduledFindNotifiesWithoutAWindow();
     void skipAndInstallFromTheWindow();
+    void readOnlyInstallKeepsTheUpdateInDownloads();
 
 private:
-    Updater& make();
+    Updater& make(const QString& feed = QString());
+    UpdateItem serveRelease(const QString& version);
     UpdateWindowState::Stage stage() const;
     void click(const char* name);
     QStringList menu() const;
@@ -41,11 +47,14 @@ private:
     std::unique_ptr<TempDataDir> m_data;
     QTemporaryDir m_config;
     QTemporaryDir m_root;
+    QTemporaryDir m_downloads;
+    QStringList m_shownFiles;
     std::unique_ptr<FakeClock> m_clock;
     std::unique_ptr<FakeGemini> m_server;
     std::unique_ptr<FakeNotificationServer> m_notifications;
     std::unique_ptr<ReleaseKey> m_key;
     std::unique_ptr<Updater> m_updater;
+    QByteArray m_release;
     int m_relaunches = 0;
 };
 
@@ -63,6 +72,7 @@ void TestUpdater::init()
     m_key = std::make_unique<ReleaseKey>();
     QVERIFY(m_key->isValid());
     m_relaunches = 0;
+    m_shownFiles.clear();
 }
 
 void TestUpdater::cleanup()
@@ -73,10 +83,10 @@ void TestUpdater::cleanup()
     m_data.reset();
 }
 
-Updater& TestUpdater::make()
+Updater& TestUpdater::make(const QString& feed)
 {
     UpdateSource source;
-    source.feed = QUrl(m_server->url() + QStringLiteral("/feed.xml"));
+    source.feed = QUrl(feed.isEmpty() ? m_server->url() + QStringLiteral("/feed.xml") : feed);
     source.publicKey = m_key->publicKey();
     source.runningVersion = QStringLiteral("100");
     source.runningDisplayVersion = QStringLiteral("1.0.0");
@@ -87,11 +97,16 @@ Updater& TestUpdater::make()
     UpdateInstaller::Target target;
     target.installRoot = m_root.path();
     target.program = QStringLiteral("bin/kesto-viruz");
+    target.downloads = m_downloads.path();
     target.relaunch = [this] {
         ++m_relaunches;
         return true;
     };
     host.target = target;
+    host.showFile = [this](const QString& path) {
+        m_shownFiles << path;
+        return true;
+    };
     m_updater = std::make_unique<Updater>(source, host);
     return *m_updater;
 }
@@ -129,6 +144,11 @@ void TestUpdater::controllerExistsOnlyWithAFeed()
     QVERIFY(!none.window());
     QVERIFY(make().hasController());
     QCOMPARE(menu(), QStringList{QStringLiteral("Check for updates")});
+    // A feed anyone on the network could rewrite is refused.
+    m_updater.reset();
+    QVERIFY(!make(QStringLiteral("http://192.0.2.2:8080/feed.xml")).hasController());
+    Log::flush();
+    QVERIFY(m_data->read(QStringLiteral("kesto.log")).contains("update feed refused: http://192.0.2.2:8080/feed.xml"));
     // This build's own updater exists exactly when the build names a feed.
     QCOMPARE(Updater::builtIn().isValid(), !QStringLiteral(KESTO_TEST_FEED_URL).isEmpty());
 }
@@ -147,8 +167,10 @@ void TestUpdater::userCheckShowsItsWindow()
 
     m_server->setFallback(FakeGemini::Reply::raw(502, "bad gateway", "text/plain"));
     updater.checkForUpdates();
-    QTRY_COMPARE(stage(), Stage::failed);
+    QTRY_COMPARE(stage(), Stage::checkFailed);
     QVERIFY(updater.window()->shown().error.contains(QStringLiteral("502")));
+    QCOMPARE(updater.window()->findChild<TextLabel*>(QStringLiteral("updateTitle"))->text(),
+             QStringLiteral("Could not check for updates"));
 
     m_server->setFallback(FakeGemini::Reply::raw(200, FeedDocument::of({FeedDocument::item(QStringLiteral("120"))}),
                                                  "application/rss+xml"));
@@ -197,22 +219,19 @@ void TestUpdater::skipAndInstallFromTheWindow()
     QTRY_COMPARE(stage(), Stage::available);
     click("skipVersion");
     QVERIFY(!updater.window()->isVisible());
+    // Skipped, it is no reminder; asked for, it is shown: it is there.
+    m_clock->advance(UpdateController::Settings().intervalSeconds * 1000);
+    QTRY_COMPARE(m_server->requests().size(), 2);
+    QVERIFY(m_notifications->notifications.isEmpty());
+    QCOMPARE(updater.offeredVersion(), QString());
     updater.checkForUpdates();
-    QTRY_COMPARE(stage(), Stage::upToDate);
+    QTRY_COMPARE(stage(), Stage::available);
+    QCOMPARE(updater.window()->shown().newVersion, QStringLiteral("1.110"));
 
     // A newer release, signed, served, installed over the folder.
-    QTemporaryDir build;
-    const QString archive = build.filePath(QStringLiteral("release.zip"));
-    QString error;
-    QVERIFY(ZipArchive::write(archive, {{QStringLiteral("bin/kesto-viruz"), "#!/bin/sh\n", 0755}}, &error));
-    QFile file(archive);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    UpdateItem newer = FeedDocument::item(QStringLiteral("130"), m_server->url() + QStringLiteral("/kv-1.3.zip"));
-    newer.length = bytes.size();
-    newer.signature = m_key->sign(bytes);
+    const UpdateItem newer = serveRelease(QStringLiteral("130"));
     m_server->enqueue(FakeGemini::Reply::raw(200, FeedDocument::of({old, newer}), "application/rss+xml"));
-    m_server->enqueue(FakeGemini::Reply::raw(200, bytes, "application/zip"));
+    m_server->enqueue(FakeGemini::Reply::raw(200, m_release, "application/zip"));
     updater.checkForUpdates();
     QTRY_COMPARE(stage(), Stage::available);
     QCOMPARE(updater.window()->shown().newVersion, QStringLiteral("1.130"));
@@ -220,7 +239,43 @@ void TestUpdater::skipAndInstallFromTheWindow()
     QTRY_COMPARE(m_relaunches, 1);
     QFile installed(m_root.filePath(QStringLiteral("bin/kesto-viruz")));
     QVERIFY(installed.open(QIODevice::ReadOnly));
-    QCOMPARE(installed.readAll(), QByteArray("#!/bin/sh\n"));
+    QCOMPARE(installed.readAll(), ReleaseArchive::program(QStringLiteral("130")));
+}
+
+UpdateItem TestUpdater::serveRelease(const QString& version)
+{
+    m_release = ReleaseArchive::bytes(ReleaseArchive::entries(version));
+    UpdateItem item = FeedDocument::item(version, m_server->url() + QStringLiteral("/kesto-viruz-1.3.zip"));
+    item.length = m_release.size();
+    item.signature = m_key->sign(m_release);
+    return item;
+}
+
+void TestUpdater::readOnlyInstallKeepsTheUpdateInDownloads()
+{
+    Updater& updater = make();
+    const UpdateItem item = serveRelease(QStringLiteral("130"));
+    m_server->enqueue(FakeGemini::Reply::raw(200, FeedDocument::of({item}), "application/rss+xml"));
+    m_server->enqueue(FakeGemini::Reply::raw(200, m_release, "application/zip"));
+    ReadOnlyFolder readOnly(m_root.path());
+    QVERIFY(readOnly.isReadOnly());
+    updater.checkForUpdates();
+    QTRY_COMPARE(stage(), Stage::available);
+    click("install");
+    QTRY_COMPARE(stage(), Stage::kept);
+    const QString kept = m_downloads.filePath(QStringLiteral("kesto-viruz-1.3.zip"));
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), m_release);
+    QCOMPARE(updater.window()->findChild<TextLabel*>(QStringLiteral("updateTitle"))->text(),
+             QStringLiteral("Kesto Viruz 1.130 is in your Downloads folder"));
+    QCOMPARE(updater.window()->findChild<TextLabel*>(QStringLiteral("updateSubtitle"))->text(),
+             QStringLiteral("This copy cannot replace itself: its folder is read-only. The update was downloaded, "
+                            "checked and saved as “kesto-viruz-1.3.zip”."));
+    click("showKeptFile");
+    QCOMPARE(m_shownFiles, QStringList{kept});
+    QCOMPARE(m_relaunches, 0);
+    QCOMPARE(updater.offeredVersion(), QString());
 }
 
 QTEST_MAIN(TestUpdater)
