@@ -1586,10 +1586,6 @@
         <translation>The update is installed. Quit and start Kesto Viruz again to use it.</translation>
     </message>
     <message>
-        <source>No software installer could open the update.</source>
-        <translation>No software installer could open the update.</translation>
-    </message>
-    <message>
         <source>Install Kesto Viruz %1…</source>
         <translation>Install Kesto Viruz %1…</translation>
     </message>
@@ -1654,14 +1650,6 @@
         <translation>Checking the signature of the download…</translation>
     </message>
     <message>
-        <source>Finish in the software installer</source>
-        <translation>Finish in the software installer</translation>
-    </message>
-    <message>
-        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
-        <translation>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</translation>
-    </message>
-    <message>
         <source>Updating did not work</source>
         <translation>Updating did not work</translation>
     </message>
@@ -1676,6 +1664,50 @@
     <message>
         <source>The recording could not be saved to a temporary file.</source>
         <translation>The recording could not be saved to a temporary file.</translation>
+    </message>
+    <message>
+        <source>The previous version was put back as it was.</source>
+        <translation>The previous version was put back as it was.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is not the version that was offered, or is not newer than this one. It was deleted and nothing was installed.</source>
+        <translation>The downloaded update is not the version that was offered, or is not newer than this one. It was deleted and nothing was installed.</translation>
+    </message>
+    <message>
+        <source>The update could not replace %1.</source>
+        <translation>The update could not replace %1.</translation>
+    </message>
+    <message>
+        <source>The new version did not start.</source>
+        <translation>The new version did not start.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed, and the previous version could not be put back whole. Install Kesto Viruz again.</source>
+        <translation>The update could not be installed, and the previous version could not be put back whole. Install Kesto Viruz again.</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Could not check for updates</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is in your Downloads folder</source>
+        <translation>Kesto Viruz %1 is in your Downloads folder</translation>
+    </message>
+    <message>
+        <source>This copy was installed by the package manager, so it does not replace itself.</source>
+        <translation>This copy was installed by the package manager, so it does not replace itself.</translation>
+    </message>
+    <message>
+        <source>This copy cannot replace itself: its folder is read-only.</source>
+        <translation>This copy cannot replace itself: its folder is read-only.</translation>
+    </message>
+    <message>
+        <source>The update was downloaded, checked and saved as “%1”.</source>
+        <translation>The update was downloaded, checked and saved as “%1”.</translation>
     </message>
 </context>
 <context>

@@ -1592,10 +1592,6 @@
         <translation>Обновление установлено. Чтобы им воспользоваться, закройте Kesto Viruz и запустите снова.</translation>
     </message>
     <message>
-        <source>No software installer could open the update.</source>
-        <translation>Ни один установщик программ не смог открыть обновление.</translation>
-    </message>
-    <message>
         <source>Install Kesto Viruz %1…</source>
         <translation>Установить Kesto Viruz %1…</translation>
     </message>
@@ -1660,14 +1656,6 @@
         <translation>Проверка подписи загруженного файла…</translation>
     </message>
     <message>
-        <source>Finish in the software installer</source>
-        <translation>Завершите в установщике программ</translation>
-    </message>
-    <message>
-        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
-        <translation>Kesto Viruz %1 загружен и проверен, установщик программ открыл его.</translation>
-    </message>
-    <message>
         <source>Updating did not work</source>
         <translation>Обновить не удалось</translation>
     </message>
@@ -1682,6 +1670,50 @@
     <message>
         <source>The recording could not be saved to a temporary file.</source>
         <translation>Не удалось сохранить запись во временный файл.</translation>
+    </message>
+    <message>
+        <source>The previous version was put back as it was.</source>
+        <translation>Предыдущая версия возвращена в прежнем виде.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is not the version that was offered, or is not newer than this one. It was deleted and nothing was installed.</source>
+        <translation>Загруженное обновление — не та версия, что была предложена, или не новее этой. Оно удалено, ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>The update could not replace %1.</source>
+        <translation>Обновлению не удалось заменить %1.</translation>
+    </message>
+    <message>
+        <source>The new version did not start.</source>
+        <translation>Новая версия не запустилась.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed, and the previous version could not be put back whole. Install Kesto Viruz again.</source>
+        <translation>Обновление установить не удалось, и предыдущую версию не удалось вернуть целиком. Установите Kesto Viruz заново.</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Показать в файловом менеджере</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Не удалось проверить обновления</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is in your Downloads folder</source>
+        <translation>Kesto Viruz %1 — в папке «Загрузки»</translation>
+    </message>
+    <message>
+        <source>This copy was installed by the package manager, so it does not replace itself.</source>
+        <translation>Эта копия установлена менеджером пакетов, поэтому она не заменяет себя сама.</translation>
+    </message>
+    <message>
+        <source>This copy cannot replace itself: its folder is read-only.</source>
+        <translation>Эта копия не может заменить себя: её папка доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>The update was downloaded, checked and saved as “%1”.</source>
+        <translation>Обновление загружено, проверено и сохранено как «%1».</translation>
     </message>
 </context>
 <context>

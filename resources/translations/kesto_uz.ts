@@ -1586,10 +1586,6 @@
         <translation>Yangilanish oʻrnatildi. Undan foydalanish uchun Kesto Viruzdan chiqing va uni qayta ishga tushiring.</translation>
     </message>
     <message>
-        <source>No software installer could open the update.</source>
-        <translation>Yangilanishni ochadigan dastur oʻrnatuvchisi topilmadi.</translation>
-    </message>
-    <message>
         <source>Install Kesto Viruz %1…</source>
         <translation>Kesto Viruz %1 ni oʻrnatish…</translation>
     </message>
@@ -1654,14 +1650,6 @@
         <translation>Yuklab olingan faylning imzosi tekshirilmoqda…</translation>
     </message>
     <message>
-        <source>Finish in the software installer</source>
-        <translation>Dastur oʻrnatuvchisida yakunlang</translation>
-    </message>
-    <message>
-        <source>Kesto Viruz %1 was downloaded and checked, and the software installer opened it.</source>
-        <translation>Kesto Viruz %1 yuklab olindi va tekshirildi, uni dastur oʻrnatuvchisi ochdi.</translation>
-    </message>
-    <message>
         <source>Updating did not work</source>
         <translation>Yangilab boʻlmadi</translation>
     </message>
@@ -1676,6 +1664,50 @@
     <message>
         <source>The recording could not be saved to a temporary file.</source>
         <translation>Yozuvni vaqtinchalik faylga saqlab boʻlmadi.</translation>
+    </message>
+    <message>
+        <source>The previous version was put back as it was.</source>
+        <translation>Oldingi versiya avvalgidek qaytarildi.</translation>
+    </message>
+    <message>
+        <source>The downloaded update is not the version that was offered, or is not newer than this one. It was deleted and nothing was installed.</source>
+        <translation>Yuklab olingan yangilanish taklif qilingan versiya emas yoki bu versiyadan yangi emas. U oʻchirildi va hech narsa oʻrnatilmadi.</translation>
+    </message>
+    <message>
+        <source>The update could not replace %1.</source>
+        <translation>Yangilanish %1 ni almashtira olmadi.</translation>
+    </message>
+    <message>
+        <source>The new version did not start.</source>
+        <translation>Yangi versiya ishga tushmadi.</translation>
+    </message>
+    <message>
+        <source>The update could not be installed, and the previous version could not be put back whole. Install Kesto Viruz again.</source>
+        <translation>Yangilanishni oʻrnatib boʻlmadi va oldingi versiyani toʻliq qaytarib boʻlmadi. Kesto Viruzni qayta oʻrnating.</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Fayl menejerida koʻrsatish</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Yangilanishlarni tekshirib boʻlmadi</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz %1 is in your Downloads folder</source>
+        <translation>Kesto Viruz %1 Yuklanmalar jildingizda</translation>
+    </message>
+    <message>
+        <source>This copy was installed by the package manager, so it does not replace itself.</source>
+        <translation>Bu nusxa paket menejeri orqali oʻrnatilgan, shuning uchun u oʻzini oʻzi almashtirmaydi.</translation>
+    </message>
+    <message>
+        <source>This copy cannot replace itself: its folder is read-only.</source>
+        <translation>Bu nusxa oʻzini oʻzi almashtira olmaydi: uning jildi faqat oʻqish uchun.</translation>
+    </message>
+    <message>
+        <source>The update was downloaded, checked and saved as “%1”.</source>
+        <translation>Yangilanish yuklab olindi, tekshirildi va “%1” sifatida saqlandi.</translation>
     </message>
 </context>
 <context>
