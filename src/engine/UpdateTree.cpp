@@ -257,8 +257,10 @@ Result install(const QList<ZipArchive::Entry>& entries, const QString& root, con
     if (result.kind != Kind::installed) {
         QString undone;
         if (!swap.undo(&undone)) {
+            // What could not be put back is only in the staging folder now.
             result.kind = Kind::mixed;
-            result.reason += QStringLiteral("; ") + undone;
+            result.reason += QStringLiteral("; ") + undone + QStringLiteral("; the old files are kept in ") + staging;
+            return result;
         }
     }
     cleanUp();
