@@ -6,6 +6,7 @@
 #include "platform/DesktopNotifications.h"
 #include "shell/Relaunch.h"
 #include "shell/UpdateWindow.h"
+#include "shell/WindowKeys.h"
 #include "shell/WindowFactory.h"
 
 #include <QCoreApplication>
@@ -227,6 +228,7 @@ UpdateWindow& Updater::ensureWindow()
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(L10n::tr("Software Update"));
     m_window->installEventFilter(this);
+    WindowKeys::install(m_window.get());
     connect(m_window.get(), &UpdateWindow::install, this, [this] {
         if (m_shownItem)
             m_installer->install(*m_shownItem);
