@@ -1,5 +1,6 @@
 #include "AppLog.h"
 #include "FakeGemini.h"
+#include "ScreenWindows.h"
 
 #include "core/AppState.h"
 #include "core/L10n.h"
@@ -14,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,28 +74,9 @@ QString newId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
 }
 
-// Pixels of a and b that differ visibly.
-int differingPixels(const QImage& a, const QImage& b)
-{
-    const QImage left = a.convertToFormat(QImage::Format_RGB32);
-    const QImage right = b.convertToFormat(QImage::Format_RGB32);
-    if (left.size() != right.size())
-        return left.width() * left.height();
-    int count = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        for (int x = 0; x < left.width(); ++x) {
-            const QRgb p = left.pixel(x, y);
-            const QRgb q = right.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 60)
-                ++count;
-        }
-    }
-    return count;
-}
-
 bool alike(const QImage& a, const QImage& b)
 {
-    return differingPixels(a, b) * 200 < a.width() * a.height();
+    return a.size() == b.size() && ScreenWindows::differingPixels(a, b) * 200 < a.width() * a.height();
 }
 
 QJsonObject entry(const QString& id, int minutesAgo, const QString& status, const QString& text, const QString& audio)
@@ -206,22 +187,10 @@ void TestFocusEndToEnd::initTestCase()
 
     QTRY_VERIFY_WITH_TIMEOUT(
         [this] {
-            QProcess search;
-            search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                     QStringLiteral("--pid"), QString::number(m_app.processId())});
-            search.waitForFinished(5000);
-            for (const QString& id : QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-                QProcess geometry;
-                geometry.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-                geometry.waitForFinished(5000);
-                const QString shell = QString::fromLatin1(geometry.readAllStandardOutput());
-                auto value = [&shell](const char* name) {
-                    return QRegularExpression(QStringLiteral("%1=(-?\\d+)").arg(QLatin1String(name))).match(shell).captured(1).toInt();
-                };
-                const QRect frame(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-                if (frame.width() >= 900) {
-                    m_windowId = id;
-                    m_window = frame;
+            for (const ScreenWindows::Window& window : ScreenWindows::ofProcess(m_app.processId())) {
+                if (window.frame.width() >= 900) {
+                    m_windowId = window.id;
+                    m_window = window.frame;
                     return true;
                 }
             }
