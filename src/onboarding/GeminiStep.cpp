@@ -71,6 +71,9 @@ GeminiStep::GeminiStep(AppState& state, KeyCheck& check, QWidget* parent)
             m_check.start();
     });
     connect(m_button, &SButton::clicked, this, [this] {
+        // Clicking "Check" ends the editing of the key, so Return afterwards
+        // is the wizard's "Next", not the field's own.
+        DefaultButton::releaseFocus(m_input);
         if (m_check.canCheck() && !m_check.isChecked())
             m_check.start();
     });

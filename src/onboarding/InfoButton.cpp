@@ -22,6 +22,13 @@ void InfoButton::setOpen(bool open)
     update();
 }
 
+void InfoButton::moveEvent(QMoveEvent* event)
+{
+    AbstractControl::moveEvent(event);
+    // A new step's title moves the button: it is lit only where the pointer is.
+    dropHoverIfPointerLeft();
+}
+
 QPainterPath InfoButton::focusShape() const
 {
     QPainterPath path;

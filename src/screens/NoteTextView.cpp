@@ -23,11 +23,23 @@ bool isLineBreak(QChar c)
     return (u >= 0x0A && u <= 0x0D) || u == 0x85 || u == 0x2028 || u == 0x2029;
 }
 
-// Characters the document turns into a paragraph break when text is inserted.
+// Characters the document turns into a paragraph break when text is
+// inserted, and the line separator, which would stay in the text as it is.
 bool breaksParagraph(QChar c)
 {
     const char16_t u = c.unicode();
-    return u == '\n' || u == '\r' || u == QChar::ParagraphSeparator || u == 0xFDD0 || u == 0xFDD1;
+    return u == '\n' || u == '\r' || u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0
+        || u == 0xFDD1;
+}
+
+// The document's own separators as the line feeds the note stores.
+QString withLineFeeds(QString text)
+{
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
 }
 
 } // namespace
@@ -113,9 +125,7 @@ QString NoteTextView::joinLines(const QString& text)
 QString NoteTextView::documentText() const
 {
     // toPlainText() would turn non-breaking spaces into spaces.
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, u'\n');
-    return raw;
+    return withLineFeeds(document()->toRawText());
 }
 
 void NoteTextView::contentsChanged()
@@ -175,11 +185,19 @@ void NoteTextView::setPlaceholder(const QString& placeholder)
 
 void NoteTextView::keyPressEvent(QKeyEvent* event)
 {
-    if (m_singleLine && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        event->accept();
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QTextEdit::keyPressEvent(event);
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    event->accept();
+    if (m_singleLine || isReadOnly())
+        return;
+    // With Shift, Alt or Ctrl too: Qt would put a line separator or nothing,
+    // and the note stores plain line feeds.
+    QTextCursor cursor = textCursor();
+    cursor.insertBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 bool NoteTextView::canInsertFromMimeData(const QMimeData* source) const
@@ -192,9 +210,12 @@ void NoteTextView::insertFromMimeData(const QMimeData* source)
     if (!source->hasText())
         return;
     // Plain text only, in the view's own style, as one undoable step.
-    const QString text = m_singleLine ? joinLines(source->text()) : source->text();
+    const QString text = m_singleLine ? joinLines(source->text()) : documentForm(source->text());
     QTextCursor cursor = textCursor();
+    // An edit block of its own, so undo does not take the typing before it too.
+    cursor.beginEditBlock();
     cursor.insertText(text, QTextCharFormat());
+    cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
 }
@@ -202,9 +223,7 @@ void NoteTextView::insertFromMimeData(const QMimeData* source)
 QMimeData* NoteTextView::createMimeDataFromSelection() const
 {
     auto* data = new QMimeData;
-    QString selected = textCursor().selectedText();
-    selected.replace(QChar::ParagraphSeparator, u'\n');
-    data->setText(selected);
+    data->setText(withLineFeeds(textCursor().selectedText()));
     return data;
 }
 

@@ -7,9 +7,11 @@
 
 // The plain-text editor of a note's title or body: one text style on lines
 // of a fixed height, glyphs centred in each line. What it reads back is
-// exactly what was typed or pasted (non-breaking spaces and line separators
-// included); pasting inserts plain text only. In single-line mode Return
-// does nothing and pasted line breaks become spaces. setText() is a
+// exactly what was typed or pasted (non-breaking spaces included), every
+// line break a line feed; pasting inserts plain text only, as one undo step.
+// Return, with or without Shift, Alt or Ctrl, breaks the line. In
+// single-line mode Return does nothing and pasted line breaks become spaces.
+// setText() is a
 // replacement from outside (a dictation appended to the note): it writes
 // nothing back, puts the caret at the end, scrolled into view, and clears
 // the undo history, so no step refers to text that is gone.

@@ -1,11 +1,10 @@
 #include "shell/AppWindows.h"
 
 #include "shell/OnboardingWindow.h"
+#include "shell/WindowKeys.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QPointer>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 AppWindows::AppWindows(const Parts& parts, QObject* parent)
@@ -50,11 +49,7 @@ void AppWindows::openMainWindow(std::optional<Screen> screen, std::optional<Sett
 void AppWindows::watchMainWindow(QWidget* window)
 {
     window->installEventFilter(this);
-    // The desktop's window commands: Ctrl+W closes, Ctrl+M minimises, Ctrl+Q quits.
-    connect(new QShortcut(QKeySequence::Close, window), &QShortcut::activated, window, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), window), &QShortcut::activated, window,
-            &QWidget::showMinimized);
-    connect(new QShortcut(QKeySequence::Quit, window), &QShortcut::activated, qApp, &QCoreApplication::quit);
+    WindowKeys::install(window);
 }
 
 bool AppWindows::eventFilter(QObject* watched, QEvent* event)
@@ -91,6 +86,7 @@ void AppWindows::openOnboarding()
     };
     m_onboardingWindow = std::make_unique<OnboardingWindow>(m_windows.onboarding(m_state, callbacks));
     m_onboardingWindow->setObjectName(QStringLiteral("onboardingWindow"));
+    WindowKeys::install(m_onboardingWindow.get());
     WindowFactory::bringForward(m_onboardingWindow.get());
 }
 
@@ -119,6 +115,7 @@ void AppWindows::openPermissionsAgain()
     auto* window
         = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window->setObjectName(QStringLiteral("permissionsWindow"));
+    WindowKeys::install(window);
     window->setWindowTitle(QStringLiteral("Kesto Viruz"));
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -87,20 +87,23 @@ QString statusLine(const StatusMenuInput& input)
 QStringList wrapped(const QString& text, int width)
 {
     QStringList lines;
-    QString line;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (line.size() + word.size() + 1 <= width) {
-            if (!line.isEmpty())
-                line += QLatin1Char(' ');
-            line += word;
-        } else {
-            if (!line.isEmpty())
-                lines.append(line);
-            line = word;
+    // A menu item shows one line: each line of the text is wrapped on its own.
+    for (const QString& paragraph : TextUtil::splitLines(text)) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (line.size() + word.size() + 1 <= width) {
+                if (!line.isEmpty())
+                    line += QLatin1Char(' ');
+                line += word;
+            } else {
+                if (!line.isEmpty())
+                    lines.append(line);
+                line = word;
+            }
         }
+        if (!line.isEmpty())
+            lines.append(line);
     }
-    if (!line.isEmpty())
-        lines.append(line);
     return lines;
 }
 
@@ -123,8 +126,7 @@ QList<StatusMenuItem> build(const StatusMenuInput& input)
     using Action = StatusMenuItem::Action;
     QList<StatusMenuItem> items;
     items.append(disabled(statusLine(input)));
-    // The message may be a server's whole page: a few lines of it.
-    for (const QString& line : TextUtil::firstLines(input.message, 60, 3))
+    for (const QString& line : wrapped(input.message, 60))
         items.append(disabled(line));
     items.append(separator());
     items.append(microphoneItem(input));

@@ -65,8 +65,8 @@ QList<StatusMenuItem> build(const StatusMenuInput& input);
 QString statusLine(const StatusMenuInput& input);
 // The talk key's name as the user sees it ("Ctrl + Super", "Right Alt").
 QString keyName(HotkeyKind kind);
-// Splits a text at spaces into lines of at most width characters; a longer
-// word stands alone; no line is empty.
+// Splits each line of a text at spaces into lines of at most width
+// characters; a longer word stands alone, whole; no line is empty.
 QStringList wrapped(const QString& text, int width);
 // "Kesto Viruz <version> (<build>)".
 QString versionLabel();

@@ -7,6 +7,7 @@
 #include "platform/FileManager.h"
 #include "shell/Relaunch.h"
 #include "shell/UpdateWindow.h"
+#include "shell/WindowKeys.h"
 #include "shell/WindowFactory.h"
 
 #include <QCoreApplication>
@@ -235,6 +236,7 @@ UpdateWindow& Updater::ensureWindow()
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(L10n::tr("Software Update"));
     m_window->installEventFilter(this);
+    WindowKeys::install(m_window.get());
     connect(m_window.get(), &UpdateWindow::install, this, [this] {
         if (m_shownItem)
             m_installer->install(*m_shownItem);

@@ -172,6 +172,14 @@ void TestFormat::glyphs_data()
     QTest::newRow("thunderbird") << "thunderbird" << "mac" << "mail" << Tone::pink;
     QTest::newRow("libreoffice") << "libreoffice-writer" << "mac" << "file-text" << Tone::blue;
     QTest::newRow("ourselves") << "kesto-viruz" << "mac" << "mic" << Tone::blue;
+    // A Linux name matches whole or before a separator, never as the start of
+    // another word.
+    QTest::newRow("firefox snap") << "firefox_firefox" << "mac" << "globe" << Tone::neutral;
+    QTest::newRow("code-oss") << "code-oss" << "mac" << "code" << Tone::teal;
+    QTest::newRow("vendor name") << "jetbrains-idea" << "mac" << "code" << Tone::teal;
+    QTest::newRow("foot is no footnote") << "footnote-editor" << "mac" << "app-window" << Tone::neutral;
+    QTest::newRow("opera is no operator") << "operator" << "mac" << "app-window" << Tone::neutral;
+    QTest::newRow("code is no codeblocks") << "codeblocks" << "mac" << "app-window" << Tone::neutral;
 }
 
 void TestFormat::glyphs()

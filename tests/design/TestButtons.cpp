@@ -9,6 +9,7 @@
 #include "ControlPixels.h"
 
 #include <QFontMetricsF>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QSignalSpy>
 #include <QtTest>
@@ -205,6 +206,59 @@ private Q_SLOTS:
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(round, &out);
         QCOMPARE_COLOR(host.grab().toImage().pixelColor(140 - 2, 24 + 16), background);
+    }
+
+    // Focus moves by Tab only, and never to a neighbour when the focused
+    // button goes: to the list around it, as a click on its empty space would.
+    void focusGoesToANeutralPlace()
+    {
+        QWidget window;
+        window.resize(400, 200);
+        auto* list = new QWidget(&window);
+        list->setObjectName(QStringLiteral("list"));
+        list->setFocusPolicy(Qt::ClickFocus);
+        list->setGeometry(0, 0, 400, 200);
+        auto* row = new QHBoxLayout(list);
+        QList<SButton*> buttons;
+        for (const char* name : {"retry", "delete", "edit"}) {
+            buttons << new SButton(QString::fromLatin1(name), ButtonVariant::Secondary, ControlSize::Sm);
+            buttons.last()->setObjectName(QString::fromLatin1(name));
+            row->addWidget(buttons.last());
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto tab = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); };
+
+        // A click acts and leaves the focus where it was.
+        list->setFocus();
+        QTest::mouseClick(buttons[0], Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), list);
+
+        // Tab reaches every button in order, with a ring.
+        for (SButton* button : buttons) {
+            tab();
+            QCOMPARE(QApplication::focusWidget(), button);
+            QVERIFY(button->hasFocusRing());
+        }
+
+        // Disabled or hidden while focused: the list takes the focus, and
+        // Space there presses nothing.
+        int deletes = 0;
+        connect(buttons[1], &SButton::clicked, [&deletes] { ++deletes; });
+        buttons[0]->setFocus(Qt::TabFocusReason);
+        buttons[0]->setEnabled(false);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(deletes, 0);
+        buttons[0]->setEnabled(true);
+        buttons[2]->setFocus(Qt::TabFocusReason);
+        buttons[2]->hide();
+        QCOMPARE(QApplication::focusWidget(), list);
+        QVERIFY(!buttons[1]->hasFocusRing());
+
+        // From there Tab goes on as before.
+        tab();
+        QCOMPARE(QApplication::focusWidget(), buttons[0]);
     }
 
     void iconButtonMetrics_data()

@@ -219,7 +219,7 @@ void TestOnboardingEndToEnd::firstRunThroughTheWizard()
     QVERIFY(click(wizard, next));
     QTest::qWait(300);
     QVERIFY(!log(data.path()).contains(QStringLiteral("onboarding step microphone")));
-    // A chip clicked keeps the focus; Return is still "Next".
+    // A chip clicked takes no focus; Return is still "Next".
     QVERIFY(click(wizard, centreOf(QStringLiteral("language-uz-UZ"), 0)));
     QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
     QVERIFY2(waitForLog(data.path(), QStringLiteral("onboarding step microphone"), 5000), qPrintable(log(data.path())));

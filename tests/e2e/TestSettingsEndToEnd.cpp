@@ -1,5 +1,6 @@
 #include "AppLog.h"
 #include "FakeGemini.h"
+#include "ScreenWindows.h"
 #include "TestMicrophone.h"
 
 #include "core/AppState.h"
@@ -46,11 +47,7 @@ private Q_SLOTS:
     void choosingRussianRestartsInRussian();
 
 private:
-    struct Window
-    {
-        QString id;
-        QRect frame;
-    };
+    using Window = ScreenWindows::Window;
 
     void startApp();
     QString log() const;
@@ -87,23 +84,6 @@ private:
 namespace {
 
 const QSize windowSize(1200, 800);
-
-// Pixels of a and b that differ visibly.
-int differingPixels(const QImage& a, const QImage& b)
-{
-    const QImage left = a.convertToFormat(QImage::Format_RGB32);
-    const QImage right = b.convertToFormat(QImage::Format_RGB32);
-    int count = 0;
-    for (int y = 0; y < std::min(left.height(), right.height()); ++y) {
-        for (int x = 0; x < std::min(left.width(), right.width()); ++x) {
-            const QRgb p = left.pixel(x, y);
-            const QRgb q = right.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 60)
-                ++count;
-        }
-    }
-    return count;
-}
 
 } // namespace
 
@@ -206,22 +186,7 @@ QJsonObject TestSettingsEndToEnd::config() const
 
 QList<TestSettingsEndToEnd::Window> TestSettingsEndToEnd::windows(qint64 pid)
 {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                             QStringLiteral("--pid"), QString::number(pid)});
-    search.waitForFinished(5000);
-    QList<Window> found;
-    for (const QString& id : QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-        QProcess geometry;
-        geometry.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-        geometry.waitForFinished(5000);
-        const QString shell = QString::fromLatin1(geometry.readAllStandardOutput());
-        auto value = [&shell](const char* name) {
-            return QRegularExpression(QStringLiteral("%1=(-?\\d+)").arg(QLatin1String(name))).match(shell).captured(1).toInt();
-        };
-        found.append({id, QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"))});
-    }
-    return found;
+    return ScreenWindows::ofProcess(pid);
 }
 
 TestSettingsEndToEnd::Window TestSettingsEndToEnd::waitForWindow(qint64 pid, QSize size, int timeoutMs)
@@ -401,8 +366,8 @@ void TestSettingsEndToEnd::choosingRussianRestartsInRussian()
     const QRect onScreen = area.translated(window.frame.topLeft());
     const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, onScreen.x(), onScreen.y(), onScreen.width(),
                                                                       onScreen.height()).toImage();
-    const int fromRussian = differingPixels(shown, russianList);
-    const int fromEnglish = differingPixels(shown, englishList);
+    const int fromRussian = ScreenWindows::differingPixels(shown, russianList);
+    const int fromEnglish = ScreenWindows::differingPixels(shown, englishList);
     QVERIFY2(fromRussian * 4 < fromEnglish,
              qPrintable(QStringLiteral("%1 pixels differ from Russian, %2 from English").arg(fromRussian).arg(fromEnglish)));
 }

@@ -33,6 +33,10 @@ private Q_SLOTS:
     void singleLinePaste_data();
     void singleLinePaste();
     void returnInTitleAndBody();
+    void everyReturnBreaksTheBodyLine_data();
+    void everyReturnBreaksTheBodyLine();
+    void undoTakesThePasteAlone_data();
+    void undoTakesThePasteAlone();
     void outsideReplacementWhileFocused();
     void outsideReplacementWhileNotFocused();
     void linesHaveTheFixedHeight();
@@ -91,10 +95,11 @@ void TestNoteTextView::bodyRoundTripsExactly_data()
     QTest::addColumn<QString>("stored");
     QTest::newRow("typing") << QStringLiteral("Привет, мир 🙂") << QString() << false << QStringLiteral("Привет, мир 🙂");
     QTest::newRow("typed non-breaking space") << QStringLiteral("10\u00A0km") << QString() << false << QStringLiteral("10\u00A0km");
-    QTest::newRow("typed line separator") << QStringLiteral("one") << QStringLiteral("two") << true
-                                          << QStringLiteral("one\u2028two");
+    QTest::newRow("shift+return is a line feed") << QStringLiteral("one") << QStringLiteral("two") << true
+                                                 << QStringLiteral("one\ntwo");
     QTest::newRow("pasted non-breaking space and separators")
-        << QString() << QStringLiteral("a\u00A0b\u2028c\nd\u00A0") << false << QStringLiteral("a\u00A0b\u2028c\nd\u00A0");
+        << QString() << QStringLiteral("a\u00A0b\u2028c\r\nd\u2029e\u00A0") << false
+        << QStringLiteral("a\u00A0b\nc\nd\ne\u00A0");
 }
 
 void TestNoteTextView::bodyRoundTripsExactly()
@@ -190,6 +195,59 @@ void TestNoteTextView::returnInTitleAndBody()
         s.update(n);
     });
     QCOMPARE(title()->text(), QStringLiteral("two\nlines"));
+}
+
+void TestNoteTextView::everyReturnBreaksTheBodyLine_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("shift+return") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("alt+return") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("ctrl+return") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void TestNoteTextView::everyReturnBreaksTheBodyLine()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    body()->setFocus();
+    QTest::keyClicks(body(), QStringLiteral("ab"));
+    QTest::keyClick(body(), Qt::Key(key), modifiers);
+    QTest::keyClicks(body(), QStringLiteral("cd"));
+    QCOMPARE(storedBody(), QStringLiteral("ab\ncd"));
+    body()->selectAll();
+    body()->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ab\ncd"));
+}
+
+void TestNoteTextView::undoTakesThePasteAlone_data()
+{
+    QTest::addColumn<bool>("inTitle");
+    QTest::newRow("title") << true;
+    QTest::newRow("body") << false;
+}
+
+void TestNoteTextView::undoTakesThePasteAlone()
+{
+    QFETCH(bool, inTitle);
+    NoteTextView* view = inTitle ? title() : body();
+    const QString before = view->text();
+    view->setFocus();
+    view->moveCursor(QTextCursor::End);
+    QTest::keyClicks(view, QStringLiteral("Hello"));
+    auto* data = new QMimeData;
+    data->setText(QStringLiteral("World"));
+    paste(view, data);
+    QCOMPARE(view->text(), before + QStringLiteral("HelloWorld"));
+
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(view->text(), before + QStringLiteral("Hello"));
+    m_rig->fx.clock.advance(600);
+    const Note* stored = m_rig->fx.onDisk().note(m_note.id);
+    QVERIFY(stored);
+    QCOMPARE(inTitle ? stored->title : stored->body, before + QStringLiteral("Hello"));
 }
 
 void TestNoteTextView::outsideReplacementWhileFocused()

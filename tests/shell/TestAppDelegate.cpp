@@ -11,6 +11,8 @@
 #include "shell/HUDView.h"
 #include "shell/StatusIcon.h"
 #include "shell/StatusItem.h"
+#include "shell/UpdateWindow.h"
+#include "shell/Updater.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void windowsAreReused();
     void onboardingCallbacks();
     void updatesItemFollowsTheController();
+    // Last: it ends with Ctrl+Q, which stops the event loop.
+    void windowKeysInEveryWindow();
 };
 
 namespace {
@@ -91,7 +95,10 @@ struct Harness
         };
         host.windows.permissionsAgain = [this](AppState&, std::function<void()> onDone) {
             permissionsDone = std::move(onDone);
-            return new QWidget;
+            // Some size, so the window is mapped and can be activated.
+            auto* content = new QWidget;
+            content->setMinimumSize(200, 100);
+            return content;
         };
         host.updates = updates;
         app = std::make_unique<AppDelegate>(host);
@@ -641,4 +648,40 @@ void TestAppDelegate::updatesItemFollowsTheController()
         QCOMPARE(app.updater().hasController(), withFeed);
         QCOMPARE(menuTexts(app.statusItem()->menu()).contains(QStringLiteral("Check for updates")), withFeed);
     }
+}
+
+void TestAppDelegate::windowKeysInEveryWindow()
+{
+    Harness h;
+    h.updates = {QUrl(QStringLiteral("http://127.0.0.1:9/feed.xml")), QByteArray(32, 'k'), QStringLiteral("100"),
+                 QStringLiteral("1.0.0")};
+    AppDelegate& app = h.start();
+    auto press = [](QWidget* window, Qt::Key key) {
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, key, Qt::ControlModifier);
+    };
+
+    QWidget* wizard = app.onboardingWindow();
+    press(wizard, Qt::Key_M);
+    QTRY_VERIFY(wizard->isMinimized());
+    app.state().actions().openOnboarding();
+    press(wizard, Qt::Key_W);
+    QVERIFY(!wizard->isVisible());
+
+    app.openPermissionsAgain();
+    press(app.permissionsWindow(), Qt::Key_W);
+    QVERIFY(!app.permissionsWindow()->isVisible());
+
+    app.updater().checkForUpdates();
+    QWidget* update = app.updater().window();
+    QVERIFY(h.visible(update));
+    press(update, Qt::Key_W);
+    QVERIFY(!update->isVisible());
+
+    // Ctrl+Q in the wizard ends the event loop, as the tray's Quit does.
+    app.state().actions().openOnboarding();
+    QVERIFY(QTest::qWaitForWindowActive(wizard));
+    QTimer::singleShot(0, wizard, [wizard] { QTest::keyClick(wizard, Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
 }

@@ -115,7 +115,7 @@ void TestStatusMenu::itemsPerPhase_data()
                           QStringLiteral("+Insert last text again")}
             + tail);
 
-    // A proxy's error page: three lines of its text, the last one cut.
+    // A proxy's error page: each of its lines wrapped, nothing cut.
     StatusMenuInput page = base;
     page.phase = AppState::Phase::failed;
     page.message = QStringLiteral("Gemini returned 502: <html>\n<head><title>502 Bad Gateway</title></head>\n"
@@ -124,9 +124,12 @@ void TestStatusMenu::itemsPerPhase_data()
     QTest::newRow("failed with an HTML page")
         << page
         << (QStringList{QStringLiteral("-Something went wrong"),
-                        QStringLiteral("-Gemini returned 502: <html> <head><title>502 Bad"),
-                        QStringLiteral("-Gateway</title></head> <body><center><h1>502 Bad"),
-                        QStringLiteral("-Gateway</h1></center><hr><center>nginx</center> <p>The\u2026")}
+                        QStringLiteral("-Gemini returned 502: <html>"),
+                        QStringLiteral("-<head><title>502 Bad Gateway</title></head>"),
+                        QStringLiteral("-<body><center><h1>502 Bad"),
+                        QStringLiteral("-Gateway</h1></center><hr><center>nginx</center>"),
+                        QStringLiteral("-<p>The upstream server did not answer in time; please try"),
+                        QStringLiteral("-again later.</p></body></html>")}
             + middle() + tail);
 
     // The cut counts what the reader sees: an emoji is one character, never half of one.
@@ -203,7 +206,8 @@ void TestStatusMenu::wrapping_data()
     const QString long70 = QString(70, QLatin1Char('w'));
     QTest::newRow("long first word") << long70 + QStringLiteral(" tail") << QStringList{long70, QStringLiteral("tail")};
     QTest::newRow("spaces only") << QStringLiteral("   ") << QStringList{};
-    QTest::newRow("newline is no break") << QStringLiteral("a\nb c") << QStringList{QStringLiteral("a\nb c")};
+    QTest::newRow("every line wrapped") << QStringLiteral("a\nb c\r\n\n") + long70 + QStringLiteral(" d")
+                                        << QStringList{QStringLiteral("a"), QStringLiteral("b c"), long70, QStringLiteral("d")};
 }
 
 void TestStatusMenu::wrapping()

@@ -3,8 +3,10 @@
 #include "design/Animation.h"
 #include "design/Theme.h"
 #include "design/Tokens.h"
+#include "design/components/FocusGuard.h"
 #include "design/components/FocusRing.h"
 
+#include <QCursor>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,7 +17,10 @@ AbstractControl::AbstractControl(QWidget* parent)
     , m_hover(new AnimatedValue(this))
 {
     setAttribute(Qt::WA_Hover);
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab only: a click acts without taking the keyboard from
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
+    FocusGuard::install();
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 
@@ -40,6 +45,12 @@ void AbstractControl::applyDisabledOpacity(QPainter& painter) const
 {
     if (!isEnabled())
         painter.setOpacity(painter.opacity() * Tokens::disabledOpacity);
+}
+
+void AbstractControl::dropHoverIfPointerLeft()
+{
+    if (m_hovered && !rect().contains(mapFromGlobal(QCursor::pos())))
+        setHovered(false);
 }
 
 void AbstractControl::enterEvent(QEnterEvent* event)

@@ -39,6 +39,9 @@ protected:
     // The outline the keyboard-focus ring goes around, in this control's
     // coordinates; the whole rectangle unless a control says otherwise.
     virtual QPainterPath focusShape() const;
+    // For a control that moves under a still pointer: Qt sends it no leave
+    // until the pointer moves, so it would stay lit where the pointer is not.
+    void dropHoverIfPointerLeft();
 
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
