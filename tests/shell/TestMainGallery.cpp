@@ -5,11 +5,15 @@
 #include "design/Theme.h"
 #include "design/components/SButton.h"
 #include "design/components/SIconButton.h"
+#include "design/components/SInput.h"
+#include "design/components/SSelect.h"
+#include "design/components/SSwitch.h"
 #include "design/Palette.h"
 #include "design/ToolTipLook.h"
 #include "screens/EditBox.h"
 #include "screens/HistoryScreen.h"
 #include "screens/MainView.h"
+#include "screens/SettingsOverlay.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowFactory.h"
 
@@ -361,6 +365,38 @@ void TestMainGallery::settingsTabs()
     m_state->setSettingsOpen(true);
     open();
     save(QStringLiteral("main-settings-") + rawValue(tab));
+
+    // Buttons, fields and selects at the end of a row reach the column's
+    // edge as the switches do, not a shadow's width short of it.
+    const QWidget* panel = view()->settingsOverlay()->panel();
+    auto rightEdge = [panel](const QWidget* w) { return w->mapTo(panel, QPoint(w->width(), 0)).x(); };
+    std::optional<int> edge;
+    for (const SSwitch* toggle : panel->findChildren<SSwitch*>()) {
+        if (toggle->isVisibleTo(panel))
+            edge = std::max(edge.value_or(0), rightEdge(toggle));
+    }
+    if (!edge)
+        return;
+    // What shows of each: its box, not the room kept for a shadow or a ring.
+    QList<std::pair<const QWidget*, QRectF>> controls;
+    for (const QWidget* w : panel->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(panel))
+            continue;
+        if (const auto* button = qobject_cast<const SButton*>(w))
+            controls.append({w, button->boxRect()});
+        else if (const auto* select = qobject_cast<const SSelect*>(w))
+            controls.append({w, select->fieldRect()});
+        else if (const auto* input = qobject_cast<const SInput*>(w))
+            controls.append({w, input->boxRect()});
+    }
+    for (const auto& [control, box] : controls) {
+        const int right = control->mapTo(panel, QPoint(qRound(box.right()), 0)).x();
+        QVERIFY2(right == *edge || std::abs(right - *edge) > 8,
+                 qPrintable(QStringLiteral("%1 (%2) ends at %3, the switches at %4")
+                                .arg(control->objectName(), QString::fromLatin1(control->metaObject()->className()))
+                                .arg(right)
+                                .arg(*edge)));
+    }
 }
 
 void TestMainGallery::themeSwitch_data()
