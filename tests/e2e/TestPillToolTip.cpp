@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "XWindows.h"
 
 #include "design/Palette.h"
 
@@ -7,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,14 +25,8 @@ private Q_SLOTS:
     void toolTipShowsOnHoverInTheTheme();
 
 private:
-    struct Window
-    {
-        QString id;
-        QRect frame;
-    };
+    using Window = XWindows::Window;
 
-    // The visible windows of process pid.
-    static QList<Window> windows(qint64 pid);
     static bool xdotool(const QStringList& arguments);
 
     QTemporaryDir m_data;
@@ -71,26 +65,6 @@ bool TestPillToolTip::xdotool(const QStringList& arguments)
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
-QList<TestPillToolTip::Window> TestPillToolTip::windows(qint64 pid)
-{
-    QProcess search;
-    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                             QStringLiteral("--pid"), QString::number(pid)});
-    search.waitForFinished(5000);
-    QList<Window> found;
-    for (const QString& id : QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-        QProcess geometry;
-        geometry.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-        geometry.waitForFinished(5000);
-        const QString shell = QString::fromLatin1(geometry.readAllStandardOutput());
-        auto value = [&shell](const char* name) {
-            return QRegularExpression(QStringLiteral("%1=(-?\\d+)").arg(QLatin1String(name))).match(shell).captured(1).toInt();
-        };
-        found.append({id, QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"))});
-    }
-    return found;
-}
-
 void TestPillToolTip::toolTipShowsOnHoverInTheTheme()
 {
     // Set up and granted: the pill is the only thing on screen.
@@ -115,8 +89,8 @@ void TestPillToolTip::toolTipShowsOnHoverInTheTheme()
 
     // The pill is the smallest of its windows; its shadow lies around it.
     Window pill;
-    QTRY_VERIFY_WITH_TIMEOUT(!windows(m_app.processId()).isEmpty(), 10000);
-    const QList<Window> before = windows(m_app.processId());
+    QTRY_VERIFY_WITH_TIMEOUT(!XWindows::visible(m_app.processId()).isEmpty(), 10000);
+    const QList<Window> before = XWindows::visible(m_app.processId());
     for (const Window& window : before) {
         if (pill.id.isEmpty() || window.frame.width() * window.frame.height() < pill.frame.width() * pill.frame.height())
             pill = window;
@@ -131,7 +105,7 @@ void TestPillToolTip::toolTipShowsOnHoverInTheTheme()
     QElapsedTimer waited;
     waited.start();
     while (tip.id.isEmpty() && waited.elapsed() < 10000) {
-        for (const Window& window : windows(m_app.processId())) {
+        for (const Window& window : XWindows::visible(m_app.processId())) {
             const bool known = std::any_of(before.begin(), before.end(), [&](const Window& w) { return w.id == window.id; });
             // Beside the pointer and a line or two high: a window that opens
             // late elsewhere is no tooltip.

@@ -1,6 +1,7 @@
 #include "AppLog.h"
 #include "FakeGemini.h"
 #include "TestMicrophone.h"
+#include "XWindows.h"
 
 #include "core/AppState.h"
 #include "core/Config.h"
@@ -21,7 +22,6 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -46,18 +46,12 @@ private Q_SLOTS:
     void choosingRussianRestartsInRussian();
 
 private:
-    struct Window
-    {
-        QString id;
-        QRect frame;
-    };
+    using Window = XWindows::Window;
 
     void startApp();
     QString log() const;
     bool waitForLog(const QString& line, int timeoutMs) const;
     QJsonObject config() const;
-    // The visible windows of process pid.
-    static QList<Window> windows(qint64 pid);
     // The window of process pid of exactly this size, once it shows.
     static Window waitForWindow(qint64 pid, QSize size, int timeoutMs = 10000);
     static bool xdotool(const QStringList& arguments);
@@ -204,32 +198,12 @@ QJsonObject TestSettingsEndToEnd::config() const
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-QList<TestSettingsEndToEnd::Window> TestSettingsEndToEnd::windows(qint64 pid)
-{
-    QProcess search;
-    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                             QStringLiteral("--pid"), QString::number(pid)});
-    search.waitForFinished(5000);
-    QList<Window> found;
-    for (const QString& id : QString::fromLatin1(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-        QProcess geometry;
-        geometry.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-        geometry.waitForFinished(5000);
-        const QString shell = QString::fromLatin1(geometry.readAllStandardOutput());
-        auto value = [&shell](const char* name) {
-            return QRegularExpression(QStringLiteral("%1=(-?\\d+)").arg(QLatin1String(name))).match(shell).captured(1).toInt();
-        };
-        found.append({id, QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"))});
-    }
-    return found;
-}
-
 TestSettingsEndToEnd::Window TestSettingsEndToEnd::waitForWindow(qint64 pid, QSize size, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMs) {
-        for (const Window& window : windows(pid)) {
+        for (const Window& window : XWindows::visible(pid)) {
             if (window.frame.size() == size)
                 return window;
         }
