@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()> onDone, Capabilities& capabilities,
                                            Clock& clock, QWidget* parent)
     : QWidget(parent)
@@ -27,7 +29,6 @@ PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()
     , m_button(new SButton({}, ButtonVariant::Ghost, ControlSize::Md))
 {
     setObjectName(QStringLiteral("permissionsAgain"));
-    setFixedSize(designSize);
     m_micRow->setObjectName(QStringLiteral("microphoneRow"));
     m_keysRow->setObjectName(QStringLiteral("accessibilityRow"));
     m_soundSettings->setObjectName(QStringLiteral("openSoundSettings"));
@@ -39,13 +40,17 @@ PermissionsAgainView::PermissionsAgainView(AppState& state, std::function<void()
     auto* title = new TextLabel(L10n::tr("Kesto Viruz cannot dictate right now"),
                                 TypeModifier{22, QFont::DemiBold, 28, -0.02}, Palette::textPrimary);
     title->setWordWrap(true);
+    // The title's style keeps it to one line: where it is longer than the
+    // window is wide (Russian, Uzbek), the window grows to hold it.
+    const int margin = 32;
+    setFixedSize(std::max(designSize.width(), title->sizeHint().width() + 2 * margin), designSize.height());
     auto* paragraph = new TextLabel(L10n::tr("Something it needs has gone missing since the setup. Until it is back, "
                                              "the talk key and dictation do not work."),
                                     TypeModifier{15, QFont::Normal, 22}, Palette::textSecondary);
     paragraph->setWordWrap(true);
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(32, 32, 32, 32);
+    column->setContentsMargins(margin, margin, margin, margin);
     column->setSpacing(0);
     column->addWidget(title);
     column->addSpacing(6);

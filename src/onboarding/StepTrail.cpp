@@ -48,6 +48,9 @@ public:
     }
 
     bool linked() const { return m_item.link.isValid(); }
+    // An entry that starts a line goes without its chevron: nothing
+    // comes before it there.
+    bool showsChevron() const { return m_index > 0 && x() > 0; }
 
     QSize sizeHint() const override
     {
@@ -60,6 +63,8 @@ public:
     }
 
 protected:
+    void moveEvent(QMoveEvent*) override { update(); }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -67,7 +72,7 @@ protected:
         const bool link = linked();
         const qreal middle = height() / 2.0;
         qreal x = 0;
-        if (m_index > 0) {
+        if (showsChevron()) {
             Icon::paint(painter, QStringLiteral("chevron-right"), QPointF(x, middle - chevron / 2), chevron,
                         Palette::textTertiary, 1.75);
             x += chevron + gap;
@@ -115,6 +120,12 @@ void StepTrail::setItems(const QList<Item>& items)
         delete entry;
     for (int i = 0; i < items.size(); ++i)
         layout()->addWidget(new TrailEntry(i, items.at(i), this));
+}
+
+bool StepTrail::showsChevron(int index) const
+{
+    const QList<QWidget*> widgets = entries();
+    return index >= 0 && index < widgets.size() && static_cast<const TrailEntry*>(widgets.at(index))->showsChevron();
 }
 
 QList<QWidget*> StepTrail::entries() const

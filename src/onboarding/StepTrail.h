@@ -6,7 +6,7 @@
 #include <QWidget>
 
 // Short numbered instructions in a row, chevrons between them, wrapping like
-// words. An entry with a link opens it in the browser when clicked.
+// words (a line never starts with a chevron). An entry with a link opens it in the browser when clicked.
 class StepTrail final : public QWidget
 {
     Q_OBJECT
@@ -26,6 +26,8 @@ public:
     void setItems(const QList<Item>& items);
     // The entry widgets, in order (for tests and pictures).
     QList<QWidget*> entries() const;
+    // Whether the entry shows the chevron before it: not when it starts a line.
+    bool showsChevron(int index) const;
 
 private:
     QList<Item> m_items;

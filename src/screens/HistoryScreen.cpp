@@ -117,7 +117,11 @@ QWidget* HistoryScreen::header()
     titles->addWidget(new TextLabel(L10n::tr("History"), ScreenStyle::title, Palette::textPrimary, header));
     m_stats = new TextLabel({}, ScreenStyle::subtitle, Palette::textSecondary, header);
     m_stats->setObjectName(QStringLiteral("historyStats"));
-    m_stats->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // In a narrow window the line wraps rather than lose its numbers.
+    m_stats->setWordWrap(true);
+    QSizePolicy statsPolicy = m_stats->sizePolicy();
+    statsPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
+    m_stats->setSizePolicy(statsPolicy);
     titles->addWidget(m_stats);
     row->addLayout(titles, 1);
 

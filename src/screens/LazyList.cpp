@@ -15,6 +15,8 @@ LazyList::LazyList(Source source, QWidget* parent)
     setWidgetResizable(false);
     m_rows->setObjectName(QStringLiteral("lazyListContent"));
     setWidget(m_rows);
+    // setWidget() turns the content's fill on; the screen shows through instead.
+    m_rows->setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
 }
 

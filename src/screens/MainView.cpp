@@ -60,14 +60,6 @@ MainView::MainView(AppState& state, AppActions& actions, PanelFactory settingsPa
     m_screen = buildScreen(m_shown, m_content);
     row->addWidget(m_screen, 1);
     m_toasts->raise();
-    // Over the settings a toast goes where their panel says no control lies.
-    m_toasts->setAreaOverSettings([this] {
-        if (!m_overlay)
-            return QRect();
-        const QWidget* panel = m_overlay->panel();
-        const QRect area = panel->property("toastArea").toRect();
-        return area.isEmpty() ? QRect() : area.translated(panel->mapTo(this, QPoint()));
-    });
     settingsChanged();
 }
 

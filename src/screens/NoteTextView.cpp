@@ -15,6 +15,9 @@
 #include <QTextDocument>
 #include <QTextFrame>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 bool isLineBreak(QChar c)
@@ -80,6 +83,18 @@ NoteTextView::NoteTextView(const TypeModifier& type, const ColorToken& color, bo
     block.setLineHeight(line, QTextBlockFormat::FixedHeight);
     QTextCursor(doc).setBlockFormat(block);
     doc->clearUndoRedoStacks();
+
+    // Scrolled by whole lines, so that no sliver of a line shows at the top.
+    if (!singleLine) {
+        connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] {
+            QScrollBar* bar = verticalScrollBar();
+            const int position = bar->sliderPosition();
+            if (position <= bar->minimum() || position >= bar->maximum())
+                return;
+            const qreal step = m_type.lineHeight();
+            bar->setSliderPosition(std::min(bar->maximum(), int(std::round(std::round(position / step) * step))));
+        });
+    }
 
     applyColors();
     connect(&Theme::instance(), &Theme::changed, this, &NoteTextView::applyColors);

@@ -33,8 +33,9 @@ NotesScreen::NotesScreen(AppState& state, const AppActions& actions, QWidget* pa
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setVerticalScrollBar(new SScrollBar(Qt::Vertical, m_scroll));
     m_scroll->viewport()->setAutoFillBackground(false);
-    m_column->setAutoFillBackground(false);
     m_scroll->setWidget(m_column);
+    // setWidget() turns the column's fill on; the screen shows through instead.
+    m_column->setAutoFillBackground(false);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -24,8 +24,6 @@ ToastLayer::ToastLayer(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("toastLayer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(&state, &AppState::toastChanged, this, &ToastLayer::refresh);
-    // A toast on show moves out of the settings' way when they open, and back.
-    connect(&state, &AppState::navigationChanged, this, &ToastLayer::placeAll);
     refresh();
 }
 
@@ -96,20 +94,6 @@ void ToastLayer::place(ToastView* view, qreal shown) const
     const int height = view->heightForWidth(width);
     view->setProperty("shown", shown);
     const int offset = int(std::round((1.0 - shown) * slide));
-    if (m_state.settingsOpen()) {
-        // Over the settings, where no control lies, readable in the smallest
-        // window: in the panel's header when it says where, else top centre.
-        const QRect area = m_areaOverSettings ? m_areaOverSettings() : QRect();
-        const int cardHeight = height - around.top() - around.bottom();
-        int x = (this->width() - toastWidth) / 2;
-        int y = topGapOverSettings;
-        if (!area.isEmpty()) {
-            x = std::max(area.left(), area.right() + 1 - toastWidth);
-            y = std::max(topGapOverSettings, area.center().y() + 1 - cardHeight / 2);
-        }
-        view->setGeometry(x - around.left(), y - around.top() - offset, width, height);
-        return;
-    }
     // The card's own edges sit padding away from the layer's edges.
     const int x = this->width() - padding - toastWidth - around.left();
     const int y = this->height() - padding - height + around.bottom() + offset;

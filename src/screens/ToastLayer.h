@@ -3,15 +3,12 @@
 #include <QUuid>
 #include <QWidget>
 
-#include <functional>
-
 class AppState;
 class ToastView;
 
-// The layer that shows AppState's toast in the bottom trailing corner, or,
-// while the settings are open, in their header beside the title (the main
-// view keeps the layer over the settings overlay: a toast is often the only
-// sign that something failed). It takes no clicks: what lies below gets them,
+// The layer that shows AppState's toast in the bottom trailing corner (the
+// main view keeps the layer over the settings overlay: a toast is often the
+// only sign that something failed). It takes no clicks: what lies below gets them,
 // even where the toast is drawn. A toast with a new id comes in as a new
 // card; the old one leaves.
 class ToastLayer final : public QWidget {
@@ -20,18 +17,9 @@ class ToastLayer final : public QWidget {
 public:
     static constexpr int padding = 24;
     static constexpr int toastWidth = 340;
-    // The least room above the card, over the settings.
-    static constexpr int topGapOverSettings = 12;
-
-    // Where a toast goes over the open settings, in the layer's coordinates:
-    // it sits at the area's right end, centred on its height. An empty area
-    // (or none given) puts it at the top centre.
-    using AreaOverSettings = std::function<QRect()>;
-
     explicit ToastLayer(AppState& state, QWidget* parent = nullptr);
 
-    void setAreaOverSettings(AreaOverSettings area) { m_areaOverSettings = std::move(area); }
-    // Places the toasts on show again (the settings opened, closed or moved).
+    // Places the toasts on show again.
     void placeAll();
 
     // The card on show, or null.
@@ -47,7 +35,6 @@ private:
     void leave(ToastView* view);
 
     AppState& m_state;
-    AreaOverSettings m_areaOverSettings;
     ToastView* m_current = nullptr;
     QUuid m_currentID;
 };

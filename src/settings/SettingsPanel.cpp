@@ -143,12 +143,6 @@ QWidget* SettingsPanel::makeNav()
     return nav;
 }
 
-QRect SettingsPanel::toastArea() const
-{
-    const int right = width() - headerEnd - closeSize - headerSpacing;
-    return QRect(navWidth, 0, std::max(0, right - navWidth), headerHeight);
-}
-
 QWidget* SettingsPanel::makeHeader()
 {
     auto* header = new HeaderBar;

@@ -21,17 +21,12 @@ class TextLabel;
 class SettingsPanel final : public QWidget
 {
     Q_OBJECT
-    // Where a toast may show over the panel, in its coordinates: the header
-    // beside the title, up to the Close button; read by the main view.
-    Q_PROPERTY(QRect toastArea READ toastArea)
 
 public:
     static constexpr int navWidth = 236;
     // The card's corner; the panel's own corners are 1 point tighter.
     static constexpr int cardRadius = 24;
     static constexpr int headerHeight = 68;
-
-    QRect toastArea() const;
 
     SettingsPanel(AppState& state, const AppActions& actions, QWidget* parent = nullptr);
     ~SettingsPanel() override;

@@ -4,6 +4,7 @@
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "design/Onest.h"
+#include "design/ToolTipLook.h"
 #include "platform/FrontApplication.h"
 #include "platform/SoundPlayer.h"
 #include "shell/DictationDesktop.h"
@@ -100,6 +101,7 @@ AppDelegate::~AppDelegate()
 void AppDelegate::start()
 {
     Onest::registerFaces();
+    ToolTipLook::install();
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     Log::write(QStringLiteral("launched, bundle=") + QCoreApplication::applicationFilePath());

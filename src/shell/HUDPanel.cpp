@@ -25,6 +25,9 @@ void makeFloating(QWidget* window)
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setAttribute(Qt::WA_NoSystemBackground);
     window->setFocusPolicy(Qt::NoFocus);
+    // The pill is never the active window, and Qt shows tooltips only for
+    // the active one unless told.
+    window->setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 // The pill follows the user from one virtual desktop to the next.

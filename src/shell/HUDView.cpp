@@ -4,12 +4,12 @@
 #include "core/Config.h"
 #include "core/Format.h"
 #include "core/L10n.h"
-#include "core/TextUtil.h"
 #include "design/Animation.h"
 #include "design/Elevation.h"
 #include "design/Icon.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/ToolTipText.h"
 #include "design/TypeModifier.h"
 #include "design/components/DictationProgressLabel.h"
 #include "design/components/SIconButton.h"
@@ -56,16 +56,6 @@ QEasingCurve pillCurve()
 QString listeningLabel()
 {
     return L10n::tr("Listening\u2026");
-}
-
-// A failure can carry a server's page: it shows as its text, a few lines of it.
-QString plainToolTip(const QString& text)
-{
-    const QString lines = TextUtil::firstLines(text, 60, 4).join(QLatin1Char('\n'));
-    if (!Qt::mightBeRichText(lines))
-        return lines;
-    return QStringLiteral("<p>") + lines.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))
-        + QStringLiteral("</p>");
 }
 
 } // namespace
@@ -349,7 +339,7 @@ QString HUDView::toolTipFor(Kind kind) const
         return idleToolTip(m_state.config());
     case Kind::failed:
         return m_state.message().trimmed().isEmpty() ? L10n::tr("Something went wrong")
-                                                     : plainToolTip(m_state.message());
+                                                     : ToolTipText::plain(m_state.message().trimmed());
     case Kind::listening:
     case Kind::thinking:
     case Kind::done:

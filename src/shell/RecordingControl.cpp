@@ -85,7 +85,10 @@ void RecordingControl::startRecording(const QString& source, const Target& reque
         && !m_state.settingsOpen() && openNote)
         target = Target::note(*openNote);
 
-    const FrontApp front = m_frontApp.current();
+    FrontApp front = m_frontApp.current();
+    // Our own window names no installed desktop file, only its class.
+    if (front.id == QStringLiteral("kesto-viruz") && front.name == front.id)
+        front.name = QStringLiteral("Kesto Viruz");
     m_recordingApp = front.isEmpty() ? RecordingApp{} : RecordingApp{nonEmpty(front.name), nonEmpty(front.id)};
 
     const Config config = m_state.config();

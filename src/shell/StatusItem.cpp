@@ -42,9 +42,11 @@ StatusItem::StatusItem(QObject* parent)
     // Shown also without a tray: Qt docks the icon once a tray appears.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         Log::write(QStringLiteral("no system tray yet; starting the application again opens its window"));
-    m_tray->show();
     m_panelScheme = DesktopColorScheme::create();
     connect(m_panelScheme.get(), &DesktopColorScheme::changed, this, &StatusItem::showPicture);
+    // Qt refuses to show an item without a picture.
+    showPicture();
+    m_tray->show();
 }
 
 StatusItem::~StatusItem() = default;

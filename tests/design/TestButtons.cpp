@@ -58,8 +58,9 @@ private Q_SLOTS:
         button.setIcon(icon);
         button.setIconRight(iconRight);
         const qreal label = std::ceil(QFontMetricsF(Onest::font(caption, QFont::DemiBold)).horizontalAdvance(button.text()));
-        // Around the box, 3 on each side for the xs shadow.
-        QCOMPARE(button.sizeHint(), QSize(int(label) + icons + 2 * padding + 6, height + 6));
+        // Above and below the box, 3 for the xs shadow; the box reaches
+        // the sides.
+        QCOMPARE(button.sizeHint(), QSize(int(label) + icons + 2 * padding, height + 6));
     }
 
     void blockFillsTheWidthAndKeepsItsHeight()
@@ -154,12 +155,12 @@ private Q_SLOTS:
     {
         SButton secondary(QStringLiteral("Edit"), ButtonVariant::Secondary);
         SButton primary(QStringLiteral("Edit"), ButtonVariant::Primary);
-        // The middle of the left edge is the border's column (past the
-        // shadow's room for the secondary button).
-        QCOMPARE_COLOR(grab(secondary).pixelColor(3, 20), over(Palette::borderDefault.color()));
+        // The middle of the left edge is the border's column: every variant
+        // reaches the control's side.
+        QCOMPARE_COLOR(grab(secondary).pixelColor(0, 20), over(Palette::borderDefault.color()));
         QCOMPARE_COLOR(grab(primary).pixelColor(0, 20), over(Palette::brand.color()));
         hover(secondary, true);
-        QCOMPARE_COLOR(grab(secondary).pixelColor(3, 20), over(Palette::borderStrong.color()));
+        QCOMPARE_COLOR(grab(secondary).pixelColor(0, 20), over(Palette::borderStrong.color()));
     }
 
     void clickEmitsOnceAndDisabledDoesNot()

@@ -176,15 +176,16 @@ private Q_SLOTS:
         QFETCH(ControlSize, size);
         QFETCH(int, height);
         SSelect select(themes(), QStringLiteral("dark"), size);
-        // The box and 3 on each side for its shadow.
+        // The box and 3 above and below for its shadow; the box reaches
+        // the sides.
         QCOMPARE(select.sizeHint().height(), height + 6);
         // Hover changes only the border.
         const QImage before = grab(select);
         hover(select, true);
         const QImage after = grab(select);
         const int middle = 3 + height / 2;
-        QCOMPARE_COLOR(before.pixelColor(3, middle), over(Palette::borderDefault.color()));
-        QCOMPARE_COLOR(after.pixelColor(3, middle), over(Palette::borderStrong.color()));
+        QCOMPARE_COLOR(before.pixelColor(0, middle), over(Palette::borderDefault.color()));
+        QCOMPARE_COLOR(after.pixelColor(0, middle), over(Palette::borderStrong.color()));
         QCOMPARE(before.pixelColor(9, middle), after.pixelColor(9, middle));
     }
 
@@ -202,12 +203,15 @@ private Q_SLOTS:
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->actions().size(), 3);
         QCOMPARE(checkedTexts(menu), QStringList{QStringLiteral("Light")});
-        // The ticked item lies over the field: its bottom-left corner at the
-        // field's left edge, 4 points above the field's bottom edge.
+        // The ticked item lies over the field, its bottom 4 points above the
+        // field's bottom edge; the menu covers the field's whole width, edge
+        // to edge.
         QAction* ticked = menu->actions().at(0);
         const QRect item = menu->actionGeometry(ticked).translated(menu->geometry().topLeft());
         const QRectF field = select.fieldRect();
-        QCOMPARE(item.bottomLeft() + QPoint(0, 1), select.mapToGlobal(QPoint(int(field.left()), int(field.bottom()) - 4)));
+        const QPoint corner = select.mapToGlobal(QPoint(int(field.left()), int(field.bottom()) - 4));
+        QCOMPARE(item.bottom() + 1, corner.y());
+        QCOMPARE(menu->x(), corner.x());
         QVERIFY(menu->width() >= field.width());
         QCOMPARE(menu->activeAction(), ticked);
 

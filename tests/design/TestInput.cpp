@@ -24,9 +24,10 @@ struct Form {
 
     Form()
     {
-        field->setGeometry(0, 0, 240, field->sizeHint().height());
+        // Room on the left for the ring, which lies beside the field.
+        field->setGeometry(10, 0, 240, field->sizeHint().height());
         other->setGeometry(0, 60, 100, 30);
-        window.resize(260, 100);
+        window.resize(270, 100);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -57,10 +58,11 @@ private Q_SLOTS:
         QFETCH(ControlSize, size);
         QFETCH(int, box);
         SInput field(QStringLiteral("Name"), size);
-        // The box, plus 3 points on every side for the focus ring.
+        // The box, plus 3 points above and below for the focus ring; the
+        // box itself reaches both sides.
         QCOMPARE(field.sizeHint().height(), box + 6);
         field.resize(200, box + 6);
-        QCOMPARE(field.boxRect(), QRectF(3, 3, 194, box));
+        QCOMPARE(field.boxRect(), QRectF(0, 3, 200, box));
     }
 
     void placeholderFollowsTheText()
@@ -122,10 +124,10 @@ private Q_SLOTS:
         const QImage image = form.window.grab().toImage();
         const QColor fill = (sunken ? Palette::surfaceSubtle : Palette::surfaceCard).color();
         const QColor window = form.window.palette().color(QPalette::Window);
-        QCOMPARE_COLOR(image.pixelColor(3, 23), over(border.color(), 1.0, window));
-        QCOMPARE_COLOR(image.pixelColor(10, 23), over(fill, 1.0, window));
+        QCOMPARE_COLOR(image.pixelColor(10, 23), over(border.color(), 1.0, window));
+        QCOMPARE_COLOR(image.pixelColor(17, 23), over(fill, 1.0, window));
         if (focused)
-            QCOMPARE_COLOR(image.pixelColor(1, 23), over(ring.color(), 1.0, window));
+            QCOMPARE_COLOR(image.pixelColor(8, 23), over(ring.color(), 1.0, window));
     }
 
     void disabledIsDimmedWhole()

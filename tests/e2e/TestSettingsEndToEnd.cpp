@@ -22,7 +22,6 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -53,8 +52,6 @@ private:
     QString log() const;
     bool waitForLog(const QString& line, int timeoutMs) const;
     QJsonObject config() const;
-    // The visible windows of process pid.
-    static QList<Window> windows(qint64 pid);
     // The window of process pid of exactly this size, once it shows.
     static Window waitForWindow(qint64 pid, QSize size, int timeoutMs = 10000);
     static bool xdotool(const QStringList& arguments);
@@ -184,17 +181,12 @@ QJsonObject TestSettingsEndToEnd::config() const
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-QList<TestSettingsEndToEnd::Window> TestSettingsEndToEnd::windows(qint64 pid)
-{
-    return ScreenWindows::ofProcess(pid);
-}
-
 TestSettingsEndToEnd::Window TestSettingsEndToEnd::waitForWindow(qint64 pid, QSize size, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMs) {
-        for (const Window& window : windows(pid)) {
+        for (const Window& window : ScreenWindows::ofProcess(pid)) {
             if (window.frame.size() == size)
                 return window;
         }

@@ -1,7 +1,9 @@
 #include "FakeCapabilities.h"
 #include "FakeClock.h"
 #include "GalleryFile.h"
+#include "InterfaceTable.h"
 #include "TempDataDir.h"
+#include "TextFit.h"
 
 #include "core/AppState.h"
 #include "design/Onest.h"
@@ -13,6 +15,7 @@
 #include "onboarding/OnboardingView.h"
 #include "onboarding/PermissionsAgainView.h"
 #include "onboarding/StepIntro.h"
+#include "onboarding/StepTrail.h"
 #include "onboarding/TryItStep.h"
 
 #include <QDir>
@@ -22,7 +25,9 @@
 
 // Every wizard step in its main states, and the permissions window, light
 // and dark, saved under KESTO_GALLERY_DIR as "onboarding-<state>-<theme>.png"
-// for a person to look at.
+// for a person to look at; the longest ones also in Russian and Uzbek. In
+// every picture each text fits where it is shown, and no line of a step
+// trail starts with its separator.
 class TestOnboardingGallery final : public QObject
 {
     Q_OBJECT
@@ -37,6 +42,7 @@ private Q_SLOTS:
 
 private:
     void save(QWidget& view, const QString& name);
+    static void check(QWidget& view);
     QString m_folder;
 };
 
@@ -71,6 +77,21 @@ void TestOnboardingGallery::save(QWidget& view, const QString& name)
         m_folder, QStringLiteral("onboarding-%1-%2").arg(name, Theme::instance().isDark() ? QStringLiteral("dark")
                                                                                           : QStringLiteral("light")));
     QVERIFY2(picture.save(file), qPrintable(file));
+    check(view);
+}
+
+void TestOnboardingGallery::check(QWidget& view)
+{
+    const QStringList cut = TextFit::problems(&view);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    for (const StepTrail* trail : view.findChildren<StepTrail*>()) {
+        const QList<QWidget*> entries = trail->entries();
+        for (int i = 0; i < entries.size(); ++i) {
+            const bool startsLine = entries.at(i)->x() == 0;
+            QVERIFY2(trail->showsChevron(i) == !startsLine,
+                     qPrintable(QStringLiteral("entry %1 %2 a chevron").arg(i + 1).arg(startsLine ? "starts a line with" : "lacks")));
+        }
+    }
 }
 
 void TestOnboardingGallery::wizard_data()
@@ -89,9 +110,15 @@ void TestOnboardingGallery::wizard_data()
         QStringLiteral("try-it-recording"),      QStringLiteral("try-it-working"),
         QStringLiteral("try-it-done"),           QStringLiteral("try-it-failed"),
     };
+    QTest::addColumn<QString>("language");
     for (const QString& scene : scenes) {
-        QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false;
-        QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true;
+        QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false << "en";
+        QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true << "en";
+    }
+    // The longest step trail, in the languages whose words are longest.
+    for (const char* language : {"ru", "uz"}) {
+        QTest::addRow("accessibility-missing-%s-light", language) << QStringLiteral("accessibility-missing") << false
+                                                                  << QString::fromLatin1(language);
     }
 }
 
@@ -99,6 +126,9 @@ void TestOnboardingGallery::wizard()
 {
     QFETCH(QString, scene);
     QFETCH(bool, dark);
+    QFETCH(QString, language);
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
     Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
     Scene s;
     s.capabilities.held = scene == QStringLiteral("microphone-checking");
@@ -146,29 +176,37 @@ void TestOnboardingGallery::wizard()
     } else if (scene == QStringLiteral("try-it-done")) {
         auto* editor = view.content()->findChild<QTextEdit*>(QStringLiteral("sampleEditor"));
         QVERIFY(editor);
-        editor->setPlainText(QStringLiteral("Salom! Bu birinchi diktovka: Kesto Viruz matnni kursor turgan joyga yozadi."));
+        // As typed in: the caret after the last letter.
+        editor->setFocus();
+        editor->insertPlainText(QStringLiteral("Salom! Bu birinchi diktovka: Kesto Viruz matnni kursor turgan joyga yozadi."));
     } else if (scene == QStringLiteral("try-it-failed")) {
         s.state.setMessage(QStringLiteral("Could not reach Gemini. The recording is kept in History."));
         s.state.setPhase(Phase::failed);
     }
-    save(view, scene);
+    save(view, language == QStringLiteral("en") ? scene : scene + u'-' + language);
 }
 
 void TestOnboardingGallery::permissions_data()
 {
     QTest::addColumn<QString>("scene");
     QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("language");
     for (const QString& scene : {QStringLiteral("permissions-both"), QStringLiteral("permissions-microphone"),
                                  QStringLiteral("permissions-back")}) {
-        QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false;
-        QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true;
+        QTest::newRow(qPrintable(scene + QStringLiteral("-light"))) << scene << false << "en";
+        QTest::newRow(qPrintable(scene + QStringLiteral("-dark"))) << scene << true << "en";
     }
+    for (const char* language : {"ru", "uz"})
+        QTest::addRow("permissions-both-%s-light", language) << QStringLiteral("permissions-both") << false << QString::fromLatin1(language);
 }
 
 void TestOnboardingGallery::permissions()
 {
     QFETCH(QString, scene);
     QFETCH(bool, dark);
+    QFETCH(QString, language);
+    InterfaceTable table(language);
+    QVERIFY(table.loaded());
     Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
     Scene s;
     const bool back = scene == QStringLiteral("permissions-back");
@@ -178,7 +216,7 @@ void TestOnboardingGallery::permissions()
     s.capabilities.keys = {false, QStringLiteral("There is no X11 display, so keys cannot be typed or watched."), true};
     s.state.setAccessibilityGranted(!both);
     PermissionsAgainView view(s.state, [] {}, s.capabilities, s.clock);
-    save(view, scene);
+    save(view, language == QStringLiteral("en") ? scene : scene + u'-' + language);
 }
 
 QTEST_MAIN(TestOnboardingGallery)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryFile.h"
+#include "ThemePixels.h"
 
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -22,14 +23,11 @@ inline QString folder()
     return dir.isEmpty() ? QDir::temp().filePath(QStringLiteral("kesto-gallery")) : dir;
 }
 
-// Returns the file written, or "" when it could not be.
+// Returns the file written, or "" when it could not be or when the picture
+// shows Qt's stock palette somewhere (said in a warning).
 inline QString save(QWidget* screen, const QString& name, QSize size)
 {
     auto window = std::make_unique<QWidget>();
-    window->setAutoFillBackground(true);
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, Palette::bgApp.color());
-    window->setPalette(palette);
     auto* layout = new QVBoxLayout(window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(screen);
@@ -37,9 +35,23 @@ inline QString save(QWidget* screen, const QString& name, QSize size)
     window->show();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    // Drawn as the main view draws it: over the background it paints, and
+    // nothing else.
+    const qreal ratio = window->devicePixelRatioF();
+    QImage picture(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Palette::bgApp.color());
+    window->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
     const QString file = GalleryFile::path(
         folder(), QStringLiteral("%1-%2").arg(name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));
-    return window->grab().save(file) ? file : QString();
+    if (!picture.save(file))
+        return {};
+    const QString stock = ThemePixels::stockPaletteProblem(picture);
+    if (!stock.isEmpty()) {
+        qWarning("%s: %s", qPrintable(name), qPrintable(stock));
+        return {};
+    }
+    return file;
 }
 
 } // namespace ScreenPicture

@@ -459,13 +459,19 @@ void TestHistoryScreen::retryReachesTheController()
     QVERIFY(!box->button()->isEnabled());
     QVERIFY(box->findChild<IconSpinner*>());
 
-    // Done again: the text shows and the box goes.
+    // Done again: the text shows, whole, and the box goes.
     failed.status = HistoryEntry::Status::done;
-    failed.text = QStringLiteral("back from the network");
+    failed.text = QStringLiteral("Back from the network, with words enough to take several lines of the card. ").repeated(6);
     m_state->updateHistory([&failed](History& history) { history.update(failed); });
     m_state->setRetrying(failed.id, false);
-    QVERIFY(!m_screen->card(failed.id)->audioBox());
-    QCOMPARE(m_screen->card(failed.id)->transcript()->toPlainText(), failed.text);
+    QCoreApplication::processEvents();
+    EntryCard* card = m_screen->card(failed.id);
+    QVERIFY(!card->audioBox());
+    QCOMPARE(card->transcript()->toPlainText(), failed.text);
+    QCOMPARE(card->height(), card->heightForWidth(card->width()));
+    QWidget* text = card->transcript();
+    QVERIFY2(text->height() >= text->heightForWidth(text->width()),
+             qPrintable(QStringLiteral("%1 high for %2").arg(text->height()).arg(text->heightForWidth(text->width()))));
 }
 
 void TestHistoryScreen::clearTakesTwoSteps()

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QWheelEvent>
 
 // The note text view: what is typed or pasted reaches "notes.json" exactly,
 // single-line rules, and replacements from outside while the note is open.
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void outsideReplacementWhileFocused();
     void outsideReplacementWhileNotFocused();
     void linesHaveTheFixedHeight();
+    void scrollsByWholeLines();
     void findsInTheBody();
 
 private:
@@ -327,6 +329,30 @@ void TestNoteTextView::linesHaveTheFixedHeight()
     const qreal step = last->position().y() + last->lineAt(0).y() - first->position().y() - first->lineAt(0).y();
     QVERIFY2(qAbs(step - 2 * 27.2) < 0.5, qPrintable(QString::number(step)));
     QVERIFY(doc->documentLayout()->documentSize().height() < 3 * 27.2 + 1);
+}
+
+void TestNoteTextView::scrollsByWholeLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 80; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    body()->setText(lines.join(u'\n'));
+    QScrollBar* bar = body()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 300);
+    bar->setValue(0);
+    // Wheel turns and page steps stop on a line's edge: no sliver of the
+    // line above shows at the top.
+    const QPoint middle = body()->viewport()->rect().center();
+    for (int turn = 0; turn < 3; ++turn) {
+        QWheelEvent wheel(middle, body()->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(body()->viewport(), &wheel);
+        const qreal lines = bar->value() / 27.2;
+        QVERIFY2(bar->value() > 0 && qAbs(lines - std::round(lines)) * 27.2 < 1, qPrintable(QString::number(bar->value())));
+    }
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const qreal paged = bar->value() / 27.2;
+    QVERIFY2(qAbs(paged - std::round(paged)) * 27.2 < 1, qPrintable(QString::number(bar->value())));
 }
 
 void TestNoteTextView::findsInTheBody()

@@ -9,6 +9,7 @@
 #include "screens/NoteTextView.h"
 
 #include "NotesScreenRig.h"
+#include "ThemePixels.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -81,14 +82,17 @@ void TestNotesGallery::pictures_data()
 
 void TestNotesGallery::save(const QString& name)
 {
-    // The screen is drawn over the window background it sits on in the app.
-    QPalette palette = m_rig->screen->palette();
-    palette.setColor(QPalette::Window, Palette::bgApp.color());
-    m_rig->screen->setPalette(palette);
-    m_rig->screen->setAutoFillBackground(true);
     m_rig->screen->resize(size);
     QCoreApplication::processEvents();
-    const QPixmap picture = m_rig->screen->grab();
+    // Drawn as the main view draws it: over the background the main view
+    // paints, and nothing else; the screen and its parts paint the rest.
+    const qreal ratio = m_rig->screen->devicePixelRatioF();
+    QImage picture(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Palette::bgApp.color());
+    m_rig->screen->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QString stock = ThemePixels::stockPaletteProblem(picture);
+    QVERIFY2(stock.isEmpty(), qPrintable(name + QStringLiteral(": ") + stock));
     const QString folder = qEnvironmentVariable("KESTO_GALLERY_DIR", QDir::current().filePath(QStringLiteral("gallery")));
     const QString file = GalleryFile::path(
         folder, QStringLiteral("%1-%2").arg(name, Theme::instance().isDark() ? QStringLiteral("dark") : QStringLiteral("light")));

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void shortRecordingsAreDroppedSilently();
     void cancelKeepsOnlyALongRecording_data();
     void cancelKeepsOnlyALongRecording();
+    void ownWindowIsNamedForPeople();
     void recorderFailures();
     void levelFollowsTheRecorder();
     void mediaIsResumedAfterTheRecording();
@@ -193,6 +194,16 @@ void TestDictationControl::cancelKeepsOnlyALongRecording()
     QCOMPARE(entry.duration, 1.0);
     QVERIFY(entry.audioFile); // kept although keepAudio is off
     QCOMPARE(rig.keptAudio(), QStringList{*entry.audioFile});
+}
+
+void TestDictationControl::ownWindowIsNamedForPeople()
+{
+    DictationRig& rig = *m_rig;
+    rig.front.app = {QStringLiteral("kesto-viruz"), QStringLiteral("kesto-viruz")};
+    rig.record(2.0);
+    rig.controller->cancelRecording();
+    QTRY_COMPARE(rig.state.history().entries.size(), 1);
+    QCOMPARE(rig.state.history().entries.first().appName, std::optional<QString>("Kesto Viruz"));
 }
 
 void TestDictationControl::recorderFailures()

@@ -548,18 +548,19 @@ void TestHUD::toolTips()
     const QString idle = HUDView::idleToolTip(m_state->config());
     QCOMPARE(m_panel->view()->toolTip(), idle);
     QCOMPARE(m_panel->view()->accessibleName(), idle);
+    const auto shownToolTip = [this] {
+        QTextDocument shown;
+        shown.setHtml(m_panel->view()->toolTip());
+        return shown.toPlainText();
+    };
     setKind(HUDView::Kind::failed);
-    QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Gemini could not be reached. Try again from History."));
+    QCOMPARE(shownToolTip(), QStringLiteral("Gemini could not be reached. Try again from History."));
     QCOMPARE(m_panel->view()->accessibleName(), QStringLiteral("Gemini could not be reached"));
-    // A server's HTML page shows as its text, a few lines of it, never rendered.
-    m_state->setMessage(QStringLiteral("Gemini returned 502: <html><head><title>502 Bad Gateway</title></head><body>")
-                        + QStringLiteral("<p>Upstream timed out.</p>").repeated(40) + QStringLiteral("</body></html>"));
-    QTextDocument shown;
-    shown.setHtml(m_panel->view()->toolTip());
-    const QStringList lines = shown.toRawText().split(QChar::LineSeparator);
-    QCOMPARE(lines.size(), 4);
-    QVERIFY2(lines.first().startsWith(QStringLiteral("Gemini returned 502: <html><head><title>502 Bad")), qPrintable(lines.first()));
-    QVERIFY(lines.last().endsWith(QChar(0x2026)));
+    // A server's HTML page shows as its text, all of it, never rendered.
+    const QString page = QStringLiteral("Gemini returned 502: <html><head><title>502 Bad Gateway</title></head><body>")
+        + QStringLiteral("<p>Upstream timed out.</p>\n").repeated(40) + QStringLiteral("</body></html>");
+    m_state->setMessage(page);
+    QCOMPARE(shownToolTip(), page);
     m_state->setMessage(QString());
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
     m_state->setMessage(QStringLiteral("  \n "));

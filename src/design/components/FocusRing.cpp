@@ -7,10 +7,11 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 
-FocusRing::FocusRing(QWidget* control, std::function<QPainterPath()> shape)
+FocusRing::FocusRing(QWidget* control, std::function<QPainterPath()> shape, std::function<QColor()> colour)
     : QWidget(control->parentWidget())
     , m_control(control)
     , m_shape(std::move(shape))
+    , m_colour(std::move(colour))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -61,5 +62,5 @@ void FocusRing::paintEvent(QPaintEvent*)
     stroker.setWidth(2 * width);
     stroker.setJoinStyle(Qt::RoundJoin);
     const QPainterPath band = stroker.createStroke(shape).united(shape).subtracted(shape);
-    painter.fillPath(band, Palette::ring.color());
+    painter.fillPath(band, m_colour ? m_colour() : Palette::ring.color());
 }

@@ -16,8 +16,9 @@ class FocusRing final : public QWidget {
 public:
     static constexpr int width = 3;
 
-    // shape: the control's outline now, in the control's own coordinates.
-    FocusRing(QWidget* control, std::function<QPainterPath()> shape);
+    // shape: the control's outline now, in the control's own coordinates;
+    // colour: the band's colour now (the ring token when not given).
+    FocusRing(QWidget* control, std::function<QPainterPath()> shape, std::function<QColor()> colour = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,4 +29,5 @@ private:
 
     QPointer<QWidget> m_control;
     std::function<QPainterPath()> m_shape;
+    std::function<QColor()> m_colour;
 };

@@ -161,7 +161,8 @@ void PopupMenu::popUp(QWidget* anchor, const QPoint& point, QAction* item)
     QPoint corner = anchor->mapToGlobal(point);
     if (item) {
         const QRect geometry = actionGeometry(item);
-        corner -= QPoint(geometry.left(), geometry.bottom() + 1);
+        // The item goes over the point; the menu's edge stays at its left.
+        corner -= QPoint(0, geometry.bottom() + 1);
     }
     popup(corner);
     if (item)

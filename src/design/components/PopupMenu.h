@@ -29,9 +29,9 @@ public:
     // ticked items carry the tick (and report isChecked()).
     QAction* addItem(const QString& label, bool ticked);
 
-    // Shows the menu without blocking. With an item, that item's bottom-left
-    // corner lands on point (in anchor's coordinates); without one, the
-    // menu's top-left corner does. The item is also the one the keyboard
+    // Shows the menu without blocking, its left edge at point (in anchor's
+    // coordinates). With an item, that item's bottom lands on point;
+    // without one, the menu's top does. The item is also the one the keyboard
     // starts from.
     void popUp(QWidget* anchor, const QPoint& point, QAction* item = nullptr);
 };

@@ -126,8 +126,10 @@ qreal SButton::contentWidth() const
 QRectF SButton::boxRect() const
 {
     const ButtonMetrics& m = m_style.metrics;
+    // Room for the shadow above and below only: the box reaches the
+    // control's sides, in line with the other controls of a column.
     const int room = ControlPaint::shadowRoom(m_style.colors.shadow);
-    const QRectF area = QRectF(rect()).adjusted(room, room, -room, -room);
+    const QRectF area = QRectF(rect()).adjusted(0, room, 0, -room);
     return QRectF(area.left(), area.top() + (area.height() - m.height) / 2.0, area.width(), m.height);
 }
 
@@ -135,7 +137,7 @@ QSize SButton::sizeHint() const
 {
     const ButtonMetrics& m = m_style.metrics;
     const int room = 2 * ControlPaint::shadowRoom(m_style.colors.shadow);
-    return QSize(int(contentWidth()) + 2 * m.padding + room, m.height + room);
+    return QSize(int(contentWidth()) + 2 * m.padding, m.height + room);
 }
 
 QSize SButton::minimumSizeHint() const
@@ -147,7 +149,7 @@ QSize SButton::minimumSizeHint() const
     if (!m_iconRight.isEmpty())
         icons += m.iconSize + m.spacing;
     const int room = 2 * ControlPaint::shadowRoom(m_style.colors.shadow);
-    return QSize(icons + 2 * m.padding + room, m.height + room);
+    return QSize(icons + 2 * m.padding, m.height + room);
 }
 
 void SButton::paintEvent(QPaintEvent*)

@@ -73,14 +73,14 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The button itself, inside the room for its shadow above and below.
+    QRectF boxRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     QPainterPath focusShape() const override;
 
 private:
-    // The button itself, inside the room for its shadow.
-    QRectF boxRect() const;
     void restyle();
     QFont captionFont() const;
     qreal contentWidth() const;

@@ -1,5 +1,7 @@
 #include "design/components/SInput.h"
 
+#include "design/components/FocusRing.h"
+
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
@@ -157,7 +159,9 @@ void SInput::applyColors()
 
 QRectF SInput::boxRect() const
 {
-    return QRectF(m_style.ring, (height() - m_style.height) / 2.0, width() - 2 * m_style.ring, m_style.height);
+    // The box reaches the control's sides; the focus ring lies over what is
+    // beside it (room is kept above and below).
+    return QRectF(0, (height() - m_style.height) / 2.0, width(), m_style.height);
 }
 
 QColor SInput::borderColor() const
@@ -190,7 +194,7 @@ QSize SInput::sizeHint() const
 
 QSize SInput::minimumSizeHint() const
 {
-    return QSize(2 * (m_style.padding + m_style.ring) + 40, m_style.height + 2 * m_style.ring);
+    return QSize(2 * m_style.padding + 40, m_style.height + 2 * m_style.ring);
 }
 
 void SInput::layoutEdit()
@@ -248,11 +252,30 @@ bool SInput::eventFilter(QObject* watched, QEvent* event)
         const bool focused = event->type() == QEvent::FocusIn;
         if (focused != m_focused) {
             m_focused = focused;
+            showRing();
             update();
             Q_EMIT focusChanged(focused);
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void SInput::showRing()
+{
+    if (!m_ring && m_focused && parentWidget()) {
+        m_ring = new FocusRing(
+            this,
+            [this] {
+                QPainterPath shape;
+                shape.addRoundedRect(boxRect(), m_style.radius, m_style.radius);
+                return shape;
+            },
+            [this] { return ringColor(); });
+    }
+    if (m_ring) {
+        m_ring->setVisible(m_focused && isVisible());
+        m_ring->update();
+    }
 }
 
 void SInput::paintEvent(QPaintEvent*)
@@ -262,11 +285,6 @@ void SInput::paintEvent(QPaintEvent*)
     if (!isEnabled())
         painter.setOpacity(Tokens::disabledOpacity);
     const QRectF box = boxRect();
-    const QColor ring = ringColor();
-    if (ring.alpha() > 0) {
-        const qreal grow = m_style.ring;
-        ControlPaint::fill(painter, box.adjusted(-grow, -grow, grow, grow), m_style.radius + grow, ring);
-    }
     Shadow::paint(painter, box, m_style.radius, shadow());
     ControlPaint::fill(painter, box, m_style.radius, (m_sunken ? m_style.fillSunken : m_style.fill).color());
     ControlPaint::innerBorder(painter, box, m_style.radius, borderColor());

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class FocusRing;
 class QLineEdit;
 
 struct InputStyle {
@@ -35,7 +36,8 @@ struct InputStyle {
 
 // The single-line text field: its own box, placeholder, optional leading icon
 // and trailing suffix around a frameless line edit. The widget keeps 3 points
-// around the box for the focus ring; boxRect() is the box itself.
+// above and below the box for the focus ring (which lies beside it, over its
+// surroundings); boxRect() is the box itself.
 class SInput final : public QWidget {
     Q_OBJECT
 
@@ -99,6 +101,8 @@ private:
     void restyle();
     void applyColors();
     void layoutEdit();
+    // The focus ring is a sibling, so that it may lie beside the box.
+    void showRing();
 
     QLineEdit* m_edit;
     QString m_placeholder;
@@ -111,5 +115,6 @@ private:
     bool m_focusOnAppear = false;
     bool m_appeared = false;
     bool m_focused = false;
+    FocusRing* m_ring = nullptr;
     bool m_hovered = false;
 };

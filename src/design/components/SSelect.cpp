@@ -111,13 +111,13 @@ QSize SSelect::sizeHint() const
     if (!m_icon.isEmpty())
         width += m_style.iconSize + m_style.spacing;
     const int room = 2 * ControlPaint::shadowRoom(Elevation::Xs);
-    return QSize(width + room, m_style.height + room);
+    return QSize(width, m_style.height + room);
 }
 
 QSize SSelect::minimumSizeHint() const
 {
     const int room = 2 * ControlPaint::shadowRoom(Elevation::Xs);
-    return QSize(2 * m_style.padding + m_style.trailingPadding + room, m_style.height + room);
+    return QSize(2 * m_style.padding + m_style.trailingPadding, m_style.height + room);
 }
 
 void SSelect::paintEvent(QPaintEvent*)
@@ -162,7 +162,9 @@ QPainterPath SSelect::focusShape() const
 
 QRectF SSelect::fieldRect() const
 {
+    // Room for the shadow above and below only: the field reaches the
+    // control's sides, in line with the other controls of a column.
     const int room = ControlPaint::shadowRoom(Elevation::Xs);
-    const QRectF area = QRectF(rect()).adjusted(room, room, -room, -room);
+    const QRectF area = QRectF(rect()).adjusted(0, room, 0, -room);
     return QRectF(area.left(), area.top() + (area.height() - m_style.height) / 2.0, area.width(), m_style.height);
 }
