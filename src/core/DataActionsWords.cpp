@@ -3,11 +3,11 @@
 #include "core/AppState.h"
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "core/StoreFile.h"
 #include "core/Vocabulary.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace DataActions {
@@ -51,15 +51,12 @@ WordsResult exportWords(const AppState& state, const QString& path)
     WordsResult result;
     result.fileName = QFileInfo(path).fileName();
     const QList<VocabularyWord>& words = state.config().vocabulary;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(VocabularyWord::exportList(words).toUtf8());
-        if (file.commit()) {
-            result.count = int(words.size());
-            return result;
-        }
+    QString error;
+    if (StoreFile::write(path, VocabularyWord::exportList(words).toUtf8(), StoreFile::Access::shared, &error)) {
+        result.count = int(words.size());
+        return result;
     }
-    Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
+    Log::write(QStringLiteral("vocabulary export failed: ") + error);
     result.error = L10n::tr("The file could not be saved.");
     return result;
 }
