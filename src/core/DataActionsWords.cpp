@@ -3,11 +3,11 @@
 #include "core/AppState.h"
 #include "core/L10n.h"
 #include "core/Log.h"
-#include "core/StoreFile.h"
 #include "core/Vocabulary.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace DataActions {
@@ -51,12 +51,15 @@ WordsResult exportWords(const AppState& state, const QString& path)
     WordsResult result;
     result.fileName = QFileInfo(path).fileName();
     const QList<VocabularyWord>& words = state.config().vocabulary;
-    QString error;
-    if (StoreFile::write(path, VocabularyWord::exportList(words).toUtf8(), StoreFile::Access::shared, &error)) {
+    // Unbuffered: a buffered QSaveFile commits an empty file when its last
+    // flush fails on a full disk. The chosen folder must already exist.
+    const QByteArray bytes = VocabularyWord::exportList(words).toUtf8();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit()) {
         result.count = int(words.size());
         return result;
     }
-    Log::write(QStringLiteral("vocabulary export failed: ") + error);
+    Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
     result.error = L10n::tr("The file could not be saved.");
     return result;
 }

@@ -50,9 +50,14 @@ PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfi
     connect(m_socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         // A client that has sent its whole request and closed its side still
         // reads: the answer goes out through the kept descriptor.
-        if (error == QAbstractSocket::RemoteHostClosedError && m_stage == Stage::Routed && m_spare >= 0) {
-            m_peerDone = true;
-            return;
+        if (error == QAbstractSocket::RemoteHostClosedError && m_spare >= 0) {
+            if (m_stage == Stage::Routed) {
+                m_peerDone = true;
+                return;
+            }
+            // Qt drops what it had not written yet when the peer's side closes.
+            if (m_stage == Stage::Answering)
+                sendToClosedPeer(m_answer.mid(m_written));
         }
         // A peer that goes away, before or after its answer, is no fault.
         if (error != QAbstractSocket::RemoteHostClosedError && m_stage != Stage::Lingering
@@ -61,6 +66,7 @@ PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfi
         drop();
     });
     connect(m_socket, &QIODevice::readyRead, this, &PhoneConnection::onReadyRead);
+    connect(m_socket, &QIODevice::bytesWritten, this, [this](qint64 bytes) { m_written += bytes; });
     connect(m_socket, &QIODevice::bytesWritten, this, &PhoneConnection::onBytesWritten);
     if (secure) {
         connect(secure, &QSslSocket::encryptedBytesWritten, this, &PhoneConnection::onBytesWritten);
@@ -185,6 +191,10 @@ void PhoneConnection::answer(const QByteArray& bytes, bool linger)
         sendToClosedPeer(bytes);
         drop();
         return;
+    }
+    if (m_spare >= 0) {
+        m_answer = bytes;
+        m_written = 0;
     }
     setStage(Stage::Answering);
     m_lastActivity = m_worker->now();

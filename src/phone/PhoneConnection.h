@@ -68,4 +68,6 @@ private:
     bool m_dropped = false;
     int m_spare = -1;        // a second descriptor of a plain socket, once its request is complete
     bool m_peerDone = false; // the client closed its side after a complete request
+    QByteArray m_answer;     // with m_spare: the answer, and how much of it reached the socket
+    qint64 m_written = 0;
 };
