@@ -1709,6 +1709,30 @@
         <source>The update was downloaded, checked and saved as “%1”.</source>
         <translation>The update was downloaded, checked and saved as “%1”.</translation>
     </message>
+    <message>
+        <source>Changes are not being saved</source>
+        <translation>Changes are not being saved</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it is; changes to it are not saved.</source>
+        <translation>%1 could not be read and was left as it is; changes to it are not saved.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; it was kept as %2 in %3.</source>
+        <translation>%1 could not be read; it was kept as %2 in %3.</translation>
+    </message>
+    <message>
+        <source>Some data could not be read</source>
+        <translation>Some data could not be read</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

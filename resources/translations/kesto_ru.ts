@@ -1715,6 +1715,30 @@
         <source>The update was downloaded, checked and saved as “%1”.</source>
         <translation>Обновление загружено, проверено и сохранено как «%1».</translation>
     </message>
+    <message>
+        <source>Changes are not being saved</source>
+        <translation>Изменения не сохраняются</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it is; changes to it are not saved.</source>
+        <translation>Не удалось прочитать %1; файл оставлен как есть, и изменения в нём не сохраняются.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; it was kept as %2 in %3.</source>
+        <translation>Не удалось прочитать %1; он сохранён как %2 в папке %3.</translation>
+    </message>
+    <message>
+        <source>Some data could not be read</source>
+        <translation>Часть данных не удалось прочитать</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

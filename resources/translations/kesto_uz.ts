@@ -1709,6 +1709,30 @@
         <source>The update was downloaded, checked and saved as “%1”.</source>
         <translation>Yangilanish yuklab olindi, tekshirildi va “%1” sifatida saqlandi.</translation>
     </message>
+    <message>
+        <source>Changes are not being saved</source>
+        <translation>Oʻzgarishlar saqlanmayapti</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 faylini yozib boʻlmadi: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 faylini saqlab boʻlmadi: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it is; changes to it are not saved.</source>
+        <translation>%1 faylini oʻqib boʻlmadi va u oʻz holicha qoldirildi; undagi oʻzgarishlar saqlanmaydi.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; it was kept as %2 in %3.</source>
+        <translation>%1 faylini oʻqib boʻlmadi; u %3 jildida %2 nomi bilan saqlab qoʻyildi.</translation>
+    </message>
+    <message>
+        <source>Some data could not be read</source>
+        <translation>Baʼzi maʼlumotlarni oʻqib boʻlmadi</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

@@ -1,7 +1,10 @@
 #include "core/AppState.h"
 
+#include "core/L10n.h"
 #include "core/LoginItem.h"
 #include "platform/Clock.h"
+
+#include <QFileInfo>
 
 #include <cmath>
 #include <pwd.h>
@@ -72,10 +75,19 @@ AppState::AppState(Clock& clock, QObject* parent)
     , m_launchAtLogin(LoginItem::isEnabled())
     , m_userName(fullUserName())
 {
+    // Once per run of failures of a file: the next change tries it again.
+    m_previousFailureHandler = StoreFile::setFailureHandler([this](const QString& path, const QString& error) {
+        QMetaObject::invokeMethod(this, [this, path, error] {
+            showToast(L10n::tr("Changes are not being saved"),
+                      L10n::tr("%1 could not be written: %2").arg(QFileInfo(path).fileName(), error),
+                      ToastTone::danger);
+        });
+    });
 }
 
 AppState::~AppState()
 {
+    StoreFile::setFailureHandler(std::move(m_previousFailureHandler));
     m_clock.cancel(m_toastTimer);
 }
 

@@ -6,6 +6,7 @@
 #include "core/DictationStage.h"
 #include "core/History.h"
 #include "core/NotesStore.h"
+#include "core/StoreFile.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -186,4 +187,5 @@ private:
     std::optional<QDateTime> m_phoneLastSeen;
     AppActions m_actions;
     QString m_userName;
+    StoreFile::FailureHandler m_previousFailureHandler;
 };

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Config.h"
+#include "core/L10n.h"
 #include "core/Log.h"
 #include "platform/DataFolder.h"
 
@@ -65,9 +66,13 @@ QString exportFileName(const QDate& today)
 
 std::optional<QString> exportAll(AppState& state, const QString& path, const Archiver& archiver)
 {
-    // The files then hold what the windows show.
-    state.history().save();
-    state.notes().save();
+    // The files then hold what the windows show; a file that could not be
+    // written may be cut off, and is never exported as if it were whole.
+    QString error;
+    if (!state.history().save(&error))
+        return fail(L10n::tr("%1 could not be saved: %2").arg(QFileInfo(History::filePath()).fileName(), error));
+    if (!state.notes().save(&error))
+        return fail(L10n::tr("%1 could not be saved: %2").arg(QFileInfo(NotesStore::filePath()).fileName(), error));
 
     QList<ZipArchive::Entry> entries{{topFolder, {}},
                                      {topFolder + QStringLiteral("vocabulary.json"), vocabularyJson(state.config())}};
@@ -83,7 +88,6 @@ std::optional<QString> exportAll(AppState& state, const QString& path, const Arc
     const QFileInfo target(path);
     const QString partial = target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".part-")
                                                   + QUuid::createUuid().toString(QUuid::WithoutBraces));
-    QString error;
     if (!archiver(partial, entries, &error)) {
         QFile::remove(partial);
         return fail(error.isEmpty() ? QStringLiteral("the archive could not be written") : error);

@@ -51,13 +51,13 @@ WordsResult exportWords(const AppState& state, const QString& path)
     WordsResult result;
     result.fileName = QFileInfo(path).fileName();
     const QList<VocabularyWord>& words = state.config().vocabulary;
+    // Unbuffered: a buffered QSaveFile commits an empty file when its last
+    // flush fails on a full disk. The chosen folder must already exist.
+    const QByteArray bytes = VocabularyWord::exportList(words).toUtf8();
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(VocabularyWord::exportList(words).toUtf8());
-        if (file.commit()) {
-            result.count = int(words.size());
-            return result;
-        }
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit()) {
+        result.count = int(words.size());
+        return result;
     }
     Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
     result.error = L10n::tr("The file could not be saved.");

@@ -162,11 +162,11 @@ std::optional<QString> History::keepAudio(const QString& recordingPath, const QU
         Log::write(QStringLiteral("could not keep the audio: could not create the folder ") + Config::audioDirectory());
         return std::nullopt;
     }
-    const QString destination = audioPath(name);
-    QFile::remove(destination);
-    QFile recording(recordingPath);
-    if (!recording.rename(destination)) {
-        Log::write(QStringLiteral("could not keep the audio: ") + recording.errorString());
+    // The recording usually lies on another file system: it must arrive whole
+    // before its only other copy goes.
+    QString error;
+    if (!StoreFile::move(recordingPath, audioPath(name), &error)) {
+        Log::write(QStringLiteral("could not keep the audio: ") + error);
         return std::nullopt;
     }
     return name;
@@ -266,9 +266,9 @@ void History::remove(const HistoryEntry& entry)
     save();
 }
 
-bool History::save() const
+bool History::save(QString* error) const
 {
-    return StoreFile::write(filePath(), encode(), StoreFile::Access::shared);
+    return StoreFile::write(filePath(), encode(), StoreFile::Access::shared, error);
 }
 
 History::Stats History::stats(const QDateTime& now, Qt::DayOfWeek firstDayOfWeek) const

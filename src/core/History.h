@@ -89,7 +89,8 @@ struct History
     void update(HistoryEntry entry);
     // Deletes the entry's audio and every entry with its id.
     void remove(const HistoryEntry& entry);
-    bool save() const;
+    // False with the reason in error when the file could not be written.
+    bool save(QString* error = nullptr) const;
 
     // Words of done entries today and in the week that holds now.
     Stats stats(const QDateTime& now, Qt::DayOfWeek firstDayOfWeek = QLocale::system().firstDayOfWeek()) const;

@@ -46,11 +46,13 @@ QString registerEntry()
     const QString folder = QFileInfo(path).path();
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot create ") + folder;
+    // Unbuffered, so that a full disk fails the write instead of the commit
+    // quietly leaving an empty file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    file.write(entry());
-    if (!file.commit())
+    const QByteArray bytes = entry();
+    if (file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return {};
 }

@@ -287,9 +287,9 @@ void NotesStore::removeEmpty(const QSet<QUuid>& except)
         save();
 }
 
-bool NotesStore::save() const
+bool NotesStore::save(QString* error) const
 {
-    return StoreFile::write(filePath(), encode(), StoreFile::Access::shared);
+    return StoreFile::write(filePath(), encode(), StoreFile::Access::shared, error);
 }
 
 QByteArray NotesStore::encode() const

@@ -81,7 +81,8 @@ struct NotesStore
     void deleteNote(QUuid id);
     void deleteFolder(QUuid id); // by value: callers often pass a field of the list
     void removeEmpty(const QSet<QUuid>& except);
-    bool save() const;
+    // False with the reason in error when the file could not be written.
+    bool save(QString* error = nullptr) const;
 
     QByteArray encode() const;
     // Strict: every key but a note's kind and number must be there.

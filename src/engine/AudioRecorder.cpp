@@ -367,12 +367,34 @@ void AudioRecorder::devicesChanged(quint64 run)
         return;
     Log::write(QStringLiteral("audio devices changed during a noise reduction recording, starting it again"));
     stopWatching();
-    m_engine->removeTap();
-    m_engine.reset();
     // The file goes on; its upload is made from the file after all.
     m_engineRecording->writer->setSink({});
     m_engineRecording->live.reset();
+    // What the old engine still holds reaches the file before the new one
+    // writes to it: the restart waits for the old engine's last block.
+    std::shared_ptr<CaptureEngine> old(std::move(m_engine));
+    m_drains[run] = nullptr;
+    QPointer<AudioRecorder> self = this;
+    old->stop([self, run, old]() mutable {
+        old.reset();
+        if (self)
+            self->drained(run);
+    });
+}
 
+void AudioRecorder::drained(quint64 run)
+{
+    const auto it = m_drains.find(run);
+    if (it == m_drains.end())
+        return;
+    const std::function<void()> stopped = std::move(it->second);
+    m_drains.erase(it);
+    if (stopped) {
+        stopped();
+        return;
+    }
+    if (!m_isRecording || run != m_engineRun || !m_engineRecording)
+        return;
     const EngineRecording recording = *m_engineRecording;
     Failure failure = Failure::noMicrophone();
     std::optional<QString> device = MicEngine::inputDevice(m_backend, recording.deviceId);
@@ -405,6 +427,7 @@ void AudioRecorder::fallBack(quint64 run, const QString& deviceId)
 void AudioRecorder::stopEngine(Completion completion)
 {
     const EngineRecording recording = *m_engineRecording;
+    const quint64 run = m_engineRun;
     m_engineRecording.reset();
     m_engineLevel.reset();
     ++m_engineRun; // late levels, device changes and fallbacks of this run are ignored
@@ -426,6 +449,10 @@ void AudioRecorder::stopEngine(Completion completion)
         if (completion)
             completion(std::nullopt);
     };
+    if (const auto drain = m_drains.find(run); drain != m_drains.end()) {
+        drain->second = finish; // the file is complete once the old engine is drained
+        return;
+    }
     if (!m_engine) {
         QTimer::singleShot(0, this, finish);
         return;

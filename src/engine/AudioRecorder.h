@@ -108,6 +108,7 @@ private:
     void watch(quint64 run);
     void stopWatching();
     void devicesChanged(quint64 run);
+    void drained(quint64 run);
     void fallBack(quint64 run, const QString& deviceId);
     void stopEngine(Completion completion);
 
@@ -131,6 +132,9 @@ private:
     std::optional<EngineRecording> m_engineRecording;
     std::optional<float> m_engineLevel;
     quint64 m_engineRun = 0;
+    // Runs whose old engine is still draining after a device change, with
+    // what to do once it has (empty: start the new engine).
+    std::map<quint64, std::function<void()>> m_drains;
 
     bool m_isRecording = false;
 };

@@ -64,6 +64,15 @@ struct CaptureEngine::Shared
     void flush()
     {
         std::lock_guard guard(lock);
+        // The last few milliseconds are speech too: a short frame is padded
+        // with silence for the suppressor and only its own samples kept.
+        if (suppressor && !frame.empty()) {
+            const std::size_t kept = frame.size();
+            frame.resize(std::size_t(suppressor->frameSamples()), 0);
+            suppressor->process(frame.data());
+            for (std::size_t i = 0; i < kept; ++i)
+                pending.push_back(float(frame[i]) / 32768.0f);
+        }
         if (!pending.empty())
             deliver(0, pending.size());
         pending.clear();

@@ -6,7 +6,12 @@
 #include <QSslConfiguration>
 #include <QSslSocket>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -38,8 +43,22 @@ PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfi
         drop();
         return;
     }
-    connect(m_socket, &QAbstractSocket::disconnected, this, &PhoneConnection::drop);
+    connect(m_socket, &QAbstractSocket::disconnected, this, [this] {
+        if (!m_peerDone)
+            drop();
+    });
     connect(m_socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        // A client that has sent its whole request and closed its side still
+        // reads: the answer goes out through the kept descriptor.
+        if (error == QAbstractSocket::RemoteHostClosedError && m_spare >= 0) {
+            if (m_stage == Stage::Routed) {
+                m_peerDone = true;
+                return;
+            }
+            // Qt drops what it had not written yet when the peer's side closes.
+            if (m_stage == Stage::Answering)
+                sendToClosedPeer(m_answer.mid(m_written));
+        }
         // A peer that goes away, before or after its answer, is no fault.
         if (error != QAbstractSocket::RemoteHostClosedError && m_stage != Stage::Lingering
             && m_stage != Stage::Answering)
@@ -47,6 +66,7 @@ PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfi
         drop();
     });
     connect(m_socket, &QIODevice::readyRead, this, &PhoneConnection::onReadyRead);
+    connect(m_socket, &QIODevice::bytesWritten, this, [this](qint64 bytes) { m_written += bytes; });
     connect(m_socket, &QIODevice::bytesWritten, this, &PhoneConnection::onBytesWritten);
     if (secure) {
         connect(secure, &QSslSocket::encryptedBytesWritten, this, &PhoneConnection::onBytesWritten);
@@ -100,6 +120,10 @@ void PhoneConnection::onReadyRead()
         refuse(parsed.status, parsed.message);
         return;
     case PhoneHttp::Parsed::Kind::Request:
+        // Qt closes a socket whose peer half-closes; a second descriptor keeps
+        // the connection for the answer. TLS has no half-close to keep.
+        if (!m_secure)
+            m_spare = ::fcntl(int(m_socket->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
         setStage(Stage::Routed);
         m_buffer.clear();
         m_worker->route(this, parsed.request);
@@ -163,6 +187,15 @@ void PhoneConnection::answer(const QByteArray& bytes, bool linger)
     m_lingers = linger;
     m_buffer.clear();
     m_buffer.squeeze();
+    if (m_peerDone) {
+        sendToClosedPeer(bytes);
+        drop();
+        return;
+    }
+    if (m_spare >= 0) {
+        m_answer = bytes;
+        m_written = 0;
+    }
     setStage(Stage::Answering);
     m_lastActivity = m_worker->now();
     m_socket->write(bytes);
@@ -199,11 +232,35 @@ void PhoneConnection::linger()
     onReadyRead();
 }
 
+void PhoneConnection::sendToClosedPeer(const QByteArray& bytes)
+{
+    // An answer is a few hundred bytes: the socket's buffer takes it at once,
+    // the wait is only for a peer that reads nothing.
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::send(m_spare, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        pollfd writable{m_spare, POLLOUT, 0};
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)
+            && ::poll(&writable, 1, int(m_worker->limits().idleTimeoutMs)) > 0)
+            continue;
+        break;
+    }
+    ::shutdown(m_spare, SHUT_WR);
+}
+
 void PhoneConnection::drop()
 {
     if (m_dropped)
         return;
     m_dropped = true;
+    if (m_spare >= 0)
+        ::close(std::exchange(m_spare, -1));
     m_worker->closed(*this);
     m_stage = Stage::Routed; // no longer counted anywhere
     m_socket->disconnect(this);

@@ -49,6 +49,7 @@ private:
     void onBytesWritten();
     void refuse(const QString& status, const QString& message);
     void linger();
+    void sendToClosedPeer(const QByteArray& bytes);
 
     quint64 m_id;
     PhoneWorker* m_worker;
@@ -65,4 +66,8 @@ private:
     qint64 m_discarded = 0;
     bool m_lingers = false;
     bool m_dropped = false;
+    int m_spare = -1;        // a second descriptor of a plain socket, once its request is complete
+    bool m_peerDone = false; // the client closed its side after a complete request
+    QByteArray m_answer;     // with m_spare: the answer, and how much of it reached the socket
+    qint64 m_written = 0;
 };

@@ -69,11 +69,12 @@ bool run(const QString& tool, const QStringList& arguments)
 
 bool writeText(const QString& path, const QString& text)
 {
+    // Unbuffered: a buffered commit succeeds even when the last flush fails.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    const QByteArray bytes = text.toUtf8();
+    return file.write(bytes) == bytes.size() && file.commit();
 }
 
 // The private key lies only in this folder, inside the user's own 0700 data

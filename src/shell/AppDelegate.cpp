@@ -3,6 +3,7 @@
 #include "core/InterfaceLanguage.h"
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "core/StoreFile.h"
 #include "design/Onest.h"
 #include "design/ToolTipLook.h"
 #include "platform/FrontApplication.h"
@@ -104,7 +105,6 @@ void AppDelegate::start()
     ToolTipLook::install();
     // A tray application: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    Log::write(QStringLiteral("launched, bundle=") + QCoreApplication::applicationFilePath());
     installActions();
     if (m_state.config().historyDays > 0) {
         m_state.updateHistory([this](History& history) { history.prune(m_state.config().historyDays, m_clock.now()); });
@@ -132,7 +132,25 @@ void AppDelegate::start()
     });
     connect(&m_recorder, &AudioRecorder::failed, &m_dictation, &DictationController::recordingFailed);
     startNetworkMonitor();
+    noticeSetAsideFiles();
     checkFirstRunAndPermissions();
+    // The user hears of a damaged file even when no window would open.
+    if (m_windows.hasNotice() && !m_windows.onboardingWindow())
+        openMainWindow();
+}
+
+void AppDelegate::noticeSetAsideFiles()
+{
+    QStringList details;
+    const QString folder = QDir::toNativeSeparators(Config::directory());
+    for (const StoreFile::SetAside& file : StoreFile::takeSetAside()) {
+        details << (file.keptAs.isEmpty()
+                        ? L10n::tr("%1 could not be read and was left as it is; changes to it are not saved.")
+                              .arg(file.name)
+                        : L10n::tr("%1 could not be read; it was kept as %2 in %3.").arg(file.name, file.keptAs, folder));
+    }
+    if (!details.isEmpty())
+        m_windows.setNotice(L10n::tr("Some data could not be read"), details.join(QLatin1Char(' ')));
 }
 
 // The actions the controller answers itself; dictation and the phone link

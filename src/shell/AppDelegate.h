@@ -127,6 +127,8 @@ private:
     void subscribeToSettings();
     void saveAndApply();
     void startNetworkMonitor();
+    // Tells the user about store files that could not be read at start.
+    void noticeSetAsideFiles();
     void checkFirstRunAndPermissions();
     void pollAccessibility();
     void schedulePoll();

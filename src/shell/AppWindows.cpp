@@ -44,6 +44,20 @@ void AppWindows::openMainWindow(std::optional<Screen> screen, std::optional<Sett
         if (QWidget* focus = m_mainWindow->focusWidget())
             focus->clearFocus();
     }
+    showNotice();
+}
+
+void AppWindows::setNotice(const QString& title, const QString& detail)
+{
+    m_notice = {title, detail};
+    if (m_mainWindow && m_mainWindow->isVisible())
+        showNotice();
+}
+
+void AppWindows::showNotice()
+{
+    if (const auto notice = std::exchange(m_notice, std::nullopt))
+        m_state.showToast(notice->first, notice->second, ToastTone::warning);
 }
 
 void AppWindows::watchMainWindow(QWidget* window)
@@ -99,6 +113,8 @@ void AppWindows::finishOnboarding()
         m_onboardingWindow.release()->deleteLater();
     }
     m_refreshStatusItem();
+    if (m_notice)
+        openMainWindow();
 }
 
 void AppWindows::openPermissionsAgain()

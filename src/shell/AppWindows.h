@@ -40,6 +40,10 @@ public:
                         std::optional<SettingsTab> settings = std::nullopt);
     void openOnboarding();
     void openPermissionsAgain();
+    // A toast kept for the main window: shown when it next opens (at once if
+    // it is open), or when the wizard finishes.
+    void setNotice(const QString& title, const QString& detail);
+    bool hasNotice() const { return m_notice.has_value(); }
 
     QWidget* mainWindow() const { return m_mainWindow.get(); }
     QWidget* onboardingWindow() const;
@@ -53,8 +57,11 @@ private:
     void finishOnboarding();
     void closePermissionsAgain();
 
+    void showNotice();
+
     AppState& m_state;
     const WindowFactory& m_windows;
+    std::optional<std::pair<QString, QString>> m_notice;
     std::function<void()> m_stopMicTest;
     std::function<void()> m_applyConfig;
     std::function<void()> m_refreshStatusItem;

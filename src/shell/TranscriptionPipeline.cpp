@@ -332,7 +332,13 @@ void TranscriptionPipeline::failed(quint64 jobId, const GeminiError& error)
     m_status.play(QStringLiteral("Basso"));
     if (!job.config.notificationsOff)
         m_desktop.notify(L10n::tr("Not transcribed"), L10n::tr("The audio is saved. Try again from History."));
-    removeFiles({job.recording, job.prepared, job.first.path});
+    // Audio that could not be kept stays where it is rather than being lost.
+    QStringList finished{job.prepared, job.first.path};
+    if (entry.audioFile)
+        finished << job.recording;
+    else
+        Log::write(QStringLiteral("the recording stays at ") + job.recording);
+    removeFiles(finished);
 }
 
 void TranscriptionPipeline::shutDown()

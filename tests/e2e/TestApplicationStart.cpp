@@ -20,6 +20,7 @@ private Q_SLOTS:
     void startsWithDamagedDataFiles_data();
     void startsWithDamagedDataFiles();
     void secondStartBringsTheFirstForward();
+    void startClearsUnfinishedSavesAndLogsTheLaunchFirst();
 
 private:
     static QProcessEnvironment environment(const QString& data);
@@ -161,6 +162,37 @@ void TestApplicationStart::secondStartBringsTheFirstForward()
     QCOMPARE(first.state(), QProcess::Running);
     QCOMPARE(log(data.path()).count(QStringLiteral("launched, bundle=")), 1);
     stop(first);
+}
+
+void TestApplicationStart::startClearsUnfinishedSavesAndLogsTheLaunchFirst()
+{
+    QTemporaryDir data;
+    // What a save killed just before its rename leaves, an older run's log,
+    // and a set-aside copy that must stay.
+    const QList<std::pair<QString, QByteArray>> files = {
+        {QStringLiteral("config.json.Xy12Zw"), R"({"apiKey": "the-users-key"})"},
+        {QStringLiteral("history.json.a1B2c3"), R"({"entries": []})"},
+        {QStringLiteral("kesto.log"), "10:00:00.000 an older run\n"},
+        {QStringLiteral("notes.json.broken-2026-12-08T014200"), "{"},
+    };
+    for (const auto& [name, bytes] : files) {
+        QFile file(data.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QProcess app;
+    app.setProcessEnvironment(environment(data.path()));
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app.start(qEnvironmentVariable("KESTO_APP"), {});
+    QVERIFY(app.waitForStarted());
+    QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
+    stop(app);
+
+    const QString text = log(data.path());
+    QVERIFY2(text.section(QLatin1Char('\n'), 0, 0).contains(QStringLiteral(" launched, bundle=")), qPrintable(text));
+    QVERIFY(!QFile::exists(data.filePath(QStringLiteral("config.json.Xy12Zw"))));
+    QVERIFY(!QFile::exists(data.filePath(QStringLiteral("history.json.a1B2c3"))));
+    QVERIFY(QFile::exists(data.filePath(QStringLiteral("notes.json.broken-2026-12-08T014200"))));
 }
 
 QTEST_GUILESS_MAIN(TestApplicationStart)

@@ -3,6 +3,7 @@
 #   x11    the display answers and offers XInput2 and XTEST
 #   dbus   the private session bus answers
 #   audio  speech written into the test microphone is captured back with the same length
+#   smallfs the small file system for the full-disk tests is mounted (root only)
 set -euo pipefail
 kind=$1
 work=$(mktemp -d)
@@ -45,6 +46,10 @@ expected, got = float(sys.argv[1]), float(sys.argv[2])
 print(f"played {expected:.3f} s, captured {got:.3f} s of sound")
 sys.exit(0 if abs(expected - got) < 0.05 else 1)
 PY
+    ;;
+  smallfs)
+    [ -n "${KESTO_TEST_SMALL_FS:-}" ] || { echo "KESTO_TEST_SMALL_FS is not set (test-env mounts it only as root)"; exit 1; }
+    mountpoint -q "$KESTO_TEST_SMALL_FS" || { echo "$KESTO_TEST_SMALL_FS is not a mount point"; exit 1; }
     ;;
   *) echo "unknown kind $kind"; exit 2 ;;
 esac

@@ -85,6 +85,7 @@ private Q_SLOTS:
     void tokenAndHandlerFailures_data();
     void tokenAndHandlerFailures();
     void plainAudioRoute();
+    void halfClosedClientGetsItsAnswer();
     void silentAndTricklingClientsAreClosed();
     void slowButSteadyBodyIsServed();
     void refusalsReachAClientStillSending_data();
@@ -236,6 +237,25 @@ void TestPhoneServer::plainAudioRoute()
     const QByteArray answer = roundTrip(upload(QByteArray(3000, 'x')), false);
     QVERIFY(answer.endsWith("{\"text\":\"audio\\/wav 3000\"}"));
     QVERIFY(roundTrip("GET /status?t=abcd2345efgh6789 HTTP/1.1\r\n\r\n", false).startsWith("HTTP/1.1 200 OK"));
+}
+
+void TestPhoneServer::halfClosedClientGetsItsAnswer()
+{
+    AudioReply pending;
+    bool called = false;
+    m_server->setAudioHandler([&](const QByteArray&, const QString&, AudioReply reply) {
+        pending = reply;
+        called = true;
+    });
+    Client client(*m_server, false);
+    QVERIFY(client.ready());
+    client.send(upload(QByteArray(2000, 'y')));
+    ::shutdown(int(client.socket()->socketDescriptor()), SHUT_WR);
+    QTRY_VERIFY(called);
+    pending(AudioOutcome::transcript(QStringLiteral("after half-close")));
+    QTRY_VERIFY(client.closed());
+    QVERIFY(client.received().startsWith("HTTP/1.1 200 OK"));
+    QCOMPARE(client.body(), QByteArray("{\"text\":\"after half-close\"}"));
 }
 
 void TestPhoneServer::silentAndTricklingClientsAreClosed()

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void deletingFolders();
     void filingFollowsOnlyAnOpenedNote();
     void burstOfEditsWritesOnceAfterTheLast();
+    void typingWithoutAPauseIsSavedAsItGoes();
     void quittingMidWaitWritesAtQuit();
     void editsOfAGoneNoteAreIgnored();
     void writeByVoicePinsAndFlushesFirst();
@@ -258,6 +259,31 @@ void TestNotesModel::burstOfEditsWritesOnceAfterTheLast()
     QVERIFY(m_fx->state->notes().note(m_budget.id)->updated > before);
     QCOMPARE(model.listedNotes().first().id, m_budget.id);
     QCOMPARE(m_fx->clock.pendingTimers(), 0);
+}
+
+void TestNotesModel::typingWithoutAPauseIsSavedAsItGoes()
+{
+    NotesModel& model = open({{m_work}, {m_budget, m_plan}}, m_work.id);
+    QString typed;
+    QString lastOnDisk = m_fx->onDisk().note(m_budget.id)->body;
+    qint64 lastSaveMs = 0;
+    int saves = 0;
+    // One key every 150 ms for 5 s: never the 0.6 s of quiet.
+    for (qint64 ms = 0; ms < 5000; ms += 150) {
+        typed += QLatin1Char('a' + int(ms / 150) % 26);
+        model.setBody(m_budget.id, typed);
+        m_fx->clock.advance(150);
+        const QString onDisk = m_fx->onDisk().note(m_budget.id)->body;
+        if (onDisk != lastOnDisk) {
+            ++saves;
+            lastOnDisk = onDisk;
+            lastSaveMs = ms + 150;
+        }
+        QVERIFY2(ms + 150 - lastSaveMs <= SaveLater::maxWaitMs + 150, qPrintable(QString::number(ms)));
+    }
+    QVERIFY2(saves >= 2, qPrintable(QString::number(saves)));
+    m_fx->clock.advance(SaveLater::delayMs);
+    QCOMPARE(m_fx->onDisk().note(m_budget.id)->body, typed);
 }
 
 void TestNotesModel::quittingMidWaitWritesAtQuit()

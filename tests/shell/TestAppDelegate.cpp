@@ -14,6 +14,7 @@
 #include "shell/UpdateWindow.h"
 #include "shell/Updater.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void startupOpens();
     void aBurstOfChangesIsSavedOnce();
     void quittingRightAfterAChangeStillSavesIt();
+    void damagedFilesAreNamedAtStart();
     void accessibilityPoll();
     void missingSessionWording_data();
     void missingSessionWording();
@@ -233,6 +235,37 @@ void TestAppDelegate::quittingRightAfterAChangeStillSavesIt()
     app.shutdown();
     QCOMPARE(h.savedConfig().value(QStringLiteral("pauseMedia")).toBool(), true);
     QVERIFY(!h.keys->isRunning());
+}
+
+void TestAppDelegate::damagedFilesAreNamedAtStart()
+{
+    {
+        // One History entry of the wrong type: the main window opens to say
+        // where the file went, though nothing else would open it.
+        Harness h;
+        h.writeConfig(readyConfig());
+        h.data.write(QStringLiteral("history.json"), R"({"entries": [{"duration": "2.0"}]})");
+        AppDelegate& app = h.start();
+        QVERIFY(h.visible(app.mainWindow()));
+        QVERIFY(app.state().toast());
+        QCOMPARE(app.state().toast()->title, QStringLiteral("Some data could not be read"));
+        const QStringList kept = QDir(h.data.path()).entryList({QStringLiteral("history.json.broken-*")});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(app.state().toast()->detail, QStringLiteral("history.json could not be read; it was kept as %1 in %2.")
+                                                  .arg(kept.first(), h.data.path()));
+    }
+    {
+        // Damaged settings bring the wizard back: the notice waits for the main window.
+        Harness h;
+        h.data.write(QStringLiteral("config.json"), "{not json");
+        AppDelegate& app = h.start();
+        QVERIFY(h.visible(app.onboardingWindow()));
+        QVERIFY(!app.mainWindow());
+        QVERIFY(!app.state().toast());
+        h.onboarding.onFinish();
+        QVERIFY(h.visible(app.mainWindow()));
+        QVERIFY(app.state().toast()->detail.startsWith(QStringLiteral("config.json could not be read; it was kept as config.json.broken-")));
+    }
 }
 
 void TestAppDelegate::accessibilityPoll()

@@ -4,7 +4,13 @@
 #include <QtTest>
 
 TempDataDir::TempDataDir()
-    : m_previous(qgetenv("KESTO_DATA_DIR"))
+    : TempDataDir(QDir::tempPath())
+{
+}
+
+TempDataDir::TempDataDir(const QString& base)
+    : m_dir(base + QStringLiteral("/kesto-data-XXXXXX"))
+    , m_previous(qgetenv("KESTO_DATA_DIR"))
     , m_hadPrevious(qEnvironmentVariableIsSet("KESTO_DATA_DIR"))
 {
     QVERIFY2(m_dir.isValid(), "temporary data folder");

@@ -9,6 +9,8 @@ class TempDataDir final
 {
 public:
     TempDataDir();
+    // A folder inside base instead of the temporary folder.
+    explicit TempDataDir(const QString& base);
     ~TempDataDir();
 
     QString path() const { return m_dir.path(); }

@@ -2,6 +2,7 @@
 #include "core/History.h"
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "core/StoreFile.h"
 #include "platform/DataFolder.h"
 #include "platform/DisplayLoss.h"
 #include "shell/AppDelegate.h"
@@ -41,9 +42,15 @@ int main(int argc, char** argv)
     if (!instance.claim())
         return 0;
 
-    // The log starts afresh before the data files load, so that what loading
-    // reports (a damaged file set aside) stays in it.
+    // The log starts afresh, with the launch line first, before the data
+    // files load, so that what loading reports (a damaged file set aside)
+    // stays in it.
     Log::reset();
+    Log::write(QStringLiteral("launched, bundle=") + QCoreApplication::applicationFilePath());
+    // What an interrupted save left beside the stores (the settings' one
+    // holds the API key).
+    if (const QStringList stale = StoreFile::removeStaleTemporaries(DataFolder::path()); !stale.isEmpty())
+        Log::write(QStringLiteral("removed unfinished saves: ") + stale.join(QStringLiteral(", ")));
     L10n::install();
     Log::write(QStringLiteral("interface language=") + L10n::interfaceLanguage());
     TerminationSignals::install(app);
