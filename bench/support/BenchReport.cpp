@@ -122,12 +122,33 @@ void figure(const QString& name, double value, const QString& unit, std::optiona
         missing(name + QStringLiteral(" was not measured"));
         return;
     }
+    if (goal && qEnvironmentVariable("KESTO_BENCH_IMPOSSIBLE_GOAL") == name) {
+        // Every figure here is a time, a size, a count or a ratio: none is
+        // below zero or near 10^300.
+        goal->value = goal->better == Better::lower ? -1 : 1e300;
+    }
     QJsonObject record{{QStringLiteral("name"), name}, {QStringLiteral("value"), value}, {QStringLiteral("unit"), unit}};
     if (goal) {
+        const bool met = goal->better == Better::lower ? value <= goal->value : value >= goal->value;
         record.insert(QStringLiteral("goal"), goal->value);
         record.insert(QStringLiteral("better"), goal->better == Better::lower ? QStringLiteral("lower") : QStringLiteral("higher"));
+        record.insert(QStringLiteral("met"), met);
+        if (!met) {
+            failed = true;
+            std::fprintf(stderr, "goal missed: %s: %g %s, goal %s %g\n", qPrintable(name), value, qPrintable(unit),
+                         goal->better == Better::lower ? "at most" : "at least", goal->value);
+        }
     }
     write(record);
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return std::nan("");
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 void missing(const QString& why)
