@@ -83,8 +83,9 @@ int main(int argc, char** argv)
     const double icons = double(Icon::names().size());
     const QString us = QStringLiteral("µs");
     // A window's first frame draws a few dozen icons: together well within a frame.
-    if (const auto first = BenchReport::measured("drawFirst"))
-        BenchReport::figure(QStringLiteral("an icon at 24, first drawing"), *first / icons, us, BenchReport::atMost(250));
+    // Drawn on the one interface thread: its own time, whatever else runs.
+    if (const auto first = BenchReport::measured("drawFirst", BenchReport::cpuTime))
+        BenchReport::figure(QStringLiteral("an icon at 24, first drawing, CPU"), *first / icons, us, BenchReport::atMost(250));
     else
         BenchReport::missing(QStringLiteral("the first drawing was not measured"));
     if (const auto cached = BenchReport::measured("drawCached/24"))

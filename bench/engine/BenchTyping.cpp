@@ -80,7 +80,9 @@ int main(int argc, char** argv)
     BenchReport::run(argc, argv);
     BenchReport::headline(QStringLiteral("typing 2,000 mixed-script characters"), "BM_TypeMixedScript2000", "chars_per_s",
                           QStringLiteral("characters/s"), BenchReport::atLeast(1000));
+    // Typing runs beside the interface: it may cost it a frame or two, never a
+    // pause the user sees.
     BenchReport::headline(QStringLiteral("longest timer gap while typing"), "BM_TypeMixedScript2000", "timer_gap_ms",
-                          QStringLiteral("ms"));
+                          QStringLiteral("ms"), BenchReport::atMost(50));
     return BenchReport::finish();
 }

@@ -103,10 +103,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     BenchReport::run(argc, argv);
+    using BenchReport::atMost;
+    const QString times = QStringLiteral("×");
+    // The floor and the app's own figures for reading; the goals are on the
+    // ratios, which the machine's load moves alike on both sides.
     BenchReport::headline(QStringLiteral("minimal Qt Widgets program, start to ready"), "MinimalWidgetsStart", "ready_ms", QStringLiteral("ms"));
     BenchReport::headline(QStringLiteral("start to ready"), "KestoViruzStart", "ready_ms", QStringLiteral("ms"));
-    BenchReport::headline(QStringLiteral("start to ready, next to the minimal program"), "KestoViruzStart", "ready_ratio", QStringLiteral("×"));
-    BenchReport::headline(QStringLiteral("idle memory"), "KestoViruzStart", "idle_rss_mb", QStringLiteral("MB"));
-    BenchReport::headline(QStringLiteral("idle memory, next to the minimal program"), "KestoViruzStart", "rss_ratio", QStringLiteral("×"));
+    // Loading a year of stores, the tray, the talk key and the bus may cost a
+    // few times an empty window: half a second where that takes 100 ms.
+    BenchReport::headline(QStringLiteral("start to ready, next to the minimal program"), "KestoViruzStart", "ready_ratio",
+                          times, atMost(6));
+    BenchReport::headline(QStringLiteral("idle memory"), "KestoViruzStart", "idle_rss_mb", QStringLiteral("MB"), atMost(100));
+    BenchReport::headline(QStringLiteral("idle memory, next to the minimal program"), "KestoViruzStart", "rss_ratio", times,
+                          atMost(3));
     return BenchReport::finish();
 }

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <map>
 
+#include <time.h>
+
 namespace BenchReport {
 
 namespace {
@@ -21,6 +23,7 @@ namespace {
 struct Noted
 {
     double realTime = 0;
+    double cpuTime = 0;
     std::map<std::string, double> counters;
 };
 
@@ -69,6 +72,7 @@ public:
                 continue;
             Noted& noted = runs()[report.benchmark_name()];
             noted.realTime = report.GetAdjustedRealTime();
+            noted.cpuTime = report.GetAdjustedCPUTime();
             for (const auto& [name, counter] : report.counters)
                 noted.counters[name] = counter.value;
         }
@@ -101,6 +105,8 @@ std::optional<double> measured(const std::string& run, const std::string& counte
         return std::nullopt;
     if (counter.empty())
         return it->second.realTime;
+    if (counter == cpuTime)
+        return it->second.cpuTime;
     const auto value = it->second.counters.find(counter);
     if (value == it->second.counters.end())
         return std::nullopt;
@@ -140,6 +146,13 @@ void figure(const QString& name, double value, const QString& unit, std::optiona
         }
     }
     write(record);
+}
+
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
 double median(std::vector<double> values)
