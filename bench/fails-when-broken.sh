@@ -2,10 +2,12 @@
 # Breaks each benchmark on purpose and checks that it fails: exit status not
 # 0 and the reason on its error output. A benchmark that passed with a
 # measurement missing would publish a time-out or a dead process as a figure.
+# A goal nothing can meet must fail the program and the summary, by name.
 # Usage: fails-when-broken.sh <BenchStartup> <BenchAudio> <BenchTyping>
 #        <BenchPhoneFlood> <BenchNoteTyping> <BenchDictationLatency>
+#        <BenchIcons> <summary.py>
 set -u
-startup=$1 audio=$2 typing=$3 flood=$4 notes=$5 latency=$6
+startup=$1 audio=$2 typing=$3 flood=$4 notes=$5 latency=$6 icons=$7 summary=$8
 
 # These runs report nothing to the summary of make bench.
 unset KESTO_BENCH_FIGURES
@@ -49,4 +51,10 @@ expect "BenchNoteTyping without a display to open its window on" "could not conn
   env QT_QPA_PLATFORM=xcb DISPLAY=:97 "$notes"
 expect "BenchDictationLatency when the window cannot take the focus" "did not take the keyboard focus" \
   env PATH="$broken:$PATH" "$latency"
+
+goal="an icon at 24, cached"
+expect "BenchIcons with a goal set impossible" "goal missed: $goal" \
+  env KESTO_BENCH_FIGURES="$broken/figures" KESTO_BENCH_IMPOSSIBLE_GOAL="$goal" "$icons"
+expect "the summary of a run that missed a goal" "BenchIcons: $goal" \
+  "$summary" "$broken/figures" "$broken/summary.md"
 exit $status

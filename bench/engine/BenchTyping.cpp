@@ -21,12 +21,12 @@
 namespace {
 
 TextWindowClient* window = nullptr;
-double bestRate = 0;
-qint64 worstGapMs = 0;
 
 void BM_TypeMixedScript2000(benchmark::State& state)
 {
     const QString sample = TypingSample::text();
+    std::vector<double> rates;
+    std::vector<double> gaps;
     for (auto _ : state) {
         window->clear();
         if (!window->focus()) {
@@ -55,16 +55,16 @@ void BM_TypeMixedScript2000(benchmark::State& state)
             return;
         }
         state.SetIterationTime(seconds);
-        bestRate = std::max(bestRate, sample.size() / seconds);
-        worstGapMs = std::max(worstGapMs, gap);
+        rates.push_back(double(sample.size()) / seconds);
+        gaps.push_back(double(gap));
     }
-    state.counters["chars_per_s"] = bestRate;
-    state.counters["timer_gap_ms"] = double(worstGapMs);
+    state.counters["chars_per_s"] = BenchReport::median(rates);
+    state.counters["timer_gap_ms"] = BenchReport::median(gaps);
 }
 
 } // namespace
 
-BENCHMARK(BM_TypeMixedScript2000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_TypeMixedScript2000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 int main(int argc, char** argv)
 {
@@ -80,7 +80,9 @@ int main(int argc, char** argv)
     BenchReport::run(argc, argv);
     BenchReport::headline(QStringLiteral("typing 2,000 mixed-script characters"), "BM_TypeMixedScript2000", "chars_per_s",
                           QStringLiteral("characters/s"), BenchReport::atLeast(1000));
+    // Typing runs beside the interface: it may cost it a frame or two, never a
+    // pause the user sees.
     BenchReport::headline(QStringLiteral("longest timer gap while typing"), "BM_TypeMixedScript2000", "timer_gap_ms",
-                          QStringLiteral("ms"));
+                          QStringLiteral("ms"), BenchReport::atMost(50));
     return BenchReport::finish();
 }

@@ -1,6 +1,7 @@
 // How long the user waits: from releasing the talk key to the request
 // reaching the (fake) service, for 10 s and 60 s recordings, and from the
-// service's reply to the text in the focused window. A run in which the
+// service's reply (the moment its last byte was handed over) to the text in
+// the focused window; each the median of the runs. A run in which the
 // request or the text never arrived fails.
 #include "BenchReport.h"
 #include "FakeGemini.h"
@@ -36,7 +37,9 @@ struct Service
     FakeGemini* gemini = nullptr;
     QElapsedTimer clock;
     std::atomic<qint64> lastRequestNs = 0;
+    std::atomic<qint64> lastReplyNs = 0;
     std::atomic<int> requests = 0;
+    std::atomic<int> replies = 0;
     QString url;
 
     Service()
@@ -54,6 +57,12 @@ struct Service
                     if (gemini->requests().at(index).method == "POST") {
                         lastRequestNs = clock.nsecsElapsed();
                         ++requests;
+                    }
+                }, Qt::DirectConnection);
+                QObject::connect(gemini, &FakeGemini::replied, gemini, [this](int index) {
+                    if (gemini->requests().at(index).method == "POST") {
+                        lastReplyNs = clock.nsecsElapsed();
+                        ++replies;
                     }
                 }, Qt::DirectConnection);
                 url = gemini->url();
@@ -151,11 +160,9 @@ void Dictation(benchmark::State& state)
     }
     const double seconds = double(state.range(0));
     const QByteArray speech = TestMicrophone::speech(seconds);
-    double releaseToRequest = 0;
-    double replyToText = 0;
-    double replyToInsertedByLog = 0;
-    double readyByLog = 0;
-    int runs = 0;
+    std::vector<double> releaseToRequest;
+    std::vector<double> replyToText;
+    std::vector<double> replyToInsertedByLog;
     for (auto _ : state) {
         QThread::msleep(2000); // the last result's done state ends
         rig->window.clear();
@@ -164,6 +171,7 @@ void Dictation(benchmark::State& state)
             return;
         }
         const int before = rig->service.requests;
+        const int repliesBefore = rig->service.replies;
         const qsizetype timingsBefore = rig->log().count(QStringLiteral("timing format="));
         xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")});
         QThread::msleep(400);
@@ -180,6 +188,13 @@ void Dictation(benchmark::State& state)
             return;
         }
         const qint64 requested = rig->service.lastRequestNs;
+        while (rig->service.replies == repliesBefore && waited.elapsed() < 60000)
+            QThread::usleep(200);
+        if (rig->service.replies == repliesBefore) {
+            fail(state, "the service never replied");
+            return;
+        }
+        const qint64 replied = rig->service.lastReplyNs;
         while (rig->window.text() != transcript && waited.elapsed() < 60000)
             QThread::usleep(200);
         if (rig->window.text() != transcript) {
@@ -189,8 +204,8 @@ void Dictation(benchmark::State& state)
         const qint64 shown = rig->service.clock.nsecsElapsed();
         const double toRequest = double(requested - released) / 1e6;
         state.SetIterationTime(toRequest / 1000.0);
-        releaseToRequest += toRequest;
-        replyToText += double(shown - requested) / 1e6;
+        releaseToRequest.push_back(toRequest);
+        replyToText.push_back(double(shown - replied) / 1e6);
         QString log = rig->log();
         while (log.count(QStringLiteral("timing format=")) <= timingsBefore && waited.elapsed() < 65000) {
             QThread::msleep(20);
@@ -200,19 +215,17 @@ void Dictation(benchmark::State& state)
             fail(state, "the application logged no timing for this dictation");
             return;
         }
-        replyToInsertedByLog += (timing(log, QStringLiteral("inserted")) - timing(log, QStringLiteral("response"))) * 1000;
-        readyByLog += timing(log, QStringLiteral("ready")) * 1000;
-        ++runs;
+        replyToInsertedByLog.push_back((timing(log, QStringLiteral("inserted")) - timing(log, QStringLiteral("response"))) * 1000);
     }
-    state.counters["release_to_request_ms"] = releaseToRequest / runs;
-    state.counters["reply_to_text_ms"] = replyToText / runs;
-    state.counters["reply_to_inserted_log_ms"] = replyToInsertedByLog / runs;
-    state.counters["ready_log_ms"] = readyByLog / runs;
+    state.counters["release_to_request_ms"] = BenchReport::median(releaseToRequest);
+    state.counters["reply_to_text_ms"] = BenchReport::median(replyToText);
+    state.counters["reply_to_inserted_log_ms"] = BenchReport::median(replyToInsertedByLog);
 }
 
 } // namespace
 
-BENCHMARK(Dictation)->Arg(10)->Arg(60)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dictation)->Arg(10)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dictation)->Arg(60)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
@@ -223,10 +236,12 @@ int main(int argc, char** argv)
     rig = nullptr;
     for (const int seconds : {10, 60}) {
         const std::string run = "Dictation/" + std::to_string(seconds);
+        // Encoded while the key was held, the upload leaves at once...
         BenchReport::headline(QStringLiteral("talk key up to the request, %1 s dictation").arg(seconds), run,
-                              "release_to_request_ms", QStringLiteral("ms"));
+                              "release_to_request_ms", QStringLiteral("ms"), BenchReport::atMost(300));
+        // ...and the answer is in the window before the user looks for it.
         BenchReport::headline(QStringLiteral("reply to the text in the window, %1 s dictation").arg(seconds), run,
-                              "reply_to_text_ms", QStringLiteral("ms"));
+                              "reply_to_text_ms", QStringLiteral("ms"), BenchReport::atMost(250));
     }
     return BenchReport::finish();
 }

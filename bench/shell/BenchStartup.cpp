@@ -1,5 +1,6 @@
-// Process start to ready and idle memory of kesto-viruz, next to a minimal
-// Qt Widgets program measured the same way in the same run.
+// Process start to ready (the first turn of the event loop) and idle memory
+// of kesto-viruz as users start it, next to a minimal Qt Widgets program
+// measured the same way in the same run; medians of the runs.
 #include "BenchReport.h"
 #include "ProcessProbe.h"
 
@@ -17,17 +18,21 @@ namespace {
 QProcessEnvironment environment()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The real display when there is one: that is what users start on.
+    // The real display when there is one: that is what users start on, and
+    // with the animations they see.
     if (env.contains(QStringLiteral("DISPLAY")))
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("KESTO_ANIMATIONS"));
     return env;
 }
 
 struct Totals
 {
-    double readyMs = 0;
-    double rssMb = 0;
-    int runs = 0;
+    std::vector<double> readyMs;
+    std::vector<double> rssMb;
+
+    double ready() const { return BenchReport::median(readyMs); }
+    double rss() const { return BenchReport::median(rssMb); }
 };
 
 Totals minimalTotals;
@@ -41,11 +46,10 @@ bool record(benchmark::State& state, Totals& totals, const ProcessProbe::Figures
         return false;
     }
     state.SetIterationTime(figures.readyMs / 1000.0);
-    totals.readyMs += figures.readyMs;
-    totals.rssMb += figures.idleRssMb;
-    ++totals.runs;
-    state.counters["ready_ms"] = totals.readyMs / totals.runs;
-    state.counters["idle_rss_mb"] = totals.rssMb / totals.runs;
+    totals.readyMs.push_back(figures.readyMs);
+    totals.rssMb.push_back(figures.idleRssMb);
+    state.counters["ready_ms"] = totals.ready();
+    state.counters["idle_rss_mb"] = totals.rss();
     return true;
 }
 
@@ -83,9 +87,9 @@ void KestoViruzStart(benchmark::State& state)
         });
         if (!record(state, appTotals, figures))
             return;
-        if (minimalTotals.runs > 0) {
-            state.counters["ready_ratio"] = (appTotals.readyMs / appTotals.runs) / (minimalTotals.readyMs / minimalTotals.runs);
-            state.counters["rss_ratio"] = (appTotals.rssMb / appTotals.runs) / (minimalTotals.rssMb / minimalTotals.runs);
+        if (!minimalTotals.readyMs.empty()) {
+            state.counters["ready_ratio"] = appTotals.ready() / minimalTotals.ready();
+            state.counters["rss_ratio"] = appTotals.rss() / minimalTotals.rss();
         }
     }
 }
@@ -99,10 +103,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     BenchReport::run(argc, argv);
+    using BenchReport::atMost;
+    const QString times = QStringLiteral("×");
+    // The floor and the app's own figures for reading; the goals are on the
+    // ratios, which the machine's load moves alike on both sides.
     BenchReport::headline(QStringLiteral("minimal Qt Widgets program, start to ready"), "MinimalWidgetsStart", "ready_ms", QStringLiteral("ms"));
     BenchReport::headline(QStringLiteral("start to ready"), "KestoViruzStart", "ready_ms", QStringLiteral("ms"));
-    BenchReport::headline(QStringLiteral("start to ready, next to the minimal program"), "KestoViruzStart", "ready_ratio", QStringLiteral("×"));
-    BenchReport::headline(QStringLiteral("idle memory"), "KestoViruzStart", "idle_rss_mb", QStringLiteral("MB"));
-    BenchReport::headline(QStringLiteral("idle memory, next to the minimal program"), "KestoViruzStart", "rss_ratio", QStringLiteral("×"));
+    // Loading a year of stores, the tray, the talk key and the bus may cost a
+    // few times an empty window: half a second where that takes 100 ms.
+    BenchReport::headline(QStringLiteral("start to ready, next to the minimal program"), "KestoViruzStart", "ready_ratio",
+                          times, atMost(6));
+    BenchReport::headline(QStringLiteral("idle memory"), "KestoViruzStart", "idle_rss_mb", QStringLiteral("MB"), atMost(100));
+    BenchReport::headline(QStringLiteral("idle memory, next to the minimal program"), "KestoViruzStart", "rss_ratio", times,
+                          atMost(3));
     return BenchReport::finish();
 }

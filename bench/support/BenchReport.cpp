@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <map>
 
+#include <time.h>
+
 namespace BenchReport {
 
 namespace {
@@ -21,6 +23,7 @@ namespace {
 struct Noted
 {
     double realTime = 0;
+    double cpuTime = 0;
     std::map<std::string, double> counters;
 };
 
@@ -69,6 +72,7 @@ public:
                 continue;
             Noted& noted = runs()[report.benchmark_name()];
             noted.realTime = report.GetAdjustedRealTime();
+            noted.cpuTime = report.GetAdjustedCPUTime();
             for (const auto& [name, counter] : report.counters)
                 noted.counters[name] = counter.value;
         }
@@ -101,6 +105,8 @@ std::optional<double> measured(const std::string& run, const std::string& counte
         return std::nullopt;
     if (counter.empty())
         return it->second.realTime;
+    if (counter == cpuTime)
+        return it->second.cpuTime;
     const auto value = it->second.counters.find(counter);
     if (value == it->second.counters.end())
         return std::nullopt;
@@ -122,12 +128,40 @@ void figure(const QString& name, double value, const QString& unit, std::optiona
         missing(name + QStringLiteral(" was not measured"));
         return;
     }
+    if (goal && qEnvironmentVariable("KESTO_BENCH_IMPOSSIBLE_GOAL") == name) {
+        // Every figure here is a time, a size, a count or a ratio: none is
+        // below zero or near 10^300.
+        goal->value = goal->better == Better::lower ? -1 : 1e300;
+    }
     QJsonObject record{{QStringLiteral("name"), name}, {QStringLiteral("value"), value}, {QStringLiteral("unit"), unit}};
     if (goal) {
+        const bool met = goal->better == Better::lower ? value <= goal->value : value >= goal->value;
         record.insert(QStringLiteral("goal"), goal->value);
         record.insert(QStringLiteral("better"), goal->better == Better::lower ? QStringLiteral("lower") : QStringLiteral("higher"));
+        record.insert(QStringLiteral("met"), met);
+        if (!met) {
+            failed = true;
+            std::fprintf(stderr, "goal missed: %s: %g %s, goal %s %g\n", qPrintable(name), value, qPrintable(unit),
+                         goal->better == Better::lower ? "at most" : "at least", goal->value);
+        }
     }
     write(record);
+}
+
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return std::nan("");
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 void missing(const QString& why)

@@ -10,6 +10,14 @@
 
 #include <mutex>
 
+// The faces live in the application's font resource; Q_INIT_RESOURCE must be
+// called outside any namespace.
+static bool registerFonts()
+{
+    Q_INIT_RESOURCE(kesto_fonts);
+    return true;
+}
+
 namespace PhoneRoutes {
 
 namespace {
@@ -52,16 +60,11 @@ std::optional<QByteArray> font(const QString& name)
     std::lock_guard guard(lock);
     if (const auto cached = cache.constFind(name); cached != cache.constEnd())
         return *cached;
-    // The application's font resources first, then the source tree it was
-    // built from.
-    const QStringList paths{QStringLiteral(":/fonts/") + name, QStringLiteral(KESTO_SOURCE_DIR "/resources/fonts/") + name};
-    for (const QString& path : paths) {
-        if (std::optional<QByteArray> bytes = readFile(path)) {
-            cache.insert(name, *bytes);
-            return bytes;
-        }
-    }
-    return std::nullopt;
+    static const bool registered = registerFonts();
+    std::optional<QByteArray> bytes = registered ? readFile(QStringLiteral(":/fonts/") + name) : std::nullopt;
+    if (bytes)
+        cache.insert(name, *bytes);
+    return bytes;
 }
 
 QString boundary(const QString& contentType)

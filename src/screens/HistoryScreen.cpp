@@ -328,9 +328,12 @@ void HistoryScreen::reload()
     const QMargins outset = EntryCard::outset();
 
     // Runs of entries of one local day form a group under its title.
+    // Both lists keep their room from one key to the next: a search over a
+    // long History allocates (and faults in) no fresh memory per key.
     m_rows.clear();
     m_rows.reserve(shown.size() * 2);
-    QList<LazyList::Row> rows;
+    QList<LazyList::Row>& rows = m_listRows;
+    rows.clear();
     rows.reserve(shown.size() * 2);
     QDate day;
     for (const int index : shown) {

@@ -134,6 +134,7 @@ private:
     LazyList* m_list;
     EmptyStateView* m_empty;
     QList<RowData> m_rows;
+    QList<LazyList::Row> m_listRows;
     // The search the list was last built for.
     QString m_query;
     QList<Indexed> m_indexed;

@@ -39,7 +39,10 @@ void LazyRows::setRows(const QList<Row>& rows)
 {
     // The first row in view stays where it is on screen when rows change.
     const std::pair<QString, int> kept = anchor();
-    m_rows = rows;
+    // Copied into this list's own room rather than shared: a long list
+    // changed again and again reuses it instead of allocating anew.
+    m_rows.clear();
+    m_rows.append(rows);
     const int width = contentWidth();
     // One look-up a row: every built row has been measured at this width,
     // so only a measured row can be built; the others take their guess.

@@ -37,6 +37,10 @@ private:
     QJsonArray history() const;
     QString log() const;
     bool waitForLog(const QString& line, int timeoutMs);
+    // The pill is back to its idle circle: the last result's state has ended.
+    static bool pillIdle();
+    // Holds the talk key until the recording has started.
+    void pressTalkKey();
     // Holds Ctrl+Super while the microphone hears speech for holdMs.
     void dictate(int holdMs, bool speak = true);
     static bool xdotool(const QStringList& arguments);
@@ -143,11 +147,27 @@ bool TestDictationEndToEnd::waitForLog(const QString& line, int timeoutMs)
     return AppLog::waitFor(m_data.path(), line, timeoutMs);
 }
 
+bool TestDictationEndToEnd::pillIdle()
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                             QStringLiteral("--classname"), QStringLiteral("kesto-viruz"),
+                                             QStringLiteral("getwindowgeometry"), QStringLiteral("%@")});
+    search.waitForFinished();
+    return QString::fromUtf8(search.readAllStandardOutput()).contains(QStringLiteral("Geometry: 52x52"));
+}
+
+void TestDictationEndToEnd::pressTalkKey()
+{
+    const qsizetype started = log().count(QStringLiteral("recording started"));
+    QVERIFY(xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")}));
+    // The hold threshold passes before the recording starts.
+    QTRY_VERIFY_WITH_TIMEOUT(log().count(QStringLiteral("recording started")) > started, 5000);
+}
+
 void TestDictationEndToEnd::dictate(int holdMs, bool speak)
 {
-    QVERIFY(xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")}));
-    // The hold threshold (300 ms) passes before the recording starts.
-    QTest::qWait(400);
+    pressTalkKey();
     if (speak)
         m_mic->say(m_speech);
     QTest::qWait(holdMs);
@@ -184,7 +204,7 @@ void TestDictationEndToEnd::holdTalkKeyTypesTheTranscript()
 
 void TestDictationEndToEnd::refusedM4aIsResentAsWav()
 {
-    QTest::qWait(2000); // the last result's done state ends
+    QTRY_VERIFY_WITH_TIMEOUT(pillIdle(), 15000); // the last result's done state ends
     m_gemini.enqueue(FakeGemini::Reply::error(400, QStringLiteral("Unsupported audio format")).on(QStringLiteral("POST")));
     m_gemini.enqueue(FakeGemini::Reply::text(transcript).on(QStringLiteral("POST")));
     dictate(1500);
@@ -200,7 +220,7 @@ void TestDictationEndToEnd::refusedM4aIsResentAsWav()
 
 void TestDictationEndToEnd::serviceErrorKeepsTheAudio()
 {
-    QTest::qWait(2000);
+    QTRY_VERIFY_WITH_TIMEOUT(pillIdle(), 15000);
     const int before = int(history().size());
     const int notified = int(m_notifications.notifications.size());
     for (int attempt = 0; attempt < 4; ++attempt)
@@ -236,10 +256,9 @@ void TestDictationEndToEnd::serviceErrorKeepsTheAudio()
 
 void TestDictationEndToEnd::escapeAfterASecondKeepsADiscardedEntry()
 {
-    QTest::qWait(4500); // the failed state ends
+    QTRY_VERIFY_WITH_TIMEOUT(pillIdle(), 15000); // the failed state ends
     const int before = int(history().size());
-    QVERIFY(xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")}));
-    QTest::qWait(400);
+    pressTalkKey();
     m_mic->say(m_speech);
     QTest::qWait(1400);
     QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
@@ -262,7 +281,8 @@ void TestDictationEndToEnd::tooShortRecordingIsDropped()
     QTest::qWait(450);
     QVERIFY(xdotool({QStringLiteral("keyup"), QStringLiteral("super"), QStringLiteral("ctrl")}));
     QTRY_VERIFY_WITH_TIMEOUT(log().count(QStringLiteral("recorded ")) > recorded || log().contains(QStringLiteral("nothing recorded")), 5000);
-    QTest::qWait(1000);
+    // Back to the idle circle: the dropped recording's flow has ended.
+    QTRY_VERIFY_WITH_TIMEOUT(pillIdle(), 10000);
     QCOMPARE(history().size(), before);
     QVERIFY(m_gemini.requests(QStringLiteral("POST")).isEmpty());
 }

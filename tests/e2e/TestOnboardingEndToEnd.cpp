@@ -232,6 +232,7 @@ void TestOnboardingEndToEnd::firstRunThroughTheWizard()
     // well before the application applies the new key.
     QVERIFY(click(wizard, centreOf(QStringLiteral("keyInput"), 3)));
     const QPoint check = centreOf(QStringLiteral("checkKey"), 3);
+    QSignalSpy answered(&m_gemini, &FakeGemini::replied);
     QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("--args"),
                      QStringLiteral("1"), QStringLiteral("test-key"), QStringLiteral("mousemove"), QStringLiteral("--window"), wizard, QString::number(check.x()),
                      QString::number(check.y()), QStringLiteral("click"), QStringLiteral("1")}));
@@ -239,7 +240,7 @@ void TestOnboardingEndToEnd::firstRunThroughTheWizard()
     for (const FakeGemini::Request& request : m_gemini.requests(QStringLiteral("GET")))
         QCOMPARE(request.header("x-goog-api-key"), QByteArray("test-key"));
     // The answer, a second later, opens "Next" without a second check.
-    QTest::qWait(1500);
+    QTRY_VERIFY_WITH_TIMEOUT(!answered.isEmpty(), 10000);
     const qsizetype checks = m_gemini.requests(QStringLiteral("GET")).size();
     QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
     QVERIFY2(waitForLog(data.path(), QStringLiteral("onboarding step try-it"), 5000), qPrintable(log(data.path())));

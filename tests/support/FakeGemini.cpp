@@ -316,7 +316,7 @@ void FakeGemini::answer(QTcpSocket* socket, const Request& request)
         reply = replyFor(request);
     }
     Q_EMIT requestReceived(index);
-    const auto send = [socket, reply, body = render(reply, request)] {
+    const auto send = [this, index, socket, reply, body = render(reply, request)] {
         if (reply.drop) {
             socket->disconnectFromHost();
             return;
@@ -332,6 +332,8 @@ void FakeGemini::answer(QTcpSocket* socket, const Request& request)
             return;
         }
         socket->write(body);
+        socket->flush();
+        Q_EMIT replied(index);
     };
     if (reply.delayMs > 0)
         QTimer::singleShot(reply.delayMs, socket, send);

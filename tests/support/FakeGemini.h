@@ -84,6 +84,8 @@ public:
 
 Q_SIGNALS:
     void requestReceived(int index);
+    // The whole reply to request index was handed to the socket.
+    void replied(int index);
 
 private:
     void readFrom(QTcpSocket* socket);

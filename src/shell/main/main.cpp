@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSet>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -71,6 +72,7 @@ int main(int argc, char** argv)
         delegate.shutdown();
     });
     delegate.start();
-    Log::write(QStringLiteral("ready"));
+    // Ready once the event loop turns: what start() posted has run by then.
+    QTimer::singleShot(0, &delegate, [] { Log::write(QStringLiteral("ready")); });
     return app.exec();
 }
