@@ -206,9 +206,11 @@ void EntryCard::apply()
             m_text = new TranscriptText(15, 24, false, this);
             m_text->setObjectName(QStringLiteral("transcript"));
             m_column->insertWidget(slot, m_text);
-            // Shown now: a part that waits for the layout to show it is left
-            // out of the height the list measures (a retry that brings text).
-            m_text->setVisible(isVisible());
+            // Shown now when the card already shows: a part that waits for the
+            // layout to show it is left out of the height the list measures (a
+            // retry that brings text). Hiding it explicitly would keep it hidden.
+            if (isVisible())
+                m_text->show();
         }
         m_text->setText(entry.text);
         ++slot;
@@ -238,7 +240,8 @@ void EntryCard::apply()
             m_box = new AudioBox(*m_look.box, entry.duration, this);
             connect(m_box, &AudioBox::retryClicked, this, &EntryCard::retryClicked);
             m_column->insertWidget(slot, m_box);
-            m_box->setVisible(isVisible());
+            if (isVisible())
+                m_box->show();
         } else {
             m_box->setLook(*m_look.box, entry.duration);
         }

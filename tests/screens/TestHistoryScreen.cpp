@@ -94,6 +94,7 @@ private Q_SLOTS:
     void rowsRebuildWithoutLosingTheEditor();
     void copyPutsTheTextOnTheClipboard();
     void deleteRemovesTheAudio();
+    void cardsShowTheirParts();
     void retryReachesTheController();
     void clearTakesTwoSteps();
     void clearDisarmsByItself();
@@ -433,6 +434,22 @@ void TestHistoryScreen::deleteRemovesTheAudio()
     QCOMPARE(m_state->toast()->detail, QStringLiteral("From phone · 09:05"));
     QCOMPARE(m_state->toast()->tone, ToastTone::info);
     QVERIFY(!m_screen->card(phone.id));
+}
+
+void TestHistoryScreen::cardsShowTheirParts()
+{
+    // Cards are built before the list shows them: every part must show with them.
+    const HistoryEntry done = made("Words the card must show", now);
+    HistoryEntry failed = made("", now.addSecs(-60), HistoryEntry::Status::failed);
+    failed.audioFile = keptAudio(failed.id);
+    setEntries({done, failed});
+    QVERIFY(open());
+    QWidget* text = m_screen->card(done.id)->transcript();
+    QVERIFY(text);
+    QTRY_VERIFY(text->isVisible() && text->height() > 0);
+    QWidget* box = m_screen->card(failed.id)->audioBox();
+    QVERIFY(box);
+    QTRY_VERIFY(box->isVisible() && box->height() > 0);
 }
 
 void TestHistoryScreen::retryReachesTheController()
