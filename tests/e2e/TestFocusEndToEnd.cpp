@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 #include "FakeGemini.h"
 #include "ScreenWindows.h"
 
@@ -167,17 +168,8 @@ void TestFocusEndToEnd::initTestCase()
         }
     }
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KESTO_DATA_DIR"), m_data.path());
-    env.insert(QStringLiteral("KESTO_GEMINI_URL"), m_gemini.url());
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("GEMINI_API_KEY"));
-    m_app.setProcessEnvironment(env);
-    m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_app.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(m_app.waitForStarted());
+    const QProcessEnvironment env = AppProcess::environment(m_data.path(), m_gemini.url());
+    QVERIFY(AppProcess::start(m_app, env));
     QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
     // A second start brings the main window forward.
     QProcess second;

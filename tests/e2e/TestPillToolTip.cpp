@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 #include "ScreenWindows.h"
 
 #include "design/Palette.h"
@@ -73,18 +74,9 @@ void TestPillToolTip::toolTipShowsOnHoverInTheTheme()
     config.write(R"({"onboardingDone": true, "apiKey": "test-key", "theme": "dark", "hudVisible": true})");
     config.close();
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KESTO_DATA_DIR"), m_data.path());
+    QProcessEnvironment env = AppProcess::environment(m_data.path(), QStringLiteral("http://127.0.0.1:9"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-    env.insert(QStringLiteral("KESTO_GEMINI_URL"), QStringLiteral("http://127.0.0.1:9"));
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
-    env.remove(QStringLiteral("GEMINI_API_KEY"));
-    m_app.setProcessEnvironment(env);
-    m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_app.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(m_app.waitForStarted());
+    QVERIFY(AppProcess::start(m_app, env));
     QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
 
     // The pill is the smallest of its windows; its shadow lies around it.

@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 #include "FakeGemini.h"
 #include "ScreenWindows.h"
 #include "TestMicrophone.h"
@@ -197,19 +198,10 @@ TestSettingsEndToEnd::Window TestSettingsEndToEnd::waitForWindow(qint64 pid, QSi
 
 void TestSettingsEndToEnd::startApp()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KESTO_DATA_DIR"), m_data->path());
+    QProcessEnvironment env = AppProcess::environment(m_data->path(), m_gemini.url());
     // The interface language is kept here; the restarted process inherits it.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-    env.insert(QStringLiteral("KESTO_GEMINI_URL"), m_gemini.url());
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("GEMINI_API_KEY"));
-    m_app.setProcessEnvironment(env);
-    m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_app.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(m_app.waitForStarted());
+    QVERIFY(AppProcess::start(m_app, env));
     m_firstPid = m_app.processId();
     QVERIFY2(waitForLog(QStringLiteral("ready"), 20000), qPrintable(log()));
     QVERIFY(log().contains(QStringLiteral("interface language=en")));

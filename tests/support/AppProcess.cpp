@@ -1,0 +1,26 @@
+#include "AppProcess.h"
+
+namespace AppProcess {
+
+QProcessEnvironment environment(const QString& dataFolder, const QString& geminiUrl)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KESTO_DATA_DIR"), dataFolder);
+    env.insert(QStringLiteral("KESTO_GEMINI_URL"), geminiUrl);
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    env.remove(QStringLiteral("GEMINI_API_KEY"));
+    return env;
+}
+
+bool start(QProcess& app, const QProcessEnvironment& environment)
+{
+    app.setProcessEnvironment(environment);
+    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app.start(qEnvironmentVariable("KESTO_APP"), {});
+    return app.waitForStarted();
+}
+
+} // namespace AppProcess
