@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,9 @@ private Q_SLOTS:
 
 private:
     static QProcessEnvironment environment(const QString& data);
+    static void writeFiles(const QString& data, const QList<std::pair<QString, QByteArray>>& files);
+    // Starts the application on data, waits until it is ready and quits it.
+    static void runOnce(const QString& data);
     static QString log(const QString& data);
     static bool waitForLog(const QString& data, const QString& line, int timeoutMs = 20000);
     static void stop(QProcess& app);
@@ -39,12 +43,26 @@ void TestApplicationStart::initTestCase()
 
 QProcessEnvironment TestApplicationStart::environment(const QString& data)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KESTO_DATA_DIR"), data);
-    env.insert(QStringLiteral("KESTO_GEMINI_URL"), QStringLiteral("http://127.0.0.1:9"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("GEMINI_API_KEY"));
-    return env;
+    return AppProcess::environment(data, QStringLiteral("http://127.0.0.1:9"));
+}
+
+void TestApplicationStart::writeFiles(const QString& data, const QList<std::pair<QString, QByteArray>>& files)
+{
+    for (const auto& [name, bytes] : files) {
+        if (bytes.isEmpty())
+            continue;
+        QFile file(QDir(data).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+}
+
+void TestApplicationStart::runOnce(const QString& data)
+{
+    QProcess app;
+    QVERIFY(AppProcess::start(app, environment(data)));
+    QVERIFY2(waitForLog(data, QStringLiteral(" ready\n")), qPrintable(log(data)));
+    stop(app);
 }
 
 QString TestApplicationStart::log(const QString& data)
@@ -100,21 +118,8 @@ void TestApplicationStart::startsWithDamagedDataFiles()
         {QStringLiteral("history.json"), history},
         {QStringLiteral("notes.json"), notes},
     };
-    for (const auto& [name, bytes] : files) {
-        if (bytes.isEmpty())
-            continue;
-        QFile file(data.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QProcess app;
-    app.setProcessEnvironment(environment(data.path()));
-    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    app.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(app.waitForStarted());
-    QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
-    stop(app);
+    writeFiles(data.path(), files);
+    runOnce(data.path());
 
     // Terminating saved readable settings. The settings are read field by
     // field, so an object keeps what could be read in it; every other damaged
@@ -153,10 +158,7 @@ void TestApplicationStart::secondStartBringsTheFirstForward()
     config.close();
 
     QProcess first;
-    first.setProcessEnvironment(environment(data.path()));
-    first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    first.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(first.waitForStarted());
+    QVERIFY(AppProcess::start(first, environment(data.path())));
     QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
 
     const int windowsBefore = visibleWindows(first.processId());
@@ -185,18 +187,8 @@ void TestApplicationStart::startClearsUnfinishedSavesAndLogsTheLaunchFirst()
         {QStringLiteral("kesto.log"), "10:00:00.000 an older run\n"},
         {QStringLiteral("notes.json.broken-2026-12-08T014200"), "{"},
     };
-    for (const auto& [name, bytes] : files) {
-        QFile file(data.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QProcess app;
-    app.setProcessEnvironment(environment(data.path()));
-    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    app.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(app.waitForStarted());
-    QVERIFY2(waitForLog(data.path(), QStringLiteral(" ready\n")), qPrintable(log(data.path())));
-    stop(app);
+    writeFiles(data.path(), files);
+    runOnce(data.path());
 
     const QString text = log(data.path());
     QVERIFY2(text.section(QLatin1Char('\n'), 0, 0).contains(QStringLiteral(" launched, bundle=")), qPrintable(text));
