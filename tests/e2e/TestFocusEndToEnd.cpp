@@ -208,11 +208,7 @@ void TestFocusEndToEnd::cleanupTestCase()
 {
     m_twin.reset();
     m_twinState.reset();
-    if (m_app.state() != QProcess::NotRunning) {
-        m_app.terminate();
-        if (!m_app.waitForFinished(10000))
-            m_app.kill();
-    }
+    AppProcess::stop(m_app);
 }
 
 void TestFocusEndToEnd::showInTwin(Screen screen)

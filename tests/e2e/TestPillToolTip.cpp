@@ -53,12 +53,7 @@ void TestPillToolTip::initTestCase()
 
 void TestPillToolTip::cleanup()
 {
-    if (m_app.state() != QProcess::NotRunning) {
-        m_app.terminate();
-        if (!m_app.waitForFinished(10000))
-            m_app.kill();
-        m_app.waitForFinished(2000);
-    }
+    AppProcess::stop(m_app);
 }
 
 bool TestPillToolTip::xdotool(const QStringList& arguments)

@@ -146,12 +146,7 @@ void TestSettingsEndToEnd::cleanup()
 {
     m_twin.reset();
     m_twinState.reset();
-    if (m_app.state() != QProcess::NotRunning) {
-        m_app.terminate();
-        if (!m_app.waitForFinished(10000))
-            m_app.kill();
-        m_app.waitForFinished(2000);
-    }
+    AppProcess::stop(m_app);
     // A restarted process is no child of this test: it goes by what it waited for.
     if (m_firstPid > 0) {
         const QStringList restarted{QStringLiteral("-f"), QStringLiteral("--"), QStringLiteral("--after %1").arg(m_firstPid)};

@@ -23,4 +23,14 @@ bool start(QProcess& app, const QProcessEnvironment& environment)
     return app.waitForStarted();
 }
 
+void stop(QProcess& app)
+{
+    if (app.state() == QProcess::NotRunning)
+        return;
+    app.terminate();
+    if (!app.waitForFinished(10000))
+        app.kill();
+    app.waitForFinished(2000);
+}
+
 } // namespace AppProcess

@@ -15,4 +15,7 @@ QProcessEnvironment environment(const QString& dataFolder, const QString& gemini
 // Starts the program KESTO_APP names in app; false when it did not start.
 bool start(QProcess& app, const QProcessEnvironment& environment);
 
+// Asks a running app to quit, and kills it when it does not within 10 s.
+void stop(QProcess& app);
+
 } // namespace AppProcess
