@@ -8,6 +8,6 @@ endif()
 # The application's X server killed under it.
 if(TARGET kesto-viruz)
   kesto_add_test(TestDisplayLoss SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDisplayLoss.cpp
-    LINK Qt6::Core LABELS x11 TIMEOUT 120 ENV "KESTO_APP=$<TARGET_FILE:kesto-viruz>")
+    LINK Qt6::Core PkgConfig::KESTO_TEST_XTST LABELS x11 TIMEOUT 120 ENV "KESTO_APP=$<TARGET_FILE:kesto-viruz>")
   add_dependencies(TestDisplayLoss kesto-viruz)
 endif()
