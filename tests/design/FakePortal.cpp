@@ -1,10 +1,10 @@
 // A stand-in for the desktop's settings portal, in a process of its own so
 // that its signals reach the test over the bus like a real portal's do.
 // Usage: FakePortal <initial color-scheme> [<group> <key> <value>]...; then
-// each line on stdin "<group> <key> <value>" sets the value and emits
-// SettingChanged. Values "true" and "false" are booleans, values with a dot
-// doubles, others unsigned numbers. Unknown settings answer NotFound, as a
-// real portal does.
+// each line on stdin "<group> <key> <value>" sets the value, emits
+// SettingChanged and answers "sent" on stdout. Values "true" and "false" are
+// booleans, values with a dot doubles, others unsigned numbers. Unknown
+// settings answer NotFound, as a real portal does.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -87,6 +87,8 @@ int main(int argc, char** argv)
                                                              QStringLiteral("SettingChanged"));
             signal << parts[0] << parts[1] << QVariant::fromValue(QDBusVariant(value));
             bus.send(signal);
+            std::printf("sent\n");
+            std::fflush(stdout);
         }
     });
     return app.exec();

@@ -1,4 +1,5 @@
 #include "FakePortalProcess.h"
+#include "PrivateBus.h"
 
 #include "design/Theme.h"
 #include "platform/DesktopColorScheme.h"
@@ -33,12 +34,18 @@ class TestThemePortal final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(QDBusConnection::sessionBus().isConnected(), "needs the test session bus"); }
+    void initTestCase()
+    {
+        QVERIFY2(m_bus.started() && QDBusConnection::sessionBus().isConnected(), "no bus of its own");
+    }
     void lightWithoutPortal();
     void cleanup();
     void readsTheSchemeAtStart();
     void autoStartsDarkOnADarkDesktop();
     void autoFollowsThePortal();
+
+private:
+    PrivateBus m_bus;
 };
 
 void TestThemePortal::lightWithoutPortal()

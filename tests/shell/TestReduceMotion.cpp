@@ -1,5 +1,6 @@
 #include "FakeClock.h"
 #include "FakePortalProcess.h"
+#include "PrivateBus.h"
 
 #include "core/AppState.h"
 #include "design/Animation.h"
@@ -26,11 +27,14 @@ private Q_SLOTS:
     void followsTheDesktop_data();
     void followsTheDesktop();
     void noPortalMeansMotion();
+
+private:
+    PrivateBus m_bus;
 };
 
 void TestReduceMotion::initTestCase()
 {
-    QVERIFY2(QDBusConnection::sessionBus().isConnected(), "needs the test session bus");
+    QVERIFY2(m_bus.started() && QDBusConnection::sessionBus().isConnected(), "no bus of its own");
 }
 
 void TestReduceMotion::cleanup()

@@ -1,13 +1,21 @@
 #include "FakePortalProcess.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QtTest>
 
 FakePortalProcess::FakePortalProcess(const QString& program, const QStringList& arguments)
+    : m_watcher(QStringLiteral("org.freedesktop.portal.Desktop"), QDBusConnection::sessionBus(),
+                QDBusServiceWatcher::WatchForOwnerChange)
 {
+    QObject::connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, &m_watcher,
+                     [this](const QString&, const QString&, const QString& owner) { m_owner = owner; });
     m_process.start(program, arguments);
-    m_ready = m_process.waitForReadyRead(5000) && m_process.readLine().startsWith("ready");
+    if (!m_process.waitForReadyRead(5000) || !m_process.readLine().startsWith("ready"))
+        return;
+    QDeadlineTimer deadline(5000);
+    while (m_owner.isEmpty() && !deadline.hasExpired())
+        QTest::qWait(10);
+    m_ready = !m_owner.isEmpty();
 }
 
 FakePortalProcess::~FakePortalProcess()
@@ -16,13 +24,14 @@ FakePortalProcess::~FakePortalProcess()
     if (!m_process.waitForFinished(3000))
         m_process.kill();
     m_process.waitForFinished(1000);
-    // Let the bus forget the name before the next portal claims it.
-    const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
-    QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(service));
+    QTRY_VERIFY(m_owner.isEmpty());
 }
 
 void FakePortalProcess::change(const QString& group, const QString& key, const QString& value)
 {
     m_process.write((group + u' ' + key + u' ' + value + u'\n').toUtf8());
     m_process.waitForBytesWritten(1000);
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+    }
+    m_process.readLine();
 }
