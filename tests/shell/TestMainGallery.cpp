@@ -11,9 +11,11 @@
 #include "design/Palette.h"
 #include "design/ToolTipLook.h"
 #include "screens/EditBox.h"
+#include "screens/EntryCard.h"
 #include "screens/HistoryScreen.h"
 #include "screens/MainView.h"
 #include "screens/SettingsOverlay.h"
+#include "screens/TranscriptText.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowFactory.h"
 
@@ -70,6 +72,9 @@ private:
     MainView* view() const { return m_window->view(); }
     QImage picture();
     void save(const QString& name);
+    // Empty when every History card in sight that holds words shows them in
+    // the picture; else which card does not.
+    QString cardWithoutWords(const QImage& shown) const;
 
     QString m_folder;
     std::unique_ptr<TempDataDir> m_data;
@@ -222,6 +227,39 @@ void TestMainGallery::save(const QString& name)
                                 .arg(at.y())
                                 .arg(background.name())));
     }
+    const QString wordless = cardWithoutWords(shown);
+    QVERIFY2(wordless.isEmpty(), qPrintable(name + QStringLiteral(": ") + wordless));
+}
+
+QString TestMainGallery::cardWithoutWords(const QImage& shown) const
+{
+    auto* screen = qobject_cast<HistoryScreen*>(view()->screen());
+    if (!screen)
+        return {};
+    const QRect list(screen->list()->mapTo(m_window.get(), QPoint()), screen->list()->size());
+    for (const HistoryEntry& e : m_state->history().entries) {
+        EntryCard* card = screen->card(e.id);
+        if (e.text.isEmpty() || !card || !card->isVisible()
+            || card->currentLook().transcript != EntryCard::Look::Transcript::text)
+            continue;
+        const QRect cardArea = QRect(card->mapTo(m_window.get(), QPoint()), card->size()).intersected(list);
+        if (cardArea.height() < card->height())
+            continue; // only partly in sight
+        const QWidget* words = card->transcript();
+        if (!words || !words->isVisible())
+            return QStringLiteral("the card of \"%1\" shows no words").arg(e.text.left(30));
+        // Ink: points that stand out from the card around the words.
+        const QRect area(words->mapTo(m_window.get(), QPoint()), words->size());
+        const QColor paper = ThemePixels::at(shown, area.topLeft());
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += ThemePixels::same(ThemePixels::at(shown, QPoint(x, y)), paper, 40) ? 0 : 1;
+        }
+        if (ink * 100 < area.width() * area.height())
+            return QStringLiteral("the words of \"%1\" do not show").arg(e.text.left(30));
+    }
+    return {};
 }
 
 void TestMainGallery::history_data()
