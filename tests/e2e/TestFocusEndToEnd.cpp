@@ -8,6 +8,7 @@
 #include "design/Onest.h"
 #include "screens/MainView.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -21,10 +22,12 @@
 #include <QtTest>
 
 // The built application under Xvfb, clicked and typed at through XTest as a
-// user would: a click that hides or disables its own button leaves no focus
-// ring anywhere, and Space or Return pressed next deletes nothing. Each step
-// ends with a deletion of the test's own, so "nothing else was deleted" is
-// read once the application has handled every key before it.
+// user would: a click leaves the keyboard where it was (Space or Return next
+// do not press the clicked button again), and a button that hides or
+// disables itself, clicked or pressed with the keyboard, leaves no focus ring
+// on a neighbour, whose Space or Return next would act. Each step ends with
+// an action of the test's own, so "nothing else happened" is read once the
+// application has handled every key before it.
 // Where to click comes from a twin of the main window's content laid out
 // here on the same display, over a copy of the same data.
 class TestFocusEndToEnd final : public QObject
@@ -35,6 +38,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void retryThenKeysDeleteNothing();
+    void retryByKeyboardLeavesNoRing();
     void deletingAWordThenKeysDeleteNothing();
     void turningThePhoneOnThenKeysChangeNothing();
 
@@ -52,6 +56,9 @@ private:
     bool pointerAway();
     bool keys(const QStringList& names);
     QImage onScreen(const QRect& inWindow) const;
+    // The twin's History cards, top to bottom.
+    QList<QWidget*> twinCards();
+    QRect areaIn(QWidget* widget) const;
     // Waits until the window shows, in area, what the twin shows there.
     bool showsLikeTwin(const QRect& area);
     void showInTwin(Screen screen);
@@ -78,6 +85,13 @@ QString newId()
 bool alike(const QImage& a, const QImage& b)
 {
     return a.size() == b.size() && ScreenWindows::differingPixels(a, b) * 200 < a.width() * a.height();
+}
+
+// Two pictures of the application's own window: the same but for a few
+// pixels, far fewer than the band of a focus ring (well over a hundred).
+bool unchanged(const QImage& a, const QImage& b)
+{
+    return a.size() == b.size() && ScreenWindows::differingPixels(a, b) < 40;
 }
 
 QJsonObject entry(const QString& id, int minutesAgo, const QString& status, const QString& text, const QString& audio)
@@ -134,18 +148,20 @@ void TestFocusEndToEnd::initTestCase()
     QVERIFY(m_gemini.listen());
     m_gemini.setFallback(FakeGemini::Reply::models({QStringLiteral("gemini-3.8-flash")}).on(QStringLiteral("GET")));
 
-    // Four words and four History entries, newest first: two not transcribed
-    // with their audio kept, two done.
+    // Four words and five History entries, newest first: two not transcribed
+    // with their audio kept, three done.
     m_words = {QStringLiteral("alpha"), QStringLiteral("bravo"), QStringLiteral("charlie"), QStringLiteral("delta")};
     QJsonArray vocabulary;
     for (const QString& word : m_words)
         vocabulary.append(QJsonObject{{QStringLiteral("id"), newId()}, {QStringLiteral("word"), word},
                                       {QStringLiteral("language"), QString()}});
-    m_entries = {newId(), newId(), newId(), newId()};
+    m_entries = {newId(), newId(), newId(), newId(), newId()};
     const QJsonArray entries{entry(m_entries[0], 1, QStringLiteral("failed"), QString(), QStringLiteral("first.m4a")),
                              entry(m_entries[1], 2, QStringLiteral("failed"), QString(), QStringLiteral("second.m4a")),
                              entry(m_entries[2], 3, QStringLiteral("done"), QStringLiteral("Keep me"), QString()),
-                             entry(m_entries[3], 4, QStringLiteral("done"), QStringLiteral("Delete me"), QString())};
+                             entry(m_entries[3], 4, QStringLiteral("done"), QStringLiteral("Delete me"), QString()),
+                             entry(m_entries[4], 5, QStringLiteral("done"), QStringLiteral("Delete me first"),
+                                   QString())};
     const QJsonObject config{{QStringLiteral("onboardingDone"), true},
                              {QStringLiteral("apiKey"), QStringLiteral("test-key")},
                              {QStringLiteral("keepAudio"), true},
@@ -191,6 +207,11 @@ void TestFocusEndToEnd::initTestCase()
         10000);
     QVERIFY(xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), m_windowId, QStringLiteral("0"), QStringLiteral("0")}));
     m_window.moveTopLeft(QPoint(0, 0));
+    // Tall enough for every card: a list that loses its scroll bar would
+    // move every card it keeps.
+    m_window.setHeight(std::min(1040, QGuiApplication::primaryScreen()->size().height()));
+    QVERIFY(xdotool({QStringLiteral("windowsize"), QStringLiteral("--sync"), m_windowId, QString::number(m_window.width()),
+                     QString::number(m_window.height())}));
     QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_windowId}));
 
     qputenv("KESTO_DATA_DIR", m_twinData.path().toLocal8Bit());
@@ -275,33 +296,105 @@ bool TestFocusEndToEnd::showsLikeTwin(const QRect& area)
     return false;
 }
 
+QList<QWidget*> TestFocusEndToEnd::twinCards()
+{
+    auto cards = m_twin->findChildren<QWidget*>(QStringLiteral("entryCard"));
+    cards.removeIf([](QWidget* card) { return !card->isVisible(); });
+    std::sort(cards.begin(), cards.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    return cards;
+}
+
+QRect TestFocusEndToEnd::areaIn(QWidget* widget) const
+{
+    return QRect(widget->mapTo(m_twin.get(), QPoint(0, 0)), widget->size());
+}
+
 void TestFocusEndToEnd::retryThenKeysDeleteNothing()
 {
-    m_gemini.enqueue(FakeGemini::Reply::text(QStringLiteral("Again")).on(QStringLiteral("POST")).delayed(20000));
-    auto cards = m_twin->findChildren<QWidget*>(QStringLiteral("entryCard"));
-    std::sort(cards.begin(), cards.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
-    QCOMPARE(cards.size(), 4);
-    auto areaIn = [this](QWidget* w) { return QRect(w->mapTo(m_twin.get(), QPoint(0, 0)), w->size()); };
+    m_gemini.enqueue(FakeGemini::Reply::text(QStringLiteral("Again")).on(QStringLiteral("POST")).delayed(600000));
+    const QList<QWidget*> cards = twinCards();
+    QCOMPARE(cards.size(), 5);
     // The cards after the one retried, ring room included.
     const QRect others = areaIn(cards[1]).united(areaIn(cards[2])).adjusted(-6, -6, 6, 6);
     auto* retry = cards[0]->findChild<QWidget*>(QStringLiteral("retryButton"));
     QVERIFY(retry);
     const QPoint retryAt = retry->mapTo(m_twin.get(), retry->rect().center());
-    auto* lastDelete = cards[3]->findChild<QWidget*>(QStringLiteral("action-trash-2"));
+    auto* copy = cards[3]->findChild<QWidget*>(QStringLiteral("action-copy"));
+    QVERIFY(copy);
+    const QPoint copyAt = copy->mapTo(m_twin.get(), copy->rect().center());
+    auto* lastDelete = cards[4]->findChild<QWidget*>(QStringLiteral("action-trash-2"));
     QVERIFY(lastDelete);
     const QPoint lastDeleteAt = lastDelete->mapTo(m_twin.get(), lastDelete->rect().center());
     const QImage before = onScreen(others);
 
+    // A button that stays: Copy. The keys after its click must not copy again.
+    QVERIFY(click(copyAt));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QTRY_COMPARE_WITH_TIMEOUT(clipboard->text(), QStringLiteral("Delete me"), 10000);
+    const QString mine = QStringLiteral("The test's own clipboard");
+    clipboard->setText(mine);
+    QVERIFY(pointerAway());
+    QVERIFY(keys({QStringLiteral("space"), QStringLiteral("Return")}));
+
+    // A button that goes: Retry.
     QVERIFY(click(retryAt));
     QTRY_VERIFY_WITH_TIMEOUT(!m_gemini.requests(QStringLiteral("POST")).isEmpty(), 10000);
     QVERIFY(pointerAway());
     QVERIFY(keys({QStringLiteral("space"), QStringLiteral("Return")}));
     // The test's own deletion, of the last card, which moves no other card.
     QVERIFY(click(lastDeleteAt));
+    QTRY_VERIFY_WITH_TIMEOUT(historyIds().size() < 5, 10000);
+    QCOMPARE(historyIds(), m_entries.mid(0, 4));
+    QCOMPARE(m_gemini.requests(QStringLiteral("POST")).size(), 1);
+    QVERIFY2(clipboard->ownsClipboard() && clipboard->text() == mine, "a key pressed the clicked Copy again");
+    QVERIFY(pointerAway());
+    QVERIFY2(unchanged(onScreen(others), before), "a card below the retried one changed: a focus ring?");
+}
+
+void TestFocusEndToEnd::retryByKeyboardLeavesNoRing()
+{
+    // The first card is still retrying (its answer never comes); the second
+    // one's Retry is reached with Tab and pressed with Space.
+    m_twinState->setRetrying(QUuid::fromString(m_entries[0]), true);
+    m_twinState->updateHistory([](History& h) { h.entries.removeLast(); });
+    QCoreApplication::processEvents();
+    const QList<QWidget*> cards = twinCards();
+    QCOMPARE(cards.size(), 4);
+    auto* retry = cards[1]->findChild<QWidget*>(QStringLiteral("retryButton"));
+    QVERIFY(retry && retry->isVisible());
+    const QRect retryRing = areaIn(retry).adjusted(-5, -5, 5, 5);
+    // The card after it, ring room included.
+    const QRect next = areaIn(cards[2]).adjusted(-6, -6, 6, 6);
+    auto* lastDelete = cards[3]->findChild<QWidget*>(QStringLiteral("action-trash-2"));
+    QVERIFY(lastDelete);
+    const QPoint lastDeleteAt = lastDelete->mapTo(m_twin.get(), lastDelete->rect().center());
+    QVERIFY(pointerAway());
+    const QImage plain = onScreen(retryRing);
+    const QImage nextBefore = onScreen(next);
+
+    const QRect window(QPoint(0, 0), m_window.size());
+    bool reached = false;
+    for (int tab = 0; tab < 80 && !reached; ++tab) {
+        const QImage shown = onScreen(window);
+        QVERIFY(keys({QStringLiteral("Tab")}));
+        // The focus moves with each Tab; once the window shows it, the ring
+        // is where the picture says.
+        QElapsedTimer moved;
+        moved.start();
+        while (moved.elapsed() < 2000 && onScreen(window) == shown)
+            QTest::qWait(20);
+        reached = ScreenWindows::differingPixels(onScreen(retryRing), plain) >= 40;
+    }
+    QVERIFY2(reached, "Tab never reached the second card's Retry");
+    QVERIFY(keys({QStringLiteral("space")}));
+    QTRY_COMPARE_WITH_TIMEOUT(m_gemini.requests(QStringLiteral("POST")).size(), 2, 10000);
+    QVERIFY(keys({QStringLiteral("Return")}));
+    QVERIFY(click(lastDeleteAt));
     QTRY_VERIFY_WITH_TIMEOUT(historyIds().size() < 4, 10000);
     QCOMPARE(historyIds(), m_entries.mid(0, 3));
+    QCOMPARE(m_gemini.requests(QStringLiteral("POST")).size(), 2);
     QVERIFY(pointerAway());
-    QVERIFY2(alike(onScreen(others), before), "a card below the retried one changed: a focus ring?");
+    QVERIFY2(unchanged(onScreen(next), nextBefore), "the card after the retried one changed: a focus ring?");
 }
 
 void TestFocusEndToEnd::deletingAWordThenKeysDeleteNothing()
@@ -365,7 +458,7 @@ void TestFocusEndToEnd::turningThePhoneOnThenKeysChangeNothing()
     QCOMPARE(config.value(QStringLiteral("phoneToken")).toString(), token);
     QCOMPARE(historyIds(), m_entries.mid(0, 3));
     QVERIFY(pointerAway());
-    QVERIFY2(alike(onScreen(search), searchBefore), "the search field took the focus");
+    QVERIFY2(unchanged(onScreen(search), searchBefore), "the search field took the focus");
 }
 
 QTEST_MAIN(TestFocusEndToEnd)
