@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +48,18 @@ private:
     bool clickDelete() { return click(m_window.width() - 32 - 17, headerButtonY); }
     // The n-th note of the column (0 first).
     bool clickNoteRow(int n);
+    int columnWidth() const;
+    // What the screen shows in an area of the main window.
+    QImage shown(const QRect& area) const;
+    // Clicks (again, should the window not have taken the click yet) until
+    // the area shows a change, then waits for it to hold still: the
+    // application animates.
+    bool clickAndSettle(const std::function<bool()>& click, const QRect& area);
+    QRect column() const { return QRect(sidebarWidth, 0, columnWidth(), m_window.height()); }
+    QRect editor() const
+    {
+        return QRect(sidebarWidth + columnWidth(), 0, m_window.width() - sidebarWidth - columnWidth(), 240);
+    }
     void recordAndStop();
 
     // Where things are in the window, from the sidebar's and the Notes
@@ -144,12 +157,9 @@ void TestNotesEndToEnd::initTestCase()
     QVERIFY(xdotool({QStringLiteral("windowmove"), id, QStringLiteral("0"), QStringLiteral("0")}));
     QTRY_COMPARE_WITH_TIMEOUT(mainWindow().topLeft(), QPoint(0, 0), 5000);
     m_window = mainWindow();
-    QTest::qWait(500);
-    QVERIFY(click(sidebarWidth / 3, notesNavY));
-    QTest::qWait(500);
+    QVERIFY2(clickAndSettle([this] { return click(sidebarWidth / 3, notesNavY); }, column()), "Notes did not open");
     // The screen opens on a new empty note; the titled ones follow it.
-    QVERIFY(clickNoteRow(1));
-    QTest::qWait(300);
+    QVERIFY2(clickAndSettle([this] { return clickNoteRow(1); }, editor()), "the note did not open");
 }
 
 void TestNotesEndToEnd::cleanupTestCase()
@@ -228,10 +238,43 @@ bool TestNotesEndToEnd::click(int x, int y)
                     QStringLiteral("click"), QStringLiteral("1")});
 }
 
+int TestNotesEndToEnd::columnWidth() const
+{
+    return std::clamp(int(std::lround(0.26 * (m_window.width() - sidebarWidth))), 220, 280);
+}
+
 bool TestNotesEndToEnd::clickNoteRow(int n)
 {
-    const int columnWidth = std::clamp(int(std::lround(0.26 * (m_window.width() - sidebarWidth))), 220, 280);
-    return click(sidebarWidth + columnWidth / 2, firstNoteTop + n * noteRowHeight + noteRowHeight / 2);
+    return click(sidebarWidth + columnWidth() / 2, firstNoteTop + n * noteRowHeight + noteRowHeight / 2);
+}
+
+QImage TestNotesEndToEnd::shown(const QRect& area) const
+{
+    const QRect at = area.translated(m_window.topLeft());
+    return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), at.width(), at.height()).toImage();
+}
+
+bool TestNotesEndToEnd::clickAndSettle(const std::function<bool()>& click, const QRect& area)
+{
+    const QImage before = shown(area);
+    QImage last = before;
+    bool changed = false;
+    QElapsedTimer clicked;
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        if (!changed && (!clicked.isValid() || clicked.hasExpired(3000))) {
+            if (!click())
+                return false;
+            clicked.start();
+        }
+        QTest::qWait(50);
+        const QImage now = shown(area);
+        if (changed && now == last)
+            return true;
+        changed = changed || now != before;
+        last = now;
+    }
+    return false;
 }
 
 void TestNotesEndToEnd::recordAndStop()

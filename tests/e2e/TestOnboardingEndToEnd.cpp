@@ -248,6 +248,8 @@ void TestOnboardingEndToEnd::firstRunThroughTheWizard()
 
     // The talk key records the test microphone; the text lands in the box.
     m_gemini.enqueue(FakeGemini::Reply::text(transcript).on(QStringLiteral("POST")));
+    const QString userClipboard = QStringLiteral("What the user had copied");
+    QGuiApplication::clipboard()->setText(userClipboard);
     QVERIFY(xdotool({QStringLiteral("keydown"), QStringLiteral("ctrl"), QStringLiteral("super")}));
     QTest::qWait(400);
     m_mic->say(m_speech);
@@ -255,8 +257,11 @@ void TestOnboardingEndToEnd::firstRunThroughTheWizard()
     QVERIFY(xdotool({QStringLiteral("keyup"), QStringLiteral("super"), QStringLiteral("ctrl")}));
     QTRY_VERIFY_WITH_TIMEOUT(!m_gemini.requests(QStringLiteral("POST")).isEmpty(), 20000);
     QVERIFY2(waitForLog(data.path(), QStringLiteral("recording started (mac)"), 1000), qPrintable(log(data.path())));
-    // What the box holds, copied out of it.
-    QTest::qWait(1500);
+    // What the box holds, copied out of it once the paste is over: the
+    // application puts back the clipboard it found (this test's own) last.
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::clipboard()->ownsClipboard()
+                                 && QGuiApplication::clipboard()->text() == userClipboard,
+                             20000);
     QGuiApplication::clipboard()->clear();
     QVERIFY(click(wizard, centreOf(QStringLiteral("sampleEditor"), 4, QStringLiteral("QTextEdit"))));
     QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")}));

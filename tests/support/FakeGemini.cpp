@@ -335,8 +335,16 @@ void FakeGemini::answer(QTcpSocket* socket, const Request& request)
         socket->flush();
         Q_EMIT replied(index);
     };
-    if (reply.delayMs > 0)
-        QTimer::singleShot(reply.delayMs, socket, send);
-    else
+    if (reply.delayMs > 0) {
+        auto* wait = new QTimer(socket);
+        wait->setSingleShot(true);
+        connect(wait, &QTimer::timeout, socket, send);
+        connect(socket, &QTcpSocket::disconnected, this, [this, index, wait] {
+            if (wait->isActive())
+                Q_EMIT abandoned(index);
+        });
+        wait->start(reply.delayMs);
+    } else {
         send();
+    }
 }

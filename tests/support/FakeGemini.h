@@ -86,6 +86,9 @@ Q_SIGNALS:
     void requestReceived(int index);
     // The whole reply to request index was handed to the socket.
     void replied(int index);
+    // The client closed the connection of request index while its delayed
+    // reply was still waiting to go.
+    void abandoned(int index);
 
 private:
     void readFrom(QTcpSocket* socket);
