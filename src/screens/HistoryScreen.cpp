@@ -13,11 +13,9 @@
 #include "screens/ScreenStyle.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -28,16 +26,6 @@ const TypeModifier dayType{13, QFont::DemiBold, 20};
 constexpr int dayGapAfterFirst = 26;
 constexpr int dayTitleBelow = 10;
 constexpr int cardGap = 10;
-
-QString dayKey(const QDate& day)
-{
-    return QStringLiteral("day:") + day.toString(Qt::ISODate);
-}
-
-QString cardKey(const QUuid& id)
-{
-    return QStringLiteral("entry:") + id.toString(QUuid::WithoutBraces);
-}
 
 } // namespace
 
@@ -56,6 +44,7 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
                            [this](int row, int width) { return estimateRow(row, width); }},
                           this))
     , m_empty(new EmptyStateView({}, {}, {}, this))
+    , m_index(HistoryIndex::of(state))
     , m_charWidth(QFontMetricsF(TypeModifier{15, QFont::Normal, 24}.font()).averageCharWidth())
 {
     m_list->setObjectName(QStringLiteral("historyList"));
@@ -76,7 +65,6 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
     connect(m_clear, &TwoStepConfirm::confirmed, this, &HistoryScreen::clearAll);
     connect(&state, &AppState::historyChanged, this, [this] {
         m_statsLine.reset();
-        m_indexStale = true;
         reload();
     });
     connect(&state, &AppState::dictationChanged, this, &HistoryScreen::reload);
@@ -212,92 +200,29 @@ void HistoryScreen::refreshHeader()
     }
 }
 
-void HistoryScreen::syncIndex()
-{
-    const QList<HistoryEntry>& all = m_state.history().entries;
-    if (!m_indexStale && m_indexed.size() == all.size())
-        return;
-    // History changes a few entries at a time: each entry is looked for
-    // where the one before it was found, or a place either side. One not
-    // found there is simply worked out again.
-    QList<Indexed> fresh;
-    fresh.reserve(all.size());
-    qsizetype shift = 0;
-    for (qsizetype i = 0; i < all.size(); ++i) {
-        const HistoryEntry& entry = all.at(i);
-        const Indexed* kept = nullptr;
-        for (const qsizetype j : {i + shift, i + shift + 1, i + shift - 1}) {
-            if (j >= 0 && j < m_indexed.size() && m_indexed.at(j).id == entry.id) {
-                kept = &m_indexed.at(j);
-                shift = j - i;
-                break;
-            }
-        }
-        // An entry's date never changes; its text, origin and status may.
-        if (kept && kept->text == entry.text && kept->source == entry.source && kept->appName == entry.appName
-            && kept->status == entry.status) {
-            fresh.append(*kept);
-        } else {
-            const QDate day = entry.date.toLocalTime().date();
-            const bool sameDay = !fresh.isEmpty() && fresh.last().day == day;
-            fresh.append({entry.id, entry.text, entry.source, entry.appName, entry.status, day,
-                          sameDay ? fresh.last().dayKey : dayKey(day), cardKey(entry.id), std::nullopt});
-        }
-    }
-    m_indexed = std::move(fresh);
-    m_indexStale = false;
-    m_found.clear();
-    m_foldFrom = 0;
-    fold(0);
-}
-
-void HistoryScreen::fold(qint64 budget)
-{
-    const QList<HistoryEntry>& entries = m_state.history().entries;
-    QElapsedTimer spent;
-    spent.start();
-    // Once the screen is up, a few milliseconds at a time between frames.
-    while (m_foldFrom < m_indexed.size() && (budget < 0 || spent.elapsed() < budget)) {
-        const qsizetype end = std::min(m_indexed.size(), m_foldFrom + 64);
-        for (; m_foldFrom < end; ++m_foldFrom) {
-            Indexed& indexed = m_indexed[m_foldFrom];
-            if (!indexed.folded) {
-                const HistoryEntry& entry = entries.at(m_foldFrom);
-                indexed.folded = FoldedText::of(entry.text + u' ' + AppGlyph::name(entry));
-            }
-        }
-    }
-    if (m_foldFrom < m_indexed.size() && !m_foldQueued) {
-        m_foldQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_foldQueued = false;
-            syncIndex();
-            fold(4);
-        });
-    }
-}
-
 QList<int> HistoryScreen::shownIndices(const QString& query)
 {
     const QByteArray needle = FoldedText::of(query);
-    if (m_foundDiscarded != m_showDiscarded)
+    if (m_foundDiscarded != m_showDiscarded || m_foundGeneration != m_index.generation())
         m_found.clear();
     m_foundDiscarded = m_showDiscarded;
+    m_foundGeneration = m_index.generation();
+    const QList<HistoryIndex::Entry>& indexed = m_index.current();
     while (!m_found.isEmpty() && !FoldedText::contains(needle, m_found.last().needle))
         m_found.removeLast();
     if (m_found.isEmpty()) {
         // Every needle holds the empty one: the list without a search.
         QList<int> all;
-        all.reserve(m_indexed.size());
-        for (int i = 0; i < m_indexed.size(); ++i) {
-            if (m_showDiscarded || m_indexed.at(i).status != HistoryEntry::Status::discarded)
+        all.reserve(indexed.size());
+        for (int i = 0; i < indexed.size(); ++i) {
+            if (m_showDiscarded || indexed.at(i).status != HistoryEntry::Status::discarded)
                 all.append(i);
         }
         m_found.append({QByteArray(), all, {}});
     }
     if (m_found.last().needle == needle)
         return m_found.last().shown;
-    fold(-1);
+    m_index.foldAll();
     const Found& among = m_found.last();
     // The needle holds the shorter one it grew from, k bytes in: it cannot
     // start before the shorter one's first place in a text less k.
@@ -308,7 +233,7 @@ QList<int> HistoryScreen::shownIndices(const QString& query)
     for (qsizetype n = 0; n < among.shown.size(); ++n) {
         const int i = among.shown.at(n);
         const qsizetype from = among.at.isEmpty() ? 0 : std::max<qsizetype>(0, among.at.at(n) - k);
-        const qsizetype at = FoldedText::find(*m_indexed.at(i).folded, needle, from);
+        const qsizetype at = FoldedText::find(*indexed.at(i).folded, needle, from);
         if (at >= 0) {
             found.shown.append(i);
             found.at.append(int(at));
@@ -323,7 +248,7 @@ void HistoryScreen::reload()
     refreshHeader();
     const QString query = m_state.search().trimmed();
     m_query = query;
-    syncIndex();
+    const QList<HistoryIndex::Entry>& indexed = m_index.entries();
     const QList<int> shown = shownIndices(query);
     const QMargins outset = EntryCard::outset();
 
@@ -337,7 +262,7 @@ void HistoryScreen::reload()
     rows.reserve(shown.size() * 2);
     QDate day;
     for (const int index : shown) {
-        const Indexed& entry = m_indexed.at(index);
+        const HistoryIndex::Entry& entry = indexed.at(index);
         if (rows.isEmpty() || entry.day != day) {
             day = entry.day;
             rows.append({entry.dayKey, rows.isEmpty() ? 0 : dayGapAfterFirst, {}});
@@ -421,7 +346,7 @@ int HistoryScreen::estimateRow(int row, int width) const
     const bool editing = m_editingID == entry.id;
     const bool retrying = !m_state.retrying().isEmpty() && m_state.retrying().contains(entry.id);
     // The guess of a card as most are (not edited, not retried) is kept.
-    const Indexed* cached = editing || retrying ? nullptr : &m_indexed.at(data.entry);
+    const HistoryIndex::Entry* cached = editing || retrying ? nullptr : &m_index.current().at(data.entry);
     if (cached && cached->estimateWidth == width)
         return cached->estimate;
     const EntryCard::Look look = EntryCard::look(entry, editing, retrying);
@@ -454,7 +379,7 @@ std::optional<HistoryEntry> HistoryScreen::stored(const QUuid& id) const
 
 EntryCard* HistoryScreen::card(const QUuid& id) const
 {
-    return qobject_cast<EntryCard*>(m_list->rowWidget(cardKey(id)));
+    return qobject_cast<EntryCard*>(m_list->rowWidget(HistoryIndex::cardKey(id)));
 }
 
 QStringList HistoryScreen::dayTitles() const

@@ -2,6 +2,7 @@
 
 #include "core/History.h"
 #include "screens/EntryCard.h"
+#include "screens/HistoryIndex.h"
 #include "screens/LazyList.h"
 
 #include <QUuid>
@@ -65,25 +66,6 @@ private:
         int entry = -1; // a card: the index in History; -1: the day's title
     };
 
-    // What searching and grouping need of an entry, kept beside History in
-    // its order: a key typed into the search then costs a scan of ready
-    // bytes, not the folding of every transcript again.
-    struct Indexed {
-        QUuid id;
-        QString text;
-        QString source;
-        std::optional<QString> appName;
-        HistoryEntry::Status status = HistoryEntry::Status::done;
-        QDate day;
-        QString dayKey; // the key of the day's title row, shared within a day
-        QString key;
-        // Folded a slice at a time once the screen is up, or when searched.
-        std::optional<QByteArray> folded;
-        // The last guess of the card's height and the width it was for.
-        mutable int estimateWidth = -1;
-        mutable int estimate = 0;
-    };
-
     // The entries shown for one needle; each needle of the chain holds the
     // one before it, so a longer one looks only among these, and erasing a
     // letter finds its list ready.
@@ -99,11 +81,6 @@ private:
     // Today and yesterday move on at midnight: the stats and the day titles
     // are made again then.
     void scheduleMidnight();
-    // Brings the index in line with History, keeping what did not change.
-    void syncIndex();
-    // Folds the entries not yet folded for up to budget milliseconds (all of
-    // them when negative), and leaves the rest for when the loop is idle.
-    void fold(qint64 budget);
     // The indices of the entries shown for the search and the toggle.
     QList<int> shownIndices(const QString& query);
     void reload();
@@ -137,12 +114,10 @@ private:
     QList<LazyList::Row> m_listRows;
     // The search the list was last built for.
     QString m_query;
-    QList<Indexed> m_indexed;
-    bool m_indexStale = true;
-    // Where folding goes on from; past it every entry is folded.
-    qsizetype m_foldFrom = 0;
-    bool m_foldQueued = false;
+    HistoryIndex& m_index;
     QList<Found> m_found;
+    // The index's generation m_found was made from.
+    quint64 m_foundGeneration = 0;
     bool m_foundDiscarded = false;
     qreal m_charWidth;
     // The stats change only with History; searching and retrying reuse them.

@@ -5,6 +5,7 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "screens/HistoryIndex.h"
 #include "screens/HistoryScreen.h"
 #include "screens/NotesScreen.h"
 #include "screens/PhoneScreen.h"
@@ -56,6 +57,9 @@ MainView::MainView(AppState& state, AppActions& actions, PanelFactory settingsPa
     // The window's keys are seen before any field of the window takes them.
     qApp->installEventFilter(this);
 
+    // History's search index is folded while the window is open on any
+    // screen, so that a search started elsewhere opens History at once.
+    HistoryIndex::of(state).entries();
     m_shown = state.screen();
     m_screen = buildScreen(m_shown, m_content);
     row->addWidget(m_screen, 1);
