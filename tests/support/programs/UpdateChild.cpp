@@ -2,7 +2,7 @@
 // that kill it or race two of it:
 //   install <root> <archive> <version> [stop-at]
 // prints "step <n> <what>" before each change to the install; at step
-// stop-at it prints "stopped" and waits for a line on its input (a test
+// stop-at (its number or what it does) it prints "stopped" and waits for a line on its input (a test
 // kills it there, or lets it go on). Ends with "result <kind>".
 //   ready <root> <arguments...>
 // is the body of a release's program: it reports that it runs to the old
@@ -27,7 +27,8 @@ int main(int argc, char** argv)
     if (args.size() < 5 || args.at(1) != QStringLiteral("install"))
         return 2;
     const QString root = args.at(2);
-    const int stopAt = args.size() > 5 ? args.at(5).toInt() : 0;
+    const QString stop = args.size() > 5 ? args.at(5) : QString();
+    const int stopAt = stop.toInt();
     QString error;
     const std::optional<QList<ZipArchive::Entry>> entries = ZipArchive::read(args.at(3), &error);
     if (!entries) {
@@ -40,10 +41,10 @@ int main(int argc, char** argv)
         return 3;
     }
     int count = 0;
-    UpdateTree::setStepHook([&count, stopAt](const QString& what) {
+    UpdateTree::setStepHook([&count, stopAt, stop](const QString& what) {
         std::printf("step %d %s\n", ++count, qPrintable(what));
         std::fflush(stdout);
-        if (count == stopAt) {
+        if (count == stopAt || what == stop) {
             std::printf("stopped\n");
             std::fflush(stdout);
             char line[16];
