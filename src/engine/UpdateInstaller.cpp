@@ -293,10 +293,19 @@ void UpdateInstaller::verified(Verdict verdict)
         break;
     }
     // One install per folder: another instance of this copy may be at it.
-    m_lock = UpdateTree::lock(m_target.installRoot);
-    if (!m_lock) {
+    bool busy = false;
+    m_lock = UpdateTree::lock(m_target.installRoot, &busy);
+    if (!m_lock && busy) {
         fail(L10n::tr("Another copy of Kesto Viruz is installing an update. Nothing was changed."),
              QStringLiteral("update not installed: the install folder is locked by another process"));
+        return;
+    }
+    if (!m_lock) {
+        Log::write(QStringLiteral("update not installed: no lock can be made in ") + m_target.installRoot);
+        if (outOfSpace(m_target.installRoot, m_item.length))
+            fail(fullDisk(), QStringLiteral("no room to unpack the update in ") + m_target.installRoot);
+        else
+            keepForUser(notInstalled);
         return;
     }
     Q_EMIT installing();

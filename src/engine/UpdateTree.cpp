@@ -406,12 +406,15 @@ QString check(const QList<ZipArchive::Entry>& entries, const QString& program, c
     return fault;
 }
 
-std::shared_ptr<QLockFile> lock(const QString& root)
+std::shared_ptr<QLockFile> lock(const QString& root, bool* busy)
 {
     auto file = std::make_shared<QLockFile>(QDir(root).filePath(lockName));
     // An install outlives any age limit; only a dead holder frees the lock.
     file->setStaleLockTime(0);
-    return file->tryLock(0) ? file : nullptr;
+    const bool held = file->tryLock(0);
+    if (busy)
+        *busy = !held && file->error() == QLockFile::LockFailedError;
+    return held ? file : nullptr;
 }
 
 Result place(const QList<ZipArchive::Entry>& entries, const QString& root, const QString& program,

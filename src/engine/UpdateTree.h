@@ -44,8 +44,8 @@ QString check(const QList<ZipArchive::Entry>& entries, const QString& program, c
               const QString& running, bool* wrongVersion = nullptr);
 
 // The install lock of root, held for the whole install; null when another
-// process holds it (or it cannot be made).
-std::shared_ptr<QLockFile> lock(const QString& root);
+// process holds it (busy) or it cannot be made.
+std::shared_ptr<QLockFile> lock(const QString& root, bool* busy = nullptr);
 
 // Writes entries beside the install under root, swaps them in, and checks
 // that root/program starts and reports version; on any failure the old

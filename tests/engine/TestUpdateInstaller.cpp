@@ -431,6 +431,13 @@ void TestUpdateInstaller::interruptedDownloadsLeaveNothing()
     installer->install(item);
     QTRY_COMPARE(m_server->requests().size(), 2);
     QCOMPARE(leftInTemp().size(), 1);
+    // Another instance starting now leaves a download being written alone,
+    // and removes one nobody writes any more.
+    QFile abandoned(m_temp.filePath(QStringLiteral("kesto-update-abandoned.zip")));
+    QVERIFY(abandoned.open(QIODevice::WriteOnly));
+    abandoned.close();
+    QCOMPARE(UpdateInstaller::removeAbandonedDownloads(m_temp.path()), QStringList{abandoned.fileName().section(QLatin1Char('/'), -1)});
+    QCOMPARE(leftInTemp().size(), 1);
     installer->cancel();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().value<UpdateInstaller::Outcome>().kind,

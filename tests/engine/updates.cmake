@@ -10,3 +10,5 @@ target_link_libraries(kesto-test-update-child PRIVATE kesto_engine)
 kesto_add_test(TestUpdateRecovery SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateRecovery.cpp LINK kesto_engine)
 target_compile_definitions(TestUpdateRecovery PRIVATE KESTO_UPDATE_CHILD="$<TARGET_FILE:kesto-test-update-child>")
 add_dependencies(TestUpdateRecovery kesto-test-update-child)
+# An update on the small file system of scripts/test-env, filled by the test.
+kesto_add_test(TestUpdateFullDisk SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateFullDisk.cpp LINK kesto_engine LABELS smallfs)
