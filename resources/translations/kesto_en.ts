@@ -1733,6 +1733,26 @@
         <source>Some data could not be read</source>
         <translation>Some data could not be read</translation>
     </message>
+    <message>
+        <source>There is not enough free space on the disk for the update. Free some space and try again.</source>
+        <translation>There is not enough free space on the disk for the update. Free some space and try again.</translation>
+    </message>
+    <message>
+        <source>Another copy of Kesto Viruz is installing an update. Nothing was changed.</source>
+        <translation>Another copy of Kesto Viruz is installing an update. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz was updated</source>
+        <translation>Kesto Viruz was updated</translation>
+    </message>
+    <message>
+        <source>You now have version %1.</source>
+        <translation>You now have version %1.</translation>
+    </message>
+    <message>
+        <source>Putting the new version in place. Kesto Viruz restarts when it is done.</source>
+        <translation>Putting the new version in place. Kesto Viruz restarts when it is done.</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

@@ -1739,6 +1739,26 @@
         <source>Some data could not be read</source>
         <translation>Часть данных не удалось прочитать</translation>
     </message>
+    <message>
+        <source>There is not enough free space on the disk for the update. Free some space and try again.</source>
+        <translation>На диске не хватает места для обновления. Освободите место и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Another copy of Kesto Viruz is installing an update. Nothing was changed.</source>
+        <translation>Другая копия Kesto Viruz уже устанавливает обновление. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz was updated</source>
+        <translation>Kesto Viruz обновлён</translation>
+    </message>
+    <message>
+        <source>You now have version %1.</source>
+        <translation>Теперь у вас версия %1.</translation>
+    </message>
+    <message>
+        <source>Putting the new version in place. Kesto Viruz restarts when it is done.</source>
+        <translation>Устанавливаем новую версию. Когда всё будет готово, Kesto Viruz перезапустится.</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

@@ -1733,6 +1733,26 @@
         <source>Some data could not be read</source>
         <translation>Baʼzi maʼlumotlarni oʻqib boʻlmadi</translation>
     </message>
+    <message>
+        <source>There is not enough free space on the disk for the update. Free some space and try again.</source>
+        <translation>Yangilanish uchun diskda boʻsh joy yetarli emas. Joy boʻshating va qayta urinib koʻring.</translation>
+    </message>
+    <message>
+        <source>Another copy of Kesto Viruz is installing an update. Nothing was changed.</source>
+        <translation>Kesto Viruzning boshqa nusxasi yangilanishni oʻrnatmoqda. Hech narsa oʻzgartirilmadi.</translation>
+    </message>
+    <message>
+        <source>Kesto Viruz was updated</source>
+        <translation>Kesto Viruz yangilandi</translation>
+    </message>
+    <message>
+        <source>You now have version %1.</source>
+        <translation>Endi sizda %1-versiya.</translation>
+    </message>
+    <message>
+        <source>Putting the new version in place. Kesto Viruz restarts when it is done.</source>
+        <translation>Yangi versiya oʻrnatilmoqda. Tugagach, Kesto Viruz qayta ishga tushadi.</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -28,15 +29,22 @@ UpdateController::UpdateController(UpdateSource source, Clock& clock, QString se
     , m_online(std::move(online))
     , m_settings(loadSettings(m_settingsPath))
     , m_network(new QNetworkAccessManager(this))
+    , m_deadline(new QTimer(this))
 {
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        giveUp(QStringLiteral("update check failed: no whole answer in %1 s").arg(m_limits.checkMs / 1000.0));
+    });
 }
 
 UpdateController::~UpdateController()
 {
     if (m_timer)
         m_clock.cancel(*m_timer);
-    if (m_reply)
+    if (m_reply) {
+        m_reply->disconnect(this);
         m_reply->abort();
+    }
 }
 
 UpdateController::Settings UpdateController::loadSettings(const QString& path)
@@ -119,16 +127,75 @@ void UpdateController::check(bool userInitiated)
                 userInitiated});
         return;
     }
+    m_document.clear();
     m_reply = UpdateRequest::get(*m_network, m_source.feed, requestTimeoutMs,
                                  QStringLiteral("Kesto Viruz/%1").arg(m_source.runningDisplayVersion));
+    m_reply->setReadBufferSize(64 * 1024);
+    connect(m_reply, &QNetworkReply::readyRead, this, &UpdateController::readSome);
     connect(m_reply, &QNetworkReply::finished, this, &UpdateController::finished);
+    m_deadline->start(m_limits.checkMs);
+}
+
+void UpdateController::abandonUserCheck()
+{
+    if (m_reply && m_userInitiated) {
+        Log::write(QStringLiteral("update check abandoned"));
+        QNetworkReply* reply = m_reply;
+        m_reply = nullptr;
+        m_deadline->stop();
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+        m_document.clear();
+        // Asked of the server all the same.
+        m_settings.lastCheck = m_clock.now();
+        saveSettings(m_settingsPath, m_settings);
+        if (m_settings.automaticChecks)
+            scheduleIn(m_settings.intervalSeconds * 1000);
+    }
+}
+
+void UpdateController::readSome()
+{
+    m_document += m_reply->readAll();
+    if (m_document.size() > m_limits.feedBytes)
+        giveUp(QStringLiteral("update check failed: the feed is larger than %1 bytes").arg(m_limits.feedBytes));
+}
+
+void UpdateController::giveUp(const QString& logLine)
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    m_deadline->stop();
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    m_document.clear();
+    m_document.squeeze();
+    Log::write(logLine);
+    m_settings.lastCheck = m_clock.now();
+    saveSettings(m_settingsPath, m_settings);
+    finish({Result::Kind::error, std::nullopt, L10n::tr("The update information could not be read."), m_userInitiated});
 }
 
 void UpdateController::finished()
 {
+    if (m_reply->bytesAvailable() > 0)
+        readSome();
+    // readSome() may have given up on it.
+    if (!m_reply)
+        return;
+    m_deadline->stop();
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
+    const QByteArray document = std::exchange(m_document, QByteArray());
+    // A failed check counts as a check: a broken server is not asked again
+    // at every launch.
+    m_settings.lastCheck = m_clock.now();
+    saveSettings(m_settingsPath, m_settings);
     const bool user = m_userInitiated;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400) {
@@ -144,14 +211,12 @@ void UpdateController::finished()
                 user});
         return;
     }
-    const UpdateFeed::Parsed feed = UpdateFeed::parse(reply->readAll());
+    const UpdateFeed::Parsed feed = UpdateFeed::parse(document);
     if (!feed.error.isEmpty()) {
         Log::write(QStringLiteral("update feed unreadable: ") + feed.error);
         finish({Result::Kind::error, std::nullopt, L10n::tr("The update information could not be read."), user});
         return;
     }
-    m_settings.lastCheck = m_clock.now();
-    saveSettings(m_settingsPath, m_settings);
     for (const QString& line : feed.dropped)
         Log::write(QStringLiteral("update feed item dropped: ") + Log::loggable(line));
     // A check the user asks for shows a skipped version too: it is there.

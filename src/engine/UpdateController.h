@@ -13,6 +13,7 @@
 #include <optional>
 
 class QNetworkAccessManager;
+class QTimer;
 #include <QNetworkReply>
 
 // Where updates come from and what is running: baked into the build, never
@@ -42,7 +43,7 @@ public:
     {
         bool automaticChecks = true;
         qint64 intervalSeconds = 24 * 60 * 60;
-        QDateTime lastCheck;    // of the last check that reached the feed
+        QDateTime lastCheck;    // of the last check that asked the feed, whatever came of it
         QString skippedVersion; // the user chose "Skip this version"
 
         bool operator==(const Settings&) const = default;
@@ -60,6 +61,15 @@ public:
     static constexpr qint64 launchDelayMs = 30 * 1000;
     static constexpr int requestTimeoutMs = 30 * 1000;
 
+    // A feed of releases is kilobytes; a check is over within a minute,
+    // however slowly the server answers.
+    struct Limits
+    {
+        qint64 feedBytes = 1024 * 1024;
+        int checkMs = 60 * 1000;
+    };
+    void setLimits(const Limits& limits) { m_limits = limits; }
+
     // online tells whether the network can be reached; a check never runs
     // while it says no.
     UpdateController(UpdateSource source, Clock& clock, QString settingsPath, std::function<bool()> online,
@@ -74,6 +84,9 @@ public:
     // A check; a user's check joins one already running and makes it the user's.
     void check(bool userInitiated);
     bool isChecking() const { return m_reply != nullptr; }
+    // Drops a check the user asked for and no longer waits for; a scheduled
+    // one goes on.
+    void abandonUserCheck();
 
     // An update a scheduled check found that waits for the user, until it is
     // installed, skipped or put off.
@@ -96,7 +109,9 @@ Q_SIGNALS:
 private:
     void scheduleIn(qint64 delayMs);
     void scheduledCheck();
+    void readSome();
     void finished();
+    void giveUp(const QString& logLine);
     void finish(Result result);
     void setPending(std::optional<UpdateItem> item);
 
@@ -107,6 +122,9 @@ private:
     Settings m_settings;
     QNetworkAccessManager* m_network;
     QPointer<QNetworkReply> m_reply;
+    QByteArray m_document;
+    QTimer* m_deadline;
+    Limits m_limits;
     bool m_userInitiated = false;
     std::optional<Clock::TimerId> m_timer;
     std::optional<UpdateItem> m_pending;

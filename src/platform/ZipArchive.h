@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 // Writes and reads ZIP archives (the data export, self-contained updates).
@@ -21,8 +22,16 @@ struct Entry
 // there). False with a description in error when it cannot; a partial file
 // may then be left at path, so write to a temporary name.
 bool write(const QString& path, const QList<Entry>& entries, QString* error);
+// Bounds on what read() unpacks, checked against the archive's directory
+// before any file is unpacked.
+struct Limits
+{
+    qint64 entries = std::numeric_limits<qint64>::max();
+    qint64 bytes = std::numeric_limits<qint64>::max(); // all files together, unpacked
+};
+
 // Every entry of the archive at path, in archive order; none with a
-// description in error when it cannot be read whole.
-std::optional<QList<Entry>> read(const QString& path, QString* error);
+// description in error when it cannot be read whole or is over limits.
+std::optional<QList<Entry>> read(const QString& path, QString* error, const Limits& limits = {});
 
 } // namespace ZipArchive

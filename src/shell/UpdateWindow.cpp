@@ -160,11 +160,16 @@ void UpdateWindow::display(const UpdateWindowState& state)
         subtitle = L10n::tr("Checking the signature of the download…");
         icon = QStringLiteral("shield-check");
         break;
+    case Stage::installing:
+        title = L10n::tr("Installing Kesto Viruz %1").arg(state.newVersion);
+        subtitle = L10n::tr("Putting the new version in place. Kesto Viruz restarts when it is done.");
+        icon = QStringLiteral("download");
+        break;
     case Stage::kept:
         title = L10n::tr("Kesto Viruz %1 is in your Downloads folder").arg(state.newVersion);
-        subtitle = (state.packageManaged
-                        ? L10n::tr("This copy was installed by the package manager, so it does not replace itself.")
-                        : L10n::tr("This copy cannot replace itself: its folder is read-only."))
+        subtitle = (state.packageManaged ? L10n::tr("This copy was installed by the package manager, so it does not replace itself.")
+                    : !state.error.isEmpty() ? state.error
+                                             : L10n::tr("This copy cannot replace itself: its folder is read-only."))
                    + QLatin1Char(' ')
                    + L10n::tr("The update was downloaded, checked and saved as “%1”.")
                          .arg(QFileInfo(state.keptFile).fileName());
@@ -185,11 +190,12 @@ void UpdateWindow::display(const UpdateWindowState& state)
     m_notes->setText(state.notes);
 
     const bool offering = state.stage == Stage::available;
-    const bool downloading = state.stage == Stage::downloading || state.stage == Stage::verifying;
+    const bool downloading = state.stage == Stage::downloading || state.stage == Stage::verifying
+                             || state.stage == Stage::installing;
     m_notesHeading->setVisible(offering && !state.notes.isEmpty());
     m_notesArea->setVisible(offering && !state.notes.isEmpty());
     m_progress->setVisible(downloading);
-    m_progress->setValue(state.stage == Stage::verifying ? 1.0
+    m_progress->setValue(state.stage == Stage::verifying || state.stage == Stage::installing ? 1.0
                          : state.total > 0               ? qreal(state.received) / qreal(state.total)
                                                          : 0.0);
     m_skip->setVisible(offering);

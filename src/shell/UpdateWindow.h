@@ -12,14 +12,14 @@ class TextLabel;
 // What the update window shows.
 struct UpdateWindowState
 {
-    enum class Stage { checking, upToDate, checkFailed, available, downloading, verifying, kept, failed };
+    enum class Stage { checking, upToDate, checkFailed, available, downloading, verifying, installing, kept, failed };
     Stage stage = Stage::checking;
     QString runningVersion; // display versions
     QString newVersion;
     QString notes;          // plain text
     qint64 received = 0;
     qint64 total = 0;
-    QString error;          // a translated sentence
+    QString error;          // a translated sentence; for kept, why this copy was not replaced
     QString keptFile;       // where an update this copy cannot install was kept
     bool packageManaged = false; // why: the package manager's install, else read-only
 

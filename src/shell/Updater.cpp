@@ -5,7 +5,7 @@
 #include "core/Log.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/FileManager.h"
-#include "shell/Relaunch.h"
+#include "engine/UpdateTree.h"
 #include "shell/UpdateWindow.h"
 #include "shell/WindowKeys.h"
 #include "shell/WindowFactory.h"
@@ -34,19 +34,16 @@ bool networkReachable()
 UpdateInstaller::Target installedCopy(const UpdateSource& source)
 {
     const QFileInfo program(QCoreApplication::applicationFilePath());
-    QDir root = program.dir();
-    if (root.dirName() == QStringLiteral("bin"))
-        root.cdUp();
+    const QDir root(UpdateTree::rootOf(program.absoluteFilePath()));
     UpdateInstaller::Target target;
     target.publicKey = source.publicKey;
     target.installRoot = root.absolutePath();
     target.program = root.relativeFilePath(program.absoluteFilePath());
-    // Taken now: once the file is replaced, the running program's own path
-    // names a deleted file.
-    target.relaunch = [path = program.absoluteFilePath()] {
-        if (!Relaunch::start(path))
-            return false;
-        // The new process waits until this one has ended.
+    // The new version starts once this one has shut down and let go of the
+    // talk key, the phone port and the single-instance lock; until it
+    // reports that it runs, the old files wait (main()).
+    target.relaunch = [](const UpdateTrial::Plan& plan) {
+        UpdateTrial::setPending(plan);
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return true;
     };
@@ -104,13 +101,15 @@ Updater::Updater(const UpdateSource& source, Host host, QObject* parent)
         state.total = total;
         m_window->display(state);
     });
-    connect(m_installer.get(), &UpdateInstaller::verifying, this, [this] {
+    const auto showStage = [this](Stage stage) {
         if (!m_window)
             return;
         UpdateWindowState state = m_window->shown();
-        state.stage = Stage::verifying;
+        state.stage = stage;
         m_window->display(state);
-    });
+    };
+    connect(m_installer.get(), &UpdateInstaller::verifying, this, [showStage] { showStage(Stage::verifying); });
+    connect(m_installer.get(), &UpdateInstaller::installing, this, [showStage] { showStage(Stage::installing); });
     // The updater starts with the application.
     m_controller->start();
 }
@@ -216,6 +215,7 @@ void Updater::installFinished(const UpdateInstaller::Outcome& outcome)
         state.stage = Stage::kept;
         state.keptFile = outcome.keptFile;
         state.packageManaged = outcome.packageManaged;
+        state.error = outcome.error;
         break;
     case Kind::cancelled:
         state.stage = Stage::available;
@@ -276,6 +276,9 @@ bool Updater::eventFilter(QObject* watched, QEvent* event)
 {
     // Closing the window stops a download; nothing of it stays behind.
     if (watched == m_window.get() && event->type() == QEvent::Close) {
+        // A check nobody waits for is dropped too: the next one starts afresh.
+        if (m_waitingForCheck)
+            m_controller->abandonUserCheck();
         m_waitingForCheck = false;
         m_installer->cancel();
     }

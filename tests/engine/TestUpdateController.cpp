@@ -2,6 +2,7 @@
 #include "engine/UpdateController.h"
 #include "engine/UpdateRequest.h"
 
+#include "EndlessServer.h"
 #include "FakeClock.h"
 #include "FakeGemini.h"
 #include "FeedDocument.h"
@@ -16,6 +17,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(UpdateController::Result)
+Q_DECLARE_METATYPE(EndlessServer::Pace)
 
 // Checks against a feed served on loopback: what is offered, the errors
 // the user reads, and the schedule of automatic checks on a fake clock.
@@ -30,6 +32,9 @@ private Q_SLOTS:
     void userChecks_data();
     void userChecks();
     void failuresHaveTheirOwnText();
+    void endlessFeedsEnd_data();
+    void endlessFeedsEnd();
+    void anAbandonedCheckIsNotJoined();
     void skippedVersionIsRemembered();
     void logsWhyNothingIsOffered();
     void refusesAPlainHttpFeedElsewhere();
@@ -39,7 +44,7 @@ private Q_SLOTS:
     void automaticChecksOff();
 
 private:
-    std::unique_ptr<UpdateController> make();
+    std::unique_ptr<UpdateController> make(const QString& feed = QString());
     UpdateController::Result checkNow(UpdateController& controller, bool user = true);
     QString log() const;
     void serve(const QList<UpdateItem>& items);
@@ -75,10 +80,10 @@ void TestUpdateController::cleanup()
     m_data.reset();
 }
 
-std::unique_ptr<UpdateController> TestUpdateController::make()
+std::unique_ptr<UpdateController> TestUpdateController::make(const QString& feed)
 {
     UpdateSource source;
-    source.feed = QUrl(m_server->url() + QStringLiteral("/feed.xml"));
+    source.feed = QUrl(feed.isEmpty() ? m_server->url() + QStringLiteral("/feed.xml") : feed);
     source.publicKey = QByteArray(32, 'k');
     source.runningVersion = QStringLiteral("100");
     source.runningDisplayVersion = QStringLiteral("1.0.0");
@@ -156,7 +161,69 @@ void TestUpdateController::failuresHaveTheirOwnText()
         QVERIFY(!text.isEmpty());
     QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
     QCOMPARE(requests, 2); // offline: no request at all
-    QVERIFY(!controller->settings().lastCheck.isValid());
+    // A check that failed is a check all the same: the next one waits an interval.
+    QCOMPARE(controller->settings().lastCheck, m_clock->now());
+    QCOMPARE(UpdateController::loadSettings(m_config->filePath(QStringLiteral("kesto.conf"))).lastCheck,
+             m_clock->now());
+}
+
+void TestUpdateController::endlessFeedsEnd_data()
+{
+    QTest::addColumn<EndlessServer::Pace>("pace");
+    QTest::newRow("a flood of bytes") << EndlessServer::Pace::flood;
+    QTest::newRow("a trickle that never ends") << EndlessServer::Pace::trickle;
+}
+
+// A feed that never ends is cut off at its size limit or at the check's
+// time limit, without a click, holding no more than the limit in memory.
+void TestUpdateController::endlessFeedsEnd()
+{
+    QFETCH(EndlessServer::Pace, pace);
+    EndlessServer endless(pace);
+    QVERIFY(endless.listen());
+    auto controller = make(endless.url() + QStringLiteral("/feed.xml"));
+    UpdateController::Limits limits;
+    limits.checkMs = pace == EndlessServer::Pace::flood ? 10 * 60 * 1000 : 1000;
+    controller->setLimits(limits);
+    const qint64 start = residentBytes();
+    qint64 peak = start;
+    QSignalSpy finished(controller.get(), &UpdateController::checkFinished);
+    controller->check(false);
+    while (finished.isEmpty()) {
+        peak = std::max(peak, residentBytes());
+        finished.wait(20);
+    }
+    peak = std::max(peak, residentBytes());
+    qInfo("sent %lld bytes; memory grew by %lld KiB", endless.sent(), (peak - start) / 1024);
+    const auto result = finished.first().first().value<UpdateController::Result>();
+    QCOMPARE(result.kind, UpdateController::Result::Kind::error);
+    if (pace == EndlessServer::Pace::flood)
+        QVERIFY(endless.sent() > limits.feedBytes);
+    QVERIFY2(peak - start < 16 * 1024 * 1024, qPrintable(QString::number(peak - start)));
+    QCOMPARE(endless.requests(), 1);
+    // Recorded, so the next launch does not ask again at once.
+    QCOMPARE(UpdateController::loadSettings(m_config->filePath(QStringLiteral("kesto.conf"))).lastCheck,
+             m_clock->now());
+    QVERIFY(!controller->isChecking());
+}
+
+// A user's check nobody waits for any more is dropped: the next one asks the
+// server afresh instead of joining it.
+void TestUpdateController::anAbandonedCheckIsNotJoined()
+{
+    EndlessServer endless(EndlessServer::Pace::trickle);
+    QVERIFY(endless.listen());
+    auto controller = make(endless.url() + QStringLiteral("/feed.xml"));
+    controller->check(true);
+    QTRY_COMPARE(endless.requests(), 1);
+    controller->abandonUserCheck();
+    QVERIFY(!controller->isChecking());
+    controller->check(true);
+    QTRY_COMPARE(endless.requests(), 2);
+    // A scheduled check is not the user's to drop.
+    controller->abandonUserCheck();
+    controller->check(false);
+    QVERIFY(controller->isChecking());
 }
 
 void TestUpdateController::skippedVersionIsRemembered()

@@ -1,6 +1,8 @@
 #include "engine/UpdateInstaller.h"
+#include "engine/UpdateTree.h"
 #include "platform/ZipArchive.h"
 
+#include "EndlessServer.h"
 #include "FakeGemini.h"
 #include "FeedDocument.h"
 #include "ReadOnlyFolder.h"
@@ -9,6 +11,7 @@
 #include "TempDataDir.h"
 
 #include <QDirIterator>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +21,7 @@
 
 Q_DECLARE_METATYPE(UpdateInstaller::Outcome)
 Q_DECLARE_METATYPE(QList<ZipArchive::Entry>)
+Q_DECLARE_METATYPE(EndlessServer::Pace)
 
 // Downloads served on loopback, signed by a key made here: only a whole,
 // correctly signed archive of a newer release reaches the install folder,
@@ -40,6 +44,12 @@ private Q_SLOTS:
     void failureHalfwayLeavesTheOldTree_data();
     void failureHalfwayLeavesTheOldTree();
     void keepsWhatItCannotInstallInDownloads();
+    void refusesWhatIsTooLarge_data();
+    void refusesWhatIsTooLarge();
+    void endlessDownloadsEnd_data();
+    void endlessDownloadsEnd();
+    void aReleaseThatCannotStartIsUndone();
+    void anotherInstallOfTheFolderIsRefused();
     void packageManagerFoldersAreNotSelfContained_data();
     void packageManagerFoldersAreNotSelfContained();
     void interruptedDownloadsLeaveNothing();
@@ -60,6 +70,8 @@ private:
     std::unique_ptr<FakeGemini> m_server;
     std::unique_ptr<ReleaseKey> m_key;
     int m_relaunches = 0;
+    UpdateTrial::Plan m_plan;
+    bool m_playTrial = false;
 };
 
 namespace {
@@ -89,6 +101,8 @@ void TestUpdateInstaller::init()
     m_key = std::make_unique<ReleaseKey>();
     QVERIFY(m_key->isValid());
     m_relaunches = 0;
+    m_plan = {};
+    m_playTrial = false;
     writeInstall();
 }
 
@@ -127,9 +141,14 @@ std::unique_ptr<UpdateInstaller> TestUpdateInstaller::make(const QString& root)
     target.program = QStringLiteral("bin/kesto-viruz");
     target.runningVersion = QStringLiteral("100");
     target.downloads = m_downloads->path();
-    target.relaunch = [this] {
+    target.relaunch = [this](const UpdateTrial::Plan& plan) {
         ++m_relaunches;
-        return true;
+        if (m_playTrial) {
+            m_plan = plan;
+            return true;
+        }
+        // As the new version does once it runs.
+        return UpdateTree::commit(plan.root);
     };
     return std::make_unique<UpdateInstaller>(target);
 }
@@ -291,17 +310,20 @@ void TestUpdateInstaller::failureHalfwayLeavesTheOldTree_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("words");
-    QTest::newRow("a folder where the archive has a file") << "folder" << "could not replace share/applications/kesto-viruz.desktop";
-    QTest::newRow("a file where the archive has a folder") << "file" << "could not replace share/applications/";
-    QTest::newRow("a read-only sub-folder") << "read-only" << "could not replace share/applications/kesto-viruz.desktop";
-    QTest::newRow("the new program does not start") << "no start" << "did not start";
-    QTest::newRow("the new program is another build") << "other build" << "did not start";
+    QTest::addColumn<bool>("kept");
+    // The checked download is the user's to install by hand: it is kept.
+    QTest::newRow("a folder where the archive has a file") << "folder" << "could not replace share/applications/kesto-viruz.desktop" << true;
+    QTest::newRow("a file where the archive has a folder") << "file" << "could not replace share/applications/" << true;
+    QTest::newRow("a read-only sub-folder") << "read-only" << "could not replace share/applications/kesto-viruz.desktop" << true;
+    QTest::newRow("the new program does not start") << "no start" << "did not start" << false;
+    QTest::newRow("the new program is another build") << "other build" << "did not start" << false;
 }
 
 void TestUpdateInstaller::failureHalfwayLeavesTheOldTree()
 {
     QFETCH(QString, fault);
     QFETCH(QString, words);
+    QFETCH(bool, kept);
     // The program comes first in the archive, so it is already replaced
     // when the fault is met.
     QList<ZipArchive::Entry> entries = ReleaseArchive::entries(QStringLiteral("120"));
@@ -321,11 +343,17 @@ void TestUpdateInstaller::failureHalfwayLeavesTheOldTree()
     }
     const QMap<QString, QByteArray> before = snapshot(m_root->path());
     auto installer = make(m_root->path());
-    const UpdateInstaller::Outcome outcome = run(*installer, release(ReleaseArchive::bytes(entries)));
-    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
+    const QByteArray bytes = ReleaseArchive::bytes(entries);
+    const UpdateInstaller::Outcome outcome = run(*installer, release(bytes));
+    QCOMPARE(outcome.kind, kept ? UpdateInstaller::Outcome::Kind::kept : UpdateInstaller::Outcome::Kind::failed);
     QVERIFY2(outcome.error.contains(words, Qt::CaseInsensitive), qPrintable(outcome.error));
     QVERIFY2(outcome.error.contains(QStringLiteral("previous version was put back")), qPrintable(outcome.error));
     QCOMPARE(snapshot(m_root->path()), before);
+    if (kept) {
+        QFile file(outcome.keptFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
     readOnly.reset();
     QCOMPARE(m_relaunches, 0);
     QCOMPARE(leftInTemp(), QStringList());
@@ -403,6 +431,13 @@ void TestUpdateInstaller::interruptedDownloadsLeaveNothing()
     installer->install(item);
     QTRY_COMPARE(m_server->requests().size(), 2);
     QCOMPARE(leftInTemp().size(), 1);
+    // Another instance starting now leaves a download being written alone,
+    // and removes one nobody writes any more.
+    QFile abandoned(m_temp.filePath(QStringLiteral("kesto-update-abandoned.zip")));
+    QVERIFY(abandoned.open(QIODevice::WriteOnly));
+    abandoned.close();
+    QCOMPARE(UpdateInstaller::removeAbandonedDownloads(m_temp.path()), QStringList{abandoned.fileName().section(QLatin1Char('/'), -1)});
+    QCOMPARE(leftInTemp().size(), 1);
     installer->cancel();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().value<UpdateInstaller::Outcome>().kind,
@@ -410,6 +445,135 @@ void TestUpdateInstaller::interruptedDownloadsLeaveNothing()
     QCOMPARE(leftInTemp(), QStringList());
     QVERIFY(!installer->isBusy());
 
+    QCOMPARE(snapshot(m_root->path()), before);
+    QCOMPARE(m_relaunches, 0);
+}
+
+void TestUpdateInstaller::refusesWhatIsTooLarge_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("a length no release has") << "length";
+    QTest::newRow("more entries than a release has") << "entries";
+    QTest::newRow("unpacks larger than a release") << "unpacked";
+}
+
+void TestUpdateInstaller::refusesWhatIsTooLarge()
+{
+    QFETCH(QString, fault);
+    QList<ZipArchive::Entry> entries = ReleaseArchive::entries(QStringLiteral("120"));
+    // Zeros pack into almost nothing and unpack to a lot.
+    entries.append({QStringLiteral("share/kesto-viruz/zeros"), QByteArray(4 * 1024 * 1024, '\0'), 0644});
+    const QByteArray bytes = ReleaseArchive::bytes(entries);
+    UpdateItem item = release(bytes);
+    UpdateInstaller::Limits limits;
+    if (fault == QStringLiteral("length"))
+        item.length = 64LL * 1024 * 1024 * 1024;
+    else if (fault == QStringLiteral("entries"))
+        limits.entries = entries.size() - 1;
+    else
+        limits.unpackedBytes = 4 * 1024 * 1024;
+    QVERIFY(bytes.size() < 64 * 1024);
+    const QMap<QString, QByteArray> before = snapshot(m_root->path());
+    auto installer = make(m_root->path());
+    installer->setLimits(limits);
+    const UpdateInstaller::Outcome outcome = run(*installer, item);
+    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
+    QVERIFY2(outcome.error.contains(QStringLiteral("damaged")), qPrintable(outcome.error));
+    // An absurd length is not even asked for.
+    QCOMPARE(m_server->requests().size(), fault == QStringLiteral("length") ? 0 : 1);
+    QCOMPARE(snapshot(m_root->path()), before);
+    QCOMPARE(leftInTemp(), QStringList());
+}
+
+void TestUpdateInstaller::endlessDownloadsEnd_data()
+{
+    QTest::addColumn<EndlessServer::Pace>("pace");
+    QTest::newRow("a flood past the announced length") << EndlessServer::Pace::flood;
+    QTest::newRow("a trickle that never ends") << EndlessServer::Pace::trickle;
+}
+
+// A download stops at its announced length or at its time limit, whichever
+// comes first, and never holds more than a little of it in memory.
+void TestUpdateInstaller::endlessDownloadsEnd()
+{
+    QFETCH(EndlessServer::Pace, pace);
+    EndlessServer endless(pace);
+    QVERIFY(endless.listen());
+    UpdateItem item = FeedDocument::item(QStringLiteral("120"), endless.url() + QStringLiteral("/kesto-viruz-1.2.zip"));
+    item.length = 64 * 1024 * 1024;
+    auto installer = make(m_root->path());
+    UpdateInstaller::Limits limits;
+    limits.downloadMs = 1500;
+    if (pace == EndlessServer::Pace::flood)
+        limits.downloadMs = 10 * 60 * 1000;
+    installer->setLimits(limits);
+    const QMap<QString, QByteArray> before = snapshot(m_root->path());
+    const qint64 start = residentBytes();
+    qint64 peak = start;
+    QSignalSpy finished(installer.get(), &UpdateInstaller::finished);
+    installer->install(item);
+    while (finished.isEmpty()) {
+        peak = std::max(peak, residentBytes());
+        finished.wait(50);
+    }
+    peak = std::max(peak, residentBytes());
+    qInfo("sent %lld bytes; memory grew by %lld KiB", endless.sent(), (peak - start) / 1024);
+    const auto outcome = finished.first().first().value<UpdateInstaller::Outcome>();
+    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
+    if (pace == EndlessServer::Pace::flood)
+        QVERIFY(endless.sent() > item.length);
+    QVERIFY2(peak - start < 48 * 1024 * 1024, qPrintable(QString::number(peak - start)));
+    QCOMPARE(endless.requests(), 1);
+    QCOMPARE(leftInTemp(), QStringList());
+    QCOMPARE(snapshot(m_root->path()), before);
+}
+
+// The signed release answers "--version" as it should but ends at once when
+// it is really started: the old tree comes back and is started again.
+void TestUpdateInstaller::aReleaseThatCannotStartIsUndone()
+{
+    const QString starts = m_temp.filePath(QStringLiteral("starts.log"));
+    QFile::remove(starts);
+    const auto program = [&starts](const QString& build, const char* then) {
+        return QStringLiteral("#!/bin/sh\nif [ \"$1\" = --version ]; then echo \"kesto-viruz 1.%1 build %1\"; exit 0; fi\n"
+                              "echo \"%1 $*\" >> '%2'\n%3\n")
+            .arg(build, starts, QLatin1String(then))
+            .toUtf8();
+    };
+    writeFile(QStringLiteral("bin/kesto-viruz"), program(QStringLiteral("100"), "exit 0"));
+    const QMap<QString, QByteArray> before = snapshot(m_root->path());
+    QList<ZipArchive::Entry> entries = ReleaseArchive::entries(QStringLiteral("120"));
+    entries.first().bytes = program(QStringLiteral("120"), "exit 1");
+    m_playTrial = true;
+    auto installer = make(m_root->path());
+    const UpdateInstaller::Outcome outcome = run(*installer, release(ReleaseArchive::bytes(entries)));
+    QVERIFY2(outcome.kind == UpdateInstaller::Outcome::Kind::relaunching, qPrintable(outcome.error));
+    QCOMPARE(snapshot(m_root->path()).value(QStringLiteral("bin/kesto-viruz")).mid(4), entries.first().bytes);
+    // The install stays locked for the trial.
+    QVERIFY(!UpdateTree::lock(m_root->path()));
+
+    QCOMPARE(UpdateTrial::run(m_plan, 5000), UpdateTrial::Outcome::reverted);
+    m_plan = {};
+    QCOMPARE(snapshot(m_root->path()), before);
+    const auto startsLog = [&starts] {
+        QFile log(starts);
+        return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+    };
+    QTRY_VERIFY(startsLog().contains("100 --update-reverted"));
+    QVERIFY2(startsLog().startsWith("120 --update-ready "), startsLog().constData());
+    QVERIFY(UpdateTree::lock(m_root->path()));
+}
+
+void TestUpdateInstaller::anotherInstallOfTheFolderIsRefused()
+{
+    const std::shared_ptr<QLockFile> other = UpdateTree::lock(m_root->path());
+    QVERIFY(other);
+    const QMap<QString, QByteArray> before = snapshot(m_root->path());
+    auto installer = make(m_root->path());
+    const UpdateInstaller::Outcome outcome
+        = run(*installer, release(ReleaseArchive::bytes(ReleaseArchive::entries(QStringLiteral("120")))));
+    QCOMPARE(outcome.kind, UpdateInstaller::Outcome::Kind::failed);
+    QVERIFY2(outcome.error.contains(QStringLiteral("installing an update")), qPrintable(outcome.error));
     QCOMPARE(snapshot(m_root->path()), before);
     QCOMPARE(m_relaunches, 0);
 }

@@ -1,6 +1,7 @@
 #include "core/Log.h"
 #include "design/components/SButton.h"
 #include "design/components/TextLabel.h"
+#include "engine/UpdateTree.h"
 #include "platform/ZipArchive.h"
 #include "shell/StatusMenu.h"
 #include "shell/UpdateWindow.h"
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<Updater> m_updater;
     QByteArray m_release;
     int m_relaunches = 0;
+    UpdateWindowState::Stage m_stageAtRelaunch = UpdateWindowState::Stage::checking;
 };
 
 using Stage = UpdateWindowState::Stage;
@@ -98,9 +100,11 @@ Updater& TestUpdater::make(const QString& feed)
     target.installRoot = m_root.path();
     target.program = QStringLiteral("bin/kesto-viruz");
     target.downloads = m_downloads.path();
-    target.relaunch = [this] {
+    target.relaunch = [this](const UpdateTrial::Plan& plan) {
         ++m_relaunches;
-        return true;
+        m_stageAtRelaunch = stage();
+        // As the new version does once it runs.
+        return UpdateTree::commit(plan.root);
     };
     host.target = target;
     host.showFile = [this](const QString& path) {
@@ -237,6 +241,8 @@ void TestUpdater::skipAndInstallFromTheWindow()
     QCOMPARE(updater.window()->shown().newVersion, QStringLiteral("1.130"));
     click("install");
     QTRY_COMPARE(m_relaunches, 1);
+    // Not "Checking the signature" while the files go in.
+    QCOMPARE(m_stageAtRelaunch, Stage::installing);
     QFile installed(m_root.filePath(QStringLiteral("bin/kesto-viruz")));
     QVERIFY(installed.open(QIODevice::ReadOnly));
     QCOMPARE(installed.readAll(), ReleaseArchive::program(QStringLiteral("130")));

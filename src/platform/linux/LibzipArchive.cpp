@@ -72,13 +72,31 @@ bool write(const QString& path, const QList<Entry>& entries, QString* error)
     return true;
 }
 
-std::optional<QList<Entry>> read(const QString& path, QString* error)
+std::optional<QList<Entry>> read(const QString& path, QString* error, const Limits& limits)
 {
     zip_t* archive = open(path, ZIP_RDONLY | ZIP_CHECKCONS, error);
     if (!archive)
         return std::nullopt;
     QList<Entry> entries;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
+    // What the directory declares is what zip_fread() gives at most.
+    const auto refuse = [&](const QString& why) {
+        if (error)
+            *error = why;
+        zip_discard(archive);
+        return std::nullopt;
+    };
+    if (count > limits.entries)
+        return refuse(QStringLiteral("the archive holds %1 entries, more than %2").arg(count).arg(limits.entries));
+    zip_uint64_t total = 0;
+    for (zip_int64_t index = 0; index < count; ++index) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+            total += stat.size;
+        if (total > zip_uint64_t(limits.bytes))
+            return refuse(QStringLiteral("the archive unpacks to more than %1 bytes").arg(limits.bytes));
+    }
     for (zip_int64_t index = 0; index < count; ++index) {
         zip_stat_t stat;
         zip_stat_init(&stat);
