@@ -1,8 +1,11 @@
-// Pasting into real terminal emulators on the test display: each family gets
-// the key stroke it pastes with, the text arrives byte for byte, and the
-// user's clipboard and primary selection come back afterwards.
+// Pasting into real X11 clients on the test display. Each terminal family
+// gets the key stroke it pastes with, the text arrives byte for byte, and the
+// user's clipboard and primary selection come back afterwards; a long
+// dictation arrives whole.
 #include "engine/TextInjector.h"
 #include "platform/FrontApplication.h"
+
+#include "TextWindowClient.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -74,17 +77,18 @@ struct Terminal
 
 } // namespace
 
-class TestTerminalPaste final : public QObject
+class TestPasteTargets final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void pastesIntoRealTerminals_data();
     void pastesIntoRealTerminals();
+    void longTextArrivesWhole_data();
     void longTextArrivesWhole();
 };
 
-void TestTerminalPaste::pastesIntoRealTerminals_data()
+void TestPasteTargets::pastesIntoRealTerminals_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments");
@@ -99,7 +103,7 @@ void TestTerminalPaste::pastesIntoRealTerminals_data()
                                     << "xfce4-terminal";
 }
 
-void TestTerminalPaste::pastesIntoRealTerminals()
+void TestPasteTargets::pastesIntoRealTerminals()
 {
     QFETCH(QString, program);
     QFETCH(QStringList, arguments);
@@ -128,30 +132,52 @@ void TestTerminalPaste::pastesIntoRealTerminals()
     QTRY_COMPARE_WITH_TIMEOUT(clipboard->text(QClipboard::Selection), QStringLiteral("the user's selection"), 5000);
 }
 
-void TestTerminalPaste::longTextArrivesWhole()
+void TestPasteTargets::longTextArrivesWhole_data()
 {
-    QTemporaryDir dir;
-    const QString received = dir.filePath(QStringLiteral("received"));
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("Qt text field") << false;
+    QTest::newRow("xterm") << true;
+}
+
+void TestPasteTargets::longTextArrivesWhole()
+{
+    QFETCH(bool, terminal);
     // About a megabyte of dictation: words, line breaks and non-Latin letters.
     QString text;
     for (int line = 0; text.size() < 1'000'000; ++line)
         text += QStringLiteral("Line %1: the quick brown fox, Привет мир, ends here.\n").arg(line);
     text = text.trimmed();
     const QByteArray bytes = text.toUtf8();
-    Terminal terminal;
-    QVERIFY(terminal.start(QStringLiteral("xterm"), {QStringLiteral("-e")},
-                           QStringLiteral("stty -icanon -echo; exec head -c %1 > '%2'").arg(bytes.size()).arg(received)));
-    const QString window = windowOf(QStringLiteral("XTerm"));
-    QVERIFY(!window.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(received), 10000);
-    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}),
-             0);
-    TextInjector::insert(text, QStringLiteral("paste"), QString(), QStringLiteral("debian-xterm"));
-    QTRY_VERIFY_WITH_TIMEOUT(terminal.process.state() == QProcess::NotRunning || contents(received).size() >= bytes.size(),
-                             60000);
-    QCOMPARE(contents(received).size(), bytes.size());
-    QVERIFY(contents(received) == bytes);
+    QGuiApplication::clipboard()->setText(QStringLiteral("the user's clipboard"));
+
+    if (!terminal) {
+        TextWindowClient window;
+        QVERIFY(window.start(QString::fromLocal8Bit(qgetenv("KESTO_TEXT_WINDOW"))));
+        QVERIFY(window.focus());
+        TextInjector::insert(text, QStringLiteral("paste"), QString(), FrontApplication::system().current().id);
+        QTRY_VERIFY_WITH_TIMEOUT(window.text().size() >= text.size(), 60000);
+        QVERIFY(window.text() == text);
+    } else {
+        QTemporaryDir dir;
+        const QString received = dir.filePath(QStringLiteral("received"));
+        Terminal xterm;
+        QVERIFY(xterm.start(QStringLiteral("xterm"), {QStringLiteral("-e")},
+                            QStringLiteral("stty -icanon -echo; exec head -c %1 > '%2'").arg(bytes.size()).arg(received)));
+        const QString window = windowOf(QStringLiteral("XTerm"));
+        QVERIFY(!window.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(received), 10000);
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                   {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}),
+                 0);
+        TextInjector::insert(text, QStringLiteral("paste"), QString(), FrontApplication::system().current().id);
+        QTRY_VERIFY_WITH_TIMEOUT(xterm.process.state() == QProcess::NotRunning
+                                     || contents(received).size() >= bytes.size(),
+                                 60000);
+        QCOMPARE(contents(received).size(), bytes.size());
+        QVERIFY(contents(received) == bytes);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QStringLiteral("the user's clipboard"), 10000);
 }
 
-QTEST_MAIN(TestTerminalPaste)
-#include "TestTerminalPaste.moc"
+QTEST_MAIN(TestPasteTargets)
+#include "TestPasteTargets.moc"
