@@ -2,6 +2,7 @@
 
 #include "core/Config.h"
 #include "core/Log.h"
+#include "core/LoggedError.h"
 #include "engine/GeminiPrompt.h"
 #include "platform/Clock.h"
 
@@ -93,10 +94,10 @@ GeminiError::Cause causeOf(QNetworkReply::NetworkError error)
     }
 }
 
-// The user reads a sentence in their language; the log keeps Qt's own text.
+// The user reads a sentence in their language; the log names Qt's error.
 GeminiError transferError(const QNetworkReply* reply)
 {
-    Log::write(QStringLiteral("gemini request failed: ") + Log::loggable(reply->errorString()));
+    Log::write(QStringLiteral("gemini request failed: ") + LoggedError::of(reply->error()));
     return GeminiError::network(causeOf(reply->error()), reply->errorString(), unreachable(reply->error()));
 }
 

@@ -29,25 +29,39 @@ const QSet<QString>& terminals()
         QStringLiteral("gnome-terminal"), QStringLiteral("gnome-terminal-server"), QStringLiteral("org.gnome.terminal"),
         QStringLiteral("org.gnome.console"), QStringLiteral("kgx"), QStringLiteral("org.gnome.ptyxis"),
         QStringLiteral("ptyxis"), QStringLiteral("konsole"), QStringLiteral("org.kde.konsole"),
-        QStringLiteral("xfce4-terminal"), QStringLiteral("org.xfce.terminal"), QStringLiteral("xterm"),
-        QStringLiteral("uxterm"), QStringLiteral("kitty"), QStringLiteral("alacritty"), QStringLiteral("wezterm"),
-        QStringLiteral("org.wezfurlong.wezterm"), QStringLiteral("foot"), QStringLiteral("footclient"),
-        QStringLiteral("org.codeberg.dnkl.foot"), QStringLiteral("tilix"), QStringLiteral("com.gexperts.tilix"),
-        QStringLiteral("terminator"), QStringLiteral("ghostty"), QStringLiteral("com.mitchellh.ghostty"),
-        QStringLiteral("mate-terminal"), QStringLiteral("lxterminal"), QStringLiteral("qterminal"),
-        QStringLiteral("terminology"), QStringLiteral("urxvt"), QStringLiteral("rxvt"), QStringLiteral("st"),
+        QStringLiteral("xfce4-terminal"), QStringLiteral("org.xfce.terminal"), QStringLiteral("kitty"),
+        QStringLiteral("alacritty"), QStringLiteral("wezterm"), QStringLiteral("org.wezfurlong.wezterm"),
+        QStringLiteral("foot"), QStringLiteral("footclient"), QStringLiteral("org.codeberg.dnkl.foot"),
+        QStringLiteral("tilix"), QStringLiteral("com.gexperts.tilix"), QStringLiteral("terminator"),
+        QStringLiteral("ghostty"), QStringLiteral("com.mitchellh.ghostty"), QStringLiteral("mate-terminal"),
+        QStringLiteral("lxterminal"), QStringLiteral("qterminal"), QStringLiteral("terminology"), QStringLiteral("st"),
         QStringLiteral("st-256color"), QStringLiteral("io.elementary.terminal"), QStringLiteral("deepin-terminal"),
         QStringLiteral("com.raggesilver.blackbox"), QStringLiteral("tabby"),
     };
     return ids;
 }
 
-// The user's clipboard while a paste borrows it. Two pastes close together
-// keep the clipboard saved by the first, and only the last one restores it.
+// They paste the primary selection on Shift+Insert and take Ctrl+Shift+V as
+// a key of its own.
+const QSet<QString>& selectionTerminals()
+{
+    static const QSet<QString> ids = {
+        QStringLiteral("xterm"), QStringLiteral("uxterm"), QStringLiteral("debian-xterm"),
+        QStringLiteral("debian-uxterm"), QStringLiteral("rxvt"), QStringLiteral("urxvt"),
+        QStringLiteral("rxvt-unicode"), QStringLiteral("urxvtc"), QStringLiteral("urxvt-tabbed"),
+    };
+    return ids;
+}
+
+// The user's clipboard (and primary selection) while a paste borrows it. Two
+// pastes close together keep what the first saved, and only the last one
+// restores it.
 struct PasteState
 {
     std::unique_ptr<QMimeData> saved;
+    std::unique_ptr<QMimeData> savedSelection;
     bool restorePending = false;
+    bool selectionBorrowed = false;
     quint64 generation = 0;
 };
 
@@ -77,6 +91,13 @@ std::unique_ptr<QMimeData> copyOf(const QMimeData* source)
     return copy;
 }
 
+void restore(QClipboard::Mode mode, std::unique_ptr<QMimeData> saved)
+{
+    // With nothing saved, the pasted text stays.
+    if (saved && !saved->formats().isEmpty())
+        QGuiApplication::clipboard()->setMimeData(saved.release(), mode);
+}
+
 void paste(const QString& text, const QString& frontAppId, KeyInjector& injector, Clock& clock)
 {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
@@ -85,25 +106,35 @@ void paste(const QString& text, const QString& frontAppId, KeyInjector& injector
         return;
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
+    const PasteChord chord = pasteChord(frontAppId);
+    const bool selection = chord.primary && clipboard->supportsSelection();
     PasteState& state = pasteState();
-    if (!state.restorePending)
+    if (!state.restorePending) {
         state.saved = copyOf(clipboard->mimeData());
+        state.selectionBorrowed = false;
+    }
+    if (selection && !state.selectionBorrowed) {
+        state.savedSelection = copyOf(clipboard->mimeData(QClipboard::Selection));
+        state.selectionBorrowed = true;
+    }
     state.restorePending = true;
     const quint64 generation = ++state.generation;
     clipboard->setText(text);
+    if (selection)
+        clipboard->setText(text, QClipboard::Selection);
 
-    const KeySource::Modifiers modifiers = pasteModifiers(frontAppId);
-    clock.schedule(keyDelayMs, app, [&injector, &clock, modifiers, generation, app] {
-        injector.pressKey(KeyInjector::Key::V, modifiers);
+    clock.schedule(keyDelayMs, app, [&injector, &clock, chord, generation, app] {
+        injector.pressKey(chord.key, chord.modifiers);
         clock.schedule(restoreDelayMs, app, [generation] {
             PasteState& state = pasteState();
             if (generation != state.generation)
                 return;
             state.restorePending = false;
-            std::unique_ptr<QMimeData> saved = std::move(state.saved);
-            // With nothing saved, the pasted text stays on the clipboard.
-            if (saved && !saved->formats().isEmpty())
-                QGuiApplication::clipboard()->setMimeData(saved.release());
+            restore(QClipboard::Clipboard, std::move(state.saved));
+            if (state.selectionBorrowed) {
+                state.selectionBorrowed = false;
+                restore(QClipboard::Selection, std::move(state.savedSelection));
+            }
         });
     });
 }
@@ -224,12 +255,17 @@ QList<Action> typingActions(const QString& text, NewlineMode newline)
 
 bool isTerminal(const QString& frontAppId)
 {
-    return terminals().contains(frontAppId.toLower());
+    const QString id = frontAppId.toLower();
+    return terminals().contains(id) || selectionTerminals().contains(id);
 }
 
-KeySource::Modifiers pasteModifiers(const QString& frontAppId)
+PasteChord pasteChord(const QString& frontAppId)
 {
-    return isTerminal(frontAppId) ? KeySource::Control | KeySource::Shift : KeySource::Modifiers(KeySource::Control);
+    if (selectionTerminals().contains(frontAppId.toLower()))
+        return {KeyInjector::Key::Insert, KeySource::Shift, true};
+    if (isTerminal(frontAppId))
+        return {KeyInjector::Key::V, KeySource::Control | KeySource::Shift, false};
+    return {KeyInjector::Key::V, KeySource::Control, false};
 }
 
 void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId)

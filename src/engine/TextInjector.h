@@ -45,15 +45,28 @@ QStringList chunked(const QString& text, int size);
 // The steps that type text (already trimmed) with line breaks as newline.
 QList<Action> typingActions(const QString& text, NewlineMode newline);
 
+// The key stroke that pastes in an application, and whether it pastes the
+// primary selection rather than the clipboard.
+struct PasteChord
+{
+    KeyInjector::Key key = KeyInjector::Key::V;
+    KeySource::Modifiers modifiers;
+    bool primary = false;
+
+    bool operator==(const PasteChord&) const = default;
+};
+
 // Terminal emulators read Ctrl+V as a control character and paste with
-// Ctrl+Shift+V; frontAppId is the front application's id.
+// Ctrl+Shift+V, except the xterm and rxvt families, which paste the primary
+// selection on Shift+Insert; frontAppId is the front application's id.
 bool isTerminal(const QString& frontAppId);
-KeySource::Modifiers pasteModifiers(const QString& frontAppId);
+PasteChord pasteChord(const QString& frontAppId);
 
 // Types text when method is exactly "type", else pastes it. Blank text does
 // nothing. Both return at once: typing goes on in a worker thread, one text
 // after another; pasting finishes on the main loop (the key stroke after
-// 50 ms, the user's clipboard back 400 ms later).
+// 50 ms, the user's clipboard, and the primary selection where it was used,
+// back 400 ms later).
 void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId = {});
 // The same with the key injector and clock given (tests).
 void insert(const QString& text, const QString& method, const QString& newline, const QString& frontAppId,

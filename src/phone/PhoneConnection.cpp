@@ -1,5 +1,7 @@
 #include "phone/PhoneConnection.h"
 
+#include "core/Log.h"
+#include "core/LoggedError.h"
 #include "phone/PhoneHttp.h"
 #include "phone/PhoneWorker.h"
 
@@ -62,7 +64,7 @@ PhoneConnection::PhoneConnection(quint64 id, qintptr descriptor, const QSslConfi
         // A peer that goes away, before or after its answer, is no fault.
         if (error != QAbstractSocket::RemoteHostClosedError && m_stage != Stage::Lingering
             && m_stage != Stage::Answering)
-            m_worker->refusals().note(QStringLiteral("read error: ") + m_socket->errorString());
+            m_worker->refusals().note(QStringLiteral("read error: ") + LoggedError::of(error));
         drop();
     });
     connect(m_socket, &QIODevice::readyRead, this, &PhoneConnection::onReadyRead);

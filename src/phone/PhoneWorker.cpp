@@ -1,6 +1,7 @@
 #include "phone/PhoneWorker.h"
 
 #include "core/Log.h"
+#include "core/LoggedError.h"
 #include "phone/PhoneConnection.h"
 #include "phone/PhoneRoutes.h"
 
@@ -56,7 +57,7 @@ std::unique_ptr<PhoneWorker::Listener> PhoneWorker::makeListener(quint16 port, b
     auto listener = std::make_unique<Listener>();
     listener->onAccept = [this, secure](qintptr descriptor) { accept(descriptor, secure); };
     if (!listener->listen(QHostAddress::Any, port)) {
-        const QString description = listener->errorString();
+        const QString description = LoggedError::of(listener->serverError());
         const bool inUse = listener->serverError() == QAbstractSocket::AddressInUseError;
         Log::write(QStringLiteral("phone server (") + label + QStringLiteral("): port ") + QString::number(port)
                    + (inUse ? QStringLiteral(" is already in use") : QStringLiteral(" failed: ") + description));
@@ -67,7 +68,7 @@ std::unique_ptr<PhoneWorker::Listener> PhoneWorker::makeListener(quint16 port, b
     Log::write(QStringLiteral("phone server (") + label + QStringLiteral(") listening on ") + QString::number(*bound));
     const quint64 generation = m_generation;
     QObject::connect(listener.get(), &QTcpServer::acceptError, this, [this, label, secure, generation, raw = listener.get()] {
-        const QString description = raw->errorString();
+        const QString description = LoggedError::of(raw->serverError());
         Log::write(QStringLiteral("phone server (") + label + QStringLiteral(") failed: ") + description);
         QMetaObject::invokeMethod(m_server, [server = m_server, secure, generation] {
             server->listenerFailed(secure, generation);

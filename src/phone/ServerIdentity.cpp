@@ -1,6 +1,7 @@
 #include "phone/ServerIdentity.h"
 
 #include "core/Log.h"
+#include "core/LoggedError.h"
 #include "platform/DataFolder.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ bool run(const QString& tool, const QStringList& arguments)
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(tool, arguments);
     if (!process.waitForStarted()) {
-        Log::write(QStringLiteral("openssl failed: ") + process.errorString());
+        Log::write(QStringLiteral("openssl failed: ") + LoggedError::of(process.error()));
         return false;
     }
     if (!process.waitForFinished(toolTimeoutMs)) {

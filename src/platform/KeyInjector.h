@@ -10,7 +10,7 @@
 class KeyInjector
 {
 public:
-    enum class Key { V, Return };
+    enum class Key { V, Return, Insert };
 
     virtual ~KeyInjector() = default;
 

@@ -90,8 +90,13 @@ int LazyRows::contentWidth() const
 
 int LazyRows::heightOf(int row, QWidget* widget) const
 {
+    return heightOf(row, widget, contentWidth());
+}
+
+int LazyRows::heightOf(int row, QWidget* widget, int contentWidth) const
+{
     const Row& r = m_rows.at(row);
-    const int width = contentWidth() + r.outset.left() + r.outset.right();
+    const int width = contentWidth + r.outset.left() + r.outset.right();
     const int full = widget->hasHeightForWidth() ? widget->heightForWidth(width) : widget->sizeHint().height();
     return std::max(0, full - r.outset.top() - r.outset.bottom());
 }
@@ -105,11 +110,21 @@ int LazyRows::heightForWidth(int width) const
 {
     if (width == this->width())
         return m_total;
-    // Before the layout gives this its width: the rows as guessed there.
+    // Before the layout gives this its width: the built rows measured there,
+    // the others as guessed, so that a page sized by this holds every row.
     const int inner = std::max(1, width - m_padding.left() - m_padding.right());
+    const bool measuredThere = inner == m_measuredWidth;
     int y = m_padding.top() + m_padding.bottom();
-    for (int i = 0; i < m_rows.size(); ++i)
-        y += m_rows.at(i).gapAbove + m_source.estimate(i, inner);
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const Row& row = m_rows.at(i);
+        y += row.gapAbove;
+        if (QWidget* widget = m_built.value(row.key); widget && m_index.value(row.key, -1) == i)
+            y += heightOf(i, widget, inner);
+        else if (const auto measured = m_measured.constFind(row.key); measuredThere && measured != m_measured.constEnd())
+            y += *measured;
+        else
+            y += m_source.estimate(i, inner);
+    }
     return y;
 }
 
@@ -200,7 +215,8 @@ void LazyRows::relayout()
     if (owner && owner->widget() == this && !owner->widgetResizable()) {
         if (height() != m_total)
             resize(this->width(), m_total);
-    } else if (changed) {
+    } else if (changed || height() != m_total) {
+        // Also when the layout sized this by guesses that measuring corrected.
         updateGeometry();
     }
 }

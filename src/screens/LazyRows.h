@@ -80,6 +80,7 @@ private:
     int contentWidth() const;
     // The height a built row's widget takes at the current width.
     int heightOf(int row, QWidget* widget) const;
+    int heightOf(int row, QWidget* widget, int contentWidth) const;
     // The part of this widget the scroll area shows, top and bottom.
     std::pair<int, int> span() const;
     void findScrollArea();

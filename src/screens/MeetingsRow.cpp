@@ -1,13 +1,13 @@
 #include "screens/MeetingsRow.h"
 
 #include "core/L10n.h"
+#include "design/Elevation.h"
 #include "design/Icon.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "design/TypeModifier.h"
 #include "design/components/Badge.h"
 
-#include <QGraphicsBlurEffect>
 #include <QHBoxLayout>
 #include <QPainter>
 
@@ -24,10 +24,6 @@ public:
         : QWidget(parent)
         , m_title(L10n::tr("Meetings"))
     {
-        auto* blur = new QGraphicsBlurEffect(this);
-        blur->setBlurRadius(1.4);
-        blur->setBlurHints(QGraphicsBlurEffect::QualityHint);
-        setGraphicsEffect(blur);
         connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
     }
 
@@ -39,13 +35,27 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        // Blurred here rather than by a blur effect: the page's own blur
+        // while the settings panel is open cannot hold another effect.
+        const qreal dpr = devicePixelRatioF();
+        QImage shape((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        shape.setDevicePixelRatio(dpr);
+        shape.fill(Qt::transparent);
+        {
+            QPainter painter(&shape);
+            painter.setRenderHint(QPainter::Antialiasing);
+            Icon::paint(painter, QStringLiteral("calendar"), QPointF(0, (height() - iconSize) / 2.0), iconSize,
+                        Palette::textBody, 1.75);
+            titleType.draw(painter, QRectF(iconSize + spacing, 0, width() - iconSize - spacing, height()), m_title,
+                           Palette::textBody, Qt::AlignLeft, false);
+        }
+        // Qt's blur radius of 1.4 spans about two standard deviations.
+        const qreal sigma = 0.7 * dpr;
+        const QImage soft = Shadow::ofShape(shape, sigma, Palette::textBody.color());
+        const qreal reach = Shadow::blurReach(sigma) / dpr;
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setOpacity(0.55);
-        Icon::paint(painter, QStringLiteral("calendar"), QPointF(0, (height() - iconSize) / 2.0), iconSize,
-                    Palette::textBody, 1.75);
-        titleType.draw(painter, QRectF(iconSize + spacing, 0, width() - iconSize - spacing, height()), m_title,
-                       Palette::textBody, Qt::AlignLeft, false);
+        painter.drawImage(QPointF(-reach, -reach), soft);
     }
 
 private:

@@ -111,9 +111,12 @@ void SnippetsTab::refresh()
 
 int SnippetsTab::estimateRow(int row, int width) const
 {
-    // The text wraps beside the trigger column and the delete button; lines
-    // by the average letter, a guess corrected once the row is built.
+    // The text wraps beside the trigger column and the delete button; each
+    // of its own lines takes at least one, and wraps by the average letter:
+    // a guess corrected once the row is built.
     const qreal textWidth = std::max(40, width - 170 - 14 - 14 - 30);
-    const int lines = std::max(1, int(std::ceil(m_shown.at(row).text.size() * m_charWidth / textWidth)));
+    int lines = 0;
+    for (QStringView line : QStringView(m_shown.at(row).text).split(QLatin1Char('\n')))
+        lines += std::max(1, int(std::ceil(line.size() * m_charWidth / textWidth)));
     return 14 + 15 + std::max({25, 30, lines * 21});
 }

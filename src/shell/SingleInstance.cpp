@@ -1,6 +1,7 @@
 #include "shell/SingleInstance.h"
 
 #include "core/Log.h"
+#include "core/LoggedError.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -58,7 +59,7 @@ bool SingleInstance::claim()
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(m_name))
-        Log::write(QStringLiteral("single-instance server failed: ") + m_server->errorString());
+        Log::write(QStringLiteral("single-instance server failed: ") + LoggedError::of(m_server->serverError()));
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

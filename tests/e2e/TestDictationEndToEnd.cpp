@@ -28,6 +28,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void init();
     void holdTalkKeyTypesTheTranscript();
+    void longTranscriptArrivesWhole();
     void refusedM4aIsResentAsWav();
     void serviceErrorKeepsTheAudio();
     void escapeAfterASecondKeepsADiscardedEntry();
@@ -200,6 +201,24 @@ void TestDictationEndToEnd::holdTalkKeyTypesTheTranscript()
     // Trimmed and encoded while the key was held, not after.
     QVERIFY2(log().contains(QStringLiteral("encoded while recording, finished in ")), qPrintable(log()));
     QVERIFY(!log().contains(QStringLiteral("live AAC failed")));
+}
+
+void TestDictationEndToEnd::longTranscriptArrivesWhole()
+{
+    // About a megabyte: a dictation read aloud for hours, or a model that ran on.
+    QString text;
+    for (int line = 0; text.size() < 1'000'000; ++line)
+        text += QStringLiteral("Line %1: the quick brown fox, Привет мир, ends here.\n").arg(line);
+    text = text.trimmed();
+    QVERIFY(m_window.setClipboardText(QStringLiteral("the user's clipboard")));
+    m_gemini.enqueue(FakeGemini::Reply::text(text).on(QStringLiteral("POST")));
+    const int before = int(history().size());
+    dictate(1500);
+    QTRY_COMPARE_WITH_TIMEOUT(history().size(), before + 1, 30000);
+    QCOMPARE(history().first().toObject().value(QStringLiteral("text")).toString().size(), text.size());
+    QTRY_VERIFY_WITH_TIMEOUT(m_window.text().size() >= text.size(), 30000);
+    QVERIFY(m_window.text() == text);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window.clipboardText(), QStringLiteral("the user's clipboard"), 10000);
 }
 
 void TestDictationEndToEnd::refusedM4aIsResentAsWav()

@@ -184,7 +184,12 @@ void TestTextInjector::pasteChordFollowsTheFrontApplication_data()
     QTest::newRow("editor") << "org.gnome.TextEditor" << "key:V+Ctrl";
     QTest::newRow("no front application") << "" << "key:V+Ctrl";
     QTest::newRow("GNOME Console") << "org.gnome.Console" << "key:V+Ctrl+Shift";
-    QTest::newRow("xterm") << "xterm" << "key:V+Ctrl+Shift";
+    QTest::newRow("xterm") << "xterm" << "key:Insert+Shift";
+    QTest::newRow("xterm by its desktop file") << "debian-xterm" << "key:Insert+Shift";
+    QTest::newRow("uxterm by its class") << "UXTerm" << "key:Insert+Shift";
+    QTest::newRow("rxvt-unicode") << "rxvt-unicode" << "key:Insert+Shift";
+    QTest::newRow("urxvt by its class") << "URxvt" << "key:Insert+Shift";
+    QTest::newRow("xfce4-terminal") << "xfce4-terminal" << "key:V+Ctrl+Shift";
     QTest::newRow("Alacritty by its class") << "Alacritty" << "key:V+Ctrl+Shift";
     QTest::newRow("Konsole") << "org.kde.konsole" << "key:V+Ctrl+Shift";
 }

@@ -16,3 +16,8 @@ kesto_add_test(TestDesktopWithoutServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/Test
 kesto_add_test(TestTypingTargets SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTypingTargets.cpp LINK kesto_engine
   LABELS x11 browser ENV ${KESTO_TEXT_WINDOW})
 add_dependencies(TestTypingTargets kesto-test-text-window)
+# Pasting into real clients on the test display: each terminal family, and
+# a long text into a Qt text field and a terminal.
+kesto_add_test(TestPasteTargets SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPasteTargets.cpp LINK kesto_engine
+  LABELS x11 ENV ${KESTO_TEXT_WINDOW})
+add_dependencies(TestPasteTargets kesto-test-text-window)

@@ -146,6 +146,8 @@ private Q_SLOTS:
     void addsSnippets_data();
     void addsSnippets();
     void snippetKeysAndRows();
+    void snippetRowsEndInsideTheCard_data();
+    void snippetRowsEndInsideTheCard();
     void opensInTheMainWindow();
     void countsInEveryLanguage_data();
     void countsInEveryLanguage();
@@ -447,6 +449,50 @@ void TestVocabularyScreen::snippetKeysAndRows()
     Rig::settle();
     QVERIFY(rig.find<QWidget>("snippetsEmpty")->isVisibleTo(rig.screen.get()));
     QCOMPARE(rig.screen->findChildren<SnippetRow*>().size(), 0);
+}
+
+void TestVocabularyScreen::snippetRowsEndInsideTheCard_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    const QString lines = QStringLiteral("Street 1\nHouse 2\nFlat 3\nCity\nPost code 100000\nCountry");
+    QTest::newRow("line breaks") << QStringList{lines, QStringLiteral("short"), lines, lines, QStringLiteral("last")};
+    QTest::newRow("blank lines") << QStringList{QStringLiteral("a\n\n\n\n\n\nb"), QStringLiteral("after")};
+    QTest::newRow("long words") << QStringList{QStringLiteral("w").repeated(400), QStringLiteral("after")};
+}
+
+void TestVocabularyScreen::snippetRowsEndInsideTheCard()
+{
+    QFETCH(QStringList, texts);
+    QList<Snippet> snippets;
+    for (int i = 0; i < texts.size(); ++i)
+        snippets << Snippet{QUuid::createUuid(), QStringLiteral("t%1").arg(i), texts.at(i)};
+    Rig rig({}, snippets);
+    rig.screen->resize(900, 2400);
+    auto check = [&rig, &texts](const char* when) {
+        for (int i = 0; i < 3; ++i)
+            Rig::settle();
+        auto* list = rig.find<QWidget>("snippetRows");
+        QVERIFY(list);
+        QWidget* card = list->parentWidget();
+        const QList<SnippetRow*> rows = rig.screen->findChildren<SnippetRow*>();
+        QCOMPARE(rows.size(), texts.size());
+        for (SnippetRow* row : rows) {
+            const QRect inCard(row->mapTo(card, QPoint(0, 0)), row->size());
+            QVERIFY2(card->rect().contains(inCard), qPrintable(QStringLiteral("%1: row %2 ends at %3, the card at %4")
+                                                                  .arg(when, row->snippet().trigger)
+                                                                  .arg(inCard.bottom())
+                                                                  .arg(card->height())));
+            QVERIFY2(row->height() >= row->heightForWidth(row->width()), when);
+        }
+    };
+    rig.screen->showTab(VocabularyScreen::Tab::snippets);
+    check("shown");
+    rig.screen->showTab(VocabularyScreen::Tab::words);
+    Rig::settle();
+    rig.screen->showTab(VocabularyScreen::Tab::snippets);
+    check("shown again");
+    rig.screen->resize(700, 2400);
+    check("narrower");
 }
 
 void TestVocabularyScreen::opensInTheMainWindow()

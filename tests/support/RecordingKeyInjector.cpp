@@ -9,7 +9,9 @@ bool RecordingKeyInjector::isAvailable(QString* error)
 
 void RecordingKeyInjector::pressKey(Key key, KeySource::Modifiers modifiers)
 {
-    QString entry = key == Key::V ? QStringLiteral("key:V") : QStringLiteral("key:Return");
+    QString entry = key == Key::V        ? QStringLiteral("key:V")
+                    : key == Key::Insert ? QStringLiteral("key:Insert")
+                                         : QStringLiteral("key:Return");
     if (modifiers & KeySource::Control)
         entry += QStringLiteral("+Ctrl");
     if (modifiers & KeySource::Shift)

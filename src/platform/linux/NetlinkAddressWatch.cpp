@@ -72,6 +72,13 @@ private:
     QTimer m_settle;
 };
 
+// The log is English: strerror() would speak the user's locale.
+QString cLocaleError(int code)
+{
+    const char* text = strerrordesc_np(code);
+    return text ? QString::fromLatin1(text) : QStringLiteral("errno %1").arg(code);
+}
+
 } // namespace
 
 std::unique_ptr<AddressWatch> AddressWatch::create(QString* error)
@@ -79,7 +86,7 @@ std::unique_ptr<AddressWatch> AddressWatch::create(QString* error)
     const int fd = ::socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC | SOCK_NONBLOCK, NETLINK_ROUTE);
     if (fd < 0) {
         if (error)
-            *error = QStringLiteral("no route netlink socket: ") + QString::fromLocal8Bit(std::strerror(errno));
+            *error = QStringLiteral("no route netlink socket: ") + cLocaleError(errno);
         return nullptr;
     }
     sockaddr_nl address{};
@@ -87,7 +94,7 @@ std::unique_ptr<AddressWatch> AddressWatch::create(QString* error)
     address.nl_groups = RTMGRP_LINK | RTMGRP_IPV4_IFADDR | RTMGRP_IPV4_ROUTE;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         if (error)
-            *error = QStringLiteral("cannot watch address changes: ") + QString::fromLocal8Bit(std::strerror(errno));
+            *error = QStringLiteral("cannot watch address changes: ") + cLocaleError(errno);
         ::close(fd);
         return nullptr;
     }

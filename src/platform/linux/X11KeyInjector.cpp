@@ -156,7 +156,8 @@ void X11KeyInjector::pressKey(Key key, KeySource::Modifiers modifiers)
     std::lock_guard lock(m_mutex);
     if (!ensureDisplay())
         return;
-    const int keycode = XKeysymToKeycode(m_display, key == Key::V ? XK_v : XK_Return);
+    const unsigned long keysym = key == Key::V ? XK_v : key == Key::Insert ? XK_Insert : XK_Return;
+    const int keycode = XKeysymToKeycode(m_display, keysym);
     if (keycode == 0)
         return;
     std::vector<int> held;
