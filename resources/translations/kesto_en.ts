@@ -786,10 +786,6 @@
         <translation>Import words</translation>
     </message>
     <message>
-        <source>Text files (*.txt *.csv)</source>
-        <translation>Text files (*.txt *.csv)</translation>
-    </message>
-    <message>
         <source>Could not import</source>
         <translation>Could not import</translation>
     </message>
@@ -1718,10 +1714,6 @@
         <translation>%1 could not be written: %2</translation>
     </message>
     <message>
-        <source>%1 could not be saved: %2</source>
-        <translation>%1 could not be saved: %2</translation>
-    </message>
-    <message>
         <source>%1 could not be read and was left as it is; changes to it are not saved.</source>
         <translation>%1 could not be read and was left as it is; changes to it are not saved.</translation>
     </message>
@@ -1732,6 +1724,33 @@
     <message>
         <source>Some data could not be read</source>
         <translation>Some data could not be read</translation>
+    </message>
+    <message>
+        <source>This is not a word list. Choose a text file with one word per line, or the vocabulary.json of a Kesto Viruz export.</source>
+        <translation>This is not a word list. Choose a text file with one word per line, or the vocabulary.json of a Kesto Viruz export.</translation>
+    </message>
+    <message>
+        <source>This archive is not a Kesto Viruz export.</source>
+        <translation>This archive is not a Kesto Viruz export.</translation>
+    </message>
+    <message>
+        <source>The audio file is missing · %1</source>
+        <translation>The audio file is missing · %1</translation>
+    </message>
+    <message>
+        <source>Word lists and exports (*.txt *.csv *.json *.zip)</source>
+        <translation>Word lists and exports (*.txt *.csv *.json *.zip)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new snippets</source>
+        <translation>
+            <numerusform>%n new snippet</numerusform>
+            <numerusform>%n new snippets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The API key, words and snippets it held were taken back from it.</source>
+        <translation>The API key, words and snippets it held were taken back from it.</translation>
     </message>
 </context>
 <context>

@@ -1360,10 +1360,6 @@
         <translation>Экспорт слов</translation>
     </message>
     <message>
-        <source>Text files (*.txt *.csv)</source>
-        <translation>Текстовые файлы (*.txt *.csv)</translation>
-    </message>
-    <message>
         <source>Text files (*.txt)</source>
         <translation>Текстовые файлы (*.txt)</translation>
     </message>
@@ -1724,10 +1720,6 @@
         <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
-        <source>%1 could not be saved: %2</source>
-        <translation>Не удалось сохранить %1: %2</translation>
-    </message>
-    <message>
         <source>%1 could not be read and was left as it is; changes to it are not saved.</source>
         <translation>Не удалось прочитать %1; файл оставлен как есть, и изменения в нём не сохраняются.</translation>
     </message>
@@ -1738,6 +1730,34 @@
     <message>
         <source>Some data could not be read</source>
         <translation>Часть данных не удалось прочитать</translation>
+    </message>
+    <message>
+        <source>This is not a word list. Choose a text file with one word per line, or the vocabulary.json of a Kesto Viruz export.</source>
+        <translation>Это не список слов. Выберите текстовый файл с одним словом в строке или файл vocabulary.json из экспорта Kesto Viruz.</translation>
+    </message>
+    <message>
+        <source>This archive is not a Kesto Viruz export.</source>
+        <translation>Этот архив не является экспортом Kesto Viruz.</translation>
+    </message>
+    <message>
+        <source>The audio file is missing · %1</source>
+        <translation>Аудиофайл не найден · %1</translation>
+    </message>
+    <message>
+        <source>Word lists and exports (*.txt *.csv *.json *.zip)</source>
+        <translation>Списки слов и экспорт (*.txt *.csv *.json *.zip)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new snippets</source>
+        <translation>
+            <numerusform>%n новый шаблон</numerusform>
+            <numerusform>%n новых шаблона</numerusform>
+            <numerusform>%n новых шаблонов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The API key, words and snippets it held were taken back from it.</source>
+        <translation>Ключ API, слова и шаблоны из него восстановлены.</translation>
     </message>
 </context>
 <context>

@@ -1356,10 +1356,6 @@
         <translation>Soʻzlarni eksport qilish</translation>
     </message>
     <message>
-        <source>Text files (*.txt *.csv)</source>
-        <translation>Matn fayllari (*.txt *.csv)</translation>
-    </message>
-    <message>
         <source>Text files (*.txt)</source>
         <translation>Matn fayllari (*.txt)</translation>
     </message>
@@ -1718,10 +1714,6 @@
         <translation>%1 faylini yozib boʻlmadi: %2</translation>
     </message>
     <message>
-        <source>%1 could not be saved: %2</source>
-        <translation>%1 faylini saqlab boʻlmadi: %2</translation>
-    </message>
-    <message>
         <source>%1 could not be read and was left as it is; changes to it are not saved.</source>
         <translation>%1 faylini oʻqib boʻlmadi va u oʻz holicha qoldirildi; undagi oʻzgarishlar saqlanmaydi.</translation>
     </message>
@@ -1732,6 +1724,33 @@
     <message>
         <source>Some data could not be read</source>
         <translation>Baʼzi maʼlumotlarni oʻqib boʻlmadi</translation>
+    </message>
+    <message>
+        <source>This is not a word list. Choose a text file with one word per line, or the vocabulary.json of a Kesto Viruz export.</source>
+        <translation>Bu soʻzlar roʻyxati emas. Har qatorda bitta soʻz yozilgan matn faylini yoki Kesto Viruz eksportidagi vocabulary.json faylini tanlang.</translation>
+    </message>
+    <message>
+        <source>This archive is not a Kesto Viruz export.</source>
+        <translation>Bu arxiv Kesto Viruz eksporti emas.</translation>
+    </message>
+    <message>
+        <source>The audio file is missing · %1</source>
+        <translation>Audio fayl topilmadi · %1</translation>
+    </message>
+    <message>
+        <source>Word lists and exports (*.txt *.csv *.json *.zip)</source>
+        <translation>Soʻzlar roʻyxatlari va eksportlar (*.txt *.csv *.json *.zip)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new snippets</source>
+        <translation>
+            <numerusform>%n ta yangi shablon</numerusform>
+            <numerusform>%n ta yangi shablon</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The API key, words and snippets it held were taken back from it.</source>
+        <translation>Undagi API kaliti, soʻzlar va shablonlar qayta tiklandi.</translation>
     </message>
 </context>
 <context>
