@@ -256,7 +256,7 @@ void TestDictationPipeline::brokenLiveEncodingStillReachesTheService()
     // The disk that takes the M4A made while recording fills up.
     QStringList m4a;
     QTRY_VERIFY(!(m4a = QDir(Config::recordingsDirectory()).entryList({"*.m4a"}, QDir::Files)).isEmpty());
-    QVERIFY(DiskFull::strike(rig.tmp.filePath(m4a.first())));
+    QVERIFY(DiskFull::strike(QDir(Config::recordingsDirectory()).filePath(m4a.first())));
     rig.feed(2.0);
     rig.controller->finishRecording();
     QTRY_VERIFY_WITH_TIMEOUT(rig.state.phase() != Phase::working, 20000);
