@@ -16,7 +16,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -150,18 +150,20 @@ WordsResult importWords(AppState& state, const QString& path)
 
     if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06")) {
         QString error;
-        const std::optional<QList<ZipArchive::Entry>> entries = ZipArchive::read(path, &error);
-        const auto record = entries ? std::find_if(entries->cbegin(), entries->cend(),
-                                                   [](const ZipArchive::Entry& entry) {
-                                                       return entry.name == exportRecordName
-                                                              || entry.name.endsWith(u'/' + exportRecordName);
-                                                   })
-                                    : QList<ZipArchive::Entry>::const_iterator();
-        if (!entries || record == entries->cend()) {
+        std::optional<QByteArray> record;
+        if (const std::optional<QList<ZipArchive::Entry>> entries = ZipArchive::read(path, &error)) {
+            for (const ZipArchive::Entry& entry : *entries) {
+                if (entry.name == exportRecordName || entry.name.endsWith(u'/' + exportRecordName)) {
+                    record = entry.bytes;
+                    break;
+                }
+            }
+        }
+        if (!record) {
             result.error = L10n::tr("This archive is not a Kesto Viruz export.");
             return result;
         }
-        bytes = record->bytes;
+        bytes = *record;
     }
 
     // Stateless: a character cut off at the end is an error, not kept for
