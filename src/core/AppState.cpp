@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <pwd.h>
 #include <unistd.h>
@@ -78,9 +79,10 @@ AppState::AppState(Clock& clock, QObject* parent)
     // Once per run of failures of a file: the next change tries it again.
     m_previousFailureHandler = StoreFile::setFailureHandler([this](const QString& path, const QString& error) {
         QMetaObject::invokeMethod(this, [this, path, error] {
-            showToast(L10n::tr("Changes are not being saved"),
-                      L10n::tr("%1 could not be written: %2").arg(QFileInfo(path).fileName(), error),
-                      ToastTone::danger);
+            const QString title = L10n::tr("Changes are not being saved");
+            const QString detail = L10n::tr("%1 could not be written: %2").arg(QFileInfo(path).fileName(), error);
+            showToast(title, detail, ToastTone::danger);
+            Q_EMIT saveFailed(title, detail);
         });
     });
 }
@@ -232,12 +234,23 @@ void AppState::showToast(const QString& title, const QString& detail, ToastTone 
     // The previous toast's hide must never clear this one.
     m_clock.cancel(m_toastTimer);
     m_toast = Toast{QUuid::createUuid(), title, detail, tone};
-    m_toastTimer = m_clock.schedule(2600, this, [this] {
+    m_toastTimer = m_clock.schedule(toastMs(title, detail), this, [this] {
         m_toastTimer = 0;
         m_toast.reset();
         Q_EMIT toastChanged();
     });
     Q_EMIT toastChanged();
+}
+
+qint64 AppState::toastMs(const QString& title, const QString& detail)
+{
+    // A short toast is read at a glance; beyond that, about 14 characters a
+    // second, as a path or a sentence is read and not just seen.
+    constexpr qint64 glanceMs = 2600;
+    constexpr qint64 glanceCharacters = 40;
+    constexpr qint64 msPerCharacter = 70;
+    const qint64 characters = title.size() + detail.size();
+    return glanceMs + std::max<qint64>(0, characters - glanceCharacters) * msPerCharacter;
 }
 
 void AppState::setKeyStatus(const KeyStatus& status)

@@ -95,7 +95,9 @@ public:
 
     // The toast on screen; each showing replaces the last and hides itself 2.6 s later.
     std::optional<Toast> toast() const { return m_toast; }
+    // Shown long enough to read: longer for more text (a file's path).
     void showToast(const QString& title, const QString& detail, ToastTone tone);
+    static qint64 toastMs(const QString& title, const QString& detail);
 
     // API key check.
     KeyStatus keyStatus() const { return m_keyStatus; }
@@ -147,6 +149,9 @@ Q_SIGNALS:
     void navigationChanged(); // screen, search, settings panel and tab
     void searchFocusRequested();
     void toastChanged();
+    // A store file could not be written (once per run of failures of a
+    // file); the toast says it too, but only in the main window.
+    void saveFailed(const QString& title, const QString& detail);
     void keyStatusChanged();  // key status and models
     void micTestLevelChanged();
     void launchAtLoginChanged();

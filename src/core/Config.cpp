@@ -5,11 +5,14 @@
 #include "core/StoreFile.h"
 #include "platform/DataFolder.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -112,6 +115,7 @@ public:
         if (const auto list = readTextList(value(key)))
             field = *list;
     }
+    // Every readable record is kept; an element that cannot be one is left out.
     template <typename T>
     void records(const char* key, QList<T>& field) const
     {
@@ -120,10 +124,8 @@ public:
             return;
         QList<T> out;
         for (const QJsonValue& element : v.toArray()) {
-            const auto record = T::fromJson(element);
-            if (!record)
-                return;
-            out.append(*record);
+            if (const auto record = T::read(element))
+                out.append(*record);
         }
         field = out;
     }
@@ -250,6 +252,19 @@ QString Config::filePath()
 QString Config::audioDirectory()
 {
     return QDir(directory()).filePath(QStringLiteral("audio"));
+}
+
+QString Config::recordingsDirectory()
+{
+    // Private to the user and never shared by two data folders: another
+    // instance's pending recordings are not this one's to clean.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
+        const QByteArray data = QFile::encodeName(QFileInfo(directory()).absoluteFilePath());
+        const QByteArray id = QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex().left(16);
+        return QDir(runtime).filePath(QStringLiteral("kesto-viruz/recordings-") + QString::fromLatin1(id));
+    }
+    return QDir(directory()).filePath(QStringLiteral("recordings"));
 }
 
 QString Config::resolvedApiKey() const
@@ -415,10 +430,50 @@ Config Config::load(const QString& path)
     }
     if (const auto decoded = decode(bytes))
         return *decoded;
-    setAside(path);
-    const Config defaults;
-    defaults.save(path);
-    return defaults;
+    const bool setApart = setAside(path);
+    // Once the damaged file is kept aside, what it still holds of value is
+    // taken back rather than starting from nothing.
+    const Config fresh = setApart ? salvage(bytes) : Config();
+    if (fresh != Config())
+        Log::write(QStringLiteral("took back from the damaged settings: key=%1 words=%2 snippets=%3")
+                       .arg(fresh.apiKey.isEmpty() ? QStringLiteral("no") : QStringLiteral("yes"))
+                       .arg(fresh.vocabulary.size())
+                       .arg(fresh.snippets.size()));
+    fresh.save(path);
+    return fresh;
+}
+
+Config Config::salvage(const QByteArray& bytes)
+{
+    Config c;
+    const QString text = QString::fromUtf8(bytes);
+    // A JSON text value: quotes around anything but a bare quote or backslash.
+    const QString string = QStringLiteral("\"(?:[^\"\\\\]|\\\\.)*\"");
+    auto decodeString = [](const QString& literal) {
+        const QJsonDocument document = QJsonDocument::fromJson((QLatin1Char('[') + literal + QLatin1Char(']')).toUtf8());
+        return document.array().at(0).toString();
+    };
+    const QRegularExpression key(QStringLiteral("\"apiKey\"\\s*:\\s*(") + string + QLatin1Char(')'));
+    if (const QRegularExpressionMatch match = key.match(text); match.hasMatch())
+        c.apiKey = decodeString(match.captured(1));
+
+    // Words and snippets are flat objects: each one that still parses alone
+    // is kept, wherever the damage is.
+    static const QRegularExpression flatObject(QStringLiteral("\\{[^{}\\[\\]]*\\}"));
+    auto objects = flatObject.globalMatch(text);
+    while (objects.hasNext()) {
+        const QJsonDocument document = QJsonDocument::fromJson(objects.next().captured().toUtf8());
+        if (!document.isObject())
+            continue;
+        const QJsonObject object = document.object();
+        if (object.contains(QStringLiteral("word"))) {
+            if (const auto word = VocabularyWord::read(object))
+                c.vocabulary << *word;
+        } else if (const auto snippet = Snippet::read(object)) {
+            c.snippets << *snippet;
+        }
+    }
+    return c;
 }
 
 bool Config::setAside(const QString& path)

@@ -96,6 +96,10 @@ struct Config
     static QString directory();
     static QString filePath();       // data folder / "config.json"
     static QString audioDirectory(); // data folder / "audio"
+    // Where recordings wait for their transcript: this data folder's own
+    // folder in the user's runtime folder, else data folder / "recordings".
+    // Nothing else is ever put there.
+    static QString recordingsDirectory();
 
     // The key for requests: apiKey as it stands when not empty, else GEMINI_API_KEY.
     QString resolvedApiKey() const;
@@ -116,6 +120,10 @@ struct Config
     // once; undecodable is set aside first (and, when it cannot be, left as it
     // is and never written over this run).
     static Config load(const QString& path = filePath());
+
+    // Defaults, with the key, the words and the snippets that can still be
+    // read from the bytes of a settings file that cannot be decoded.
+    static Config salvage(const QByteArray& bytes);
 
     // Moves an undecodable store file aside to "<name>.broken-<stamp>" and logs it.
     // Returns false when it could not be moved (the file is then never written).

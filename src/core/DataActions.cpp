@@ -66,25 +66,13 @@ QString exportFileName(const QDate& today)
 
 std::optional<QString> exportAll(AppState& state, const QString& path, const Archiver& archiver)
 {
-    // The files then hold what the windows show; a file that could not be
-    // written may be cut off, and is never exported as if it were whole.
-    QString error;
-    if (!state.history().save(&error))
-        return fail(L10n::tr("%1 could not be saved: %2").arg(QFileInfo(History::filePath()).fileName(), error));
-    if (!state.notes().save(&error))
-        return fail(L10n::tr("%1 could not be saved: %2").arg(QFileInfo(NotesStore::filePath()).fileName(), error));
-
+    // What the app holds, not what the data folder has: the export must
+    // work when the data folder cannot be written (a full disk).
     QList<ZipArchive::Entry> entries{{topFolder, {}},
-                                     {topFolder + QStringLiteral("vocabulary.json"), vocabularyJson(state.config())}};
-    for (const QString& source : {History::filePath(), NotesStore::filePath()}) {
-        QFile file(source);
-        if (!file.exists())
-            continue;
-        if (!file.open(QIODevice::ReadOnly))
-            return fail(QFileInfo(source).fileName() + QStringLiteral(": ") + file.errorString());
-        entries.append({topFolder + QFileInfo(source).fileName(), file.readAll()});
-    }
-
+                                     {topFolder + QStringLiteral("vocabulary.json"), vocabularyJson(state.config())},
+                                     {topFolder + QFileInfo(History::filePath()).fileName(), state.history().encode()},
+                                     {topFolder + QFileInfo(NotesStore::filePath()).fileName(), state.notes().encode()}};
+    QString error;
     const QFileInfo target(path);
     const QString partial = target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".part-")
                                                   + QUuid::createUuid().toString(QUuid::WithoutBraces));
@@ -112,7 +100,7 @@ QStringList wipe(AppState& state)
     state.updateHistory([&](History& history) {
         for (const HistoryEntry& entry : std::as_const(history.entries)) {
             if (entry.audioFile && !entry.audioFile->isEmpty()
-                && !removePath(QDir(audioFolder).filePath(*entry.audioFile)))
+                && !removePath(History::audioPath(*entry.audioFile)))
                 failed << audioName + u'/' + *entry.audioFile;
         }
         history.entries.clear();
@@ -140,7 +128,11 @@ QStringList wipe(AppState& state)
             failed << name;
     }
 
-    Log::reset();
+    // Recordings still waiting for a transcript are the user's words too.
+    if (!removePath(Config::recordingsDirectory()))
+        failed << QFileInfo(Config::recordingsDirectory()).fileName();
+
+    Log::erase();
     if (!failed.isEmpty())
         Log::write(QStringLiteral("wipe left: ") + failed.join(QStringLiteral(", ")));
     return failed;

@@ -20,6 +20,7 @@ namespace DataActions {
 struct WordsResult
 {
     int count = 0;    // import: words added; export: words written
+    int snippets = 0; // import: snippets added (from an export's record)
     QString fileName; // the file's name, without its folder
     QString error;    // a short sentence saying what failed; empty on success
 
@@ -29,9 +30,12 @@ struct WordsResult
 // The name the export proposes.
 QString wordsFileName();
 
-// Reads a UTF-8 word list and puts the words not yet in the vocabulary, in the
-// file's order, at its head (one change of the settings). An unreadable file
-// or one that is not UTF-8 changes nothing and says why.
+// Reads a UTF-8 word list, or the "vocabulary.json" of a data export (alone
+// or in its archive), and puts the words not yet in the vocabulary, in the
+// file's order, at its head; an export's new snippets likewise (one change
+// of the settings). Of duplicates the first is kept. Any other file (other
+// JSON, other archives, binary data, lines far longer than a word) changes
+// nothing and says why.
 WordsResult importWords(AppState& state, const QString& path);
 
 // Writes the vocabulary as a word list, atomically; a failed write keeps any
@@ -43,17 +47,18 @@ using Archiver = std::function<bool(const QString& path, const QList<ZipArchive:
 // The name the data export proposes: "kesto-voice-<yyyy-MM-dd>.zip".
 QString exportFileName(const QDate& today = QDate::currentDate());
 
-// Saves History and the notes, then writes one archive holding the folder
-// "kesto-voice" with "vocabulary.json" and, when they exist, "history.json"
-// and "notes.json". The archive is written beside path under a temporary
+// Writes one archive holding the folder "kesto-voice" with "vocabulary.json",
+// "history.json" and "notes.json", made from what the app holds, whatever
+// state the data folder is in. The archive is written beside path under a temporary
 // name and moved over path only once complete, so a failed export leaves
 // whatever was at path untouched. Returns the error (logged as
 // "export failed: <error>"), none on success.
 std::optional<QString> exportAll(AppState& state, const QString& path, const Archiver& archiver = ZipArchive::write);
 
 // Clears History with its kept recordings, the "audio" folder, the notes
-// (back to the starter folders), the vocabulary and snippets, the log and the
-// set-aside copies of damaged files ("*.broken-*"). Every other setting stays.
+// (back to the starter folders), the vocabulary and snippets, the recordings
+// waiting for a transcript, every log file and the set-aside copies of
+// damaged files ("*.broken-*"). Every other setting stays.
 // Returns what could not be deleted or saved (names inside the data folder),
 // empty when everything was.
 QStringList wipe(AppState& state);

@@ -3,12 +3,127 @@
 #include "core/AppState.h"
 #include "core/L10n.h"
 #include "core/Log.h"
+#include "core/TextUtil.h"
 #include "core/Vocabulary.h"
+#include "platform/ZipArchive.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
+
+#include <optional>
+
+namespace {
+
+// Inside the archive's top folder, whatever it was renamed to.
+const QString exportRecordName = QStringLiteral("vocabulary.json");
+
+// No word or name is this long: a line past it is a file of another kind.
+constexpr int longestWord = 100;
+
+QString notWordList()
+{
+    return L10n::tr("This is not a word list. Choose a text file with one word per line, or the vocabulary.json "
+                    "of a Kesto Viruz export.");
+}
+
+bool looksLikeWordList(const QString& text)
+{
+    for (const QString& line : TextUtil::splitLines(text)) {
+        const QString word = line.section(QLatin1Char(','), 0, 0, QString::SectionSkipEmpty);
+        if (TextUtil::trimSpaces(word).size() > longestWord)
+            return false;
+        for (const QChar c : line) {
+            // Tabs are blanks; any other control character is binary data.
+            if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))
+                return false;
+        }
+    }
+    return true;
+}
+
+struct ExportRecord
+{
+    QList<VocabularyWord> words;
+    QList<Snippet> snippets;
+};
+
+// The export's "vocabulary.json": an object with the two lists. Elements are
+// read as leniently as the settings read them.
+std::optional<ExportRecord> readExportRecord(const QByteArray& bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    const QJsonValue vocabulary = object.value(QStringLiteral("vocabulary"));
+    const QJsonValue snippets = object.value(QStringLiteral("snippets"));
+    if (!vocabulary.isArray() || !snippets.isArray())
+        return std::nullopt;
+    ExportRecord record;
+    for (const QJsonValue& value : vocabulary.toArray()) {
+        if (const auto word = VocabularyWord::read(value))
+            record.words << *word;
+    }
+    for (const QJsonValue& value : snippets.toArray()) {
+        if (const auto snippet = Snippet::read(value))
+            record.snippets << *snippet;
+    }
+    return record;
+}
+
+QList<VocabularyWord> newWords(const QList<VocabularyWord>& words, const QList<VocabularyWord>& existing)
+{
+    QSet<QString> seen;
+    QSet<QUuid> ids;
+    for (const VocabularyWord& word : existing) {
+        seen.insert(VocabularyWord::sameKey(word.word));
+        ids.insert(word.id);
+    }
+    QList<VocabularyWord> fresh;
+    for (VocabularyWord word : words) {
+        const QString key = VocabularyWord::sameKey(word.word);
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        // Two records must never share an identity.
+        if (ids.contains(word.id))
+            word.id = QUuid::createUuid();
+        ids.insert(word.id);
+        fresh << word;
+    }
+    return fresh;
+}
+
+QList<Snippet> newSnippets(const QList<Snippet>& snippets, const QList<Snippet>& existing)
+{
+    QSet<QString> seen;
+    QSet<QUuid> ids;
+    for (const Snippet& snippet : existing) {
+        seen.insert(VocabularyWord::sameKey(snippet.trigger.trimmed()));
+        ids.insert(snippet.id);
+    }
+    QList<Snippet> fresh;
+    for (Snippet snippet : snippets) {
+        const QString key = VocabularyWord::sameKey(snippet.trigger.trimmed());
+        if (key.isEmpty() || seen.contains(key))
+            continue;
+        seen.insert(key);
+        if (ids.contains(snippet.id))
+            snippet.id = QUuid::createUuid();
+        ids.insert(snippet.id);
+        fresh << snippet;
+    }
+    return fresh;
+}
+
+} // namespace
 
 namespace DataActions {
 
@@ -26,11 +141,31 @@ WordsResult importWords(AppState& state, const QString& path)
         result.error = L10n::tr("The file could not be read.");
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.error = L10n::tr("The file could not be read.");
         return result;
     }
+    file.close();
+
+    if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06")) {
+        QString error;
+        std::optional<QByteArray> record;
+        if (const std::optional<QList<ZipArchive::Entry>> entries = ZipArchive::read(path, &error)) {
+            for (const ZipArchive::Entry& entry : *entries) {
+                if (entry.name == exportRecordName || entry.name.endsWith(u'/' + exportRecordName)) {
+                    record = entry.bytes;
+                    break;
+                }
+            }
+        }
+        if (!record) {
+            result.error = L10n::tr("This archive is not a Kesto Viruz export.");
+            return result;
+        }
+        bytes = *record;
+    }
+
     // Stateless: a character cut off at the end is an error, not kept for
     // more input. A byte-order mark at the start is dropped.
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -39,10 +174,35 @@ WordsResult importWords(AppState& state, const QString& path)
         result.error = L10n::tr("The file is not UTF-8 text.");
         return result;
     }
-    const QList<VocabularyWord> fresh = VocabularyWord::newWords(text, state.config().vocabulary);
-    if (!fresh.isEmpty())
-        state.updateConfig([&fresh](Config& config) { config.vocabulary = fresh + config.vocabulary; });
-    result.count = int(fresh.size());
+
+    QList<VocabularyWord> words;
+    QList<Snippet> snippets;
+    const QString start = text.trimmed().left(1);
+    if (start == QLatin1String("{") || start == QLatin1String("[")) {
+        const std::optional<ExportRecord> record = readExportRecord(text.toUtf8());
+        if (!record) {
+            result.error = notWordList();
+            return result;
+        }
+        words = record->words;
+        snippets = record->snippets;
+    } else if (!looksLikeWordList(text)) {
+        result.error = notWordList();
+        return result;
+    } else {
+        words = VocabularyWord::importList(text);
+    }
+
+    const QList<VocabularyWord> freshWords = newWords(words, state.config().vocabulary);
+    const QList<Snippet> freshSnippets = newSnippets(snippets, state.config().snippets);
+    if (!freshWords.isEmpty() || !freshSnippets.isEmpty()) {
+        state.updateConfig([&](Config& config) {
+            config.vocabulary = freshWords + config.vocabulary;
+            config.snippets = freshSnippets + config.snippets;
+        });
+    }
+    result.count = int(freshWords.size());
+    result.snippets = int(freshSnippets.size());
     return result;
 }
 

@@ -50,11 +50,6 @@ double toNumber(const QJsonValue& v)
     return v.toDouble();
 }
 
-QString audioPath(const QString& name)
-{
-    return QDir(Config::audioDirectory()).filePath(name);
-}
-
 } // namespace
 
 QString rawValue(HistoryEntry::Status status)
@@ -165,11 +160,31 @@ std::optional<QString> History::keepAudio(const QString& recordingPath, const QU
     // The recording usually lies on another file system: it must arrive whole
     // before its only other copy goes.
     QString error;
-    if (!StoreFile::move(recordingPath, audioPath(name), &error)) {
+    if (!StoreFile::move(recordingPath, QDir(Config::audioDirectory()).filePath(name), &error)) {
         Log::write(QStringLiteral("could not keep the audio: ") + error);
         return std::nullopt;
     }
     return name;
+}
+
+std::optional<QString> History::keepOrLink(const QString& recordingPath, const QUuid& id)
+{
+    if (const std::optional<QString> kept = keepAudio(recordingPath, id))
+        return kept;
+    const QFileInfo recording(recordingPath);
+    if (!recording.exists() || recording.absolutePath() != QFileInfo(Config::recordingsDirectory()).absoluteFilePath())
+        return std::nullopt;
+    Log::write(QStringLiteral("the recording stays at ") + recordingPath);
+    return recording.fileName();
+}
+
+QString History::audioPath(const QString& name)
+{
+    const QString kept = QDir(Config::audioDirectory()).filePath(name);
+    if (QFileInfo::exists(kept))
+        return kept;
+    const QString waiting = QDir(Config::recordingsDirectory()).filePath(name);
+    return QFileInfo::exists(waiting) ? waiting : kept;
 }
 
 void History::deleteAudio(const HistoryEntry& entry)

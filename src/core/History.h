@@ -75,6 +75,13 @@ struct History
     // Moves a recording into the "audio" folder as "<ID>.<extension>" and
     // returns that name; logs and returns none on failure.
     static std::optional<QString> keepAudio(const QString& recordingPath, const QUuid& id);
+    // keepAudio, and when the move fails, a recording waiting in the
+    // recordings folder stays there and its own name is returned: the entry
+    // links it until a later start can move it.
+    static std::optional<QString> keepOrLink(const QString& recordingPath, const QUuid& id);
+    // Where an entry's audio file is: in the "audio" folder, or, for one
+    // that could not be moved there, in the recordings folder.
+    static QString audioPath(const QString& name);
     static void deleteAudio(const HistoryEntry& entry);
     // Consecutive entries of one local calendar day form a group; order is kept.
     static QList<DayGroup> groups(const QList<HistoryEntry>& entries);

@@ -26,12 +26,16 @@ struct Reset
 {
     QString path;
 };
+struct Erase
+{
+    QString path;
+};
 struct Flush
 {
     std::promise<void>* done;
 };
 
-using Job = std::variant<Line, Reset, Flush>;
+using Job = std::variant<Line, Reset, Erase, Flush>;
 
 QString previousPath(const QString& path)
 {
@@ -106,6 +110,12 @@ private:
             QFile::remove(reset.path);
     }
 
+    static void handle(const Erase& erase)
+    {
+        QFile::remove(erase.path);
+        QFile::remove(previousPath(erase.path));
+    }
+
     static void handle(const Flush& flush) { flush.done->set_value(); }
 
     std::mutex m_mutex;
@@ -133,6 +143,11 @@ void write(const QString& message)
 void reset()
 {
     writer().post(Reset{filePath()});
+}
+
+void erase()
+{
+    writer().post(Erase{filePath()});
 }
 
 QString filePath()

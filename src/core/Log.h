@@ -11,6 +11,9 @@ void write(const QString& message);
 // Starts a new file; the current one, with the lines queued before the
 // reset, becomes "kesto.previous.log", replacing the one before.
 void reset();
+// Deletes the current file and the previous run's, with every line queued
+// before: what the user asked to forget.
+void erase();
 QString filePath();
 
 // Text from outside (a client, the model, a server) made safe for one log

@@ -141,6 +141,26 @@ std::optional<VocabularyWord> VocabularyWord::fromJson(const QJsonValue& value)
     return VocabularyWord{*id, word.toString(), language.toString()};
 }
 
+std::optional<VocabularyWord> VocabularyWord::read(const QJsonValue& value)
+{
+    const QJsonObject o = value.toObject();
+    const QJsonValue word = o.value(QStringLiteral("word"));
+    if (!value.isObject() || !word.isString() || TextUtil::trimSpaces(word.toString()).isEmpty())
+        return std::nullopt;
+    VocabularyWord out;
+    if (const auto id = JsonUuid::parse(o.value(QStringLiteral("id"))))
+        out.id = *id;
+    out.word = word.toString();
+    const QString language = o.value(QStringLiteral("language")).toString();
+    const QList<Choice> choices = languages();
+    const bool known = std::any_of(choices.cbegin(), choices.cend(),
+                                   [&language](const Choice& choice) { return choice.code == language; })
+                       || SpokenLanguage::find(language).has_value();
+    if (known)
+        out.language = language;
+    return out;
+}
+
 QJsonObject Snippet::toJson() const
 {
     return {{QStringLiteral("id"), JsonUuid::text(id)},
@@ -157,6 +177,21 @@ std::optional<Snippet> Snippet::fromJson(const QJsonValue& value)
     if (!value.isObject() || !id || !trigger.isString() || !text.isString())
         return std::nullopt;
     return Snippet{*id, trigger.toString(), text.toString()};
+}
+
+std::optional<Snippet> Snippet::read(const QJsonValue& value)
+{
+    const QJsonObject o = value.toObject();
+    const QJsonValue trigger = o.value(QStringLiteral("trigger"));
+    const QJsonValue text = o.value(QStringLiteral("text"));
+    if (!value.isObject() || !trigger.isString() || !text.isString())
+        return std::nullopt;
+    Snippet out;
+    if (const auto id = JsonUuid::parse(o.value(QStringLiteral("id"))))
+        out.id = *id;
+    out.trigger = trigger.toString();
+    out.text = text.toString();
+    return out;
 }
 
 namespace {

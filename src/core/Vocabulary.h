@@ -42,6 +42,10 @@ struct VocabularyWord
     // Strict: all three keys with the right types.
     QJsonObject toJson() const;
     static std::optional<VocabularyWord> fromJson(const QJsonValue& value);
+    // Lenient, for files edited by hand or written by other tools: any object
+    // with a non-blank "word" text is a word; a missing or unreadable id gets
+    // a new one, a missing or unknown language means all languages.
+    static std::optional<VocabularyWord> read(const QJsonValue& value);
 };
 
 // A spoken trigger phrase and the text that replaces it in a transcript.
@@ -60,6 +64,9 @@ struct Snippet
 
     QJsonObject toJson() const;
     static std::optional<Snippet> fromJson(const QJsonValue& value);
+    // Lenient: a "trigger" and a "text" that are texts make a snippet; a
+    // missing or unreadable id gets a new one.
+    static std::optional<Snippet> read(const QJsonValue& value);
 };
 
 // UUIDs are stored as the upper-case hyphenated text.

@@ -1,8 +1,10 @@
 #include "engine/AudioRecorder.h"
 
+#include "core/Config.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "engine/MicEngine.h"
+#include "platform/DataFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +68,9 @@ AudioRecorder::~AudioRecorder()
 
 QString AudioRecorder::newRecordingPath() const
 {
-    return QDir(QDir::tempPath())
+    const QString folder = Config::recordingsDirectory();
+    DataFolder::ensure(folder);
+    return QDir(folder)
         .filePath(QStringLiteral("kesto-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper()
                   + QStringLiteral(".wav"));
 }

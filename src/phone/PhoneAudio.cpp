@@ -1,8 +1,10 @@
 #include "phone/PhoneAudio.h"
 
+#include "core/Config.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "phone/PhoneHttp.h"
+#include "platform/DataFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -238,7 +240,9 @@ double convert(const QString& input, const QString& output)
 
 QString temporaryPath(const QString& extension)
 {
-    return QDir::tempPath() + QStringLiteral("/kesto-phone-")
+    const QString folder = Config::recordingsDirectory();
+    DataFolder::ensure(folder);
+    return folder + QStringLiteral("/kesto-phone-")
            + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() + QLatin1Char('.') + extension;
 }
 

@@ -86,9 +86,11 @@ void AudioBox::setLook(const Look& look, double duration)
         m_row->insertWidget(0, m_glyph, 0, Qt::AlignVCenter);
     }
     m_title->setText(look.title);
-    m_detail->setText(L10n::tr("Audio saved on your computer · %1").arg(Format::duration(duration)));
+    m_detail->setText(look.missing ? L10n::tr("The audio file is missing · %1").arg(Format::duration(duration))
+                                   : L10n::tr("Audio saved on your computer · %1").arg(Format::duration(duration)));
     m_button->setText(look.button);
     m_button->setEnabled(look.canRetry);
+    m_button->setVisible(!look.missing);
     update();
 }
 

@@ -21,6 +21,7 @@ public:
         bool warning = false;
         bool spinning = false;
         bool canRetry = false;
+        bool missing = false; // the audio file is gone: nothing to retry
         bool operator==(const Look&) const = default;
     };
 

@@ -16,6 +16,7 @@
 #include "screens/EditBox.h"
 #include "screens/TranscriptText.h"
 
+#include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
 #include <QHBoxLayout>
@@ -74,7 +75,9 @@ EntryCard::Look EntryCard::look(const HistoryEntry& entry, bool editing, bool re
     }
     if (!box.icon.isEmpty()) {
         box.spinning = retrying;
-        box.canRetry = !retrying && entry.audioFile.has_value();
+        // Removed by hand, or History brought back without its audio.
+        box.missing = !entry.audioFile || !QFileInfo::exists(History::audioPath(*entry.audioFile));
+        box.canRetry = !retrying && !box.missing;
         look.box = box;
     }
 

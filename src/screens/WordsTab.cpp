@@ -165,17 +165,22 @@ void WordsTab::addWords()
 void WordsTab::importWords()
 {
     const QString path = FilePicker::instance().openFile(this, L10n::tr("Import words"),
-                                                         L10n::tr("Text files (*.txt *.csv)"));
+                                                         L10n::tr("Word lists and exports (*.txt *.csv *.json *.zip)"));
     if (path.isEmpty())
         return;
     const DataActions::WordsResult result = DataActions::importWords(m_state, path);
-    if (!result.ok())
+    if (!result.ok()) {
         m_state.showToast(L10n::tr("Could not import"), result.error, ToastTone::danger);
-    else if (result.count == 0)
+    } else if (result.count == 0 && result.snippets == 0) {
         m_state.showToast(L10n::tr("Imported"), L10n::tr("No new words"), ToastTone::info);
-    else
-        m_state.showToast(L10n::tr("Imported"), L10n::tr("%n new words", nullptr, result.count),
-                          ToastTone::success);
+    } else {
+        QStringList added;
+        if (result.count > 0 || result.snippets == 0)
+            added << L10n::tr("%n new words", nullptr, result.count);
+        if (result.snippets > 0)
+            added << L10n::tr("%n new snippets", nullptr, result.snippets);
+        m_state.showToast(L10n::tr("Imported"), added.join(QStringLiteral(" · ")), ToastTone::success);
+    }
 }
 
 void WordsTab::exportWords()

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QNetworkInformation>
 #include <QPointer>
 
@@ -89,6 +90,7 @@ AppDelegate::AppDelegate(Host host)
         return window && window->isActiveWindow();
     });
     connect(&m_dictation, &DictationController::statusChanged, this, &AppDelegate::refreshStatusItem);
+    connect(&m_state, &AppState::saveFailed, this, &AppDelegate::tellAwayFromWindow);
 }
 
 AppDelegate::~AppDelegate()
@@ -148,9 +150,41 @@ void AppDelegate::noticeSetAsideFiles()
                         ? L10n::tr("%1 could not be read and was left as it is; changes to it are not saved.")
                               .arg(file.name)
                         : L10n::tr("%1 could not be read; it was kept as %2 in %3.").arg(file.name, file.keptAs, folder));
+        const Config& config = m_state.config();
+        const bool tookBack = !config.apiKey.isEmpty() || !config.vocabulary.isEmpty() || !config.snippets.isEmpty();
+        if (file.name == QFileInfo(Config::filePath()).fileName() && !file.keptAs.isEmpty() && tookBack)
+            details << L10n::tr("The API key, words and snippets it held were taken back from it.");
     }
-    if (!details.isEmpty())
-        m_windows.setNotice(L10n::tr("Some data could not be read"), details.join(QLatin1Char(' ')));
+    if (details.isEmpty())
+        return;
+    const QString title = L10n::tr("Some data could not be read");
+    m_windows.setNotice(title, details.join(QLatin1Char(' ')));
+    // The first-run wizard opens instead of the main window when the
+    // settings were lost: the notice goes to the desktop.
+    if (!m_state.config().onboardingDone)
+        desktop().notify(title, details.join(QLatin1Char(' ')));
+}
+
+void AppDelegate::tellAwayFromWindow(const QString& title, const QString& detail)
+{
+    if (mainWindowOnScreen())
+        return;
+    // The pill does not break into a dictation under way.
+    const Phase phase = m_state.phase();
+    if (phase != Phase::recording && phase != Phase::working)
+        m_dictation.fail(title);
+    desktop().notify(title, detail);
+}
+
+bool AppDelegate::mainWindowOnScreen() const
+{
+    const QWidget* window = m_windows.mainWindow();
+    return window && window->isVisible() && !window->isMinimized();
+}
+
+DictationDesktop& AppDelegate::desktop() const
+{
+    return m_host.desktop ? *m_host.desktop : DictationDesktop::system();
 }
 
 // The actions the controller answers itself; dictation and the phone link

@@ -129,6 +129,11 @@ private:
     void startNetworkMonitor();
     // Tells the user about store files that could not be read at start.
     void noticeSetAsideFiles();
+    // A failure the user must hear of wherever they are: without the main
+    // window on screen, in the pill and as a desktop notification.
+    void tellAwayFromWindow(const QString& title, const QString& detail);
+    bool mainWindowOnScreen() const;
+    DictationDesktop& desktop() const;
     void checkFirstRunAndPermissions();
     void pollAccessibility();
     void schedulePoll();

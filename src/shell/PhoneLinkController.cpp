@@ -325,7 +325,7 @@ void PhoneLinkController::finish(const std::shared_ptr<Upload>& upload, const st
     entry.source = QStringLiteral("phone");
     entry.status = HistoryEntry::Status::done;
     if (config.keepAudio)
-        entry.audioFile = History::keepAudio(upload->wav, entry.id);
+        entry.audioFile = History::keepOrLink(upload->wav, entry.id);
     m_dictation.addToHistory(entry);
 
     m_state.setMessage(QString());

@@ -180,7 +180,7 @@ void RecordingControl::cancelRecording()
         entry.appName = app.name;
         entry.appBundleID = app.bundleID;
         entry.status = HistoryEntry::Status::discarded;
-        entry.audioFile = History::keepAudio(recording->path, entry.id);
+        entry.audioFile = History::keepOrLink(recording->path, entry.id);
         self->m_status.addToHistory(entry);
     });
     Log::write(QStringLiteral("recording cancelled"));

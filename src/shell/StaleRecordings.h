@@ -1,20 +1,29 @@
 #pragma once
 
-#include <QSet>
+#include <QDateTime>
 #include <QString>
 
-// Temporary recordings ("kesto-<UUID>.wav" and the trimmed and encoded files
-// made from them) that an earlier run left behind when it quit or crashed in
-// the middle of a dictation.
+class AppState;
+
+// The recordings folder of this data folder (Config::recordingsDirectory) as
+// an earlier run left it when it quit or crashed in the middle of a dictation.
 namespace StaleRecordings {
 
-// Deletes the leftovers in folder, except the file names in keep (files that
-// History still refers to) and files touched within the last minute (a
-// recording that another instance, on another data folder, is still
-// writing). Returns how many files were deleted.
-int clean(const QString& folder, const QSet<QString>& keep);
+struct Outcome
+{
+    int removed = 0;   // copies made from recordings, no longer needed
+    int recovered = 0; // recordings that never got a transcript, now in History
+    int kept = 0;      // linked recordings moved into the "audio" folder
+};
 
-// Whether a file name is one of ours.
+// Run once at start, before any recording: audio that History links from the
+// recordings folder moves into the "audio" folder where it now can; a
+// recording left without a transcript becomes a History entry to transcribe
+// again; the trimmed and encoded copies and phone uploads go. Files with
+// other names are never touched.
+Outcome tidy(AppState& state, const QDateTime& now);
+
+// Whether a file name is one the recorder, the pipeline or the phone link makes.
 bool isRecordingName(const QString& fileName);
 
 } // namespace StaleRecordings

@@ -59,6 +59,20 @@ struct TranscriptionPipeline::Job
     // What History keeps: the M4A that was sent, else the untrimmed recording.
     QString kept() const { return current.format == Upload::Format::m4a ? current.path : recording; }
 
+    // The files of this job that can go once it is over. The audio meant for
+    // History (keeping) goes only once it is kept; when it could not be kept,
+    // it stays where it is, linked from the entry or logged, never lost.
+    QStringList finished(const QString& keeping, bool wanted, const std::optional<QString>& audioFile) const
+    {
+        const bool stays = wanted && (!audioFile || QFileInfo(keeping).fileName() == *audioFile);
+        QStringList files;
+        for (const QString& path : {recording, prepared, first.path}) {
+            if (!path.isEmpty() && !(stays && path == keeping))
+                files << path;
+        }
+        return files;
+    }
+
     // The History entry of this dictation, without its outcome.
     HistoryEntry entry(const QDateTime& now) const
     {
@@ -285,7 +299,7 @@ void TranscriptionPipeline::succeeded(quint64 jobId, const NoteFiler::Transcript
     // The model's text is escaped: a line break in it must not forge a log line.
     Log::write(QStringLiteral("transcript: ") + Log::loggable(TextUtil::leftGraphemes(text, 120)));
     const std::optional<QString> audioFile =
-        job.config.keepAudio ? History::keepAudio(job.kept(), job.entryID) : std::nullopt;
+        job.config.keepAudio ? History::keepOrLink(job.kept(), job.entryID) : std::nullopt;
     m_state.setMessage(QString());
 
     std::optional<DictationDelivery::Filing> filing;
@@ -308,7 +322,10 @@ void TranscriptionPipeline::succeeded(quint64 jobId, const NoteFiler::Transcript
         entry.latency = double(deliveredMs - job.stoppedMs) / 1000.0;
     m_status.addToHistory(entry);
     Q_EMIT statusChanged();
-    removeFiles({job.recording, job.prepared, job.first.path});
+    // A recording the user asked to keep goes only once it has been kept.
+    if (job.config.keepAudio && !audioFile)
+        Log::write(QStringLiteral("the recording stays at ") + job.kept());
+    removeFiles(job.finished(job.kept(), job.config.keepAudio, audioFile));
 }
 
 void TranscriptionPipeline::failed(quint64 jobId, const GeminiError& error)
@@ -324,7 +341,7 @@ void TranscriptionPipeline::failed(quint64 jobId, const GeminiError& error)
     HistoryEntry entry = job.entry(m_clock.now());
     entry.status = HistoryEntry::Status::failed;
     // Kept whatever the settings say, so the dictation can be transcribed again.
-    entry.audioFile = History::keepAudio(job.kept(), job.entryID);
+    entry.audioFile = History::keepOrLink(job.kept(), job.entryID);
     entry.error = description;
     entry.offline = isOffline(error);
     m_status.addToHistory(entry);
@@ -332,13 +349,9 @@ void TranscriptionPipeline::failed(quint64 jobId, const GeminiError& error)
     m_status.play(QStringLiteral("Basso"));
     if (!job.config.notificationsOff)
         m_desktop.notify(L10n::tr("Not transcribed"), L10n::tr("The audio is saved. Try again from History."));
-    // Audio that could not be kept stays where it is rather than being lost.
-    QStringList finished{job.prepared, job.first.path};
-    if (entry.audioFile)
-        finished << job.recording;
-    else
-        Log::write(QStringLiteral("the recording stays at ") + job.recording);
-    removeFiles(finished);
+    if (!entry.audioFile)
+        Log::write(QStringLiteral("the recording stays at ") + job.kept());
+    removeFiles(job.finished(job.kept(), true, entry.audioFile));
 }
 
 void TranscriptionPipeline::shutDown()
@@ -352,9 +365,9 @@ void TranscriptionPipeline::shutDown()
         Log::write(QStringLiteral("quit while transcribing; the recording is kept in History"));
         HistoryEntry entry = job.entry(m_clock.now());
         entry.status = HistoryEntry::Status::failed;
-        entry.audioFile = History::keepAudio(job.recording, job.entryID);
+        entry.audioFile = History::keepOrLink(job.recording, job.entryID);
         entry.error = L10n::tr("The application was closed before the transcript arrived.");
         m_status.addToHistory(entry);
-        removeFiles({job.prepared, job.first.path});
+        removeFiles(job.finished(job.recording, true, entry.audioFile));
     }
 }

@@ -30,7 +30,7 @@ void WindowActions::retry(const QUuid& id)
     if (found == entries.end() || !found->audioFile || m_state.retrying().contains(id))
         return;
     const HistoryEntry entry = *found;
-    const QString audio = QDir(Config::audioDirectory()).filePath(*entry.audioFile);
+    const QString audio = History::audioPath(*entry.audioFile);
     m_state.setRetrying(id, true);
     const Config config = m_state.config();
 
@@ -52,7 +52,7 @@ void WindowActions::retry(const QUuid& id)
 void WindowActions::retried(const HistoryEntry& entry, const Config& config, const QString& sentPath,
                             const GeminiResult<QString>& result)
 {
-    const QString audio = QDir(Config::audioDirectory()).filePath(entry.audioFile.value_or(QString()));
+    const QString audio = History::audioPath(entry.audioFile.value_or(QString()));
     HistoryEntry updated = entry;
     if (result) {
         const QString text = Snippet::expand(*result.value, config.snippets);

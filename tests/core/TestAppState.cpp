@@ -22,6 +22,7 @@ private Q_SLOTS:
     void processingMessageNeverGoesBackInTime();
     void toastsReplaceAndHide();
     void toastHideAfterStateIsGone();
+    void toastNamingAFileStaysToBeRead();
     void phoneConnectedForFortyFiveSeconds_data();
     void phoneConnectedForFortyFiveSeconds();
     void lastTranscriptSkipsFailures();
@@ -168,6 +169,23 @@ void TestAppState::toastsReplaceAndHide()
     QVERIFY(!state.toast());
     QCOMPARE(spy.count(), 3);
     QCOMPARE(clock.pendingTimers(), 0);
+}
+
+void TestAppState::toastNamingAFileStaysToBeRead()
+{
+    TempDataDir dir;
+    FakeClock clock;
+    AppState state(clock);
+    const QString detail = QStringLiteral("config.json could not be read; it was kept as "
+                                          "config.json.broken-2026-12-08T014200 in /home/aziza/.local/share/Kesto Viruz.");
+    state.showToast(QStringLiteral("Some data could not be read"), detail, ToastTone::warning);
+    clock.advance(2600);
+    QVERIFY2(state.toast(), "gone before the path could be read");
+    // Then it goes, once its length's reading time is over.
+    clock.advance(AppState::toastMs(QStringLiteral("Some data could not be read"), detail) - 2600 - 1);
+    QVERIFY(state.toast());
+    clock.advance(1);
+    QVERIFY(!state.toast());
 }
 
 void TestAppState::toastHideAfterStateIsGone()

@@ -4,6 +4,7 @@
 
 #include "TempDataDir.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
@@ -93,6 +94,7 @@ private Q_SLOTS:
     void decodesLeniently_data();
     void decodesLeniently();
     void legacyWordListBecomesVocabulary();
+    void readableWordsAndSnippetsAreKeptAndSaved();
     void undecodableFileIsSetAside_data();
     void undecodableFileIsSetAside();
     void setAsideNeverReusesAName();
@@ -193,8 +195,12 @@ void TestConfig::decodesLeniently_data()
     QTest::newRow("mixed list") << QByteArray(R"({"languageCodes": ["uz-UZ", 3]})") << d;
     QTest::newRow("vocabulary with a number, legacy not consulted")
         << QByteArray(R"({"vocabulary": [1], "customVocabulary": ["a"]})") << d;
-    QTest::newRow("word without language")
-        << QByteArray(R"({"vocabulary": [{"id": "6F9619FF-8B86-D011-B42D-00C04FC964FF", "word": "x"}]})") << d;
+    QTest::newRow("word without language is for all languages")
+        << QByteArray(R"({"vocabulary": [{"id": "6F9619FF-8B86-D011-B42D-00C04FC964FF", "word": "x"}]})")
+        << with([](Config& c) {
+               c.vocabulary = {VocabularyWord{QUuid::fromString(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF")),
+                                              QStringLiteral("x"), QString()}};
+           });
     QTest::newRow("old model, no version") << QByteArray(R"({"model": "gemini-3.7-flash", "thinkingLevel": ""})")
                                            << d;
     QTest::newRow("old model, version 1")
@@ -251,23 +257,96 @@ void TestConfig::legacyWordListBecomesVocabulary()
     QVERIFY(!decoded->encode().contains("customVocabulary"));
 }
 
+void TestConfig::readableWordsAndSnippetsAreKeptAndSaved()
+{
+    TempDataDir dir;
+    // Hand-edited: ids and languages left out or wrong, one element that is
+    // no word at all.
+    dir.write(QStringLiteral("config.json"), R"({
+        "apiKey": "k",
+        "vocabulary": [
+            {"word": "Kubernetes"},
+            {"id": "6F9619FF-8B86-D011-B42D-00C04FC964FF", "word": "Tosh", "language": 5},
+            {"id": "not-an-id", "word": "Zarvina", "language": "uz-UZ"},
+            {"word": "Gemini", "language": "klingon"},
+            {"language": "en-US"},
+            7
+        ],
+        "snippets": [
+            {"trigger": "sign off", "text": "Kind regards"},
+            {"id": 3, "trigger": "addr", "text": ""},
+            {"trigger": "no text"}
+        ]
+    })");
+
+    const Config loaded = Config::load();
+    QStringList words;
+    for (const VocabularyWord& word : loaded.vocabulary)
+        words << word.word + u'|' + word.language;
+    QCOMPARE(words, (QStringList{"Kubernetes|", "Tosh|", "Zarvina|uz-UZ", "Gemini|"}));
+    QCOMPARE(loaded.vocabulary.at(1).id, QUuid::fromString(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF")));
+    QCOMPARE(loaded.snippets.size(), 2);
+    QCOMPARE(loaded.snippets.at(0).trigger, QStringLiteral("sign off"));
+    QCOMPARE(loaded.snippets.at(1).text, QString());
+
+    // The next save writes them back whole, readable by the strict reader.
+    QVERIFY(loaded.save());
+    const QJsonObject saved = QJsonDocument::fromJson(dir.read(QStringLiteral("config.json"))).object();
+    const QJsonArray vocabulary = saved.value(QStringLiteral("vocabulary")).toArray();
+    QCOMPARE(vocabulary.size(), 4);
+    for (const QJsonValue& value : vocabulary)
+        QVERIFY(VocabularyWord::fromJson(value));
+    const QJsonArray snippets = saved.value(QStringLiteral("snippets")).toArray();
+    QCOMPARE(snippets.size(), 2);
+    for (const QJsonValue& value : snippets)
+        QVERIFY(Snippet::fromJson(value));
+    QCOMPARE(Config::load(), loaded);
+}
+
 void TestConfig::undecodableFileIsSetAside_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("not json") << QByteArray("apiKey = secret");
-    QTest::newRow("list at top level") << QByteArray(R"(["apiKey"])");
-    QTest::newRow("truncated") << QByteArray(R"({"apiKey": "secret", "mod)");
-    QTest::newRow("empty file") << QByteArray();
+    QTest::addColumn<QString>("key");       // taken back from the damaged file
+    QTest::addColumn<QStringList>("words"); // likewise
+    QTest::addColumn<QStringList>("snippets");
+    QTest::newRow("not json") << QByteArray("apiKey = secret") << "" << QStringList() << QStringList();
+    QTest::newRow("list at top level") << QByteArray(R"(["apiKey"])") << "" << QStringList() << QStringList();
+    QTest::newRow("truncated") << QByteArray(R"({"apiKey": "secret", "mod)") << "secret" << QStringList()
+                               << QStringList();
+    QTest::newRow("empty file") << QByteArray() << "" << QStringList() << QStringList();
+    QTest::newRow("damaged in the middle")
+        << QByteArray(R"({"apiKey": "AIza\"quoted\"", "theme": dark,
+            "snippets": [{"id": "2B0C9A52-6E37-4C61-9F7A-0C4B1D3E5F60", "text": "Kind regards", "trigger": "sign off"}],
+            "vocabulary": [{"id": "FC30A1B2-C3D4-4E5F-8A9B-0C1D2E3F4A5B", "language": "uz-UZ", "word": "Zarvina"},
+                           {"language": "", "word": "Kesto"}, {"language": "", "wo)")
+        << "AIza\"quoted\"" << QStringList{"Zarvina", "Kesto"} << QStringList{"sign off"};
 }
 
 void TestConfig::undecodableFileIsSetAside()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, key);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, snippets);
     TempDataDir dir;
     dir.write(QStringLiteral("config.json"), bytes);
     dir.write(QStringLiteral("history.json"), "other data");
 
-    QCOMPARE(Config::load(), Config());
+    Config loaded = Config::load();
+    QCOMPARE(loaded.apiKey, key);
+    QStringList loadedWords;
+    for (const VocabularyWord& word : loaded.vocabulary)
+        loadedWords << word.word;
+    QCOMPARE(loadedWords, words);
+    QStringList loadedSnippets;
+    for (const Snippet& snippet : loaded.snippets)
+        loadedSnippets << snippet.trigger;
+    QCOMPARE(loadedSnippets, snippets);
+    // Nothing else of the damaged file is trusted.
+    loaded.apiKey.clear();
+    loaded.vocabulary.clear();
+    loaded.snippets.clear();
+    QCOMPARE(loaded, Config());
     const QStringList aside = brokenFiles(dir, QStringLiteral("config.json"));
     QCOMPARE(aside.size(), 1);
     QVERIFY(QRegularExpression(QStringLiteral("^config\\.json\\.broken-\\d{4}-\\d\\d-\\d\\dT\\d{6}$"))
@@ -275,7 +354,7 @@ void TestConfig::undecodableFileIsSetAside()
                 .hasMatch());
     QCOMPARE(dir.read(aside.first()), bytes);
     QCOMPARE(dir.read(QStringLiteral("history.json")), QByteArray("other data"));
-    QCOMPARE(Config::decode(dir.read(QStringLiteral("config.json"))), std::optional<Config>(Config()));
+    QCOMPARE(Config::decode(dir.read(QStringLiteral("config.json")))->apiKey, key);
     QVERIFY(logText(dir).contains(QStringLiteral("could not read config.json; kept it as ") + aside.first()));
 }
 

@@ -6,6 +6,7 @@
 #include "core/LoginItem.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,9 +27,9 @@ class TestDataActions final : public QObject
 private Q_SLOTS:
     void exportedArchiveHoldsTheData_data();
     void exportedArchiveHoldsTheData();
-    void failedExportKeepsTheOldArchive_data();
     void failedExportKeepsTheOldArchive();
     void wipeClearsDataAndKeepsSettings();
+    void wipeAfterTwoRunsLeavesNoTranscript();
     void wipeReportsWhatItCouldNotDelete_data();
     void wipeReportsWhatItCouldNotDelete();
     void loginItemWritesAndRemovesTheEntry();
@@ -93,15 +94,23 @@ bool makeImmutable(const QString& path, bool on)
 void TestDataActions::exportedArchiveHoldsTheData_data()
 {
     QTest::addColumn<bool>("withData");
-    QTest::newRow("fresh install") << false;
-    QTest::newRow("history, notes and words") << true;
+    QTest::addColumn<bool>("historyUnwritable");
+    QTest::newRow("fresh install") << false << false;
+    QTest::newRow("history, notes and words") << true << false;
+    // The export takes what the app holds, not the files.
+    QTest::newRow("history file cannot be written") << true << true;
 }
 
 void TestDataActions::exportedArchiveHoldsTheData()
 {
     QFETCH(bool, withData);
+    QFETCH(bool, historyUnwritable);
     TempDataDir data;
     AppState state;
+    if (historyUnwritable) {
+        // A folder where the History file should be: saving and reading it fail.
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("history.json/inner")));
+    }
     if (withData) {
         state.updateHistory([](History& history) { history.add(entryWithAudio(QStringLiteral("hello"), {})); });
         state.updateConfig([](Config& config) {
@@ -131,18 +140,8 @@ void TestDataActions::exportedArchiveHoldsTheData()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
 }
 
-void TestDataActions::failedExportKeepsTheOldArchive_data()
-{
-    QTest::addColumn<bool>("archiverFails");
-    QTest::addColumn<bool>("unreadableHistory");
-    QTest::newRow("archiving fails") << true << false;
-    QTest::newRow("history cannot be read") << false << true;
-}
-
 void TestDataActions::failedExportKeepsTheOldArchive()
 {
-    QFETCH(bool, archiverFails);
-    QFETCH(bool, unreadableHistory);
     TempDataDir data;
     AppState state;
     QTemporaryDir out;
@@ -151,26 +150,17 @@ void TestDataActions::failedExportKeepsTheOldArchive()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("the previous archive");
     old.close();
-    if (unreadableHistory) {
-        // A folder where the History file should be: saving and reading it fail.
-        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("history.json/inner")));
-    }
-
-    DataActions::Archiver archiver = ZipArchive::write;
-    if (archiverFails) {
-        // Writes half an archive, then fails, as a full disk would.
-        archiver = [](const QString& partial, const QList<ZipArchive::Entry>&, QString* error) {
-            QFile file(partial);
-            file.open(QIODevice::WriteOnly);
-            file.write("PK\x03\x04 half");
-            *error = QStringLiteral("No space left on device");
-            return false;
-        };
-    }
+    // Writes half an archive, then fails, as a full disk would.
+    const DataActions::Archiver archiver = [](const QString& partial, const QList<ZipArchive::Entry>&, QString* error) {
+        QFile file(partial);
+        file.open(QIODevice::WriteOnly);
+        file.write("PK\x03\x04 half");
+        *error = QStringLiteral("No space left on device");
+        return false;
+    };
     const std::optional<QString> error = DataActions::exportAll(state, path, archiver);
     QVERIFY(error);
-    if (archiverFails)
-        QCOMPARE(*error, QStringLiteral("No space left on device"));
+    QCOMPARE(*error, QStringLiteral("No space left on device"));
 
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("the previous archive"));
@@ -216,6 +206,70 @@ void TestDataActions::wipeClearsDataAndKeepsSettings()
     QCOMPARE(QDir(data.path()).entryList({QStringLiteral("*.broken-*")}, QDir::Files), QStringList());
     Log::flush();
     QVERIFY(!data.read(QStringLiteral("kesto.log")).contains("log\n"));
+}
+
+// Every file under a folder, recursively, that holds needle.
+QStringList filesHolding(const QString& folder, const QByteArray& needle)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(needle))
+            found << file.fileName();
+    }
+    return found;
+}
+
+void TestDataActions::wipeAfterTwoRunsLeavesNoTranscript()
+{
+    TempDataDir data;
+    const QByteArray said = "Meet me at 12 Navoi Street " + QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+    auto run = [&](const QString& text) {
+        // What a start and a dictation leave behind.
+        Log::reset();
+        Log::write(QStringLiteral("launched, bundle=kesto-viruz"));
+        Log::write(QStringLiteral("transcript: ") + text);
+        AppState state;
+        HistoryEntry entry;
+        entry.text = text;
+        state.updateHistory([&entry](History& history) { history.add(entry); });
+        state.updateNotes([&text](NotesStore& notes) {
+            Note note = notes.draft(notes.folders.first().id);
+            note.body = text;
+            notes.update(note);
+        });
+        state.updateConfig([&text](Config& config) {
+            config.snippets = {Snippet{QUuid::createUuid(), QStringLiteral("address"), text}};
+        });
+        QVERIFY(state.config().save());
+        Log::flush();
+    };
+    run(QString::fromUtf8(said) + QStringLiteral(" first"));
+    QVERIFY(QFileInfo::exists(data.filePath(QStringLiteral("kesto.log"))));
+    run(QString::fromUtf8(said) + QStringLiteral(" second"));
+    QVERIFY2(QFileInfo::exists(data.filePath(QStringLiteral("kesto.previous.log"))), "the first run's log is kept");
+    // A recording still waiting for its transcript.
+    QVERIFY(QDir().mkpath(Config::recordingsDirectory()));
+    QFile waiting(QDir(Config::recordingsDirectory()).filePath(QStringLiteral("kesto-0F8FAD5B-D9CB-469F-A165-70867728950E.wav")));
+    QVERIFY(waiting.open(QIODevice::WriteOnly));
+    waiting.write("RIFF" + said);
+    waiting.close();
+    QVERIFY(!filesHolding(data.path(), said).isEmpty());
+
+    AppState state;
+    QCOMPARE(DataActions::wipe(state), QStringList());
+    QVERIFY(state.config().save());
+    Log::write(QStringLiteral("after the wipe"));
+    Log::flush();
+
+    QCOMPARE(filesHolding(data.path(), said), QStringList());
+    QCOMPARE(filesHolding(Config::recordingsDirectory(), said), QStringList());
+    for (const QFileInfo& file : QDir(QDir::tempPath()).entryInfoList({QStringLiteral("kesto*")}, QDir::Files)) {
+        QFile temporary(file.absoluteFilePath());
+        QVERIFY2(!temporary.open(QIODevice::ReadOnly) || !temporary.readAll().contains(said), qPrintable(file.fileName()));
+    }
+    QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("kesto.previous.log"))));
 }
 
 void TestDataActions::wipeReportsWhatItCouldNotDelete_data()

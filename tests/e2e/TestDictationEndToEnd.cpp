@@ -4,6 +4,8 @@
 #include "TestMicrophone.h"
 #include "TextWindowClient.h"
 
+#include "core/Config.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -33,6 +35,8 @@ private Q_SLOTS:
     void serviceErrorKeepsTheAudio();
     void escapeAfterASecondKeepsADiscardedEntry();
     void tooShortRecordingIsDropped();
+    // Last: it ends the application with kill -9 and starts it again.
+    void pendingRecordingOutlivesAnotherInstanceAndACrash();
 
 private:
     QJsonArray history() const;
@@ -127,6 +131,61 @@ void TestDictationEndToEnd::init()
     m_gemini.clearScript();
     QVERIFY(m_window.clear());
     QVERIFY(m_window.focus());
+}
+
+void TestDictationEndToEnd::pendingRecordingOutlivesAnotherInstanceAndACrash()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(pillIdle(), 15000);
+    const QByteArray previousData = qgetenv("KESTO_DATA_DIR");
+    qputenv("KESTO_DATA_DIR", QFile::encodeName(m_data.path()));
+    const QDir recordings(Config::recordingsDirectory());
+    qputenv("KESTO_DATA_DIR", previousData);
+    const int before = int(history().size());
+
+    // The service keeps the dictation waiting ("working").
+    m_gemini.enqueue(FakeGemini::Reply::text(transcript).delayed(120000).on(QStringLiteral("POST")));
+    dictate(1500);
+    QTRY_COMPARE_WITH_TIMEOUT(m_gemini.requests(QStringLiteral("POST")).size(), 1, 20000);
+    const QStringList waiting = recordings.entryList({QStringLiteral("kesto-*.wav")}, QDir::Files);
+    QCOMPARE(waiting.size(), 1);
+    const QString pending = recordings.filePath(waiting.first());
+    const qint64 size = QFileInfo(pending).size();
+    QVERIFY(size > 16000);
+    // A long wait: older than any "recently written" grace.
+    {
+        QFile file(pending);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+
+    // Another instance, on another data folder, starts and quits.
+    QTemporaryDir otherData;
+    QProcess other;
+    QProcessEnvironment env = m_app.processEnvironment();
+    env.insert(QStringLiteral("KESTO_DATA_DIR"), otherData.path());
+    other.setProcessEnvironment(env);
+    other.start(qEnvironmentVariable("KESTO_APP"), {});
+    QVERIFY(other.waitForStarted());
+    QVERIFY2(AppLog::waitFor(otherData.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(otherData.path())));
+    other.terminate();
+    QVERIFY(other.waitForFinished(10000));
+    QCOMPARE(QFileInfo(pending).size(), size);
+
+    // A crash while working, and the next start.
+    m_app.kill();
+    QVERIFY(m_app.waitForFinished(10000));
+    QCOMPARE(QFileInfo(pending).size(), size);
+    m_app.start(qEnvironmentVariable("KESTO_APP"), {});
+    QVERIFY(m_app.waitForStarted());
+    QVERIFY2(waitForLog(QStringLiteral("ready"), 20000), qPrintable(log()));
+
+    // Not deleted: kept in History as not transcribed, to try again.
+    QTRY_COMPARE_WITH_TIMEOUT(history().size(), before + 1, 5000);
+    const QJsonObject entry = history().first().toObject();
+    QCOMPARE(entry.value(QStringLiteral("status")).toString(), QStringLiteral("failed"));
+    const QString audio = QDir(m_data.path()).filePath(QStringLiteral("audio/") + entry.value(QStringLiteral("audioFile")).toString());
+    QCOMPARE(QFileInfo(audio).size(), size);
+    QVERIFY2(log().contains(QStringLiteral("1 put in History")), qPrintable(log()));
 }
 
 QJsonArray TestDictationEndToEnd::history() const

@@ -2,6 +2,7 @@
 #include "FakeClock.h"
 #include "TempDataDir.h"
 
+#include "core/Config.h"
 #include "core/Log.h"
 #include "engine/AudioRecorder.h"
 #include "engine/WavFile.h"
@@ -88,7 +89,7 @@ void TestAudioRecorder::cleanup()
 
 QString TestAudioRecorder::tempFiles() const
 {
-    return QDir(m_tmp->path()).entryList(QDir::Files).join(',');
+    return QDir(Config::recordingsDirectory()).entryList(QDir::Files).join(',');
 }
 
 void TestAudioRecorder::stopWhenIdleAnswersAtOnce()
@@ -123,7 +124,7 @@ void TestAudioRecorder::capturePathRecordsAndHandsOver()
     QCOMPARE(recording.duration, 1.0);
     QCOMPARE(recording.startedAt, started);
     QVERIFY(QFileInfo(recording.path).fileName().startsWith("kesto-"));
-    QCOMPARE(QFileInfo(recording.path).dir().path(), m_tmp->path());
+    QCOMPARE(QFileInfo(recording.path).dir().path(), Config::recordingsDirectory());
     WavFile::Audio audio;
     QVERIFY(WavFile::read(recording.path, &audio, nullptr));
     QCOMPARE(audio.frames(), 16000);

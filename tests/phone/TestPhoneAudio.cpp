@@ -1,6 +1,7 @@
 #include "phone/PhoneAudio.h"
 
 #include "TempDataDir.h"
+#include "core/Config.h"
 #include "core/Log.h"
 #include "engine/AACEncoder.h"
 
@@ -120,7 +121,7 @@ void TestPhoneAudio::cleanup()
 
 QStringList TestPhoneAudio::temporaryFiles() const
 {
-    return QDir(m_tmp->path()).entryList({QStringLiteral("kesto-phone-*")}, QDir::Files);
+    return QDir(Config::recordingsDirectory()).entryList({QStringLiteral("kesto-phone-*")}, QDir::Files);
 }
 
 void TestPhoneAudio::extensions_data()
@@ -260,7 +261,7 @@ void TestPhoneAudio::hourOfSilenceIsRefusedWithinBounds()
     qint64 peakDisk = 0;
     while (!running.isFinished()) {
         qint64 disk = 0;
-        for (const QFileInfo& info : QDir(m_tmp->path()).entryInfoList(QDir::Files))
+        for (const QFileInfo& info : QDir(Config::recordingsDirectory()).entryInfoList(QDir::Files))
             disk += info.size();
         peakDisk = std::max(peakDisk, disk);
         QThread::msleep(2);

@@ -1,3 +1,5 @@
+#include "TempDataDir.h"
+
 #include "core/Config.h"
 #include "design/Onest.h"
 #include "design/components/SButton.h"
@@ -5,21 +7,24 @@
 #include "screens/EntryCard.h"
 #include "screens/TranscriptText.h"
 
+#include <QDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(HistoryEntry)
 
 namespace {
 
-HistoryEntry entry(HistoryEntry::Status status, const QString& text, bool offline = false, bool audio = true)
+// The audio file "clip.m4a" exists in the test's data folder; "gone.m4a" does not.
+HistoryEntry entry(HistoryEntry::Status status, const QString& text, bool offline = false,
+                   const QString& audio = QStringLiteral("clip.m4a"))
 {
     HistoryEntry e;
     e.status = status;
     e.text = text;
     e.offline = offline;
     e.duration = 12;
-    if (audio)
-        e.audioFile = QStringLiteral("clip.m4a");
+    if (!audio.isEmpty())
+        e.audioFile = audio;
     return e;
 }
 
@@ -43,13 +48,24 @@ class TestEntryCard final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { Onest::registerFaces(); }
+    void initTestCase();
     void look_data();
     void look();
     void meta_data();
     void meta();
     void widgetFollowsTheLook();
+
+private:
+    std::unique_ptr<TempDataDir> m_data;
 };
+
+void TestEntryCard::initTestCase()
+{
+    Onest::registerFaces();
+    m_data = std::make_unique<TempDataDir>();
+    QVERIFY(QDir().mkpath(Config::audioDirectory()));
+    m_data->write(QStringLiteral("audio/clip.m4a"), "audio");
+}
 
 void TestEntryCard::look_data()
 {
@@ -62,6 +78,7 @@ void TestEntryCard::look_data()
     QTest::addColumn<QString>("boxTitle");
     QTest::addColumn<QString>("boxButton");
     QTest::addColumn<bool>("canRetry");
+    QTest::addColumn<bool>("missing");
     QTest::addColumn<bool>("badge");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<qreal>("opacity");
@@ -69,20 +86,22 @@ void TestEntryCard::look_data()
     const QStringList all{"pencil", "copy", "trash-2"};
     const QStringList del{"trash-2"};
     const QString hello = QStringLiteral("Hello there");
-    QTest::newRow("done with text") << entry(S::done, hello) << false << false << 1 << "" << "" << "" << false << false << all << 1.0;
-    QTest::newRow("done, editing") << entry(S::done, hello) << true << false << 2 << "" << "" << "" << false << false << QStringList() << 1.0;
-    QTest::newRow("done, empty") << entry(S::done, "") << false << false << 0 << "" << "" << "" << false << false << del << 1.0;
-    QTest::newRow("done, only spaces counts as text") << entry(S::done, "   ") << false << false << 1 << "" << "" << "" << false << false << all << 1.0;
-    QTest::newRow("failed, empty") << entry(S::failed, "") << false << false << 0 << "circle-alert" << "Not transcribed" << "Retry" << true << false << del << 1.0;
-    QTest::newRow("failed with text") << entry(S::failed, hello) << false << false << 1 << "circle-alert" << "Not transcribed" << "Retry" << true << false << all << 1.0;
-    QTest::newRow("failed with text, editing keeps the box") << entry(S::failed, hello) << true << false << 2 << "circle-alert" << "Not transcribed" << "Retry" << true << false << QStringList() << 1.0;
-    QTest::newRow("failed offline") << entry(S::failed, "", true) << false << false << 0 << "wifi-off" << "No internet — not transcribed" << "Retry" << true << false << del << 1.0;
-    QTest::newRow("failed offline, retrying") << entry(S::failed, "", true) << false << true << 0 << "loader" << "Transcribing again…" << "Retry" << false << false << del << 1.0;
-    QTest::newRow("failed without audio") << entry(S::failed, "", false, false) << false << false << 0 << "circle-alert" << "Not transcribed" << "Retry" << false << false << del << 1.0;
-    QTest::newRow("discarded, empty") << entry(S::discarded, "") << false << false << 0 << "archive" << "Never transcribed" << "Transcribe" << true << true << del << 0.7;
-    QTest::newRow("discarded, retrying") << entry(S::discarded, "") << false << true << 0 << "loader" << "Transcribing again…" << "Transcribe" << false << true << del << 0.7;
-    QTest::newRow("discarded with text") << entry(S::discarded, hello) << false << false << 1 << "" << "" << "" << false << true << all << 0.7;
-    QTest::newRow("discarded with text, editing") << entry(S::discarded, hello) << true << false << 2 << "" << "" << "" << false << true << QStringList() << 0.7;
+    QTest::newRow("done with text") << entry(S::done, hello) << false << false << 1 << "" << "" << "" << false << false << false << all << 1.0;
+    QTest::newRow("done, editing") << entry(S::done, hello) << true << false << 2 << "" << "" << "" << false << false << false << QStringList() << 1.0;
+    QTest::newRow("done, empty") << entry(S::done, "") << false << false << 0 << "" << "" << "" << false << false << false << del << 1.0;
+    QTest::newRow("done, only spaces counts as text") << entry(S::done, "   ") << false << false << 1 << "" << "" << "" << false << false << false << all << 1.0;
+    QTest::newRow("failed, empty") << entry(S::failed, "") << false << false << 0 << "circle-alert" << "Not transcribed" << "Retry" << true << false << false << del << 1.0;
+    QTest::newRow("failed with text") << entry(S::failed, hello) << false << false << 1 << "circle-alert" << "Not transcribed" << "Retry" << true << false << false << all << 1.0;
+    QTest::newRow("failed with text, editing keeps the box") << entry(S::failed, hello) << true << false << 2 << "circle-alert" << "Not transcribed" << "Retry" << true << false << false << QStringList() << 1.0;
+    QTest::newRow("failed offline") << entry(S::failed, "", true) << false << false << 0 << "wifi-off" << "No internet — not transcribed" << "Retry" << true << false << false << del << 1.0;
+    QTest::newRow("failed offline, retrying") << entry(S::failed, "", true) << false << true << 0 << "loader" << "Transcribing again…" << "Retry" << false << false << false << del << 1.0;
+    QTest::newRow("failed without audio") << entry(S::failed, "", false, QString()) << false << false << 0 << "circle-alert" << "Not transcribed" << "Retry" << false << true << false << del << 1.0;
+    QTest::newRow("failed, audio file gone") << entry(S::failed, "", false, "gone.m4a") << false << false << 0 << "circle-alert" << "Not transcribed" << "Retry" << false << true << false << del << 1.0;
+    QTest::newRow("discarded, audio file gone") << entry(S::discarded, "", false, "gone.m4a") << false << false << 0 << "archive" << "Never transcribed" << "Transcribe" << false << true << true << del << 0.7;
+    QTest::newRow("discarded, empty") << entry(S::discarded, "") << false << false << 0 << "archive" << "Never transcribed" << "Transcribe" << true << false << true << del << 0.7;
+    QTest::newRow("discarded, retrying") << entry(S::discarded, "") << false << true << 0 << "loader" << "Transcribing again…" << "Transcribe" << false << false << true << del << 0.7;
+    QTest::newRow("discarded with text") << entry(S::discarded, hello) << false << false << 1 << "" << "" << "" << false << false << true << all << 0.7;
+    QTest::newRow("discarded with text, editing") << entry(S::discarded, hello) << true << false << 2 << "" << "" << "" << false << false << true << QStringList() << 0.7;
 }
 
 void TestEntryCard::look()
@@ -95,6 +114,7 @@ void TestEntryCard::look()
     QFETCH(QString, boxTitle);
     QFETCH(QString, boxButton);
     QFETCH(bool, canRetry);
+    QFETCH(bool, missing);
     QFETCH(bool, badge);
     QFETCH(QStringList, buttons);
     QFETCH(qreal, opacity);
@@ -107,6 +127,7 @@ void TestEntryCard::look()
         QCOMPARE(look.box->title, boxTitle);
         QCOMPARE(look.box->button, boxButton);
         QCOMPARE(look.box->canRetry, canRetry);
+        QCOMPARE(look.box->missing, missing);
         QCOMPARE(look.box->spinning, retrying);
         QCOMPARE(look.box->warning, entry.status == HistoryEntry::Status::failed);
     }
@@ -153,6 +174,15 @@ void TestEntryCard::widgetFollowsTheLook()
     QVERIFY(card.transcript()->isReadOnly());
     QVERIFY(card.audioBox());
     QCOMPARE(card.audioBox()->detail(), QStringLiteral("Audio saved on your computer · 0:12"));
+    QVERIFY(card.audioBox()->button()->isVisible());
+    // Its audio removed by hand: said so, and nothing offered that would fail.
+    HistoryEntry gone = failed;
+    gone.audioFile = QStringLiteral("gone.m4a");
+    card.setModel({gone, false, false, {}});
+    QCOMPARE(card.audioBox()->detail(), QStringLiteral("The audio file is missing · 0:12"));
+    QVERIFY(!card.audioBox()->button()->isVisible());
+    card.setModel({failed, false, false, {}});
+    QVERIFY(card.audioBox()->button()->isVisible());
     QVERIFY(card.actionButton(QStringLiteral("pencil")));
     QCOMPARE(card.actionButton(QStringLiteral("copy"))->help(), QStringLiteral("Copy"));
     QVERIFY(!card.graphicsEffect());

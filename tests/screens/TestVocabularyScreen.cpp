@@ -322,6 +322,10 @@ void TestVocabularyScreen::importsAndExports_data()
         << QStringList{"Oybek", "Qodiriy|ru-RU", "Navoiy", "Kesto", "Tosh|uz-UZ"} << "Imported / 3 new words / success";
     QTest::newRow("import one new") << "importWords" << two << "w.csv" << QByteArray("Oybek\n")
         << QStringList{"Oybek", "Kesto", "Tosh|uz-UZ"} << "Imported / 1 new word / success";
+    QTest::newRow("import an export's words and snippets") << "importWords" << two << "vocabulary.json"
+        << QByteArray(R"({"snippets": [{"text": "Kind regards", "trigger": "sign off"}],
+                          "vocabulary": [{"language": "", "word": "Oybek"}, {"language": "", "word": "kesto"}]})")
+        << QStringList{"Oybek", "Kesto", "Tosh|uz-UZ"} << "Imported / 1 new word · 1 new snippet / success";
     QTest::newRow("import nothing new") << "importWords" << two << "w.txt" << QByteArray("TOSH\n") << shown(two)
         << "Imported / No new words / info";
     QTest::newRow("import unreadable") << "importWords" << two << "missing" << QByteArray() << shown(two)
@@ -361,7 +365,7 @@ void TestVocabularyScreen::importsAndExports()
     if (before.isEmpty()) {
         QVERIFY2(picker.asked.isEmpty(), "no dialog for an empty list");
     } else if (importing) {
-        QCOMPARE(picker.asked, QStringList{"open Text files (*.txt *.csv)"});
+        QCOMPARE(picker.asked, QStringList{"open Word lists and exports (*.txt *.csv *.json *.zip)"});
     } else {
         QCOMPARE(picker.asked, QStringList{"save Text files (*.txt)"});
         QCOMPARE(QFileInfo(picker.suggested).fileName(), QStringLiteral("lugat.txt"));

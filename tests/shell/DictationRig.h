@@ -113,7 +113,8 @@ struct DictationRig
         stream->feed(FakeAudio::sine(stream->format(), qint64(seconds * stream->format().sampleRate()), 440, 0.3));
     }
 
-    QStringList tempFiles() const { return QDir(tmp.path()).entryList(QDir::Files); }
+    // The recordings folder of this data folder.
+    QStringList tempFiles() const { return QDir(Config::recordingsDirectory()).entryList(QDir::Files); }
 
     QStringList keptAudio() const { return QDir(Config::audioDirectory()).entryList(QDir::Files); }
 

@@ -7,6 +7,7 @@
 #include "core/Log.h"
 #include "design/Theme.h"
 #include "shell/AppDelegate.h"
+#include "shell/DictationDesktop.h"
 #include "shell/HUDPanel.h"
 #include "shell/HUDView.h"
 #include "shell/StatusIcon.h"
@@ -70,6 +71,8 @@ struct Harness
     std::function<void()> permissionsDone;
     // No updater unless a test gives one a feed.
     UpdateSource updates;
+    // Null: the desktop's own.
+    DictationDesktop* desktop = nullptr;
     std::unique_ptr<AppDelegate> app;
 
     void writeConfig(const QJsonObject& config) const { data.write(QStringLiteral("config.json"), QJsonDocument(config).toJson()); }
@@ -103,6 +106,7 @@ struct Harness
             return content;
         };
         host.updates = updates;
+        host.desktop = desktop;
         app = std::make_unique<AppDelegate>(host);
         app->start();
         return *app;
@@ -117,6 +121,16 @@ struct Harness
     }
 
     bool visible(QWidget* window) const { return window && window->isVisible(); }
+};
+
+// Records the notifications; the rest of the desktop is left alone.
+struct NotifyingDesktop final : DictationDesktop
+{
+    QList<std::pair<QString, QString>> notifications;
+    bool pauseMedia(std::function<void()>) override { return false; }
+    void resumeMedia() override {}
+    void insert(const QString&, const QString&, const QString&, const QString&) override {}
+    void notify(const QString& title, const QString& body) override { notifications << std::pair{title, body}; }
 };
 
 QJsonObject readyConfig()
@@ -255,16 +269,45 @@ void TestAppDelegate::damagedFilesAreNamedAtStart()
                                                   .arg(kept.first(), h.data.path()));
     }
     {
-        // Damaged settings bring the wizard back: the notice waits for the main window.
+        // Damaged settings bring the wizard back: the desktop is told at
+        // once, and the key and words come back from the kept copy.
         Harness h;
-        h.data.write(QStringLiteral("config.json"), "{not json");
+        NotifyingDesktop desktop;
+        h.desktop = &desktop;
+        h.data.write(QStringLiteral("config.json"), R"({"apiKey": "AIza-taken-back", "onboardingDone": true,
+            "vocabulary": [{"id": "FC30A1B2-C3D4-4E5F-8A9B-0C1D2E3F4A5B", "language": "uz-UZ", "word": "Zarvina"},
+                           {"word": "Kesto"}],
+            "theme": dark})");
         AppDelegate& app = h.start();
         QVERIFY(h.visible(app.onboardingWindow()));
         QVERIFY(!app.mainWindow());
+        const QStringList kept = QDir(h.data.path()).entryList({QStringLiteral("config.json.broken-*")});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(desktop.notifications.size(), 1);
+        QCOMPARE(desktop.notifications.first().first, QStringLiteral("Some data could not be read"));
+        QCOMPARE(desktop.notifications.first().second,
+                 QStringLiteral("config.json could not be read; it was kept as %1 in %2. The API key, words and "
+                                "snippets it held were taken back from it.")
+                     .arg(kept.first(), h.data.path()));
+        QCOMPARE(app.state().config().apiKey, QStringLiteral("AIza-taken-back"));
+        QCOMPARE(app.state().config().vocabulary.size(), 2);
+        QCOMPARE(app.state().config().vocabulary.at(0).word, QStringLiteral("Zarvina"));
+        QCOMPARE(h.savedConfig().value(QStringLiteral("apiKey")).toString(), QStringLiteral("AIza-taken-back"));
+        // The notice also waits for the main window.
         QVERIFY(!app.state().toast());
         h.onboarding.onFinish();
         QVERIFY(h.visible(app.mainWindow()));
         QVERIFY(app.state().toast()->detail.startsWith(QStringLiteral("config.json could not be read; it was kept as config.json.broken-")));
+    }
+    {
+        // Nothing to take back: said so without the sentence about it.
+        Harness h;
+        NotifyingDesktop desktop;
+        h.desktop = &desktop;
+        h.data.write(QStringLiteral("config.json"), "{not json");
+        h.start();
+        QCOMPARE(desktop.notifications.size(), 1);
+        QVERIFY(!desktop.notifications.first().second.contains(QStringLiteral("taken back")));
     }
 }
 

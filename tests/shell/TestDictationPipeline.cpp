@@ -255,8 +255,8 @@ void TestDictationPipeline::brokenLiveEncodingStillReachesTheService()
     rig.record(1.0);
     // The disk that takes the M4A made while recording fills up.
     QStringList m4a;
-    QTRY_VERIFY(!(m4a = QDir(rig.tmp.path()).entryList({"*.m4a"}, QDir::Files)).isEmpty());
-    QVERIFY(DiskFull::strike(rig.tmp.filePath(m4a.first())));
+    QTRY_VERIFY(!(m4a = QDir(Config::recordingsDirectory()).entryList({"*.m4a"}, QDir::Files)).isEmpty());
+    QVERIFY(DiskFull::strike(QDir(Config::recordingsDirectory()).filePath(m4a.first())));
     rig.feed(2.0);
     rig.controller->finishRecording();
     QTRY_VERIFY_WITH_TIMEOUT(rig.state.phase() != Phase::working, 20000);

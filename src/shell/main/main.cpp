@@ -1,5 +1,4 @@
 #include "core/Config.h"
-#include "core/History.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "core/StoreFile.h"
@@ -16,9 +15,9 @@
 #include "shell/TerminationSignals.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QTimer>
 
 #include <cstdio>
@@ -92,13 +91,12 @@ int main(int argc, char** argv)
         TerminationSignals::install(app);
 
         AppDelegate delegate;
-        QSet<QString> kept;
-        for (const HistoryEntry& entry : delegate.state().history().entries) {
-            if (entry.audioFile)
-                kept.insert(*entry.audioFile);
-        }
-        if (const int removed = StaleRecordings::clean(QDir::tempPath(), kept))
-            Log::write(QStringLiteral("removed %1 stale recording files").arg(removed));
+        const StaleRecordings::Outcome stale = StaleRecordings::tidy(delegate.state(), QDateTime::currentDateTimeUtc());
+        if (stale.removed || stale.recovered || stale.kept)
+            Log::write(QStringLiteral("recordings left by an earlier run: %1 removed, %2 put in History, %3 kept")
+                           .arg(stale.removed)
+                           .arg(stale.recovered)
+                           .arg(stale.kept));
 
         QObject::connect(&instance, &SingleInstance::activated, &delegate, &AppDelegate::comeForward);
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::shutdown);
