@@ -1733,6 +1733,14 @@
         <source>Some data could not be read</source>
         <translation>Some data could not be read</translation>
     </message>
+    <message>
+        <source>The last dictation is still being transcribed</source>
+        <translation>The last dictation is still being transcribed</translation>
+    </message>
+    <message>
+        <source>Stopped before the transcript arrived.</source>
+        <translation>Stopped before the transcript arrived.</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

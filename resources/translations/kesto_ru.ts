@@ -1739,6 +1739,14 @@
         <source>Some data could not be read</source>
         <translation>Часть данных не удалось прочитать</translation>
     </message>
+    <message>
+        <source>The last dictation is still being transcribed</source>
+        <translation>Предыдущая диктовка ещё расшифровывается</translation>
+    </message>
+    <message>
+        <source>Stopped before the transcript arrived.</source>
+        <translation>Остановлено до получения расшифровки.</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>

@@ -1733,6 +1733,14 @@
         <source>Some data could not be read</source>
         <translation>Baʼzi maʼlumotlarni oʻqib boʻlmadi</translation>
     </message>
+    <message>
+        <source>The last dictation is still being transcribed</source>
+        <translation>Oldingi diktovka hali matnga oʻgirilmoqda</translation>
+    </message>
+    <message>
+        <source>Stopped before the transcript arrived.</source>
+        <translation>Matn kelishidan oldin toʻxtatildi.</translation>
+    </message>
 </context>
 <context>
     <name>QDialogButtonBox</name>
