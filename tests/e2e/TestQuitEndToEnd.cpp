@@ -135,7 +135,8 @@ void TestQuitEndToEnd::quit(QProcess& app, Way way)
         app.terminate();
         break;
     case Way::ctrlQ:
-        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("--window"), m_windowId, QStringLiteral("ctrl+q")}));
+        QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_windowId}));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")}));
         break;
     }
 }
@@ -168,8 +169,9 @@ void TestQuitEndToEnd::quitSoonAfterTheStartEndsCleanly()
         QVERIFY2(startRecording(data->path()), qPrintable(AppLog::read(data->path())));
         QTest::qWait(round * 150);
         quit(app, way);
-        QVERIFY2(AppProcess::ended(app),
-                 qPrintable(QStringLiteral("round %1: %2").arg(round).arg(AppProcess::ending(app))));
+        QVERIFY2(AppProcess::ended(app), qPrintable(QStringLiteral("round %1: %2\n%3")
+                                                        .arg(round)
+                                                        .arg(AppProcess::ending(app), AppLog::read(data->path()))));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "AppProcess.h"
 
+#include <QVariant>
+
 namespace AppProcess {
 
 QProcessEnvironment environment(const QString& dataFolder, const QString& geminiUrl)
@@ -33,6 +35,7 @@ bool stop(QProcess& app)
 bool ended(QProcess& app, int timeoutMs)
 {
     if (app.state() != QProcess::NotRunning && !app.waitForFinished(timeoutMs)) {
+        app.setProperty("kestoKilled", true);
         app.kill();
         app.waitForFinished(2000);
         return false;
@@ -44,6 +47,8 @@ QString ending(const QProcess& app)
 {
     if (app.state() != QProcess::NotRunning)
         return QStringLiteral("still running");
+    if (app.property("kestoKilled").toBool())
+        return QStringLiteral("did not end in time, killed");
     if (app.exitStatus() == QProcess::CrashExit)
         return QStringLiteral("crashed");
     return QStringLiteral("exit status %1").arg(app.exitCode());

@@ -25,8 +25,8 @@ bool start(QProcess& app, const QProcessEnvironment& environment);
 // An app still running afterwards is killed.
 [[nodiscard]] bool ended(QProcess& app, int timeoutMs = 10000);
 
-// How the app ended ("exit status 0", "crashed", "still running"), for a
-// failure message.
+// How the app ended ("exit status 0", "crashed", "did not end in time,
+// killed", "still running"), for a failure message.
 QString ending(const QProcess& app);
 
 } // namespace AppProcess
