@@ -1780,6 +1780,14 @@
             <source>The API key, words and snippets it held were taken back from it.</source>
             <translation>The API key, words and snippets it held were taken back from it.</translation>
         </message>
+        <message>
+            <source>The last dictation is still being transcribed</source>
+            <translation>The last dictation is still being transcribed</translation>
+        </message>
+        <message>
+            <source>Stopped before the transcript arrived.</source>
+            <translation>Stopped before the transcript arrived.</translation>
+        </message>
     </context>
     <context>
         <name>QDialogButtonBox</name>

@@ -1787,6 +1787,14 @@
             <source>The API key, words and snippets it held were taken back from it.</source>
             <translation>Ключ API, слова и шаблоны из него восстановлены.</translation>
         </message>
+        <message>
+            <source>The last dictation is still being transcribed</source>
+            <translation>Предыдущая диктовка ещё расшифровывается</translation>
+        </message>
+        <message>
+            <source>Stopped before the transcript arrived.</source>
+            <translation>Остановлено до получения расшифровки.</translation>
+        </message>
     </context>
     <context>
         <name>QDialogButtonBox</name>

@@ -1780,6 +1780,14 @@
             <source>The API key, words and snippets it held were taken back from it.</source>
             <translation>Undagi API kaliti, soʻzlar va shablonlar qayta tiklandi.</translation>
         </message>
+        <message>
+            <source>The last dictation is still being transcribed</source>
+            <translation>Oldingi diktovka hali matnga oʻgirilmoqda</translation>
+        </message>
+        <message>
+            <source>Stopped before the transcript arrived.</source>
+            <translation>Matn kelishidan oldin toʻxtatildi.</translation>
+        </message>
     </context>
     <context>
         <name>QDialogButtonBox</name>

@@ -101,6 +101,7 @@ void AppState::setPhase(Phase phase)
     m_processingStage = DictationStage::preparing;
     m_processingStarted = phase == Phase::working ? std::optional<QDateTime>(m_clock.now()) : std::nullopt;
     Q_EMIT phaseChanged();
+    setStillTranscribingNotice(false);
 }
 
 void AppState::setProcessingStage(DictationStage stage, const QDateTime& at)
@@ -181,6 +182,12 @@ void AppState::setRecordingStarted(const std::optional<QDateTime>& started)
 void AppState::setDoneText(const std::optional<QString>& text)
 {
     if (assign(m_doneText, text))
+        Q_EMIT dictationChanged();
+}
+
+void AppState::setStillTranscribingNotice(bool shown)
+{
+    if (assign(m_stillTranscribingNotice, shown))
         Q_EMIT dictationChanged();
 }
 

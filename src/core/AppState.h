@@ -78,6 +78,10 @@ public:
     void setDoneText(const std::optional<QString>& text);
     QSet<QUuid> retrying() const { return m_retrying; }
     void setRetrying(const QUuid& id, bool busy);
+    // A new dictation was asked for while the last one is still being
+    // transcribed: the pill says so while this holds. A new phase ends it.
+    bool stillTranscribingNotice() const { return m_stillTranscribingNotice; }
+    void setStillTranscribingNotice(bool shown);
 
     // Navigation.
     Screen screen() const { return m_screen; }
@@ -145,7 +149,7 @@ Q_SIGNALS:
     void configChanged();
     void historyChanged();
     void notesChanged();
-    void dictationChanged();  // source, target, recording start, done text, retrying
+    void dictationChanged();  // source, target, recording start, done text, retrying, notice
     void navigationChanged(); // screen, search, settings panel and tab
     void searchFocusRequested();
     void toastChanged();
@@ -173,6 +177,7 @@ private:
     Target m_target;
     std::optional<QDateTime> m_recordingStarted;
     std::optional<QString> m_doneText;
+    bool m_stillTranscribingNotice = false;
     QSet<QUuid> m_retrying;
     Screen m_screen = Screen::history;
     std::optional<QUuid> m_openNoteID;

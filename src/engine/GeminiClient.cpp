@@ -29,6 +29,12 @@ constexpr int listTimeoutMs = 60000;
 constexpr int warmUpTimeoutMs = 10000;
 constexpr int attempts = 4;
 constexpr qint64 retryWaitsMs[] = {400, 1200, 3000};
+// The transfer time-out above only notices silence: a service that trickles
+// a byte now and then would hold an attempt open for ever. Each attempt also
+// ends at a fixed time after it was sent, and no attempt or wait runs past a
+// fixed time after the first was sent.
+constexpr qint64 attemptLimitMs = 120000;
+constexpr qint64 operationLimitMs = 180000;
 
 QNetworkRequest request(const GeminiTransport& transport, const QString& path, const QString& apiKey, int timeoutMs)
 {
@@ -124,6 +130,7 @@ public:
           m_done(std::move(done))
     {
         m_call.state()->abort = [this] { finish(GeminiResult<QByteArray>::failure(GeminiError::cancelled())); };
+        m_startedMs = m_transport.timer().monotonicMs();
     }
 
     void send()
@@ -134,11 +141,44 @@ public:
             return;
         m_reply = m_transport.manager().post(m_request, m_body);
         connect(m_reply, &QNetworkReply::finished, this, [this] { received(); });
+        // The last attempt gets only what is left of the whole operation's time.
+        const qint64 limit = std::min(attemptLimitMs, operationLimitMs - elapsedMs());
+        m_attemptLimit = m_transport.timer().schedule(limit, this, [this, limit] {
+            m_attemptLimit.reset();
+            dropReply();
+            Log::write(QStringLiteral("gemini request timed out after %1 s").arg(limit / 1000));
+            retryAfter(timedOut());
+        });
     }
 
 private:
+    static GeminiError timedOut()
+    {
+        return GeminiError::network(GeminiError::Cause::timedOut, QStringLiteral("no whole reply in time"), true);
+    }
+
+    void dropReply()
+    {
+        if (!m_reply)
+            return;
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+        m_reply = nullptr;
+    }
+
+    qint64 elapsedMs() const { return m_transport.timer().monotonicMs() - m_startedMs; }
+
+    void cancelTimer(std::optional<Clock::TimerId>& timer)
+    {
+        if (timer)
+            m_transport.timer().cancel(*timer);
+        timer.reset();
+    }
+
     void received()
     {
+        cancelTimer(m_attemptLimit);
         QNetworkReply* reply = m_reply;
         m_reply = nullptr;
         reply->deleteLater();
@@ -165,6 +205,12 @@ private:
             finish(GeminiResult<QByteArray>::failure(failure));
             return;
         }
+        // No time left for a wait and another attempt: the last failure stands.
+        if (elapsedMs() + retryWaitsMs[m_attempt] >= operationLimitMs) {
+            Log::write(QStringLiteral("gemini request gave up after %1 s").arg(elapsedMs() / 1000));
+            finish(GeminiResult<QByteArray>::failure(failure));
+            return;
+        }
         if (m_onProgress)
             m_onProgress(GeminiProgress::retrying);
         if (m_call.state()->finished)
@@ -178,15 +224,9 @@ private:
 
     void finish(const GeminiResult<QByteArray>& result)
     {
-        if (m_reply) {
-            m_reply->disconnect(this);
-            m_reply->abort();
-            m_reply->deleteLater();
-            m_reply = nullptr;
-        }
-        if (m_wait)
-            m_transport.timer().cancel(*m_wait);
-        m_wait.reset();
+        dropReply();
+        cancelTimer(m_wait);
+        cancelTimer(m_attemptLimit);
         deleteLater();
         m_call.finish(m_done, result);
     }
@@ -200,6 +240,8 @@ private:
     int m_attempt = 0;
     QPointer<QNetworkReply> m_reply;
     std::optional<Clock::TimerId> m_wait;
+    std::optional<Clock::TimerId> m_attemptLimit;
+    qint64 m_startedMs = 0;
 };
 
 GeminiCall postBytes(const GeminiTransport& transport, const QString& path, const QString& apiKey,

@@ -53,7 +53,9 @@ struct GeminiClient
 
     // POSTs body as JSON to an API path ("/v1beta/..."), retrying 429, 5xx
     // and transport failures up to four attempts in all; the reply body of
-    // the first 200.
+    // the first 200. An attempt without its whole reply 120 s after it was
+    // sent counts as timed out, and nothing runs on 180 s after the first
+    // was sent, however slowly the service answers.
     static GeminiCall post(const GeminiTransport& transport, const QString& path, const QString& apiKey,
                            const QJsonObject& body, const GeminiOnProgress& onProgress,
                            const GeminiDone<QByteArray>& done);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr qreal slide = 12;
+constexpr qreal slideDistance = 12;
 
 } // namespace
 
@@ -47,23 +47,8 @@ void ToastLayer::refresh()
     view->setProperty("shown", 0.0);
     place(view, Animation::enabled() ? 0.0 : 1.0);
     view->show();
-    if (!Animation::enabled())
-        return;
-    auto* effect = new QGraphicsOpacityEffect(view);
-    effect->setOpacity(0);
-    view->setGraphicsEffect(effect);
-    auto* animation = new QVariantAnimation(view);
-    animation->setStartValue(0.0);
-    animation->setEndValue(1.0);
-    animation->setDuration(ScreenStyle::toastDurationMs);
-    animation->setEasingCurve(ScreenStyle::overlayCurve());
-    connect(animation, &QVariantAnimation::valueChanged, view, [this, view, effect](const QVariant& value) {
-        effect->setOpacity(value.toReal());
-        place(view, value.toReal());
-    });
-    // Fully in: no effect left to slow its painting.
-    connect(animation, &QVariantAnimation::finished, view, [view] { view->setGraphicsEffect(nullptr); });
-    animation->start(QAbstractAnimation::DeleteWhenStopped);
+    if (Animation::enabled())
+        slide(view, 1.0);
 }
 
 void ToastLayer::leave(ToastView* view)
@@ -72,18 +57,38 @@ void ToastLayer::leave(ToastView* view)
         delete view;
         return;
     }
-    auto* effect = new QGraphicsOpacityEffect(view);
-    view->setGraphicsEffect(effect);
+    slide(view, 0.0);
+}
+
+void ToastLayer::slide(ToastView* view, qreal target)
+{
+    // A card that comes in and leaves at once still has its first slide
+    // running: that one stops here, so only one animation ever drives the
+    // card, and the card keeps the one effect it has. Nothing holds the
+    // effect itself: it is looked up on each step.
+    for (auto* running : view->findChildren<QVariantAnimation*>(QString(), Qt::FindDirectChildrenOnly))
+        delete running;
+    if (!qobject_cast<QGraphicsOpacityEffect*>(view->graphicsEffect())) {
+        auto* effect = new QGraphicsOpacityEffect(view);
+        effect->setOpacity(view->property("shown").toReal());
+        view->setGraphicsEffect(effect);
+    }
     auto* animation = new QVariantAnimation(view);
-    animation->setStartValue(1.0);
-    animation->setEndValue(0.0);
+    animation->setStartValue(view->property("shown").toReal());
+    animation->setEndValue(target);
     animation->setDuration(ScreenStyle::toastDurationMs);
     animation->setEasingCurve(ScreenStyle::overlayCurve());
-    connect(animation, &QVariantAnimation::valueChanged, view, [this, view, effect](const QVariant& value) {
-        effect->setOpacity(value.toReal());
+    connect(animation, &QVariantAnimation::valueChanged, view, [this, view](const QVariant& value) {
+        if (auto* effect = qobject_cast<QGraphicsOpacityEffect*>(view->graphicsEffect()))
+            effect->setOpacity(value.toReal());
         place(view, value.toReal());
     });
-    connect(animation, &QVariantAnimation::finished, view, &QObject::deleteLater);
+    if (target > 0) {
+        // Fully in: no effect left to slow its painting.
+        connect(animation, &QVariantAnimation::finished, view, [view] { view->setGraphicsEffect(nullptr); });
+    } else {
+        connect(animation, &QVariantAnimation::finished, view, &QObject::deleteLater);
+    }
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
@@ -93,7 +98,7 @@ void ToastLayer::place(ToastView* view, qreal shown) const
     const int width = toastWidth + around.left() + around.right();
     const int height = view->heightForWidth(width);
     view->setProperty("shown", shown);
-    const int offset = int(std::round((1.0 - shown) * slide));
+    const int offset = int(std::round((1.0 - shown) * slideDistance));
     // The card's own edges sit padding away from the layer's edges.
     const int x = this->width() - padding - toastWidth - around.left();
     const int y = this->height() - padding - height + around.bottom() + offset;

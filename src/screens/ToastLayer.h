@@ -33,6 +33,9 @@ private:
     // Places a card by its progress in (0: below and clear, 1: in place).
     void place(ToastView* view, qreal shown) const;
     void leave(ToastView* view);
+    // Animates a card from where it is now to target (1: in, 0: gone, and
+    // then deleted).
+    void slide(ToastView* view, qreal target);
 
     AppState& m_state;
     ToastView* m_current = nullptr;

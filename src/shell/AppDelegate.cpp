@@ -351,7 +351,7 @@ void AppDelegate::shutdown()
     m_state.announceQuit();
     m_hotkey.stop();
     // Media paused for a recording plays again; a recording still running
-    // is abandoned: it is kept nowhere.
+    // is kept in History, as a cancelled one is.
     m_dictation.shutDown();
     m_phoneLink.stop();
     if (m_saveTimer) {

@@ -54,8 +54,8 @@ public:
     void cancelRecording() { m_recording.cancelRecording(); }
     void recordingFailed(const AudioFailure& failure) { m_recording.recordingFailed(failure); }
     // Quitting: media paused for a recording plays again, a running
-    // recording is dropped, the microphone test stops, and recordings still
-    // being processed are kept in History.
+    // recording and recordings still being processed are kept in History,
+    // the microphone test stops.
     void shutDown();
 
     // The outcome of a dictation or a phone transcription.

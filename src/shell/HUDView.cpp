@@ -159,6 +159,8 @@ QString HUDView::rowText(Kind kind) const
 {
     switch (kind) {
     case Kind::thinking:
+        if (m_state.stillTranscribingNotice())
+            return L10n::tr("The last dictation is still being transcribed");
         return m_progress->text().isEmpty() ? m_state.processingMessage(m_clock.now()) : m_progress->text();
     case Kind::done:
         return m_state.doneText().value_or(QString());

@@ -11,8 +11,11 @@
 #include "shell/DictationStatus.h"
 #include "shell/TranscriptionPipeline.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -36,6 +39,12 @@ RecordingControl::RecordingControl(const DictationParts& parts, DictationStatus&
     , m_status(status)
     , m_pipeline(pipeline)
 {
+    // Escape abandons a dictation's wait for its transcript, so the talk key
+    // hears it until the dictation is over.
+    connect(&m_state, &AppState::phaseChanged, this, [this] {
+        if (m_state.phase() != Phase::recording && m_state.phase() != Phase::working)
+            m_hotkey.setExternalRecording(false);
+    });
 }
 
 RecordingControl::~RecordingControl()
@@ -58,13 +67,30 @@ void RecordingControl::toggleRecording(const Target& target)
         finishRecording();
         break;
     case Phase::working:
+        // The tap that asked is answered; the next one takes the answer back.
+        if (m_state.stillTranscribingNotice())
+            m_state.setStillTranscribingNotice(false);
+        else
+            sayStillTranscribing();
         break;
     }
 }
 
+void RecordingControl::sayStillTranscribing()
+{
+    m_state.setStillTranscribingNotice(true);
+    m_status.play(QStringLiteral("Basso"));
+}
+
 void RecordingControl::startRecording(const QString& source, const Target& requested)
 {
-    if (m_state.phase() == Phase::working || m_state.phase() == Phase::recording)
+    // Nothing new starts while the last dictation is transcribed, but the
+    // user who goes on speaking hears and sees why.
+    if (m_state.phase() == Phase::working) {
+        sayStillTranscribing();
+        return;
+    }
+    if (m_state.phase() == Phase::recording)
         return;
     if (m_recorder.isRecording()) {
         Log::write(QStringLiteral("the recorder was still running; stopping it instead of starting"));
@@ -124,11 +150,13 @@ void RecordingControl::startRecording(const QString& source, const Target& reque
 
 void RecordingControl::finishRecording()
 {
-    if (m_state.phase() != Phase::recording)
+    if (m_state.phase() != Phase::recording) {
+        // The talk key held while the last dictation was transcribed is let go.
+        m_state.setStillTranscribingNotice(false);
         return;
+    }
     const qint64 stoppedMs = m_clock.monotonicMs();
     stopLevelUpdates();
-    m_hotkey.setExternalRecording(false);
     m_status.setPhase(Phase::working);
     m_state.setRecordingStarted(std::nullopt);
     resumeMedia();
@@ -157,18 +185,40 @@ void RecordingControl::finishRecording()
 
 void RecordingControl::cancelRecording()
 {
+    // During the wait for a transcript: the user no longer wants to wait.
+    if (m_state.phase() == Phase::working) {
+        if (m_pipeline.abandon()) {
+            m_status.play(QStringLiteral("Funk"));
+            m_status.setPhase(Phase::idle);
+        }
+        return;
+    }
     if (m_state.phase() != Phase::recording)
         return;
     stopLevelUpdates();
     m_hotkey.setExternalRecording(false);
+    m_recorder.stop(keepCancelled(nullptr));
+    Log::write(QStringLiteral("recording cancelled"));
+    resumeMedia();
+    m_status.play(QStringLiteral("Funk"));
+    m_state.setRecordingStarted(std::nullopt);
+    m_status.setPhase(Phase::idle);
+}
+
+AudioRecorder::Completion RecordingControl::keepCancelled(std::shared_ptr<bool> handedOver)
+{
     const RecordingApp app = m_recordingApp;
     const QString source = m_state.source();
-
+    const bool quitting = handedOver != nullptr;
     QPointer<RecordingControl> self(this);
-    m_recorder.stop([self, app, source](std::optional<AudioRecorder::Recording> recording) {
+    return [self, app, source, quitting, handedOver](std::optional<AudioRecorder::Recording> recording) {
+        if (handedOver)
+            *handedOver = true;
         if (!self || !recording)
             return;
         if (recording->duration < keepCancelledSeconds) {
+            if (quitting)
+                Log::write(QStringLiteral("quit while recording; too short to keep"));
             QFile::remove(recording->path);
             return;
         }
@@ -182,12 +232,9 @@ void RecordingControl::cancelRecording()
         entry.status = HistoryEntry::Status::discarded;
         entry.audioFile = History::keepOrLink(recording->path, entry.id);
         self->m_status.addToHistory(entry);
-    });
-    Log::write(QStringLiteral("recording cancelled"));
-    resumeMedia();
-    m_status.play(QStringLiteral("Funk"));
-    m_state.setRecordingStarted(std::nullopt);
-    m_status.setPhase(Phase::idle);
+        if (quitting)
+            Log::write(QStringLiteral("quit while recording; the recording is kept in History"));
+    };
 }
 
 void RecordingControl::recordingFailed(const AudioFailure& failure)
@@ -211,10 +258,25 @@ void RecordingControl::shutDown()
         m_pausedMedia = false;
         m_desktop.resumeMedia();
     }
-    m_recorder.stop([](std::optional<AudioRecorder::Recording> abandoned) {
-        if (abandoned)
-            QFile::remove(abandoned->path);
-    });
+    if (m_state.phase() == Phase::recording) {
+        // Kept as Escape keeps it. The file is complete only once the
+        // recorder hands it over, so the quit waits for that, briefly.
+        m_hotkey.setExternalRecording(false);
+        auto handedOver = std::make_shared<bool>(false);
+        m_recorder.stop(keepCancelled(handedOver));
+        QTimer tick; // wakes the wait below so that its deadline is seen
+        tick.start(50);
+        const QDeadlineTimer deadline(shutDownWaitMs);
+        while (!*handedOver && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (!*handedOver)
+            Log::write(QStringLiteral("quit while recording; the recording did not end in time"));
+    } else {
+        m_recorder.stop([](std::optional<AudioRecorder::Recording> abandoned) {
+            if (abandoned)
+                QFile::remove(abandoned->path);
+        });
+    }
     m_recorder.release();
     m_micMeter.stop();
 }

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "engine/AudioFailure.h"
+#include "engine/AudioRecorder.h"
 #include "platform/Clock.h"
 #include "shell/DictationParts.h"
 #include "shell/RecordingApp.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class DictationStatus;
@@ -28,6 +30,8 @@ public:
     static constexpr qint64 mediaResumeDelayMs = 300;
     // A cancelled recording at least this long is kept to be transcribed later.
     static constexpr double keepCancelledSeconds = 1.0;
+    // How long quitting waits for a running recording's file.
+    static constexpr qint64 shutDownWaitMs = 5000;
 
     RecordingControl(const DictationParts& parts, DictationStatus& status, TranscriptionPipeline& pipeline,
                      QObject* parent = nullptr);
@@ -36,20 +40,29 @@ public:
     // Whether the main window is the active window of the active application.
     void setMainWindowIsKey(std::function<bool()> isKey) { m_mainWindowIsKey = std::move(isKey); }
 
+    // While the last dictation is still being transcribed nothing new
+    // starts: the pill says so (until the key is let go or tapped again) and
+    // the error sound plays.
     void toggleRecording(const Target& target);
     void startRecording(const QString& source, const Target& target);
     void finishRecording();
+    // Cancels a recording; while a transcript is awaited, stops waiting and
+    // keeps the recording in History for Retry.
     void cancelRecording();
     void recordingFailed(const AudioFailure& failure);
     void resumeMedia();
     // Quitting: media paused for a recording plays again, a running
-    // recording is dropped, the microphone test stops.
+    // recording is kept as a cancelled one is, the microphone test stops.
     void shutDown();
 
     RecordingApp recordingApp() const { return m_recordingApp; }
     bool pausedMedia() const { return m_pausedMedia; }
 
 private:
+    void sayStillTranscribing();
+    // Keeps a cancelled recording in History when it is long enough; sets
+    // handedOver (quitting) once the recorder has handed the file over.
+    AudioRecorder::Completion keepCancelled(std::shared_ptr<bool> handedOver);
     void startLevelUpdates();
     void stopLevelUpdates();
     void pollLevel(quint64 run);

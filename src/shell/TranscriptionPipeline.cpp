@@ -115,6 +115,8 @@ void TranscriptionPipeline::transcribe(const QString& path, double duration, con
     job.stoppedMs = stoppedMs;
     job.config = m_state.config();
     job.client = GeminiClient(job.config);
+    // Its retry waits and time limits run on the controller's clock.
+    job.client.transport.clock = &m_clock;
     job.noteJob = NoteJob::make(target, m_state.notes(), job.config, m_state.models());
     const quint64 id = ++m_lastJob;
     const Config config = job.config;
@@ -352,6 +354,31 @@ void TranscriptionPipeline::failed(quint64 jobId, const GeminiError& error)
     if (!entry.audioFile)
         Log::write(QStringLiteral("the recording stays at ") + job.kept());
     removeFiles(job.finished(job.kept(), true, entry.audioFile));
+}
+
+bool TranscriptionPipeline::abandon()
+{
+    if (m_jobs.empty())
+        return false;
+    std::map<quint64, Job> jobs;
+    jobs.swap(m_jobs);
+    for (const auto& [id, job] : jobs) {
+        // Its completion finds no job any more and does nothing.
+        job.call.cancel();
+        Log::write(QStringLiteral("stopped waiting for the transcript; the recording is kept in History"));
+        HistoryEntry entry = job.entry(m_clock.now());
+        entry.status = HistoryEntry::Status::failed;
+        entry.audioFile = History::keepAudio(job.kept(), job.entryID);
+        entry.error = L10n::tr("Stopped before the transcript arrived.");
+        m_status.addToHistory(entry);
+        QStringList finished{job.prepared, job.first.path};
+        if (entry.audioFile)
+            finished << job.recording;
+        else
+            Log::write(QStringLiteral("the recording stays at ") + job.recording);
+        removeFiles(finished);
+    }
+    return true;
 }
 
 void TranscriptionPipeline::shutDown()

@@ -48,6 +48,9 @@ public:
     // The service could not be reached at all.
     static bool isOffline(const GeminiError& error);
 
+    // The user stopped waiting: a recording still being processed is kept in
+    // History as not transcribed, to be transcribed again. False when none was.
+    bool abandon();
     // Quitting: a recording still being processed is kept in History as
     // not transcribed.
     void shutDown();

@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 #include "FakeGemini.h"
 #include "FakeNotificationServer.h"
 #include "TestMicrophone.h"
@@ -116,13 +117,10 @@ void TestDictationEndToEnd::initTestCase()
 
 void TestDictationEndToEnd::cleanupTestCase()
 {
-    if (m_app.state() != QProcess::NotRunning) {
-        m_app.terminate();
-        if (!m_app.waitForFinished(10000))
-            m_app.kill();
-    }
+    const bool clean = AppProcess::stop(m_app);
     if (m_mic)
         m_mic->stop();
+    QVERIFY2(clean, qPrintable(AppProcess::ending(m_app)));
 }
 
 void TestDictationEndToEnd::init()

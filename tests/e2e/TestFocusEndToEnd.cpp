@@ -229,7 +229,7 @@ void TestFocusEndToEnd::cleanupTestCase()
 {
     m_twin.reset();
     m_twinState.reset();
-    AppProcess::stop(m_app);
+    QVERIFY2(AppProcess::stop(m_app), qPrintable(AppProcess::ending(m_app)));
 }
 
 void TestFocusEndToEnd::showInTwin(Screen screen)

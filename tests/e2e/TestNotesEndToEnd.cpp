@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 #include "FakeGemini.h"
 #include "TestMicrophone.h"
 
@@ -164,13 +165,10 @@ void TestNotesEndToEnd::initTestCase()
 
 void TestNotesEndToEnd::cleanupTestCase()
 {
-    if (m_app.state() != QProcess::NotRunning) {
-        m_app.terminate();
-        if (!m_app.waitForFinished(10000))
-            m_app.kill();
-    }
+    const bool clean = AppProcess::stop(m_app);
     if (m_mic)
         m_mic->stop();
+    QVERIFY2(clean, qPrintable(AppProcess::ending(m_app)));
 }
 
 QString TestNotesEndToEnd::log() const
@@ -333,8 +331,7 @@ void TestNotesEndToEnd::quittingRightAfterTypingKeepsTheText()
     QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+End")}));
     QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral(" and socks")}));
     QTest::qWait(150); // the keys reach the application, well within the 0.6 s
-    m_app.terminate();
-    QVERIFY(m_app.waitForFinished(10000));
+    QVERIFY2(AppProcess::stop(m_app), qPrintable(AppProcess::ending(m_app)));
     QCOMPARE(storedNote(m_trip).value(QStringLiteral("body")).toString(), QStringLiteral("Boots and socks"));
 }
 

@@ -1,4 +1,5 @@
 #include "AppLog.h"
+#include "AppProcess.h"
 #include "FakeCapabilities.h"
 #include "FakeClock.h"
 #include "FakeGemini.h"
@@ -134,12 +135,7 @@ void TestOnboardingEndToEnd::startApp(const QString& data, const QProcessEnviron
 
 void TestOnboardingEndToEnd::stopApp()
 {
-    if (m_app.state() == QProcess::NotRunning)
-        return;
-    m_app.terminate();
-    if (!m_app.waitForFinished(10000))
-        m_app.kill();
-    m_app.waitForFinished(2000);
+    QVERIFY2(AppProcess::stop(m_app), qPrintable(AppProcess::ending(m_app)));
 }
 
 QString TestOnboardingEndToEnd::log(const QString& data) const

@@ -53,7 +53,7 @@ void TestPillToolTip::initTestCase()
 
 void TestPillToolTip::cleanup()
 {
-    AppProcess::stop(m_app);
+    QVERIFY2(AppProcess::stop(m_app), qPrintable(AppProcess::ending(m_app)));
 }
 
 bool TestPillToolTip::xdotool(const QStringList& arguments)

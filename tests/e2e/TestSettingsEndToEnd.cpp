@@ -146,7 +146,7 @@ void TestSettingsEndToEnd::cleanup()
 {
     m_twin.reset();
     m_twinState.reset();
-    AppProcess::stop(m_app);
+    QVERIFY2(AppProcess::stop(m_app), qPrintable(AppProcess::ending(m_app)));
     // A restarted process is no child of this test: it goes by what it waited for.
     if (m_firstPid > 0) {
         const QStringList restarted{QStringLiteral("-f"), QStringLiteral("--"), QStringLiteral("--after %1").arg(m_firstPid)};

@@ -37,6 +37,8 @@ private Q_SLOTS:
     void retryWaitsAreSpaced();
     void cancelDuringWaitSendsNothingMore();
     void cancelDuringRequest();
+    void stalledServiceEndsInTime_data();
+    void stalledServiceEndsInTime();
     void noKeyFailsBeforeAnything();
     void unreadableAudio();
 
@@ -337,9 +339,14 @@ void TestGeminiClient::retryWaitsAreSpaced()
     for (int i = 0; i < 4; ++i)
         m_rig->service.enqueue(FakeGemini::Reply::error(503, QStringLiteral("busy")));
     Outcome<QString> outcome;
-    client().transcribe(m_rig->audio(QStringLiteral("a.wav"), m_audio), {}, outcome.done());
-    for (const int wait : {400, 1200, 3000}) {
-        QTRY_COMPARE(m_rig->clock.pendingTimers(), 1);
+    int waits = 0;
+    client().transcribe(m_rig->audio(QStringLiteral("a.wav"), m_audio),
+                        [&waits](Progress p) { waits += p == Progress::retrying; }, outcome.done());
+    const QList<int> spacing{400, 1200, 3000};
+    for (int i = 0; i < spacing.size(); ++i) {
+        const int wait = spacing.at(i);
+        QTRY_COMPARE(waits, i + 1);
+        QCOMPARE(m_rig->clock.pendingTimers(), 1);
         const int before = int(m_rig->service.requests().size());
         m_rig->clock.advance(wait - 1);
         QTest::qWait(20);
@@ -356,8 +363,12 @@ void TestGeminiClient::cancelDuringWaitSendsNothingMore()
 {
     m_rig->service.enqueue(FakeGemini::Reply::error(503, QStringLiteral("busy")));
     Outcome<QString> outcome;
-    const GeminiCall call = client().transcribe(m_rig->audio(QStringLiteral("a.wav"), m_audio), {}, outcome.done());
-    QTRY_COMPARE(m_rig->clock.pendingTimers(), 1);
+    bool waiting = false;
+    const GeminiCall call = client().transcribe(m_rig->audio(QStringLiteral("a.wav"), m_audio),
+                                                [&waiting](Progress p) { waiting = p == Progress::retrying; },
+                                                outcome.done());
+    QTRY_VERIFY(waiting);
+    QCOMPARE(m_rig->clock.pendingTimers(), 1);
     QVERIFY(call.isRunning());
     call.cancel();
     QVERIFY(!call.isRunning());
@@ -382,6 +393,47 @@ void TestGeminiClient::cancelDuringRequest()
     // The request is dropped on the wire: the late answer never comes.
     QTRY_COMPARE(abandoned.count(), 1);
     QCOMPARE(outcome.calls, 1);
+}
+
+void TestGeminiClient::stalledServiceEndsInTime_data()
+{
+    QTest::addColumn<FakeGemini::Reply>("reply");
+    QTest::newRow("never answers") << FakeGemini::Reply::silence();
+    // A byte every 10 ms: never silent long enough for a transfer time-out,
+    // and nowhere near done before the test is.
+    QTest::newRow("trickles") << FakeGemini::Reply::text(QString(20000, QLatin1Char('a'))).trickled(10);
+}
+
+void TestGeminiClient::stalledServiceEndsInTime()
+{
+    QFETCH(FakeGemini::Reply, reply);
+    for (int i = 0; i < 4; ++i)
+        m_rig->service.enqueue(reply);
+    Outcome<QString> outcome;
+    QList<Progress> reported;
+    client().transcribe(m_rig->audio(QStringLiteral("a.m4a"), m_audio), [&](Progress p) { reported << p; },
+                        outcome.done());
+    FakeClock& clock = m_rig->clock;
+    QTRY_COMPARE(m_rig->service.requests().size(), 1);
+    // An attempt ends 120 s after it was sent, however the bytes come.
+    clock.advance(119999);
+    QTest::qWait(20);
+    QCOMPARE(reported, QList<Progress>{Progress::sending});
+    clock.advance(1);
+    QCOMPARE(reported, (QList<Progress>{Progress::sending, Progress::retrying}));
+    clock.advance(400);
+    QTRY_COMPARE(m_rig->service.requests().size(), 2);
+    // The second has what is left of 180 s; no third attempt starts.
+    clock.advance(180000 - 120400 - 1);
+    QTest::qWait(20);
+    QVERIFY(!outcome.finished());
+    clock.advance(1);
+    QVERIFY(outcome.finished());
+    QCOMPARE(outcome.error().kind, GeminiError::Kind::network);
+    QCOMPARE(outcome.error().cause, GeminiError::Cause::timedOut);
+    QCOMPARE(clock.pendingTimers(), 0);
+    QTest::qWait(50);
+    QCOMPARE(m_rig->service.requests().size(), 2);
 }
 
 void TestGeminiClient::noKeyFailsBeforeAnything()

@@ -356,7 +356,8 @@ void TestNoteFiler::twoRequests()
     NoteFiler::transcribe(m_rig->audio(QStringLiteral("note.m4a"), "m4a"), client(QStringLiteral("gemini-3-transcribe")),
                           m_context, filer(QStringLiteral("gemini-3.8-flash")), [&](DictationStage s) { stages << s; },
                           outcome.done());
-    QTRY_COMPARE(m_rig->clock.pendingTimers(), 1);
+    QTRY_VERIFY(stages.contains(DictationStage::retrying));
+    QCOMPARE(m_rig->clock.pendingTimers(), 1);
     m_rig->clock.advance(400);
     QTRY_VERIFY(outcome.finished());
     QCOMPARE(outcome.value(),
@@ -473,10 +474,13 @@ void TestNoteFiler::cancelBetweenTheTwoRequests()
     m_rig->service.enqueue(FakeGemini::Reply::text(QStringLiteral("Salom")));
     m_rig->service.enqueue(FakeGemini::Reply::error(503, QStringLiteral("busy")));
     Outcome<NoteFiler::Transcript> outcome;
+    QList<DictationStage> stages;
     const GeminiCall call = NoteFiler::transcribe(m_rig->audio(QStringLiteral("note.m4a"), "m4a"),
                                                   client(QStringLiteral("gemini-3-transcribe")), m_context,
-                                                  filer(QStringLiteral("gemini-3.8-flash")), {}, outcome.done());
-    QTRY_COMPARE(m_rig->clock.pendingTimers(), 1); // the filing request waits to retry
+                                                  filer(QStringLiteral("gemini-3.8-flash")),
+                                                  [&](DictationStage s) { stages << s; }, outcome.done());
+    QTRY_VERIFY(stages.contains(DictationStage::retrying)); // the filing request waits to retry
+    QCOMPARE(m_rig->clock.pendingTimers(), 1);
     call.cancel();
     QCOMPARE(outcome.error(), GeminiError::cancelled());
     QCOMPARE(m_rig->clock.pendingTimers(), 0);

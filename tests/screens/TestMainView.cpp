@@ -1,8 +1,10 @@
 #include "core/AppState.h"
+#include "design/Animation.h"
 #include "design/Onest.h"
 #include "design/components/SInput.h"
 #include "design/components/ToastView.h"
 #include "screens/MainView.h"
+#include "screens/ScreenStyle.h"
 #include "screens/SettingsOverlay.h"
 #include "screens/Sidebar.h"
 #include "screens/ToastLayer.h"
@@ -10,7 +12,10 @@
 #include "FakeClock.h"
 #include "TempDataDir.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -35,6 +40,9 @@ private Q_SLOTS:
     void panelIsMadeAfreshOnEveryOpening();
     void clickGoesThroughTheToast();
     void newToastReplacesTheCard();
+    void toastsInAnyRhythm_data();
+    void toastsInAnyRhythm();
+    void spaceTwiceOnCopy();
     void screenSwitchStartsAfresh();
     void blurOnlyWhileOpen();
 
@@ -236,6 +244,60 @@ void TestMainView::newToastReplacesTheCard()
     QVERIFY(!m_view->content()->isAncestorOf(second));
     QWidget* top = m_view->childAt(second->geometry().center());
     QVERIFY(top == m_view->settingsOverlay() || m_view->settingsOverlay()->isAncestorOf(top));
+}
+
+void TestMainView::toastsInAnyRhythm_data()
+{
+    QTest::addColumn<int>("gapMs");
+    QTest::newRow("at once") << 0;
+    QTest::newRow("while the first slides in") << ScreenStyle::toastDurationMs / 3;
+    QTest::newRow("as the first arrives") << ScreenStyle::toastDurationMs - 20;
+    QTest::newRow("after the first is in") << ScreenStyle::toastDurationMs + 60;
+}
+
+void TestMainView::toastsInAnyRhythm()
+{
+    QFETCH(int, gapMs);
+    Animation::setEnabled(true);
+    auto animationsOff = qScopeGuard([] { Animation::setEnabled(false); });
+    open();
+    // Each toast comes in while the ones before it are still moving, so
+    // cards leave before they have fully arrived, and arrive while others
+    // leave.
+    for (int i = 0; i < 4; ++i) {
+        m_state->showToast(QStringLiteral("Copied %1").arg(i), {}, ToastTone::success);
+        QTest::qWait(gapMs);
+    }
+    ToastLayer* layer = m_view->toastLayer();
+    QTRY_COMPARE(layer->findChildren<ToastView*>().size(), 1);
+    ToastView* last = layer->toast();
+    QVERIFY(last);
+    QCOMPARE(last->title(), QStringLiteral("Copied 3"));
+    QTRY_VERIFY(!last->graphicsEffect());
+    QCOMPARE(last->property("shown").toReal(), 1.0);
+}
+
+void TestMainView::spaceTwiceOnCopy()
+{
+    Animation::setEnabled(true);
+    auto animationsOff = qScopeGuard([] { Animation::setEnabled(false); });
+    HistoryEntry entry;
+    entry.date = m_clock->now();
+    entry.text = QStringLiteral("Copy me twice");
+    entry.status = HistoryEntry::Status::done;
+    m_state->updateHistory([&entry](History& history) { history.add(entry); });
+    open();
+    auto* copy = m_view->findChild<QWidget*>(QStringLiteral("action-copy"));
+    QVERIFY(copy);
+    copy->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(copy->hasFocus());
+    QTest::keyClick(copy, Qt::Key_Space);
+    QTest::qWait(ScreenStyle::toastDurationMs / 2);
+    QTest::keyClick(copy, Qt::Key_Space);
+    QCOMPARE(QGuiApplication::clipboard()->text(), entry.text);
+    QTRY_COMPARE(m_view->toastLayer()->findChildren<ToastView*>().size(), 1);
+    QTRY_VERIFY(!m_view->toastLayer()->toast()->graphicsEffect());
+    QCOMPARE(m_state->history().entries.size(), 1);
 }
 
 void TestMainView::screenSwitchStartsAfresh()

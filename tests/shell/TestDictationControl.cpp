@@ -32,6 +32,8 @@ private Q_SLOTS:
     void mediaPauseTakenBackIsNotResumed();
     void doneAndFailedStatesEndByThemselves();
     void soundsOff();
+    void talkKeyWhileWorkingIsAnswered_data();
+    void talkKeyWhileWorkingIsAnswered();
     void delivery_data();
     void delivery();
     void filingTitlesAndFilesANewNote();
@@ -78,7 +80,7 @@ void TestDictationControl::togglesFollowThePhase()
     rig.feed(0.2);
     rig.controller->toggleRecording(Target::frontApp());
     QCOMPARE(rig.state.phase(), Phase::working);
-    QVERIFY(!rig.hotkey.externalRecording());
+    QVERIFY(rig.hotkey.externalRecording()); // Escape still reaches the wait
     QCOMPARE(rig.state.recordingStarted(), std::nullopt);
 
     // Nothing starts while working, not even by a toggle.
@@ -86,6 +88,7 @@ void TestDictationControl::togglesFollowThePhase()
     rig.controller->startRecording("mac", Target::frontApp());
     QCOMPARE(rig.state.phase(), Phase::working);
     QTRY_COMPARE(rig.state.phase(), Phase::idle); // too short: dropped
+    QVERIFY(!rig.hotkey.externalRecording());
 
     // From the failed state a toggle clears the message and records.
     rig.controller->fail("Gemini returned 500: boom");
@@ -162,23 +165,35 @@ void TestDictationControl::shortRecordingsAreDroppedSilently()
 void TestDictationControl::cancelKeepsOnlyALongRecording_data()
 {
     QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("quitting");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("0.9 s") << 0.9 << false;
-    QTest::newRow("1.0 s") << 1.0 << true;
+    QTest::newRow("0.9 s") << 0.9 << false << false;
+    QTest::newRow("1.0 s") << 1.0 << false << true;
+    QTest::newRow("0.9 s, quitting") << 0.9 << true << false;
+    QTest::newRow("1.0 s, quitting") << 1.0 << true << true;
 }
 
 void TestDictationControl::cancelKeepsOnlyALongRecording()
 {
     QFETCH(double, seconds);
+    QFETCH(bool, quitting);
     QFETCH(bool, kept);
     DictationRig& rig = *m_rig;
     rig.state.updateConfig([](Config& config) { config.model = "gemini-test"; });
     rig.record(seconds);
-    rig.controller->cancelRecording();
-    QCOMPARE(rig.state.phase(), Phase::idle);
-    QCOMPARE(rig.sounds.played, (QStringList{"Tink", "Funk"}));
+    if (quitting) {
+        // Quitting waits for the file: the entry is there when it returns.
+        rig.controller->shutDown();
+        QCOMPARE(rig.state.history().entries.size(), kept ? 1 : 0);
+        QVERIFY(rig.log().contains(kept ? "quit while recording; the recording is kept in History"
+                                        : "quit while recording; too short to keep"));
+    } else {
+        rig.controller->cancelRecording();
+        QCOMPARE(rig.state.phase(), Phase::idle);
+        QCOMPARE(rig.sounds.played, (QStringList{"Tink", "Funk"}));
+        QVERIFY(rig.log().contains("recording cancelled"));
+    }
     QVERIFY(!rig.hotkey.externalRecording());
-    QVERIFY(rig.log().contains("recording cancelled"));
     QTRY_VERIFY(rig.tempFiles().isEmpty());
     if (!kept) {
         QTest::qWait(50);
@@ -346,6 +361,49 @@ void TestDictationControl::soundsOff()
     rig.controller->finishRecording();
     QTRY_COMPARE(rig.state.phase(), Phase::failed);
     QVERIFY(rig.sounds.played.isEmpty());
+}
+
+void TestDictationControl::talkKeyWhileWorkingIsAnswered_data()
+{
+    QTest::addColumn<bool>("toggle");
+    QTest::addColumn<bool>("sounds");
+    QTest::newRow("held") << false << true;
+    QTest::newRow("tapped") << true << true;
+    QTest::newRow("held, sounds off") << false << false;
+}
+
+void TestDictationControl::talkKeyWhileWorkingIsAnswered()
+{
+    QFETCH(bool, toggle);
+    QFETCH(bool, sounds);
+    DictationRig& rig = *m_rig;
+    rig.state.updateConfig([&](Config& config) { config.sounds = sounds; });
+    rig.controller->setPhase(Phase::working);
+    auto press = [&] {
+        if (toggle)
+            rig.controller->toggleRecording(Target::frontApp());
+        else
+            rig.controller->startRecording("mac", Target::frontApp());
+    };
+    // The press, then its end: the release of a held key, or the second tap.
+    press();
+    QVERIFY(rig.state.stillTranscribingNotice());
+    QCOMPARE(rig.sounds.played, sounds ? QStringList{"Basso"} : QStringList());
+    QCOMPARE(rig.state.phase(), Phase::working);
+    QVERIFY(!rig.recorder.isRecording());
+    if (toggle)
+        rig.controller->toggleRecording(Target::frontApp());
+    else
+        rig.controller->finishRecording();
+    QVERIFY(!rig.state.stillTranscribingNotice());
+    QCOMPARE(rig.sounds.played.size(), sounds ? 1 : 0);
+    QCOMPARE(rig.state.phase(), Phase::working);
+
+    // The transcript arriving ends the notice as well.
+    press();
+    QVERIFY(rig.state.stillTranscribingNotice());
+    rig.controller->showDone("Editor", 3, false);
+    QVERIFY(!rig.state.stillTranscribingNotice());
 }
 
 void TestDictationControl::delivery_data()

@@ -2,6 +2,7 @@
 #include "DiskFull.h"
 #include "FakeGemini.h"
 
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpServer>
@@ -32,6 +33,10 @@ private Q_SLOTS:
     void transcriptLogLineKeepsWholeCharacters();
     void transcriptLineBreaksForgeNoLogLine();
     void quittingWhileWorkingKeepsTheRecording();
+    void stalledServiceEndsInTime_data();
+    void stalledServiceEndsInTime();
+    void escapeStopsTheWait_data();
+    void escapeStopsTheWait();
     void newNoteIsFiledInOneRequest();
     void speechOnlyModelFilesOnATextModel();
     void speechOnlyModelWithoutTextModelFillsTheNote();
@@ -98,7 +103,14 @@ void TestDictationPipeline::dictate(double seconds, bool pause, const Target& ta
         rig.feed(seconds / 2);
     }
     rig.controller->finishRecording();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.state.phase() != Phase::working, 20000);
+    // The service's retry waits run on the rig's clock: they pass at once.
+    QDeadlineTimer deadline(20000);
+    while (rig.state.phase() == Phase::working && !deadline.hasExpired()) {
+        if (rig.state.processingStage() == DictationStage::retrying)
+            rig.clock.advance(3000);
+        QTest::qWait(5);
+    }
+    QVERIFY(rig.state.phase() != Phase::working);
 }
 
 HistoryEntry TestDictationPipeline::keptRecording()
@@ -392,6 +404,69 @@ void TestDictationPipeline::quittingWhileWorkingKeepsTheRecording()
     QVERIFY(rig.desktop.notifications.isEmpty());
     QTest::qWait(100); // the cancelled request reports nothing more
     QCOMPARE(rig.state.history().entries.size(), 1);
+}
+
+void TestDictationPipeline::stalledServiceEndsInTime_data()
+{
+    QTest::addColumn<FakeGemini::Reply>("reply");
+    QTest::newRow("never answers") << FakeGemini::Reply::silence().on("POST");
+    QTest::newRow("trickles") << FakeGemini::Reply::text(QString(20000, QLatin1Char('a'))).on("POST").trickled(10);
+}
+
+void TestDictationPipeline::stalledServiceEndsInTime()
+{
+    QFETCH(FakeGemini::Reply, reply);
+    DictationRig& rig = *m_rig;
+    for (int i = 0; i < 4; ++i)
+        m_gemini->enqueue(reply);
+    rig.record(1.0);
+    rig.controller->finishRecording();
+    QTRY_COMPARE(m_gemini->requests("POST").size(), 1);
+    // However the service answers, the dictation is over 180 s on.
+    rig.clock.advance(180000);
+    QCOMPARE(rig.state.phase(), Phase::failed);
+    const HistoryEntry entry = rig.state.history().entries.first();
+    QCOMPARE(entry.status, HistoryEntry::Status::failed);
+    QCOMPARE(entry.error, std::optional<QString>(GeminiError::network(GeminiError::Cause::timedOut, {}, true).description()));
+    QVERIFY(entry.audioFile);
+    QCOMPARE(rig.keptAudio(), QStringList{*entry.audioFile});
+    QVERIFY(!rig.hotkey.externalRecording());
+}
+
+void TestDictationPipeline::escapeStopsTheWait_data()
+{
+    stalledServiceEndsInTime_data();
+}
+
+void TestDictationPipeline::escapeStopsTheWait()
+{
+    QFETCH(FakeGemini::Reply, reply);
+    DictationRig& rig = *m_rig;
+    m_gemini->enqueue(reply);
+    rig.record(1.0);
+    rig.controller->finishRecording();
+    QTRY_COMPARE(m_gemini->requests("POST").size(), 1);
+    // Escape reaches the controller while it waits.
+    QVERIFY(rig.hotkey.externalRecording());
+    rig.controller->cancelRecording();
+
+    QCOMPARE(rig.state.phase(), Phase::idle);
+    QVERIFY(!rig.hotkey.externalRecording());
+    QCOMPARE(rig.state.history().entries.size(), 1);
+    const HistoryEntry entry = rig.state.history().entries.first();
+    QCOMPARE(entry.status, HistoryEntry::Status::failed);
+    QCOMPARE(entry.error, std::optional<QString>("Stopped before the transcript arrived."));
+    QVERIFY(entry.audioFile);
+    QCOMPARE(rig.keptAudio(), QStringList{*entry.audioFile});
+    QCOMPARE(rig.tempFiles(), QStringList());
+    QCOMPARE(rig.sounds.played, (QStringList{"Tink", "Pop", "Funk"}));
+    QVERIFY(rig.desktop.notifications.isEmpty());
+    QVERIFY(rig.log().contains("stopped waiting for the transcript; the recording is kept in History"));
+    // Nothing more comes of the abandoned request.
+    rig.clock.advance(180000);
+    QTest::qWait(50);
+    QCOMPARE(rig.state.history().entries.size(), 1);
+    QCOMPARE(rig.state.phase(), Phase::idle);
 }
 
 void TestDictationPipeline::newNoteIsFiledInOneRequest()

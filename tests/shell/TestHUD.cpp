@@ -49,6 +49,7 @@ private Q_SLOTS:
     void shortMessage();
     void toolTips();
     void stageSentencesOnWholeSeconds();
+    void stillTranscribingNotice();
 
 private:
     void setKind(HUDView::Kind kind);
@@ -587,6 +588,23 @@ void TestHUD::stageSentencesOnWholeSeconds()
     // A new stage starts its own sequence.
     m_state->setProcessingStage(DictationStage::retrying, m_clock->now());
     QCOMPARE(view->accessibleName(), QStringLiteral("Trying again\u2026"));
+}
+
+void TestHUD::stillTranscribingNotice()
+{
+    m_state->setPhase(Phase::working);
+    const HUDView* view = m_panel->view();
+    const QString stage = view->accessibleName();
+    const int width = view->rowWidth(HUDView::Kind::thinking);
+    m_state->setStillTranscribingNotice(true);
+    QCOMPARE(view->accessibleName(), QStringLiteral("The last dictation is still being transcribed"));
+    QVERIFY(view->rowWidth(HUDView::Kind::thinking) > width);
+    m_state->setStillTranscribingNotice(false);
+    QCOMPARE(view->accessibleName(), stage);
+    // A new phase ends it.
+    m_state->setStillTranscribingNotice(true);
+    m_state->setPhase(Phase::idle);
+    QVERIFY(!m_state->stillTranscribingNotice());
 }
 
 QTEST_MAIN(TestHUD)

@@ -1,5 +1,7 @@
 #include "AppProcess.h"
 
+#include <QVariant>
+
 namespace AppProcess {
 
 QProcessEnvironment environment(const QString& dataFolder, const QString& geminiUrl)
@@ -23,14 +25,33 @@ bool start(QProcess& app, const QProcessEnvironment& environment)
     return app.waitForStarted();
 }
 
-void stop(QProcess& app)
+bool stop(QProcess& app)
 {
-    if (app.state() == QProcess::NotRunning)
-        return;
-    app.terminate();
-    if (!app.waitForFinished(10000))
+    if (app.state() != QProcess::NotRunning)
+        app.terminate();
+    return ended(app);
+}
+
+bool ended(QProcess& app, int timeoutMs)
+{
+    if (app.state() != QProcess::NotRunning && !app.waitForFinished(timeoutMs)) {
+        app.setProperty("kestoKilled", true);
         app.kill();
-    app.waitForFinished(2000);
+        app.waitForFinished(2000);
+        return false;
+    }
+    return app.exitStatus() == QProcess::NormalExit && app.exitCode() == 0;
+}
+
+QString ending(const QProcess& app)
+{
+    if (app.state() != QProcess::NotRunning)
+        return QStringLiteral("still running");
+    if (app.property("kestoKilled").toBool())
+        return QStringLiteral("did not end in time, killed");
+    if (app.exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("crashed");
+    return QStringLiteral("exit status %1").arg(app.exitCode());
 }
 
 } // namespace AppProcess

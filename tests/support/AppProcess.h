@@ -15,7 +15,18 @@ QProcessEnvironment environment(const QString& dataFolder, const QString& gemini
 // Starts the program KESTO_APP names in app; false when it did not start.
 bool start(QProcess& app, const QProcessEnvironment& environment);
 
-// Asks a running app to quit, and kills it when it does not within 10 s.
-void stop(QProcess& app);
+// Asks a running app to quit (SIGTERM), and kills it when it does not
+// within 10 s. True only when the app ended by itself with status 0: a crash
+// at quit, or a quit that hangs, is false.
+[[nodiscard]] bool stop(QProcess& app);
+
+// Waits up to timeoutMs for an app asked to quit in another way (a key, a
+// signal sent by the test); true when it ended by itself with status 0.
+// An app still running afterwards is killed.
+[[nodiscard]] bool ended(QProcess& app, int timeoutMs = 10000);
+
+// How the app ended ("exit status 0", "crashed", "did not end in time,
+// killed", "still running"), for a failure message.
+QString ending(const QProcess& app);
 
 } // namespace AppProcess

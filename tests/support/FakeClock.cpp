@@ -43,6 +43,18 @@ void FakeClock::advance(qint64 ms)
     m_ms = target;
 }
 
+std::optional<qint64> FakeClock::nextDueIn() const
+{
+    std::optional<qint64> earliest;
+    for (const auto& [id, timer] : m_timers) {
+        if (!earliest || timer.due < *earliest)
+            earliest = timer.due;
+    }
+    if (!earliest)
+        return std::nullopt;
+    return *earliest - m_ms;
+}
+
 void FakeClock::setNow(const QDateTime& now)
 {
     m_start = now.addMSecs(-m_ms);

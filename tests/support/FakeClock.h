@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <map>
+#include <optional>
 
 // A clock that moves only when told: advance() fires, in time order, every
 // timer that falls due, so timing rules are tested without waiting.
@@ -21,6 +22,8 @@ public:
     void advance(qint64 ms);
     void setNow(const QDateTime& now);
     int pendingTimers() const { return int(m_timers.size()); }
+    // How far ahead the earliest timer falls due; none when nothing waits.
+    std::optional<qint64> nextDueIn() const;
 
 private:
     struct Timer

@@ -179,6 +179,20 @@ FakeGemini::Reply FakeGemini::Reply::delayed(int ms) const
     return reply;
 }
 
+FakeGemini::Reply FakeGemini::Reply::silence()
+{
+    Reply reply;
+    reply.silent = true;
+    return reply;
+}
+
+FakeGemini::Reply FakeGemini::Reply::trickled(int everyMs) const
+{
+    Reply reply = *this;
+    reply.trickleMs = everyMs;
+    return reply;
+}
+
 FakeGemini::Reply FakeGemini::Reply::cutOff(int bodyBytes) const
 {
     Reply reply = *this;
@@ -321,6 +335,8 @@ void FakeGemini::answer(QTcpSocket* socket, const Request& request)
             socket->disconnectFromHost();
             return;
         }
+        if (reply.silent)
+            return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reason(reply.status) + "\r\n";
         head += "Content-Type: " + reply.contentType + "\r\n";
         head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
@@ -329,6 +345,20 @@ void FakeGemini::answer(QTcpSocket* socket, const Request& request)
         if (reply.cutAfter >= 0) {
             socket->write(body.left(reply.cutAfter));
             socket->disconnectFromHost();
+            return;
+        }
+        if (reply.trickleMs > 0) {
+            auto* timer = new QTimer(socket);
+            auto sent = std::make_shared<qsizetype>(0);
+            connect(timer, &QTimer::timeout, socket, [this, index, socket, timer, body, sent] {
+                socket->write(body.mid(*sent, 1));
+                socket->flush();
+                if (++*sent >= body.size()) {
+                    timer->stop();
+                    Q_EMIT replied(index);
+                }
+            });
+            timer->start(reply.trickleMs);
             return;
         }
         socket->write(body);

@@ -50,6 +50,8 @@ public:
         int delayMs = 0;     // waits before answering
         bool drop = false;   // closes the connection without answering
         int cutAfter = -1;   // sends the full length but only this many body bytes, then closes
+        bool silent = false; // keeps the connection open and never answers
+        int trickleMs = 0;   // sends the body one byte at a time, one every this many ms
 
         // A transcript as generateContent or interactions returns it.
         static Reply text(const QString& transcript);
@@ -61,10 +63,13 @@ public:
         static Reply raw(int status, const QByteArray& body, const QByteArray& contentType = "application/json");
         static Reply json(int status, const QJsonObject& body);
         static Reply dropped();
+        // Takes the request and never answers, keeping the connection open.
+        static Reply silence();
 
         Reply on(const QString& method) const;
         Reply delayed(int ms) const;
         Reply cutOff(int bodyBytes) const;
+        Reply trickled(int everyMs) const;
     };
 
     explicit FakeGemini(QObject* parent = nullptr);

@@ -8,9 +8,23 @@
 
 #include <QCursor>
 #include <QEnterEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
+
+namespace {
+
+// The control the last left press went to, and when (event time).
+struct Press
+{
+    QPointer<AbstractControl> control;
+    quint64 timestamp = 0;
+};
+Press lastPress;
+
+} // namespace
 
 AbstractControl::AbstractControl(QWidget* parent)
     : QWidget(parent)
@@ -71,9 +85,24 @@ void AbstractControl::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
+    lastPress = {this, event->timestamp()};
     m_focusRing = false;
     setPressed(true);
     event->accept();
+}
+
+void AbstractControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click whose first press went elsewhere:
+    // this control has just moved under the pointer (the row below took the
+    // place of a deleted one) and was never aimed at.
+    const quint64 since = event->timestamp() - lastPress.timestamp;
+    if (event->button() == Qt::LeftButton
+        && (lastPress.control != this || since > quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval()))) {
+        event->accept();
+        return;
+    }
+    mousePressEvent(event);
 }
 
 void AbstractControl::mouseMoveEvent(QMouseEvent* event)

@@ -7,16 +7,12 @@
 namespace {
 
 // One libcanberra context for the run; it plays asynchronously on its own
-// threads, so play() returns at once.
+// threads, so play() returns at once. The context is never destroyed:
+// destroying it unloads its sound driver while the driver's thread may still
+// be returning into it, and the process ending frees it anyway.
 class CanberraSoundPlayer final : public SoundPlayer
 {
 public:
-    ~CanberraSoundPlayer() override
-    {
-        if (m_context)
-            ca_context_destroy(m_context);
-    }
-
     void play(const QString& name) override
     {
         const QString id = eventId(name);
@@ -57,6 +53,7 @@ private:
 
 SoundPlayer& SoundPlayer::system()
 {
-    static CanberraSoundPlayer player;
-    return player;
+    // Never destroyed, so nothing tears the context down at exit().
+    static auto* player = new CanberraSoundPlayer;
+    return *player;
 }
