@@ -1,5 +1,10 @@
 #include "onboarding/DefaultButton.h"
 
+#include "design/components/AbstractControl.h"
+#include "design/components/Chip.h"
+#include "design/components/SSelect.h"
+#include "design/components/SSwitch.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,6 +18,14 @@ bool isTextField(const QWidget* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
         || qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+// A focused button answers Return itself; a choice (chip, switch, select)
+// leaves it to the default button, as a check box in a dialog does.
+bool isButton(const QWidget* widget)
+{
+    return qobject_cast<const AbstractControl*>(widget) && !qobject_cast<const Chip*>(widget)
+        && !qobject_cast<const SSwitch*>(widget) && !qobject_cast<const SSelect*>(widget);
 }
 
 } // namespace
@@ -54,7 +67,7 @@ bool DefaultButton::eventFilter(QObject* watched, QEvent* event)
     if (widget->window() != m_scope->window() || !m_scope->isVisible())
         return false;
     // A text field's Return, also when it passes it on to its parents.
-    if (isTextField(QApplication::focusWidget()))
+    if (isTextField(QApplication::focusWidget()) || isButton(QApplication::focusWidget()))
         return false;
     if (!key->isAutoRepeat())
         m_press();

@@ -6,9 +6,10 @@
 
 class QWidget;
 
-// Return and Enter press a window's default button wherever the focus is in
-// it: a focused chip or button does not take them for itself, while Space
-// still does. A text field keeps them for its own use.
+// Return and Enter press a window's default button when the focus is on no
+// other button: a focused button takes them for itself, a focused chip or
+// switch does not (Space still toggles it). A text field keeps them for its
+// own use.
 class DefaultButton final : public QObject
 {
     Q_OBJECT

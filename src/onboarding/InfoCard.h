@@ -27,6 +27,8 @@ public:
     // Lays the card (and what catches its clicks) over its siblings, as a
     // new step's content comes in under it.
     void raiseOverSiblings();
+    // The card itself, without its shadow's room, in its own coordinates.
+    QRectF cardRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,7 +36,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QRectF cardRect() const;
     void resizeToText();
     void placeShield();
 

@@ -3,12 +3,15 @@
 #include "design/Elevation.h"
 #include "design/Palette.h"
 #include "design/components/ControlStyle.h"
+#include "design/components/FocusChain.h"
 #include "design/components/TextLabel.h"
 #include "onboarding/InfoButton.h"
 #include "onboarding/InfoCard.h"
 #include "onboarding/OnboardingArtwork.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -55,6 +58,33 @@ StepIntro::StepIntro(QWidget* cardHost, QWidget* parent)
 
     connect(m_button, &InfoButton::clicked, this, &StepIntro::infoToggled);
     m_subtitle->installEventFilter(this);
+    // The open card's keys come before any control's.
+    qApp->installEventFilter(this);
+}
+
+bool StepIntro::underCard(const QWidget* widget) const
+{
+    if (!m_infoOpen || !widget || !m_cardHost->isAncestorOf(widget) || m_card->isAncestorOf(widget))
+        return false;
+    const QRectF card = m_card->cardRect().translated(m_card->pos());
+    const QRect area(widget->mapTo(m_cardHost, QPoint(0, 0)), widget->size());
+    return card.intersects(QRectF(area));
+}
+
+bool StepIntro::handleKey(QKeyEvent* key)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (key->key() == Qt::Key_Escape && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Q_EMIT infoToggled();
+        return true;
+    }
+    bool forward = true;
+    if (FocusChain::isFocusMove(key, focus, &forward)) {
+        // What the card covers cannot be seen, so it cannot be focused.
+        FocusChain::move(focus, forward, window(), [this](QWidget* w) { return !underCard(w); });
+        return true;
+    }
+    return false;
 }
 
 void StepIntro::present(OnboardingStep step, const QString& title, const QString& subtitle, const QString& info)
@@ -81,6 +111,8 @@ void StepIntro::setInfoOpen(bool open)
     m_subtitle->setColor(open ? ControlPaint::clear : Palette::textSecondary);
     placeCard();
     m_card->setOpen(open);
+    if (underCard(QApplication::focusWidget()))
+        m_button->setFocus(Qt::TabFocusReason);
 }
 
 void StepIntro::placeCard()
@@ -102,6 +134,9 @@ void StepIntro::moveEvent(QMoveEvent* event)
 
 bool StepIntro::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && m_infoOpen && isVisible() && watched->isWidgetType()
+        && watched == (QApplication::focusWidget() ? QApplication::focusWidget() : window()))
+        return handleKey(static_cast<QKeyEvent*>(event));
     if (watched == m_subtitle && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
         placeCard();
     return QWidget::eventFilter(watched, event);

@@ -7,6 +7,7 @@
 
 class InfoButton;
 class InfoCard;
+class QKeyEvent;
 class TextLabel;
 
 // The top of every wizard step: the step's picture, its title with the
@@ -57,6 +58,9 @@ protected:
 private:
     void placeCard();
     const QImage& shadow();
+    // While the card is open: Escape closes it, Tab passes what it covers.
+    bool handleKey(QKeyEvent* key);
+    bool underCard(const QWidget* widget) const;
 
     QWidget* m_cardHost;
     TextLabel* m_title;

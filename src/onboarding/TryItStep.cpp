@@ -10,6 +10,7 @@
 #include "design/components/SScrollBar.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
+#include "onboarding/DefaultButton.h"
 #include "onboarding/SampleLevelBars.h"
 #include "onboarding/SampleBox.h"
 #include "onboarding/StatusLine.h"
@@ -86,9 +87,11 @@ TryItStep::TryItStep(AppState& state, std::function<void(const Config&)> onSave,
     keyRow->addWidget(new TextLabel(L10n::tr("Talk key"), TypeModifier{14, QFont::DemiBold, 20}, Palette::textSecondary), 1);
     keyRow->addWidget(m_select);
 
-    // The editor keeps its place and its focus while hidden, so a
-    // transcript may arrive in it while the box shows the keys.
+    // The editor keeps its place while hidden; it takes the focus when a
+    // dictation starts, so the transcript arrives in it. Tab leaves it: the
+    // sample is no tabulated text.
     m_editor->setAcceptRichText(false);
+    m_editor->setTabChangesFocus(true);
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->viewport()->setAutoFillBackground(false);
     m_editor->setAutoFillBackground(false);
@@ -145,6 +148,12 @@ TryItStep::TryItStep(AppState& state, std::function<void(const Config&)> onSave,
         // Every try starts with an empty box.
         if (m_state.phase() == Phase::recording && !m_editor->document()->isEmpty())
             m_editor->clear();
+        if (m_state.phase() == Phase::recording && isVisible())
+            m_editor->setFocus(Qt::OtherFocusReason);
+        // A dictation that brought no text leaves the box hidden: the
+        // editor lets go, so Return presses Done again.
+        if ((m_state.phase() == Phase::idle || m_state.phase() == Phase::failed) && sample().trimmed().isEmpty())
+            DefaultButton::releaseFocus(m_editor);
         m_progress->setProgress(m_state.processingStarted(),
                                 [this](const QDateTime& at) { return m_state.processingMessage(at); });
         refresh();
@@ -176,7 +185,9 @@ QString TryItStep::sample() const
 void TryItStep::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    m_editor->setFocus(Qt::OtherFocusReason);
+    // Text typed into a box that shows nothing would be lost from sight.
+    if (m_state.phase() == Phase::recording || m_state.phase() == Phase::working || !sample().trimmed().isEmpty())
+        m_editor->setFocus(Qt::OtherFocusReason);
 }
 
 void TryItStep::styleEditor()
@@ -228,6 +239,8 @@ void TryItStep::refresh()
                              : SampleBox::Look::waiting);
     m_editorOpacity->setOpacity(filled ? 1.0 : 0.0);
     m_cover->setVisible(!filled);
+    // Hidden, the editor is out of the Tab chain; a click still reaches it.
+    m_editor->setFocusPolicy(filled ? Qt::StrongFocus : Qt::ClickFocus);
     m_active->setVisible(active);
     m_idle->setVisible(!active && !hasText);
     m_bars->setLevel(recording ? m_state.level() : 0.0);

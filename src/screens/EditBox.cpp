@@ -6,6 +6,7 @@
 #include "design/components/ControlStyle.h"
 #include "screens/TranscriptText.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +25,9 @@ EditBox::EditBox(const QString& text, QWidget* parent)
     setObjectName(QStringLiteral("editBox"));
     m_editor->setObjectName(QStringLiteral("editor"));
     m_editor->setText(text);
+    // A transcript holds no tabulated text: Tab goes on to Cancel and Save.
+    m_editor->setTabChangesFocus(true);
+    m_editor->installEventFilter(this);
     setFixedHeight(boxHeight);
     // The lines advance by 24 points; the spare room is split above and below.
     const qreal extra = lineHeight - Onest::naturalLineHeight(fontSize, QFont::Normal);
@@ -48,6 +52,18 @@ void EditBox::showEvent(QShowEvent* event)
     // The caret stands in the editor at once, at the end of the text.
     m_editor->setFocus(Qt::OtherFocusReason);
     m_editor->moveCursor(QTextCursor::End);
+}
+
+bool EditBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            Q_EMIT cancelled();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void EditBox::paintEvent(QPaintEvent*)

@@ -7,7 +7,7 @@ class TranscriptText;
 // The inline editor of a transcript: a fixed 122-point box at the
 // transcript's own size and line height, with a focus border. Its ring,
 // 3 points around it, is drawn by the card behind it. It takes the keyboard
-// focus as soon as it is shown.
+// focus as soon as it is shown; Tab leaves it and Escape cancels the edit.
 class EditBox final : public QWidget {
     Q_OBJECT
 
@@ -22,8 +22,10 @@ public:
 
 Q_SIGNALS:
     void textChanged(const QString& text);
+    void cancelled();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

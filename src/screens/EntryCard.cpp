@@ -17,6 +17,7 @@
 #include "screens/TranscriptText.h"
 
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
 #include <QHBoxLayout>
@@ -112,6 +113,10 @@ EntryCard::EntryCard(const Model& model, QWidget* parent)
     , m_column(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("entryCard"));
+    // The card holds the focus that a keyboard deletion leaves on the list,
+    // and a click on it, so the list's keys (Page Down, arrows) work from
+    // there. It is no Tab stop of its own; Tab goes on to its buttons.
+    setFocusPolicy(Qt::ClickFocus);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -191,6 +196,7 @@ QWidget* EntryCard::editorBlock()
     row->addWidget(m_save);
     column->addLayout(row);
     connect(m_cancel, &SButton::clicked, this, &EntryCard::cancelClicked);
+    connect(m_editBox, &EditBox::cancelled, this, &EntryCard::cancelClicked);
     connect(m_save, &SButton::clicked, this, &EntryCard::saveClicked);
     connect(m_editBox, &EditBox::textChanged, this, [this](const QString& text) {
         m_model.editText = text;
@@ -250,6 +256,16 @@ void EntryCard::apply()
         }
     } else if (m_box) {
         discard(m_box);
+    }
+
+    // Tab goes down the card: the editor's or the box's buttons, made after
+    // the meta row, come before its actions.
+    QWidget* above = m_box ? static_cast<QWidget*>(m_box->button()) : m_save;
+    for (SIconButton* button : m_buttons) {
+        if (!above)
+            break;
+        QWidget::setTabOrder(above, button);
+        above = button;
     }
 
     const AppGlyph::Glyph glyph = AppGlyph::icon(entry.appBundleID, entry.source);
@@ -327,12 +343,32 @@ int EntryCard::heightForWidth(int width) const
     return height >= 0 ? height : m_column->sizeHint().height();
 }
 
+void EntryCard::focusInEvent(QFocusEvent* event)
+{
+    m_ring = event->reason() != Qt::MouseFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void EntryCard::focusOutEvent(QFocusEvent* event)
+{
+    m_ring = false;
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void EntryCard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card = QRectF(rect()).marginsRemoved(outset());
     Surface::card(painter, card, radius, Elevation::Xs, m_model.editing ? Palette::borderFocus : Palette::borderDefault);
+    if (m_ring) {
+        const qreal w = EditBox::ringWidth;
+        QPainterPath band = ControlPaint::rounded(card.adjusted(-w, -w, w, w), radius + w);
+        band = band.subtracted(ControlPaint::rounded(card, radius));
+        painter.fillPath(band, Palette::ring.color());
+    }
     if (m_editBox) {
         const QRectF box(m_editBox->mapTo(this, QPoint(0, 0)), m_editBox->size());
         const qreal ring = EditBox::ringWidth;

@@ -77,6 +77,8 @@ Q_SIGNALS:
     void editTextChanged(const QString& text);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -102,4 +104,5 @@ private:
     Badge* m_badge = nullptr;
     QWidget* m_buttonSlot = nullptr;
     QList<SIconButton*> m_buttons;
+    bool m_ring = false;
 };

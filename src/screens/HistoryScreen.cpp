@@ -12,6 +12,7 @@
 #include "screens/FoldedText.h"
 #include "screens/ScreenStyle.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -63,6 +64,7 @@ HistoryScreen::HistoryScreen(AppState& state, AppActions& actions, QWidget* pare
         m_clear->arm();
     connect(m_clear, &TwoStepConfirm::armedChanged, this, &HistoryScreen::refreshHeader);
     connect(m_clear, &TwoStepConfirm::confirmed, this, &HistoryScreen::clearAll);
+    m_clear->disarmOnEscape(this);
     connect(&state, &AppState::historyChanged, this, [this] {
         m_statsLine.reset();
         reload();
@@ -437,9 +439,36 @@ void HistoryScreen::remove(const QUuid& id)
         return;
     if (m_editingID == id)
         m_editingID.reset();
+    // Deleted from the keyboard: the focus keeps the place, on the entry
+    // that moves up into it (the one above when it was the last).
+    EntryCard* deleted = card(id);
+    int place = -1;
+    if (deleted && deleted->isAncestorOf(QApplication::focusWidget())) {
+        const QString key = cardKey(id);
+        for (int i = 0; i < m_listRows.size() && place < 0; ++i)
+            place = m_listRows.at(i).key == key ? i : -1;
+    }
     m_state.updateHistory([&entry](History& history) { history.remove(*entry); });
+    if (place >= 0)
+        focusCardNear(place);
     m_state.showToast(L10n::tr("Deleted"), AppGlyph::name(*entry) + QStringLiteral(" · ") + Format::time(entry->date),
                       ToastTone::info);
+}
+
+void HistoryScreen::focusCardNear(int row)
+{
+    int found = -1;
+    for (int i = row; i < m_rows.size() && found < 0; ++i)
+        found = m_rows.at(i).entry >= 0 ? i : -1;
+    for (int i = std::min(row, int(m_rows.size())) - 1; i >= 0 && found < 0; --i)
+        found = m_rows.at(i).entry >= 0 ? i : -1;
+    if (found < 0) {
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_list->reveal(found);
+    if (QWidget* next = m_list->rowWidget(m_listRows.at(found).key))
+        next->setFocus(Qt::OtherFocusReason);
 }
 
 void HistoryScreen::clearAll()

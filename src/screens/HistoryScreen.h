@@ -96,6 +96,9 @@ private:
     void save(const QUuid& id);
     void copy(const QUuid& id);
     void remove(const QUuid& id);
+    // Focuses the card of the first entry at or after row of the list, or
+    // else the last one before it.
+    void focusCardNear(int row);
     void clearAll();
     std::optional<HistoryEntry> stored(const QUuid& id) const;
 

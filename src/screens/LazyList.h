@@ -2,10 +2,13 @@
 
 #include "screens/LazyRows.h"
 
+#include <QPointer>
 #include <QScrollArea>
 
+class FocusRing;
+
 // A scroll area whose whole content is a LazyRows list: only the rows near
-// the view are built.
+// the view are built. Reached by Tab, it shows its ring just inside its edge.
 class LazyList final : public QScrollArea {
     Q_OBJECT
 
@@ -30,7 +33,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     LazyRows* m_rows;
+    QPointer<FocusRing> m_ring;
 };

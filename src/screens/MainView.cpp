@@ -6,6 +6,7 @@
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "screens/HistoryIndex.h"
+#include "design/components/FocusChain.h"
 #include "screens/HistoryScreen.h"
 #include "screens/NotesScreen.h"
 #include "screens/PhoneScreen.h"
@@ -119,10 +120,14 @@ void MainView::settingsChanged()
         m_overlay->setGeometry(rect());
         m_overlay->show();
         m_overlay->raise();
+        // The panel is modal: the keyboard leaves the screen behind it.
+        m_overlay->setFocus(Qt::OtherFocusReason);
         // Toasts stay readable over the settings.
         m_toasts->raise();
         m_toasts->placeAll();
     }
+    if (!open && m_overlay && m_overlay->isAncestorOf(QApplication::focusWidget()))
+        setFocus(Qt::OtherFocusReason);
     if (open == (m_overlayProgress->target() > 0.5))
         return;
     m_overlayProgress->animateTo(open ? 1.0 : 0.0, ScreenStyle::overlayDurationMs, ScreenStyle::overlayCurve());
@@ -175,9 +180,19 @@ qreal MainView::blurRadius() const
 
 bool MainView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == window())
+    if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != window())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
         return handleKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusIn && watched == QApplication::focusWidget()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // Nothing behind the open panel takes the keyboard, whoever asks;
+        // nothing in a closing one keeps it.
+        if (m_state.settingsOpen() && m_overlay && m_content->isAncestorOf(widget))
+            m_overlay->setFocus(Qt::OtherFocusReason);
+        else if (!m_state.settingsOpen() && m_overlay && m_overlay->isAncestorOf(widget))
+            setFocus(Qt::OtherFocusReason);
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -195,6 +210,12 @@ bool MainView::handleKey(QKeyEvent* event)
         if (QWidget* focus = window()->focusWidget())
             focus->clearFocus();
         m_state.setSettingsOpen(true);
+        return true;
+    }
+    bool forward = true;
+    if (m_state.settingsOpen() && m_overlay && FocusChain::isFocusMove(event, QApplication::focusWidget(), &forward)) {
+        // Tab goes round the panel only, as in any modal dialog.
+        FocusChain::move(QApplication::focusWidget(), forward, m_overlay);
         return true;
     }
     if (modifiers == Qt::NoModifier && event->key() == Qt::Key_Escape && m_state.settingsOpen()) {

@@ -61,7 +61,9 @@ NoteTextView::NoteTextView(const TypeModifier& type, const ColorToken& color, bo
     setLineWrapMode(singleLine ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     viewport()->setAutoFillBackground(false);
-    setTabChangesFocus(false);
+    // Tab leaves the title for the body; the body keeps it for its text and
+    // is left with Ctrl+Tab.
+    setTabChangesFocus(singleLine);
 
     const QFont font = m_type.font();
     setFont(font);

@@ -10,7 +10,8 @@
 // exactly what was typed or pasted (non-breaking spaces included), every
 // line break a line feed; pasting inserts plain text only, as one undo step.
 // Return, with or without Shift, Alt or Ctrl, breaks the line. In
-// single-line mode Return does nothing and pasted line breaks become spaces.
+// single-line mode Return does nothing, Tab moves on to the next control and
+// pasted line breaks become spaces.
 // setText() is a
 // replacement from outside (a dictation appended to the note): it writes
 // nothing back, puts the caret at the end, scrolled into view, and clears

@@ -15,6 +15,9 @@ SettingsOverlay::SettingsOverlay(AppState& state, const PanelFactory& panel, QWi
     , m_panel(panel ? panel(this) : new QWidget(this))
 {
     setObjectName(QStringLiteral("settingsOverlay"));
+    // Holds the keyboard while no control of the panel has it, so nothing
+    // behind the panel can.
+    setFocusPolicy(Qt::ClickFocus);
     m_panel->setParent(this);
     m_panel->setObjectName(m_panel->objectName().isEmpty() ? QStringLiteral("settingsPanel") : m_panel->objectName());
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));

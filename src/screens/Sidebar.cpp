@@ -5,6 +5,7 @@
 #include "design/Palette.h"
 #include "design/Surface.h"
 #include "design/Theme.h"
+#include "design/components/FocusGuard.h"
 #include "design/components/SIconButton.h"
 #include "design/components/SInput.h"
 #include "design/components/TrafficLights.h"
@@ -14,6 +15,8 @@
 #include "screens/NavItem.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -44,8 +47,6 @@ void endEditing(QWidget* inside)
 Sidebar::Sidebar(AppState& state, bool drawsTrafficLights, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
-    , m_search(new SInput(L10n::tr("Search"), ControlSize::Sm, this))
-    , m_card(new DictationCard(state, this))
 {
     setObjectName(QStringLiteral("sidebar"));
     setFixedWidth(columnWidth);
@@ -56,6 +57,8 @@ Sidebar::Sidebar(AppState& state, bool drawsTrafficLights, QWidget* parent)
     column->setSpacing(0);
     column->addWidget(header(drawsTrafficLights));
 
+    // Made in the order Tab visits them, top to bottom.
+    m_search = new SInput(L10n::tr("Search"), ControlSize::Sm, this);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setIcon(QStringLiteral("search"));
     m_search->setSunken(true);
@@ -67,6 +70,7 @@ Sidebar::Sidebar(AppState& state, bool drawsTrafficLights, QWidget* parent)
     column->addLayout(searchBox);
     connect(m_search, &SInput::textChanged, this, &Sidebar::searchEdited);
     connect(&state, &AppState::searchFocusRequested, m_search, &SInput::requestFocus);
+    m_search->lineEdit()->installEventFilter(this);
 
     auto* nav = new QVBoxLayout;
     nav->setContentsMargins(12, 6, 12, 6);
@@ -85,6 +89,7 @@ Sidebar::Sidebar(AppState& state, bool drawsTrafficLights, QWidget* parent)
     column->addLayout(nav);
     column->addStretch(1);
 
+    m_card = new DictationCard(state, this);
     auto* cardBox = new QVBoxLayout;
     cardBox->setContentsMargins(12, 0, 12, 12);
     cardBox->addWidget(m_card);
@@ -158,6 +163,22 @@ void Sidebar::searchEdited(const QString& text)
     m_state.setSearch(text);
     if (m_state.screen() != Screen::history)
         m_state.setScreen(Screen::history);
+}
+
+bool Sidebar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == static_cast<QObject*>(m_search->lineEdit()) && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // The first Escape clears the search, the next one leaves it.
+            if (!m_search->text().isEmpty())
+                m_search->setText(QString());
+            else
+                FocusGuard::neutralPlace(m_search)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Sidebar::refresh()

@@ -32,6 +32,7 @@ public:
     TrafficLights* trafficLights() const { return m_lights; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -42,9 +43,9 @@ private:
 
     AppState& m_state;
     TrafficLights* m_lights = nullptr;
-    SInput* m_search;
+    SInput* m_search = nullptr;
     QList<QPair<Screen, NavItem*>> m_nav;
-    DictationCard* m_card;
+    DictationCard* m_card = nullptr;
     SIconButton* m_settings = nullptr;
     QWidget* m_footer = nullptr;
 };

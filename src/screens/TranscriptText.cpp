@@ -6,12 +6,25 @@
 #include "design/components/SScrollBar.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QWheelEvent>
 
 #include <cmath>
+
+void TranscriptText::keyPressEvent(QKeyEvent* event)
+{
+    // A shown transcript does not scroll: the keys that page and scroll go
+    // to the list it stands in, as after a click anywhere else on the card.
+    static const QList<int> paging{Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Down};
+    if (isReadOnly() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && paging.contains(event->key())) {
+        event->ignore();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
 
 TranscriptText::TranscriptText(qreal fontSize, qreal lineHeight, bool editable, QWidget* parent)
     : QTextEdit(parent)

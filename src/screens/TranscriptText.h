@@ -25,6 +25,7 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyLineHeight();

@@ -5,12 +5,15 @@
 #include "design/Surface.h"
 #include "design/Theme.h"
 #include "design/components/Badge.h"
+#include "design/components/ControlStyle.h"
 #include "design/components/IconLabel.h"
 #include "design/components/SIconButton.h"
 #include "design/components/TextLabel.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPainterPath>
 #include <QVBoxLayout>
 
 WordRow::WordRow(const VocabularyWord& word, QWidget* parent)
@@ -18,6 +21,9 @@ WordRow::WordRow(const VocabularyWord& word, QWidget* parent)
     , m_word(word)
 {
     setObjectName(QStringLiteral("wordRow"));
+    // Holds the focus a keyboard deletion leaves in the list; Tab goes on to
+    // its button.
+    setFocusPolicy(Qt::ClickFocus);
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 
     auto* row = new QHBoxLayout(this);
@@ -54,8 +60,30 @@ WordRow::WordRow(const VocabularyWord& word, QWidget* parent)
     connect(m_delete, &SIconButton::clicked, this, [this] { Q_EMIT deleteRequested(m_word.id); });
 }
 
+void WordRow::focusInEvent(QFocusEvent* event)
+{
+    m_ring = event->reason() != Qt::MouseFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void WordRow::focusOutEvent(QFocusEvent* event)
+{
+    m_ring = false;
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void WordRow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     Surface::topBorder(painter, QRectF(rect()), Palette::borderSubtle);
+    if (m_ring) {
+        // Inside the row: rows touch each other and the card's edges.
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal w = 3;
+        QPainterPath band = ControlPaint::rounded(QRectF(rect()).adjusted(1, 1, -1, -1), 8);
+        band = band.subtracted(ControlPaint::rounded(QRectF(rect()).adjusted(1 + w, 1 + w, -1 - w, -1 - w), 8 - w));
+        painter.fillPath(band, Palette::ring.color());
+    }
 }

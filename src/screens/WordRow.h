@@ -21,9 +21,12 @@ Q_SIGNALS:
     void deleteRequested(const QUuid& id);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     VocabularyWord m_word;
     SIconButton* m_delete;
+    bool m_ring = false;
 };

@@ -7,6 +7,7 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/components/CardFrame.h"
+#include "design/components/FocusGuard.h"
 #include "design/components/SButton.h"
 #include "design/components/SIconButton.h"
 #include "design/components/SInput.h"
@@ -17,6 +18,7 @@
 #include "screens/VocabularyDivider.h"
 #include "screens/WordRow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QSet>
@@ -98,10 +100,18 @@ WordsTab::WordsTab(AppState& state, QWidget* parent)
 
     m_rows = new LazyRows({[this](int row, QWidget* parent) {
                                auto* widget = new WordRow(m_shown.at(row), parent);
-                               connect(widget, &WordRow::deleteRequested, this, [this](const QUuid& id) {
+                               connect(widget, &WordRow::deleteRequested, this, [this, widget](const QUuid& id) {
+                                   // From the keyboard, the focus keeps the place in the list.
+                                   int place = -1;
+                                   if (widget->isAncestorOf(QApplication::focusWidget())) {
+                                       for (int i = 0; i < m_shown.size() && place < 0; ++i)
+                                           place = m_shown.at(i).id == id ? i : -1;
+                                   }
                                    m_state.updateConfig([&id](Config& c) {
                                        c.vocabulary.removeIf([&id](const VocabularyWord& w) { return w.id == id; });
                                    });
+                                   if (place >= 0)
+                                       focusRowNear(place);
                                });
                                m_rowHeight = widget->sizeHint().height();
                                return widget;
@@ -125,6 +135,7 @@ WordsTab::WordsTab(AppState& state, QWidget* parent)
     connect(m_clear, &SButton::clicked, m_clearConfirm, &TwoStepConfirm::arm);
     connect(m_confirm, &SButton::clicked, m_clearConfirm, &TwoStepConfirm::confirm);
     connect(m_clearConfirm, &TwoStepConfirm::armedChanged, this, &WordsTab::showClear);
+    m_clearConfirm->disarmOnEscape(this);
     connect(m_clearConfirm, &TwoStepConfirm::confirmed, this,
             [this] { m_state.updateConfig([](Config& c) { c.vocabulary.clear(); }); });
     connect(&m_state, &AppState::configChanged, this, &WordsTab::refresh);
@@ -226,6 +237,18 @@ void WordsTab::showRows()
     // Rows are kept by id: a change builds or drops only the rows it touched.
     m_shown = m_state.config().vocabulary;
     m_rows->setRows(LazyRows::byId(m_shown));
+}
+
+void WordsTab::focusRowNear(int row)
+{
+    if (m_shown.isEmpty()) {
+        FocusGuard::neutralPlace(m_rows)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    row = std::min(row, int(m_shown.size()) - 1);
+    m_rows->reveal(row);
+    if (QWidget* next = m_rows->rowWidget(m_shown.at(row).id.toString(QUuid::WithoutBraces)))
+        next->setFocus(Qt::OtherFocusReason);
 }
 
 void WordsTab::showClear()

@@ -34,6 +34,8 @@ public:
 private:
     void refresh();
     void showRows();
+    // Focuses the word now at row, or the last one.
+    void focusRowNear(int row);
     void showClear();
 
     AppState& m_state;

@@ -99,6 +99,8 @@ ModelInstructions::ModelInstructions(AppState& state, QWidget* parent)
     m_editor->viewport()->setAutoFillBackground(false);
     m_editor->setAutoFillBackground(false);
     m_editor->document()->setDocumentMargin(0);
+    // A prompt is no tabulated text: Tab moves on.
+    m_editor->setTabChangesFocus(true);
     m_editor->installEventFilter(this);
     connect(m_editor, &QTextEdit::textChanged, this, [this] {
         const QString text = m_editor->toPlainText();

@@ -109,8 +109,6 @@ QMenu* StatusItem::buildMenu(const QList<StatusMenuItem>& items, QWidget* parent
         }
         case StatusMenuItem::Kind::action: {
             QAction* action = menu->addAction(menuText(item.title));
-            if (!item.shortcut.isEmpty())
-                action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + item.shortcut));
             action->setCheckable(item.checkable);
             action->setChecked(item.checked);
             connect(action, &QAction::triggered, this, [this, item] {

@@ -22,12 +22,11 @@ StatusMenuItem disabled(const QString& title)
     return item;
 }
 
-StatusMenuItem action(const QString& title, StatusMenuItem::Action action, const QString& shortcut = {})
+StatusMenuItem action(const QString& title, StatusMenuItem::Action action)
 {
     StatusMenuItem item;
     item.title = title;
     item.action = action;
-    item.shortcut = shortcut;
     return item;
 }
 
@@ -130,8 +129,8 @@ QList<StatusMenuItem> build(const StatusMenuInput& input)
         items.append(disabled(line));
     items.append(separator());
     items.append(microphoneItem(input));
-    items.append(action(L10n::tr("Open Kesto Viruz"), Action::showMainWindow, QStringLiteral("O")));
-    items.append(action(L10n::tr("Settings\u2026"), Action::showSettings, QStringLiteral(",")));
+    items.append(action(L10n::tr("Open Kesto Viruz"), Action::showMainWindow));
+    items.append(action(L10n::tr("Settings\u2026"), Action::showSettings));
     items.append(action(L10n::tr("Set up again"), Action::showOnboarding));
     items.append(action(input.hudVisible ? L10n::tr("Hide button") : L10n::tr("Show button"), Action::toggleHUD));
     if (!input.lastTranscript.isEmpty()) {
@@ -146,7 +145,7 @@ QList<StatusMenuItem> build(const StatusMenuInput& input)
     if (input.updaterAvailable)
         items.append(action(L10n::tr("Check for updates"), Action::checkForUpdates));
     items.append(action(L10n::tr("Open logs"), Action::openLog));
-    items.append(action(L10n::tr("Quit"), Action::quit, QStringLiteral("Q")));
+    items.append(action(L10n::tr("Quit"), Action::quit));
     return items;
 }
 

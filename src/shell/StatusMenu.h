@@ -30,7 +30,6 @@ struct StatusMenuItem
     Kind kind = Kind::action;
     QString title;
     Action action = Action::none;
-    QString shortcut;        // with Ctrl, e.g. "O"
     bool checkable = false;
     bool checked = false;
     QString data;            // a microphone's device id

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -216,6 +217,30 @@ void UpdateWindow::display(const UpdateWindowState& state)
     setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(designWidth)
                                                  : layout()->totalSizeHint().height());
     update();
+}
+
+void UpdateWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Escape is the window's way back: put off an offer, stop a download,
+    // close anything else. A verified download being put in place is let be.
+    switch (m_state.stage) {
+    case Stage::available:
+        Q_EMIT remindLater();
+        break;
+    case Stage::downloading:
+        Q_EMIT cancelDownload();
+        break;
+    case Stage::verifying:
+        break;
+    default:
+        Q_EMIT closeRequested();
+        break;
+    }
+    event->accept();
 }
 
 void UpdateWindow::paintEvent(QPaintEvent*)

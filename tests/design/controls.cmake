@@ -6,3 +6,5 @@ kesto_add_test(TestButtons SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestButtons.cpp LIN
 kesto_add_test(TestChoiceControls SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestChoiceControls.cpp LINK kesto_design LABELS ui)
 kesto_add_test(TestInput SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestInput.cpp LINK kesto_design LABELS ui)
 kesto_add_test(TestDisplayControls SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDisplayControls.cpp LINK kesto_design LABELS ui)
+# The focus ring drawn whole around its control, whatever lies around it.
+kesto_add_test(TestFocusRing SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFocusRing.cpp LINK kesto_design LABELS ui)

@@ -54,6 +54,10 @@ private Q_SLOTS:
     void keyCheckAnswers_data();
     void keyCheckAnswers();
     void tryItBox();
+    void focusedButtonTakesReturn_data();
+    void focusedButtonTakesReturn();
+    void openInfoCardKeys();
+    void hiddenSampleEditorHasNoFocus();
     void stepPictureShadow_data();
     void stepPictureShadow();
 };
@@ -535,7 +539,6 @@ void TestOnboardingFlow::tryItBox()
     auto* step = qobject_cast<TryItStep*>(view.content());
     QVERIFY(step);
     QCOMPARE(step->keycaps()->findChildren<Keycap*>().size(), 2);
-    QVERIFY(step->editor()->hasFocus() || QApplication::focusWidget() == step->editor() || !view.isActiveWindow());
 
     // A new talk key is stored at once, before the user tries it.
     w.calls.clear();
@@ -562,6 +565,95 @@ void TestOnboardingFlow::tryItBox()
     QCOMPARE(step->failure()->text(), QStringLiteral("Gemini returned 500: busy"));
     w.state.setMessage(QString());
     QVERIFY(!step->failure()->isVisible());
+}
+
+void TestOnboardingFlow::focusedButtonTakesReturn_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("infoOpen");
+    QTest::newRow("Back goes back") << 2 << QStringLiteral("back") << 1 << false;
+    QTest::newRow("Back from the last step") << 4 << QStringLiteral("back") << 3 << false;
+    QTest::newRow("More info opens the card") << 1 << QStringLiteral("infoButton") << 1 << true;
+    QTest::newRow("Next goes on") << 0 << QStringLiteral("next") << 1 << false;
+}
+
+void TestOnboardingFlow::focusedButtonTakesReturn()
+{
+    QFETCH(int, step);
+    QFETCH(QString, button);
+    QFETCH(int, after);
+    QFETCH(bool, infoOpen);
+    Wizard w;
+    w.capabilities.microphone = {true, {}};
+    w.state.setAccessibilityGranted(true);
+    w.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("en-US")}; });
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.go(step);
+    auto* target = w.find<QWidget>(button);
+    QVERIFY(target);
+    // Reached by Tab, as the user does.
+    for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i)
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+    w.calls.clear();
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(int(view.step()), after);
+    QCOMPARE(view.intro()->isInfoOpen(), infoOpen);
+}
+
+void TestOnboardingFlow::openInfoCardKeys()
+{
+    Wizard w;
+    w.state.updateConfig([](Config& c) { c.languageCodes = {QStringLiteral("en-US")}; });
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.intro()->infoButton()->setFocus(Qt::TabFocusReason);
+    Wizard::press(Qt::Key_Space);
+    QVERIFY(view.intro()->isInfoOpen());
+    const QRect card = view.intro()->infoCard()->geometry();
+    // Round the window: nothing under the open card takes the focus.
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        const QRect at(focus->mapTo(view.intro()->infoCard()->parentWidget(), QPoint(0, 0)), focus->size());
+        QVERIFY2(!view.intro()->infoCard()->parentWidget()->isAncestorOf(focus) || !card.contains(at.center()),
+                 qPrintable(focus->objectName()));
+    }
+    // Escape closes the card and nothing else.
+    Wizard::press(Qt::Key_Escape);
+    QVERIFY(!view.intro()->isInfoOpen());
+    QCOMPARE(int(view.step()), 0);
+    QVERIFY(view.isVisible());
+}
+
+void TestOnboardingFlow::hiddenSampleEditorHasNoFocus()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.go(4);
+    auto* step = qobject_cast<TryItStep*>(view.content());
+    QVERIFY(step);
+    // The empty box hides its editor: neither shown nor Tab gives it the focus.
+    QVERIFY(QApplication::focusWidget() != step->editor());
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != step->editor());
+    }
+    // A dictation gives it the focus, for the transcript to land in.
+    w.state.setPhase(Phase::recording);
+    QCOMPARE(QApplication::focusWidget(), step->editor());
+    // One that brings no text leaves the box hidden, and Return is "Done".
+    w.state.setPhase(Phase::idle);
+    QVERIFY(QApplication::focusWidget() != step->editor());
+    w.calls.clear();
+    Wizard::press(Qt::Key_Return);
+    QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("finish")}));
+    QVERIFY(step->sample().isEmpty());
 }
 
 void TestOnboardingFlow::stepPictureShadow_data()

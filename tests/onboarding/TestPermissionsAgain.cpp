@@ -140,6 +140,12 @@ void TestPermissionsAgain::laterCloses()
     PermissionsAgainView& view = w.open();
     QTest::mouseClick(view.footerButton(), Qt::LeftButton);
     QCOMPARE(w.done, 1);
+
+    // Reached by Tab, "Later" answers Return as any focused button does.
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.footerButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(w.done, 2);
 }
 
 QTEST_MAIN(TestPermissionsAgain)

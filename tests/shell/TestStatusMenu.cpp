@@ -33,7 +33,7 @@ QStringList describe(const QList<StatusMenuItem>& items)
             out << QLatin1Char('>') + item.title;
             break;
         case StatusMenuItem::Kind::action:
-            out << QLatin1Char('+') + item.title + (item.shortcut.isEmpty() ? QString() : QStringLiteral(" [Ctrl+") + item.shortcut + QLatin1Char(']'));
+            out << QLatin1Char('+') + item.title;
             break;
         }
         if (item.enabled() != (item.kind == StatusMenuItem::Kind::action || item.kind == StatusMenuItem::Kind::submenu))
@@ -46,13 +46,13 @@ const QStringList tail = {
     QStringLiteral("|"),
     QStringLiteral("-Kesto Viruz 9.9 (1)"),
     QStringLiteral("+Open logs"),
-    QStringLiteral("+Quit [Ctrl+Q]"),
+    QStringLiteral("+Quit"),
 };
 
 QStringList middle(const QString& hud = QStringLiteral("+Hide button"))
 {
     return {QStringLiteral("|"), QStringLiteral(">Microphone: System default"),
-            QStringLiteral("+Open Kesto Viruz [Ctrl+O]"), QStringLiteral("+Settings\u2026 [Ctrl+,]"),
+            QStringLiteral("+Open Kesto Viruz"), QStringLiteral("+Settings\u2026"),
             QStringLiteral("+Set up again"), hud};
 }
 

@@ -156,14 +156,20 @@ void AbstractControl::keyReleaseEvent(QKeyEvent* event)
 
 void AbstractControl::focusInEvent(QFocusEvent* event)
 {
-    m_focusRing = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
-        || event->reason() == Qt::ShortcutFocusReason;
+    // Back from its own pop-up (a select's menu), the control shows the
+    // focus as it did before the pop-up opened.
+    if (event->reason() == Qt::PopupFocusReason)
+        m_focusRing = m_ringBeforePopup;
+    else
+        m_focusRing = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+            || event->reason() == Qt::ShortcutFocusReason;
     notify();
     QWidget::focusInEvent(event);
 }
 
 void AbstractControl::focusOutEvent(QFocusEvent* event)
 {
+    m_ringBeforePopup = event->reason() == Qt::PopupFocusReason && m_focusRing;
     m_focusRing = false;
     m_keyDown = false;
     setPressed(false);

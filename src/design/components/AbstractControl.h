@@ -66,5 +66,6 @@ private:
     bool m_hovered = false;
     bool m_pressed = false;
     bool m_focusRing = false;
+    bool m_ringBeforePopup = false;
     bool m_keyDown = false;
 };

@@ -1,7 +1,10 @@
 #include "design/components/FocusGuard.h"
 
+#include "design/components/FocusChain.h"
+
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -40,6 +43,15 @@ QWidget* FocusGuard::neutralPlace(QWidget* from)
 
 bool FocusGuard::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && watched == QApplication::focusWidget()) {
+        // Ctrl+Tab leaves an editor that keeps Tab for its text.
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        bool forward = true;
+        if ((key->modifiers() & Qt::ControlModifier) && FocusChain::isFocusMove(key, widget, &forward))
+            return FocusChain::move(widget, forward, widget->window());
+        return false;
+    }
     if (event->type() != QEvent::FocusIn || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);

@@ -7,8 +7,12 @@
 #include "design/Theme.h"
 #include "design/Tokens.h"
 #include "design/components/ControlStyle.h"
+#include "design/components/FocusGuard.h"
+#include "design/components/FocusRing.h"
 
+#include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -34,7 +38,91 @@ SSegmented::SSegmented(const ChoiceOptions& options, const QVariant& selection, 
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setMouseTracking(true);
+    // Reached with Tab only, as every control: a click chooses without
+    // taking the keyboard from where it was.
+    setFocusPolicy(Qt::TabFocus);
+    FocusGuard::install();
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+}
+
+SSegmented::~SSegmented()
+{
+    delete m_ring;
+}
+
+int SSegmented::chosenIndex() const
+{
+    for (int i = 0; i < m_options.size(); ++i) {
+        if (isOn(i))
+            return i;
+    }
+    return -1;
+}
+
+void SSegmented::keyPressEvent(QKeyEvent* event)
+{
+    const int last = int(m_options.size()) - 1;
+    const int chosen = chosenIndex();
+    int to = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        to = chosen < 0 ? last : std::max(0, chosen - 1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        to = chosen < 0 ? 0 : std::min(last, chosen + 1);
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = last;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (to < 0 || to == chosen || !isEnabled())
+        return;
+    const QVariant value = m_options.at(to).value;
+    setSelection(value);
+    Q_EMIT activated(value);
+}
+
+void SSegmented::focusInEvent(QFocusEvent* event)
+{
+    showRing(event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+             || event->reason() == Qt::ShortcutFocusReason);
+    QWidget::focusInEvent(event);
+}
+
+void SSegmented::focusOutEvent(QFocusEvent* event)
+{
+    showRing(false);
+    QWidget::focusOutEvent(event);
+}
+
+void SSegmented::hideEvent(QHideEvent* event)
+{
+    if (m_ring)
+        m_ring->hide();
+    QWidget::hideEvent(event);
+}
+
+void SSegmented::showRing(bool shown)
+{
+    m_focusRing = shown;
+    if (shown && !m_ring && parentWidget()) {
+        m_ring = new FocusRing(this, [this] {
+            return ControlPaint::rounded(QRectF(QPointF(0, 0), QSizeF(sizeHint())), m_style.trackRadius);
+        });
+    }
+    if (m_ring) {
+        m_ring->setVisible(shown && isVisible());
+        m_ring->update();
+    }
 }
 
 void SSegmented::setOptions(const ChoiceOptions& options)
@@ -54,6 +142,8 @@ void SSegmented::setSelection(const QVariant& value)
     // The chosen segment is semibold, so widths may change.
     updateGeometry();
     update();
+    if (m_ring)
+        m_ring->update();
     Q_EMIT selectionChanged(value);
 }
 

@@ -1,5 +1,9 @@
 #include "design/components/TwoStepConfirm.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
 TwoStepConfirm::TwoStepConfirm(Clock& clock, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
@@ -35,6 +39,30 @@ void TwoStepConfirm::confirm()
     setArmedAt(std::nullopt);
     if (elapsedMs < disarmAfterMs)
         Q_EMIT confirmed();
+}
+
+void TwoStepConfirm::disarmOnEscape(QWidget* scope)
+{
+    if (!m_escapeScope)
+        qApp->installEventFilter(this);
+    m_escapeScope = scope;
+}
+
+bool TwoStepConfirm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !isArmed() || !m_escapeScope || !m_escapeScope->isVisible())
+        return false;
+    // Once per key: where it is sent first.
+    QWidget* focus = QApplication::focusWidget();
+    if (watched != (focus ? focus : m_escapeScope->window()))
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (static_cast<QWidget*>(watched)->window() != m_escapeScope->window())
+        return false;
+    disarm();
+    return true;
 }
 
 void TwoStepConfirm::disarm()

@@ -4,6 +4,9 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
+
+class QWidget;
 
 #include <optional>
 
@@ -34,11 +37,17 @@ public:
     // confirmed().
     void confirm();
     void disarm();
+    // Escape, pressed while the focus is anywhere in scope's window and
+    // scope shows, disarms (and is used up only when it did).
+    void disarmOnEscape(QWidget* scope);
 
 Q_SIGNALS:
     void armedChanged(bool armed);
     // The destructive action is due.
     void confirmed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setArmedAt(std::optional<QDateTime> at);
@@ -46,4 +55,5 @@ private:
     Clock& m_clock;
     std::optional<QDateTime> m_armedAt;
     Clock::TimerId m_timer = 0;
+    QPointer<QWidget> m_escapeScope;
 };
