@@ -1,6 +1,7 @@
 #include "core/DataActions.h"
 
 #include "core/AppState.h"
+#include "core/FileError.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "core/Vocabulary.h"
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
 
 namespace DataActions {
 
@@ -59,8 +62,10 @@ WordsResult exportWords(const AppState& state, const QString& path)
         result.count = int(words.size());
         return result;
     }
+    const int code = errno;
     Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
-    result.error = L10n::tr("The file could not be saved.");
+    const QString why = FileError::sentence(code);
+    result.error = L10n::tr("The file could not be saved.") + (why.isEmpty() ? QString() : u' ' + why);
     return result;
 }
 

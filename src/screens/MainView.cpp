@@ -115,9 +115,9 @@ void MainView::settingsChanged()
         m_overlay->setGeometry(rect());
         m_overlay->show();
         m_overlay->raise();
-        // Toasts stay readable over the settings.
+        // Toasts stay readable over the settings, in the panel's free space.
         m_toasts->raise();
-        m_toasts->placeAll();
+        m_toasts->setRoom(m_overlay->panel() ? m_overlay->panel()->findChild<QWidget*>(QStringLiteral("toastRoom")) : nullptr);
     }
     if (open == (m_overlayProgress->target() > 0.5))
         return;
