@@ -62,7 +62,7 @@ WordsResult exportWords(const AppState& state, const QString& path)
         result.count = int(words.size());
         return result;
     }
-    const int code = errno;
+    const int code = FileError::writeCause(path, errno);
     Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
     const QString why = FileError::sentence(code);
     result.error = L10n::tr("The file could not be saved.") + (why.isEmpty() ? QString() : u' ' + why);

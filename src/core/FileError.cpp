@@ -2,6 +2,8 @@
 
 #include "core/L10n.h"
 
+#include <QFileInfo>
+
 #include <cerrno>
 
 namespace FileError {
@@ -27,6 +29,18 @@ QString sentence(int code)
     default:
         return {};
     }
+}
+
+int writeCause(const QString& path, int fallback)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists())
+        return ENOENT;
+    if (!folder.isDir())
+        return ENOTDIR;
+    if (!folder.isWritable())
+        return EACCES;
+    return fallback;
 }
 
 QString describe(int code, const QString& systemText)
