@@ -1788,6 +1788,38 @@
             <source>Stopped before the transcript arrived.</source>
             <translation>Stopped before the transcript arrived.</translation>
         </message>
+        <message>
+            <source>The folder does not exist any more.</source>
+            <translation>The folder does not exist any more.</translation>
+        </message>
+        <message>
+            <source>There is no permission to write there.</source>
+            <translation>There is no permission to write there.</translation>
+        </message>
+        <message>
+            <source>The disk is full.</source>
+            <translation>The disk is full.</translation>
+        </message>
+        <message>
+            <source>The disk can only be read.</source>
+            <translation>The disk can only be read.</translation>
+        </message>
+        <message>
+            <source>The name is too long.</source>
+            <translation>The name is too long.</translation>
+        </message>
+        <message>
+            <source>The disk did not answer.</source>
+            <translation>The disk did not answer.</translation>
+        </message>
+        <message>
+            <source>Minimize</source>
+            <translation>Minimize</translation>
+        </message>
+        <message>
+            <source>Maximize</source>
+            <translation>Maximize</translation>
+        </message>
     </context>
     <context>
         <name>QDialogButtonBox</name>

@@ -1795,6 +1795,38 @@
             <source>Stopped before the transcript arrived.</source>
             <translation>Остановлено до получения расшифровки.</translation>
         </message>
+        <message>
+            <source>The folder does not exist any more.</source>
+            <translation>Папки больше нет.</translation>
+        </message>
+        <message>
+            <source>There is no permission to write there.</source>
+            <translation>Нет прав на запись в это место.</translation>
+        </message>
+        <message>
+            <source>The disk is full.</source>
+            <translation>Диск заполнен.</translation>
+        </message>
+        <message>
+            <source>The disk can only be read.</source>
+            <translation>Диск доступен только для чтения.</translation>
+        </message>
+        <message>
+            <source>The name is too long.</source>
+            <translation>Слишком длинное имя.</translation>
+        </message>
+        <message>
+            <source>The disk did not answer.</source>
+            <translation>Диск не отвечает.</translation>
+        </message>
+        <message>
+            <source>Minimize</source>
+            <translation>Свернуть</translation>
+        </message>
+        <message>
+            <source>Maximize</source>
+            <translation>Развернуть</translation>
+        </message>
     </context>
     <context>
         <name>QDialogButtonBox</name>

@@ -1788,6 +1788,38 @@
             <source>Stopped before the transcript arrived.</source>
             <translation>Matn kelishidan oldin toʻxtatildi.</translation>
         </message>
+        <message>
+            <source>The folder does not exist any more.</source>
+            <translation>Bu jild endi mavjud emas.</translation>
+        </message>
+        <message>
+            <source>There is no permission to write there.</source>
+            <translation>U yerga yozishga ruxsat yoʻq.</translation>
+        </message>
+        <message>
+            <source>The disk is full.</source>
+            <translation>Disk toʻlgan.</translation>
+        </message>
+        <message>
+            <source>The disk can only be read.</source>
+            <translation>Diskni faqat oʻqish mumkin.</translation>
+        </message>
+        <message>
+            <source>The name is too long.</source>
+            <translation>Nom juda uzun.</translation>
+        </message>
+        <message>
+            <source>The disk did not answer.</source>
+            <translation>Disk javob bermadi.</translation>
+        </message>
+        <message>
+            <source>Minimize</source>
+            <translation>Yigʻish</translation>
+        </message>
+        <message>
+            <source>Maximize</source>
+            <translation>Yoyish</translation>
+        </message>
     </context>
     <context>
         <name>QDialogButtonBox</name>

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Config.h"
+#include "core/FileError.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "platform/DataFolder.h"
@@ -16,6 +17,7 @@
 #include <QUrl>
 #include <QUuid>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -40,6 +42,14 @@ std::optional<QString> fail(const QString& error)
 {
     Log::write(QStringLiteral("export failed: ") + error);
     return error;
+}
+
+// A failure of the system: said in the interface language where the cause
+// is a common one, the system's text after it; the log keeps the latter.
+std::optional<QString> failWith(int code, const QString& systemText)
+{
+    Log::write(QStringLiteral("export failed: ") + systemText);
+    return FileError::describe(code, systemText);
 }
 
 // Removes a file or a folder with everything in it; true when nothing is left.
@@ -76,16 +86,18 @@ std::optional<QString> exportAll(AppState& state, const QString& path, const Arc
     const QFileInfo target(path);
     const QString partial = target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".part-")
                                                   + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    errno = 0;
     if (!archiver(partial, entries, &error)) {
+        const int code = errno;
         QFile::remove(partial);
-        return fail(error.isEmpty() ? QStringLiteral("the archive could not be written") : error);
+        return failWith(code, error.isEmpty() ? QStringLiteral("the archive could not be written") : error);
     }
     // rename() replaces the old archive in one step.
     std::error_code code;
     std::filesystem::rename(QFile::encodeName(partial).toStdString(), QFile::encodeName(path).toStdString(), code);
     if (code) {
         QFile::remove(partial);
-        return fail(QString::fromStdString(code.message()));
+        return failWith(code.value(), QString::fromStdString(code.message()));
     }
     return std::nullopt;
 }

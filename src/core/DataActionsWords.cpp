@@ -1,6 +1,7 @@
 #include "core/DataActions.h"
 
 #include "core/AppState.h"
+#include "core/FileError.h"
 #include "core/L10n.h"
 #include "core/Log.h"
 #include "core/TextUtil.h"
@@ -16,6 +17,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -219,8 +221,10 @@ WordsResult exportWords(const AppState& state, const QString& path)
         result.count = int(words.size());
         return result;
     }
+    const int code = FileError::writeCause(path, errno);
     Log::write(QStringLiteral("vocabulary export failed: ") + file.errorString());
-    result.error = L10n::tr("The file could not be saved.");
+    const QString why = FileError::sentence(code);
+    result.error = L10n::tr("The file could not be saved.") + (why.isEmpty() ? QString() : u' ' + why);
     return result;
 }
 

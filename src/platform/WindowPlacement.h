@@ -10,4 +10,9 @@ namespace WindowPlacement {
 // window is hidden. Elsewhere than on X11 it does nothing.
 void onAllDesktops(QWindow* window);
 
+// Keeps the window out of the taskbar and the pager: a floating panel is not
+// a window the user switches to. Call it before each showing, as above.
+// Elsewhere than on X11 it does nothing.
+void outOfTaskbar(QWindow* window);
+
 } // namespace WindowPlacement

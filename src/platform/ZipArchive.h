@@ -19,8 +19,9 @@ struct Entry
 };
 
 // Writes the entries, in order, as a new archive at path (replacing a file
-// there). False with a description in error when it cannot; a partial file
-// may then be left at path, so write to a temporary name.
+// there). False with a description in error when it cannot, errno then
+// holding the system's cause when there is one (else 0); a partial file may
+// then be left at path, so write to a temporary name.
 bool write(const QString& path, const QList<Entry>& entries, QString* error);
 // Bounds on what read() unpacks, checked against the archive's directory
 // before any file is unpacked.

@@ -56,6 +56,7 @@ DictationCard::DictationCard(AppState& state, QWidget* parent)
     m_progress->setFont(statusType.font());
     m_progress->setFixedHeight(20);
     m_progress->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_progress->setElided(true);
     m_hint->setWordWrap(true);
     m_hint->setObjectName(QStringLiteral("dictationHint"));
     m_button->setObjectName(QStringLiteral("dictationButton"));
@@ -67,8 +68,12 @@ DictationCard::DictationCard(AppState& state, QWidget* parent)
 
     auto* title = new QHBoxLayout;
     title->setSpacing(8);
-    title->addWidget(new TextLabel(L10n::tr("Dictation"), TypeModifier{13, QFont::DemiBold, 20},
-                                   Palette::textSecondary, this));
+    auto* heading = new TextLabel(L10n::tr("Dictation"), TypeModifier{13, QFont::DemiBold, 20}, Palette::textSecondary, this);
+    heading->setObjectName(QStringLiteral("dictationTitle"));
+    // The title holds; the status beside it gives way.
+    heading->setMinimumWidth(heading->sizeHint().width());
+    heading->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    title->addWidget(heading);
     title->addStretch(1);
     title->addWidget(m_status);
     title->addWidget(m_progress, 1);

@@ -4,12 +4,12 @@
 #include "design/Onest.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/PopupMenu.h"
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -155,13 +155,14 @@ void FolderRow::mouseDoubleClickEvent(QMouseEvent* event)
 void FolderRow::contextMenuEvent(QContextMenuEvent* event)
 {
     delete m_menu;
-    m_menu = new QMenu(this);
+    auto* menu = new PopupMenu(this);
+    m_menu = menu;
     m_menu->setObjectName(QStringLiteral("folderMenu"));
-    QAction* rename = m_menu->addAction(L10n::tr("Rename"));
+    QAction* rename = menu->addCommand(L10n::tr("Rename"));
     rename->setObjectName(QStringLiteral("renameAction"));
     connect(rename, &QAction::triggered, this, [this] { Q_EMIT renamingRequested(true); });
     m_menu->addSeparator();
-    QAction* remove = m_menu->addAction(L10n::tr("Delete"));
+    QAction* remove = menu->addCommand(L10n::tr("Delete"));
     remove->setObjectName(QStringLiteral("deleteAction"));
     connect(remove, &QAction::triggered, this, &FolderRow::deleteRequested);
     m_menu->popup(event->globalPos());

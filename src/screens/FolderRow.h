@@ -2,8 +2,10 @@
 
 #include "screens/NotesListRow.h"
 
+#include <QMenu>
+#include <QPointer>
+
 class QLineEdit;
-class QMenu;
 
 // One folder of the Notes column with its number of notes. A click picks it;
 // a double click or "Rename" in its context menu asks for rename mode, in
@@ -46,6 +48,7 @@ private:
     void styleField();
 
     QLineEdit* m_field;
-    QMenu* m_menu = nullptr;
+    // The menu deletes itself once closed.
+    QPointer<QMenu> m_menu;
     bool m_renaming = false;
 };

@@ -122,9 +122,9 @@ void MainView::settingsChanged()
         m_overlay->raise();
         // The panel is modal: the keyboard leaves the screen behind it.
         m_overlay->setFocus(Qt::OtherFocusReason);
-        // Toasts stay readable over the settings.
+        // Toasts stay readable over the settings, in the panel's free space.
         m_toasts->raise();
-        m_toasts->placeAll();
+        m_toasts->setRoom(m_overlay->panel() ? m_overlay->panel()->findChild<QWidget*>(QStringLiteral("toastRoom")) : nullptr);
     }
     if (!open && m_overlay && m_overlay->isAncestorOf(QApplication::focusWidget()))
         setFocus(Qt::OtherFocusReason);

@@ -3,14 +3,13 @@
 #include "core/L10n.h"
 #include "design/Palette.h"
 #include "design/Theme.h"
+#include "design/components/Alert.h"
 #include "design/components/SScrollBar.h"
 #include "screens/NoteDetail.h"
 #include "screens/NotesColumn.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
 
@@ -53,6 +52,8 @@ NotesScreen::~NotesScreen()
 {
     // Leaving: pending edits are stored while the views are still whole.
     disconnect(&m_model, nullptr, this, nullptr);
+    // The question lives on the window, which may outlast the screen.
+    delete m_alert;
     m_model.disappear();
 }
 
@@ -74,7 +75,7 @@ void NotesScreen::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
         if (m_alert)
-            m_alert->reject();
+            m_alert->done(-1);
         m_model.disappear();
     }
 }
@@ -103,29 +104,21 @@ void NotesScreen::syncAlert()
     const std::optional<NoteFolder>& asked = m_model.folderToDelete();
     if (!asked) {
         if (m_alert)
-            m_alert->close();
+            m_alert->done(-1);
         return;
     }
     if (m_alert)
         return;
-    auto* alert = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::NoButton, this);
+    // Centred on the window, over everything in it.
+    auto* alert = new Alert(this, m_model.deleteTitle(), m_model.deleteMessage());
     alert->setObjectName(QStringLiteral("deleteFolderAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    // The folder's name is the user's text.
-    alert->setTextFormat(Qt::PlainText);
-    alert->setText(m_model.deleteTitle());
-    alert->setInformativeText(m_model.deleteMessage());
-    QPushButton* remove = alert->addButton(L10n::tr("Delete"), QMessageBox::DestructiveRole);
+    alert->addButton(L10n::tr("Cancel"), ButtonVariant::Secondary, true)->setObjectName(QStringLiteral("cancelDelete"));
+    SButton* remove = alert->addButton(L10n::tr("Delete"), ButtonVariant::Danger);
     remove->setObjectName(QStringLiteral("confirmDelete"));
-    QPushButton* cancel = alert->addButton(L10n::tr("Cancel"), QMessageBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelDelete"));
-    alert->setDefaultButton(cancel);
-    alert->setEscapeButton(cancel);
-    connect(alert, &QMessageBox::finished, &m_model, [this, alert] {
+    connect(alert, &Alert::finished, &m_model, [this, remove, alert](int answer) {
         // Closing by itself: the refresh that follows must not close it again.
         m_alert = nullptr;
-        if (alert->clickedButton() && alert->buttonRole(alert->clickedButton()) == QMessageBox::DestructiveRole)
+        if (answer >= 0 && alert->buttons().value(answer) == remove)
             m_model.confirmDelete();
         else
             m_model.dismissDelete();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/components/Alert.h"
 #include "platform/Clock.h"
 #include "screens/NotesModel.h"
 
@@ -8,7 +9,6 @@
 
 class NoteDetail;
 class NotesColumn;
-#include <QMessageBox>
 class QScrollArea;
 
 // The Notes screen of the main window: the folder and note column on the
@@ -30,7 +30,7 @@ public:
     NotesColumn* column() const { return m_column; }
     NoteDetail* detail() const { return m_detail; }
     // The folder-delete question while it is open.
-    QMessageBox* deleteAlert() const { return m_alert; }
+    Alert* deleteAlert() const { return m_alert; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,5 +46,5 @@ private:
     QScrollArea* m_scroll;
     NotesColumn* m_column;
     NoteDetail* m_detail;
-    QPointer<QMessageBox> m_alert;
+    QPointer<Alert> m_alert;
 };

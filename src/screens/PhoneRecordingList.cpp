@@ -8,13 +8,12 @@
 #include "design/ToolTipText.h"
 #include "design/TypeModifier.h"
 #include "design/components/IconTile.h"
-#include "design/components/MenuAnchor.h"
+#include "design/components/PopupMenu.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -59,11 +58,11 @@ int PhoneRecordingList::lineAt(int y) const
 
 QMenu* PhoneRecordingList::makeMenu(int line)
 {
-    auto* menu = new QMenu(this);
-    menu->setFont(MenuAnchor::menuFont());
+    auto* menu = new PopupMenu(this);
+    menu->setObjectName(QStringLiteral("recordingMenu"));
     const QString text = m_entries.value(line).text;
-    menu->addAction(MenuAnchor::menuText(L10n::tr("Copy text")),
-                    [text] { QGuiApplication::clipboard()->setText(text); });
+    connect(menu->addCommand(L10n::tr("Copy text")), &QAction::triggered, menu,
+            [text] { QGuiApplication::clipboard()->setText(text); });
     return menu;
 }
 
@@ -98,7 +97,6 @@ void PhoneRecordingList::contextMenuEvent(QContextMenuEvent* event)
     if (line < 0)
         return;
     QMenu* menu = makeMenu(line);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 

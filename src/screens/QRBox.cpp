@@ -5,14 +5,13 @@
 #include "design/Theme.h"
 #include "design/ToolTipText.h"
 #include "design/components/ControlStyle.h"
-#include "design/components/MenuAnchor.h"
+#include "design/components/PopupMenu.h"
 #include "screens/QRCodeView.h"
 #include "screens/QRPlaceholder.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -52,12 +51,12 @@ void QRBox::setLink(const std::optional<QString>& url, bool still)
 
 QMenu* QRBox::makeMenu()
 {
-    auto* menu = new QMenu(this);
-    menu->setFont(MenuAnchor::menuFont());
+    auto* menu = new PopupMenu(this);
+    menu->setObjectName(QStringLiteral("qrMenu"));
     if (m_url) {
         const QString link = *m_url;
-        menu->addAction(MenuAnchor::menuText(L10n::tr("Copy link")),
-                        [link] { QGuiApplication::clipboard()->setText(link); });
+        connect(menu->addCommand(L10n::tr("Copy link")), &QAction::triggered, menu,
+                [link] { QGuiApplication::clipboard()->setText(link); });
     }
     return menu;
 }
@@ -65,7 +64,6 @@ QMenu* QRBox::makeMenu()
 void QRBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = makeMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
     if (menu->isEmpty()) {
         delete menu;
         return;

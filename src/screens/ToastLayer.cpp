@@ -6,9 +6,11 @@
 #include "design/components/ToastView.h"
 #include "screens/ScreenStyle.h"
 
+#include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QVariantAnimation>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -95,14 +97,49 @@ void ToastLayer::slide(ToastView* view, qreal target)
 void ToastLayer::place(ToastView* view, qreal shown) const
 {
     const QMargins around = Shadow::margins(view->toastStyle().elevation);
-    const int width = toastWidth + around.left() + around.right();
+    // The card's own edges sit padding away from the layer's edges, or at
+    // the bottom of the room.
+    QRect area = rect().adjusted(0, 0, -padding, -padding);
+    int cardWidth = toastWidth;
+    if (m_room && m_room->isVisible()) {
+        const QRect room(mapFromGlobal(m_room->mapToGlobal(QPoint(0, 0))), m_room->size());
+        area = room.adjusted(0, 0, 0, -roomPadding);
+        cardWidth = std::min(toastWidth, room.width());
+    }
+    const int width = cardWidth + around.left() + around.right();
     const int height = view->heightForWidth(width);
     view->setProperty("shown", shown);
     const int offset = int(std::round((1.0 - shown) * slideDistance));
-    // The card's own edges sit padding away from the layer's edges.
-    const int x = this->width() - padding - toastWidth - around.left();
-    const int y = this->height() - padding - height + around.bottom() + offset;
+    const int x = area.right() + 1 - cardWidth - around.left();
+    const int y = area.bottom() + 1 - height + around.bottom() + offset;
     view->setGeometry(x, y, width, height);
+}
+
+void ToastLayer::setRoom(QWidget* room)
+{
+    if (m_room)
+        m_room->removeEventFilter(this);
+    m_room = room;
+    if (m_room)
+        m_room->installEventFilter(this);
+    placeAll();
+}
+
+bool ToastLayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_room) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            placeAll();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ToastLayer::placeAll()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QUuid>
 #include <QWidget>
 
@@ -8,7 +9,9 @@ class ToastView;
 
 // The layer that shows AppState's toast in the bottom trailing corner (the
 // main view keeps the layer over the settings overlay: a toast is often the
-// only sign that something failed). It takes no clicks: what lies below gets them,
+// only sign that something failed). While a room is given and shown (the
+// settings panel's free space), the toast sits at the room's bottom instead,
+// as wide as the room allows, so that it covers none of the panel's controls. It takes no clicks: what lies below gets them,
 // even where the toast is drawn. A toast with a new id comes in as a new
 // card; the old one leaves.
 class ToastLayer final : public QWidget {
@@ -21,11 +24,15 @@ public:
 
     // Places the toasts on show again.
     void placeAll();
+    // Where toasts go while room is shown; null: the corner.
+    void setRoom(QWidget* room);
+    static constexpr int roomPadding = 12;
 
     // The card on show, or null.
     ToastView* toast() const { return m_current; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -40,4 +47,5 @@ private:
     AppState& m_state;
     ToastView* m_current = nullptr;
     QUuid m_currentID;
+    QPointer<QWidget> m_room;
 };

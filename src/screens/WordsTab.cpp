@@ -57,7 +57,10 @@ WordsTab::WordsTab(AppState& state, QWidget* parent)
     add->addWidget(m_input, 1);
     m_language = new SSelect(languageOptions(), QString());
     m_language->setObjectName(QStringLiteral("wordLanguage"));
-    m_language->setFixedWidth(160);
+    // The words field keeps the room; the language select gives way first.
+    m_language->setMinimumWidth(120);
+    m_language->setMaximumWidth(160);
+    m_language->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     add->addWidget(m_language);
     auto* addButton = new SButton(L10n::tr("Add"), ButtonVariant::Primary);
     addButton->setObjectName(QStringLiteral("addWords"));

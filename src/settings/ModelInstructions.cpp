@@ -6,6 +6,7 @@
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "design/components/ControlStyle.h"
+#include "design/components/FocusRing.h"
 #include "design/components/SSelect.h"
 #include "design/components/TextLabel.h"
 #include "settings/SettingsGroupLabel.h"
@@ -13,6 +14,8 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -20,11 +23,11 @@
 
 namespace {
 
-constexpr int ring = 3;
 constexpr qreal lineHeight = 20;
+constexpr qreal radius = 10;
 
-// The editor's box: card fill, a border that turns to the focus colour and
-// the focus ring 3 points around it.
+// The editor's box: card fill and a border that turns to the focus colour,
+// edge to edge with the column; the focus ring lies around it, outside.
 class EditorField final : public QWidget
 {
 public:
@@ -33,10 +36,25 @@ public:
     {
         auto* layout = new QVBoxLayout(this);
         // The inner padding: 7 points at the sides, 8 above and below.
-        layout->setContentsMargins(ring + 7, ring + 8, ring + 7, ring + 8);
+        layout->setContentsMargins(7, 8, 7, 8);
         layout->addWidget(editor);
-        setFixedHeight(120 + 2 * ring);
+        setFixedHeight(120);
         connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+    }
+
+    void focusChanged()
+    {
+        const bool focused = m_editor->hasFocus();
+        if (focused && !m_ring && parentWidget()) {
+            m_ring = new FocusRing(this, [this] {
+                QPainterPath shape;
+                shape.addRoundedRect(QRectF(rect()), radius, radius);
+                return shape;
+            });
+        }
+        if (m_ring)
+            m_ring->setVisible(focused && isVisible());
+        update();
     }
 
 protected:
@@ -45,15 +63,14 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const bool focused = m_editor->hasFocus();
-        const QRectF box = QRectF(rect()).adjusted(ring, ring, -ring, -ring);
-        if (focused)
-            ControlPaint::fill(painter, QRectF(rect()), 13, Palette::ring.color());
-        ControlPaint::fill(painter, box, 10, Palette::surfaceCard.color());
-        ControlPaint::innerBorder(painter, box, 10, (focused ? Palette::borderFocus : Palette::borderDefault).color());
+        const QRectF box(rect());
+        ControlPaint::fill(painter, box, radius, Palette::surfaceCard.color());
+        ControlPaint::innerBorder(painter, box, radius, (focused ? Palette::borderFocus : Palette::borderDefault).color());
     }
 
 private:
     QTextEdit* m_editor;
+    QPointer<FocusRing> m_ring;
 };
 
 } // namespace
@@ -83,7 +100,7 @@ ModelInstructions::ModelInstructions(AppState& state, QWidget* parent)
 
     auto* block = new QVBoxLayout;
     block->setContentsMargins(0, 16, 0, 16);
-    block->setSpacing(10 - ring);
+    block->setSpacing(10);
     auto* heading = new QVBoxLayout;
     heading->setSpacing(2);
     heading->addWidget(new TextLabel(L10n::tr("Prompt"), TypeModifier{15, QFont::DemiBold, 20}, Palette::textPrimary));
@@ -119,7 +136,7 @@ ModelInstructions::ModelInstructions(AppState& state, QWidget* parent)
 bool ModelInstructions::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_editor && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
-        m_field->update();
+        static_cast<EditorField*>(m_field)->focusChanged();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -12,6 +12,8 @@ QMenu* popUp(const QStringList& titles, std::optional<int> checked, QWidget* anc
         return nullptr;
     auto* menu = new PopupMenu(anchor);
     menu->setObjectName(QStringLiteral("settingsMenu"));
+    // Hangs from the button: never narrower than it.
+    menu->setMinimumWidth(anchor->width());
     for (int index = 0; index < titles.size(); ++index) {
         QAction* action = menu->addItem(titles.at(index), checked == index);
         QObject::connect(action, &QAction::triggered, anchor, [pick, index] { pick(index); });

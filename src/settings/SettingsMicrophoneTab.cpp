@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The level block: a divider along its bottom.
@@ -63,6 +65,12 @@ SettingsMicrophoneTab::SettingsMicrophoneTab(AppState& state, const AppActions& 
     header->addStretch(1);
     m_test = new SButton({}, ButtonVariant::Secondary, ControlSize::Sm);
     m_test->setObjectName(QStringLiteral("micTest"));
+    // Test and Stop keep one height: their variants reserve different room
+    // for a shadow, and the tab below must not move when they swap.
+    m_test->setVariant(ButtonVariant::Danger);
+    const int stopHeight = m_test->sizeHint().height();
+    m_test->setVariant(ButtonVariant::Secondary);
+    m_test->setFixedHeight(std::max(stopHeight, m_test->sizeHint().height()));
     connect(m_test, &SButton::clicked, this, [this] { m_actions.toggleMicTest(); });
     header->addWidget(m_test);
     level->addLayout(header);

@@ -100,7 +100,10 @@ SettingsPanel::SettingsPanel(AppState& state, const AppActions& actions, QWidget
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setAutoFillBackground(false);
     m_scroll->viewport()->setAutoFillBackground(false);
-    m_scroll->setVerticalScrollBar(new SScrollBar(Qt::Vertical, m_scroll));
+    auto* bar = new SScrollBar(Qt::Vertical, m_scroll);
+    // The thumb stops short of the panel's rounded bottom corner.
+    bar->setInsets(0, cardRadius - 1);
+    m_scroll->setVerticalScrollBar(bar);
     column->addWidget(m_scroll, 1);
     row->addLayout(column, 1);
 
@@ -139,7 +142,10 @@ QWidget* SettingsPanel::makeNav()
         }
         layout->addSpacing(10);
     }
-    layout->addStretch(1);
+    // Below the tabs: where a toast shows while the settings are open.
+    auto* toastRoom = new QWidget(nav);
+    toastRoom->setObjectName(QStringLiteral("toastRoom"));
+    layout->addWidget(toastRoom, 1);
     return nav;
 }
 

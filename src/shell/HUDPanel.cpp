@@ -30,11 +30,13 @@ void makeFloating(QWidget* window)
     window->setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
-// The pill follows the user from one virtual desktop to the next.
+// The pill follows the user from one virtual desktop to the next, and is no
+// window of the taskbar or the pager.
 void showEverywhere(QWidget* window)
 {
     window->winId();
     WindowPlacement::onAllDesktops(window->windowHandle());
+    WindowPlacement::outOfTaskbar(window->windowHandle());
     window->show();
 }
 

@@ -14,11 +14,20 @@
 #include "design/components/DictationProgressLabel.h"
 #include "design/components/SIconButton.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextDocument>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -254,6 +263,19 @@ void HUDView::updateTexts()
     if (m_layer != Layer::Content)
         return;
     setToolTip(toolTipFor(m_kind));
+    // A tooltip on show follows the pill: the new one, or none.
+    if (!m_toolTipShown.isEmpty() && m_toolTipShown != toolTip()) {
+        if (underMouse() && !toolTip().isEmpty()) {
+            showToolTip(QCursor::pos());
+        } else {
+            // At once: Qt's own hiding waits a moment.
+            if (QWidget* tip = shownToolTip())
+                tip->hide();
+            QToolTip::hideText();
+        }
+        if (!shownToolTip())
+            m_toolTipShown.clear();
+    }
     // Screen readers hear what the pill shows; the circle reads its tooltip.
     setAccessibleName(m_kind == Kind::idle        ? idleToolTip(m_state.config())
                       : m_kind == Kind::listening ? listeningLabel()
@@ -332,6 +354,64 @@ QString HUDView::idleToolTip(const Config& config)
     if (config.hotkeyMode == HotkeyMode::toggle)
         return L10n::tr("Click to record, or press %1").arg(key);
     return L10n::tr("Click to record, or hold %1").arg(key);
+}
+
+bool HUDView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_layer == Layer::Content) {
+        showToolTip(static_cast<QHelpEvent*>(event)->globalPos());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+QWidget* HUDView::shownToolTip() const
+{
+    if (m_toolTipShown.isEmpty() || !QToolTip::isVisible())
+        return nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible())
+            return top;
+    }
+    return nullptr;
+}
+
+void HUDView::showToolTip(const QPoint& globalPos)
+{
+    const QString text = toolTip();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        m_toolTipShown.clear();
+        return;
+    }
+    QToolTip::showText(globalPos, text, this, rect());
+    m_toolTipShown = text;
+    auto* tip = qobject_cast<QLabel*>(shownToolTip());
+    if (!tip)
+        return;
+    // A long failure reads as lines of a comfortable width, not a narrow
+    // column; the tip sits above the capsule (below it at the top of the
+    // screen), never over its text.
+    constexpr int widest = 360;
+    constexpr int gap = 8;
+    if (tip->wordWrap()) {
+        const QMargins margins = tip->contentsMargins();
+        QTextDocument measure;
+        measure.setDefaultFont(tip->font());
+        measure.setHtml(text);
+        measure.setDocumentMargin(tip->margin());
+        const int natural = int(std::ceil(measure.idealWidth())) + margins.left() + margins.right() + 2 * tip->margin();
+        const int width = std::min(widest, natural);
+        tip->resize(width, tip->heightForWidth(width));
+    }
+    const QRect capsule(mapToGlobal(capsuleRect().topLeft().toPoint()), capsuleRect().size().toSize());
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(capsule.center(), QSize());
+    int y = capsule.top() - gap - tip->height();
+    if (y < screen.top())
+        y = capsule.bottom() + 1 + gap;
+    const int x = std::clamp(capsule.center().x() - tip->width() / 2, screen.left(),
+                             std::max(screen.left(), screen.right() + 1 - tip->width()));
+    tip->move(x, y);
 }
 
 QString HUDView::toolTipFor(Kind kind) const

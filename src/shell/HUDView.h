@@ -70,7 +70,11 @@ public:
     QWidget* cancelButton() const { return m_cancel; }
     QWidget* stopButton() const { return m_stop; }
 
+    // The tooltip on show, placed clear of the capsule; null when none.
+    QWidget* shownToolTip() const;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -102,6 +106,9 @@ private:
     Clock& m_clock;
     Kind m_kind = Kind::idle;
     Kind m_previousKind = Kind::idle;
+    QString m_toolTipShown; // the text of our tooltip on show, empty when none
+
+    void showToolTip(const QPoint& globalPos);
     AnimatedValue* m_fade = nullptr;    // 0 -> 1 over the cross-fade
     AnimatedValue* m_width = nullptr;   // the capsule's drawn width
     AnimatedValue* m_hover = nullptr;   // idle fill, 0 -> 1 when hovered

@@ -1,11 +1,14 @@
 #include "shell/StatusIcon.h"
 
+#include "design/Icon.h"
+
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -78,11 +81,14 @@ void paintMascot(QPainter& p, const QRectF& target, const QColor& colour)
     p.restore();
 }
 
+// Renders one picture at the size asked for.
+using Render = std::function<QImage(int size)>;
+
 class MascotEngine final : public QIconEngine
 {
 public:
-    explicit MascotEngine(const QColor& colour)
-        : m_colour(colour)
+    explicit MascotEngine(Render render)
+        : m_render(std::move(render))
     {
     }
 
@@ -90,7 +96,7 @@ public:
     {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         const int side = qMax(1, int(std::lround(qMin(rect.width(), rect.height()) * dpr)));
-        QImage image = StatusIcon::render(side, m_colour);
+        QImage image = m_render(side);
         image.setDevicePixelRatio(dpr);
         const QSizeF logical(side / dpr, side / dpr);
         painter->drawImage(QRectF(QPointF(rect.x() + (rect.width() - logical.width()) / 2,
@@ -101,10 +107,10 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        return QPixmap::fromImage(StatusIcon::render(qMin(size.width(), size.height()), m_colour));
+        return QPixmap::fromImage(m_render(qMin(size.width(), size.height())));
     }
 
-    QIconEngine* clone() const override { return new MascotEngine(m_colour); }
+    QIconEngine* clone() const override { return new MascotEngine(m_render); }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
@@ -113,7 +119,7 @@ public:
     }
 
 private:
-    QColor m_colour;
+    Render m_render;
 };
 
 } // namespace
@@ -135,7 +141,40 @@ QIcon mascot(const QColor& colour)
     static QHash<QRgb, QIcon> cache;
     auto it = cache.find(colour.rgba());
     if (it == cache.end())
-        it = cache.insert(colour.rgba(), QIcon(new MascotEngine(colour)));
+        it = cache.insert(colour.rgba(), QIcon(new MascotEngine([colour](int size) { return render(size, colour); })));
+    return *it;
+}
+
+QImage renderOnPlate(int size, const QColor& plate, const QString& figure)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(plate);
+    const qreal radius = size * 0.24;
+    painter.drawRoundedRect(QRectF(0, 0, size, size), radius, radius);
+    // The figure keeps a margin of a sixth of the plate on every side; the
+    // mascot's level bars show the plate through them.
+    const int inset = int(std::lround(size / 6.0));
+    const int inner = size - 2 * inset;
+    if (figure.isEmpty()) {
+        painter.drawImage(QPoint(inset, inset), render(inner, Qt::white));
+    } else {
+        const QPixmap line = Icon::pixmap(figure, inner, Qt::white, 2.75);
+        painter.drawPixmap(QRectF(inset, inset, inner, inner), line, QRectF(line.rect()));
+    }
+    return image;
+}
+
+QIcon onPlate(const QColor& plate, const QString& figure)
+{
+    static QHash<QString, QIcon> cache;
+    const QString key = figure + QLatin1Char('/') + plate.name(QColor::HexArgb);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.insert(key, QIcon(new MascotEngine([plate, figure](int size) { return renderOnPlate(size, plate, figure); })));
     return *it;
 }
 

@@ -1,9 +1,8 @@
 #include "shell/StatusItem.h"
 
 #include "core/Log.h"
-#include "design/Icon.h"
 #include "design/Palette.h"
-#include "platform/DesktopColorScheme.h"
+#include "design/components/PopupMenu.h"
 #include "shell/StatusIcon.h"
 
 #include <QApplication>
@@ -17,14 +16,6 @@ namespace {
 QString menuText(const QString& title)
 {
     return QString(title).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-QIcon lineIcon(const QString& name, const QColor& colour)
-{
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(Icon::pixmap(name, size, colour));
-    return icon;
 }
 
 } // namespace
@@ -42,8 +33,6 @@ StatusItem::StatusItem(QObject* parent)
     // Shown also without a tray: Qt docks the icon once a tray appears.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         Log::write(QStringLiteral("no system tray yet; starting the application again opens its window"));
-    m_panelScheme = DesktopColorScheme::create();
-    connect(m_panelScheme.get(), &DesktopColorScheme::changed, this, &StatusItem::showPicture);
     // Qt refuses to show an item without a picture.
     showPicture();
     m_tray->show();
@@ -53,23 +42,25 @@ StatusItem::~StatusItem() = default;
 
 void StatusItem::showPicture()
 {
-    m_tray->setIcon(picture(m_phase, m_accessibilityGranted, m_panelScheme && m_panelScheme->prefersDark()));
+    m_tray->setIcon(picture(m_phase, m_accessibilityGranted));
 }
 
-QIcon StatusItem::picture(Phase phase, bool accessibilityGranted, bool darkPanel)
+QIcon StatusItem::picture(Phase phase, bool accessibilityGranted)
 {
-    const QColor plain = Palette::textPrimary.resolve(darkPanel);
+    // Middle tones of the light theme: each stands out 3:1 or more on a black
+    // panel and on a white one, and the white figure on it.
+    const QColor plain = Palette::textSecondary.resolve(false);
     switch (phase) {
     case Phase::idle:
-        return accessibilityGranted ? StatusIcon::mascot(plain) : lineIcon(QStringLiteral("mic-off"), plain);
+        return accessibilityGranted ? StatusIcon::onPlate(plain) : StatusIcon::onPlate(plain, QStringLiteral("mic-off"));
     case Phase::recording:
-        return StatusIcon::mascot(Palette::red500.resolve(false));
+        return StatusIcon::onPlate(Palette::red600.resolve(false));
     case Phase::working:
-        return StatusIcon::mascot(Palette::blue600.resolve(false));
+        return StatusIcon::onPlate(Palette::blue600.resolve(false));
     case Phase::failed:
-        return lineIcon(QStringLiteral("triangle-alert"), Palette::amber500.resolve(false));
+        return StatusIcon::onPlate(Palette::warning.resolve(false), QStringLiteral("triangle-alert"));
     }
-    return StatusIcon::mascot(plain);
+    return StatusIcon::onPlate(plain);
 }
 
 void StatusItem::refresh(Phase phase, bool accessibilityGranted, const QList<StatusMenuItem>& items)
@@ -79,6 +70,9 @@ void StatusItem::refresh(Phase phase, bool accessibilityGranted, const QList<Sta
     showPicture();
     std::unique_ptr<QMenu> old = std::move(m_menu);
     m_menu.reset(buildMenu(items, nullptr));
+    // Drawn by the application where the tray lets it (an XEmbed tray); a
+    // tray that draws menus itself takes only the items.
+    PopupMenu::dress(m_menu.get());
     m_tray->setContextMenu(m_menu.get());
     // A menu the user has open stays as it was until it closes.
     if (old) {

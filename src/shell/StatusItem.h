@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-class DesktopColorScheme;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -28,11 +27,10 @@ public:
 
     void refresh(Phase phase, bool accessibilityGranted, const QList<StatusMenuItem>& items);
 
-    // The picture: the mascot, tinted while recording (red) and working
-    // (blue); a crossed-out microphone without the typing permission; a
-    // warning sign after a failure. Untinted pictures are light on a dark
-    // panel and dark on a light one.
-    static QIcon picture(Phase phase, bool accessibilityGranted, bool darkPanel);
+    // The picture: the mascot on a grey plate, red while recording and blue
+    // while working; a crossed-out microphone without the typing permission;
+    // a warning sign on amber after a failure.
+    static QIcon picture(Phase phase, bool accessibilityGranted);
 
     QSystemTrayIcon* tray() const { return m_tray.get(); }
     QMenu* menu() const { return m_menu.get(); }
@@ -46,8 +44,6 @@ private:
     void showPicture();
 
     std::unique_ptr<QSystemTrayIcon> m_tray;
-    // The panel follows the desktop's colour scheme, not our window theme.
-    std::unique_ptr<DesktopColorScheme> m_panelScheme;
     Phase m_phase = Phase::idle;
     bool m_accessibilityGranted = true;
     std::unique_ptr<QMenu> m_menu;

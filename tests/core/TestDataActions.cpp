@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
 #include <zip.h>
 
 // The data actions against a temporary data folder: what the archive holds
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void exportedArchiveHoldsTheData_data();
     void exportedArchiveHoldsTheData();
     void failedExportKeepsTheOldArchive();
+    void exportIntoAMissingFolderSaysWhy();
     void wipeClearsDataAndKeepsSettings();
     void wipeAfterTwoRunsLeavesNoTranscript();
     void wipeReportsWhatItCouldNotDelete_data();
@@ -156,17 +159,33 @@ void TestDataActions::failedExportKeepsTheOldArchive()
         file.open(QIODevice::WriteOnly);
         file.write("PK\x03\x04 half");
         *error = QStringLiteral("No space left on device");
+        errno = ENOSPC;
         return false;
     };
     const std::optional<QString> error = DataActions::exportAll(state, path, archiver);
     QVERIFY(error);
-    QCOMPARE(*error, QStringLiteral("No space left on device"));
+    // Said in the interface's words, the system's text only as a detail;
+    // the log keeps the system's text.
+    QCOMPARE(*error, QStringLiteral("The disk is full. (No space left on device)"));
+    const QString logged = QStringLiteral("No space left on device");
 
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("the previous archive"));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("backup.zip")});
     Log::flush();
-    QVERIFY(data.read(QStringLiteral("kesto.log")).contains(QByteArray(QByteArray("export failed: ") + error->toUtf8())));
+    QVERIFY(data.read(QStringLiteral("kesto.log")).contains(QByteArray(QByteArray("export failed: ") + logged.toUtf8())));
+}
+
+void TestDataActions::exportIntoAMissingFolderSaysWhy()
+{
+    TempDataDir data;
+    AppState state;
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("gone/backup.zip"));
+    const std::optional<QString> error = DataActions::exportAll(state, path);
+    QVERIFY(error);
+    QVERIFY2(error->startsWith(QStringLiteral("The folder does not exist any more. (")), qPrintable(*error));
+    QVERIFY2(error->contains(QStringLiteral("No such file or directory")), qPrintable(*error));
 }
 
 void TestDataActions::wipeClearsDataAndKeepsSettings()

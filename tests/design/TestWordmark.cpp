@@ -1,9 +1,13 @@
+#include "core/L10n.h"
 #include "design/Onest.h"
 #include "design/components/TrafficLights.h"
 #include "design/components/Wordmark.h"
 
 #include <QFontMetricsF>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QtTest>
 
 class TestWordmark final : public QObject {
@@ -13,6 +17,8 @@ private Q_SLOTS:
     void measuresFollowTheSize();
     void tileIsBlueWithWhiteText();
     void trafficLights();
+    void trafficLightGlyphs_data();
+    void trafficLightGlyphs();
 };
 
 void TestWordmark::measuresFollowTheSize()
@@ -69,6 +75,59 @@ void TestWordmark::trafficLights()
     QCOMPARE(close.count(), 1);
     QCOMPARE(minimize.count(), 1);
     QCOMPARE(zoom.count(), 1);
+}
+
+void TestWordmark::trafficLightGlyphs_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("en") << QStringLiteral("en") << QStringList{"Close", "Minimize", "Maximize"};
+    QTest::newRow("ru") << QStringLiteral("ru") << QStringList{"Закрыть", "Свернуть", "Развернуть"};
+    QTest::newRow("uz") << QStringLiteral("uz") << QStringList{"Yopish", "Yig\u02BBish", "Yoyish"};
+}
+
+void TestWordmark::trafficLightGlyphs()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, names);
+    L10n::install(language);
+    const auto english = qScopeGuard([] { L10n::install(QStringLiteral("en")); });
+    TrafficLights lights;
+    lights.resize(lights.sizeHint());
+    lights.show();
+    lights.activateWindow();
+    // Qt shows tooltips in the active window.
+    QVERIFY(QTest::qWaitForWindowActive(&lights));
+
+    // Plain dots until the pointer is over the group; then every dot shows
+    // its glyph at its centre, not only the one under the pointer.
+    QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(-1, -1), QPointF(6, 6));
+    QApplication::sendEvent(&lights, &leave);
+    QVERIFY(!lights.glyphsShown());
+    const QImage plain = lights.grab().toImage();
+    QHoverEvent enter(QEvent::HoverEnter, QPointF(6, 6), lights.mapToGlobal(QPointF(6, 6)), QPointF(-1, -1));
+    QApplication::sendEvent(&lights, &enter);
+    QVERIFY(lights.glyphsShown());
+    const QImage hovered = lights.grab().toImage();
+    for (int i = 0; i < 3; ++i) {
+        const QPoint centre = lights.dotRect(i).center().toPoint();
+        QVERIFY2(hovered.pixelColor(centre) != plain.pixelColor(centre), qPrintable(QString::number(i)));
+        QCOMPARE(hovered.pixelColor(centre.x() - 5, centre.y()).name(), plain.pixelColor(centre.x() - 5, centre.y()).name());
+    }
+    QApplication::sendEvent(&lights, &leave);
+    QCOMPARE(lights.grab().toImage(), plain);
+
+    // Each dot names its command.
+    for (int i = 0; i < 3; ++i) {
+        const QPoint centre = lights.dotRect(i).center().toPoint();
+        QHelpEvent help(QEvent::ToolTip, centre, lights.mapToGlobal(centre));
+        QApplication::sendEvent(&lights, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        QCOMPARE(shown.toPlainText(), names.at(i));
+    }
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestWordmark)

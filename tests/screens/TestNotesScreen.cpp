@@ -1,5 +1,6 @@
 #include "core/Format.h"
 #include "design/Onest.h"
+#include "design/components/Alert.h"
 #include "design/components/EmptyStateView.h"
 #include "design/components/SButton.h"
 #include "design/components/SIconButton.h"
@@ -14,9 +15,10 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+
+#include <cmath>
 
 // The Notes screen's widgets offscreen: folders added, renamed and deleted,
 // the search, counts, the empty states, the dictation button and deleting a
@@ -211,17 +213,29 @@ void TestNotesScreen::deletesFolders()
     // With notes: asked first; Cancel keeps everything.
     m_rig->model().pickFolder(m_work.id);
     contextMenu(column.folderRows().at(0), "deleteAction");
-    QMessageBox* alert = m_rig->screen->deleteAlert();
+    Alert* alert = m_rig->screen->deleteAlert();
     QVERIFY(alert);
-    QCOMPARE(alert->text(), QStringLiteral("Delete the folder “Work”?"));
-    QCOMPARE(alert->informativeText(), QStringLiteral("The 2 notes in it are deleted too."));
-    alert->findChild<QPushButton*>(QStringLiteral("cancelDelete"))->click();
+    QTRY_VERIFY(alert->isVisible());
+    QCOMPARE(alert->title(), QStringLiteral("Delete the folder “Work”?"));
+    QCOMPARE(alert->message(), QStringLiteral("The 2 notes in it are deleted too."));
+    // Over the whole window, its card in the middle.
+    QCOMPARE(alert->geometry(), alert->window()->rect());
+    QVERIFY(std::abs(alert->cardRect().center().x() - alert->window()->rect().center().x()) <= 1);
+    QVERIFY(std::abs(alert->cardRect().center().y() - alert->window()->rect().center().y()) <= 1);
+    QTest::mouseClick(alert->findChild<SButton*>(QStringLiteral("cancelDelete")), Qt::LeftButton);
     QTRY_VERIFY(!m_rig->screen->deleteAlert());
     QCOMPARE(m_rig->model().folderToDelete(), std::nullopt);
     QCOMPARE(m_rig->fx.onDisk().folders.size(), 2);
 
+    // Escape is Cancel too, from a button of it.
     contextMenu(column.folderRows().at(0), "deleteAction");
-    m_rig->screen->deleteAlert()->findChild<QPushButton*>(QStringLiteral("confirmDelete"))->click();
+    QTRY_VERIFY(m_rig->screen->deleteAlert() && m_rig->screen->deleteAlert()->isVisible());
+    QTest::keyClick(m_rig->screen->deleteAlert()->findChild<SButton*>(QStringLiteral("confirmDelete")), Qt::Key_Escape);
+    QTRY_VERIFY(!m_rig->screen->deleteAlert());
+    QCOMPARE(m_rig->fx.onDisk().folders.size(), 2);
+
+    contextMenu(column.folderRows().at(0), "deleteAction");
+    QTest::mouseClick(m_rig->screen->deleteAlert()->findChild<SButton*>(QStringLiteral("confirmDelete")), Qt::LeftButton);
     QTRY_VERIFY(!m_rig->screen->deleteAlert());
     QCOMPARE(column.folderRows().size(), 1);
     QCOMPARE(m_rig->fx.onDisk().notes.size(), 1);

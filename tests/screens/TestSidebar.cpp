@@ -1,7 +1,10 @@
 #include "core/AppState.h"
 #include "design/Onest.h"
 #include "design/Palette.h"
+#include "core/DictationStage.h"
+#include "core/L10n.h"
 #include "design/components/Badge.h"
+#include "design/components/DictationProgressLabel.h"
 #include "design/components/Keycap.h"
 #include "design/components/SButton.h"
 #include "design/components/SIconButton.h"
@@ -17,6 +20,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -25,6 +29,7 @@ Q_DECLARE_METATYPE(Phase)
 Q_DECLARE_METATYPE(Target)
 Q_DECLARE_METATYPE(HotkeyKind)
 Q_DECLARE_METATYPE(Screen)
+Q_DECLARE_METATYPE(DictationStage)
 
 class TestSidebar final : public QObject {
     Q_OBJECT
@@ -45,6 +50,8 @@ private Q_SLOTS:
     void navigationKeepsTheSearch();
     void settingsButtonEndsEditingAndOpens();
     void meetingsNeverReacts();
+    void titleHoldsBesideTheProgress_data();
+    void titleHoldsBesideTheProgress();
 
 private:
     std::unique_ptr<TempDataDir> m_data;
@@ -253,6 +260,50 @@ void TestSidebar::meetingsNeverReacts()
     const Screen before = m_state->screen();
     QTest::mouseClick(meetings, Qt::LeftButton);
     QCOMPARE(m_state->screen(), before);
+}
+
+void TestSidebar::titleHoldsBesideTheProgress_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<DictationStage>("stage");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("en, transcribing") << QStringLiteral("en") << DictationStage::transcribing << 0;
+    QTest::newRow("en, long wait") << QStringLiteral("en") << DictationStage::transcribing << 40;
+    QTest::newRow("ru, long wait") << QStringLiteral("ru") << DictationStage::transcribing << 40;
+    QTest::newRow("ru, organizing") << QStringLiteral("ru") << DictationStage::organizing << 0;
+    QTest::newRow("uz, long wait") << QStringLiteral("uz") << DictationStage::transcribing << 40;
+    QTest::newRow("uz, shortening") << QStringLiteral("uz") << DictationStage::trimming << 0;
+}
+
+void TestSidebar::titleHoldsBesideTheProgress()
+{
+    QFETCH(QString, language);
+    QFETCH(DictationStage, stage);
+    QFETCH(int, seconds);
+    L10n::install(language);
+    const auto english = qScopeGuard([] { L10n::install(QStringLiteral("en")); });
+
+    m_state->setPhase(Phase::working);
+    m_state->setProcessingStage(stage, m_clock->now());
+    m_clock->advance(seconds * 1000);
+    Sidebar sidebar(*m_state, true);
+    sidebar.resize(Sidebar::columnWidth, 800);
+    sidebar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sidebar));
+
+    auto* title = sidebar.dictationCard()->findChild<TextLabel*>(QStringLiteral("dictationTitle"));
+    auto* progress = sidebar.dictationCard()->findChild<DictationProgressLabel*>(QStringLiteral("dictationProgress"));
+    QVERIFY(title && progress);
+    if (language != QStringLiteral("en"))
+        QVERIFY2(title->text() != QStringLiteral("Dictation"), "the translation is not loaded");
+    QVERIFY(progress->isVisible());
+    QVERIFY(!progress->text().isEmpty());
+    // The whole title shows; the sentence takes what is left, beside it.
+    QVERIFY2(title->width() >= title->sizeHint().width(),
+             qPrintable(QStringLiteral("%1 of %2").arg(title->width()).arg(title->sizeHint().width())));
+    QVERIFY(progress->width() > 0);
+    QVERIFY(progress->geometry().left() >= title->geometry().right());
+    QVERIFY(progress->geometry().right() <= sidebar.dictationCard()->contentsRect().right());
 }
 
 QTEST_MAIN(TestSidebar)

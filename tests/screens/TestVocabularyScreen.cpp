@@ -22,6 +22,7 @@
 
 #include <QLineEdit>
 #include <QTranslator>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -151,6 +152,8 @@ private Q_SLOTS:
     void opensInTheMainWindow();
     void countsInEveryLanguage_data();
     void countsInEveryLanguage();
+    void wordFieldKeepsItsRoom_data();
+    void wordFieldKeepsItsRoom();
 };
 
 void TestVocabularyScreen::initTestCase()
@@ -338,7 +341,7 @@ void TestVocabularyScreen::importsAndExports_data()
     QTest::newRow("export written") << "exportWords" << two << "lugat.txt" << QByteArray("Kesto\nTosh,uz-UZ\n")
         << shown(two) << "Exported / lugat.txt · 2 words / success";
     QTest::newRow("export unwritable") << "exportWords" << two << "missing/lugat.txt" << QByteArray() << shown(two)
-        << "Could not export / The file could not be saved. / danger";
+        << "Could not export / The file could not be saved. The folder does not exist any more. / danger";
 }
 
 void TestVocabularyScreen::importsAndExports()
@@ -556,6 +559,42 @@ void TestVocabularyScreen::countsInEveryLanguage()
     QCoreApplication::removeTranslator(&table);
     QCOMPARE(counted, words);
     QCOMPARE(file, exported);
+}
+
+void TestVocabularyScreen::wordFieldKeepsItsRoom_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("width");
+    // The screen beside the sidebar in a window of 1200 and of 960 points.
+    for (const char* language : {"en", "ru", "uz"}) {
+        QTest::addRow("%s, 1200", language) << QString::fromLatin1(language) << 944;
+        QTest::addRow("%s, 960", language) << QString::fromLatin1(language) << 704;
+    }
+}
+
+void TestVocabularyScreen::wordFieldKeepsItsRoom()
+{
+    QFETCH(QString, language);
+    QFETCH(int, width);
+    QTranslator table;
+    QVERIFY(table.load(QStringLiteral(":/i18n/kesto_") + language + QStringLiteral(".qm")));
+    QCoreApplication::installTranslator(&table);
+    const auto removed = qScopeGuard([&table] { QCoreApplication::removeTranslator(&table); });
+    Rig rig;
+    rig.screen->resize(width, 700);
+    Rig::settle();
+    auto* input = rig.find<SInput>("wordInput");
+    auto* select = rig.find<SSelect>("wordLanguage");
+    // The field where words are typed is the widest thing of its row, and
+    // at the usual width its whole hint shows.
+    QVERIFY2(input->width() > 2 * select->width(),
+             qPrintable(QStringLiteral("field %1, select %2").arg(input->width()).arg(select->width())));
+    if (width >= 944) {
+        const QFontMetricsF metrics(Onest::font(14, QFont::Normal));
+        const qreal room = input->lineEdit()->width() - 2;
+        QVERIFY2(metrics.horizontalAdvance(input->placeholder()) <= room,
+                 qPrintable(QStringLiteral("%1 in %2").arg(metrics.horizontalAdvance(input->placeholder())).arg(room)));
+    }
 }
 
 QTEST_MAIN(TestVocabularyScreen)

@@ -356,6 +356,8 @@ void TestSettingsTabs::talkKeyChoices()
     QVERIFY(menu);
     QCOMPARE(texts(menu), (QStringList{QStringLiteral("Ctrl"), QStringLiteral("Ctrl + Super"), QStringLiteral("Super"),
                                        QStringLiteral("Right Alt"), QStringLiteral("Ctrl + Alt")}));
+    // Hanging from the button, never narrower than it.
+    QVERIFY2(menu->width() >= button->width(), qPrintable(QStringLiteral("%1 < %2").arg(menu->width()).arg(button->width())));
     // The current key (Ctrl + Super by default) is ticked.
     QVERIFY(menu->actions().at(1)->isChecked());
     menu->actions().at(index)->trigger();
@@ -638,15 +640,22 @@ void TestSettingsTabs::levelBarsFillInATenthOfASecond()
 void TestSettingsTabs::microphoneTestButton()
 {
     auto tab = std::make_unique<SettingsMicrophoneTab>(*m_state, m_actions);
+    tab->resize(700, 600);
+    tab->show();
     auto* button = find<SButton>(tab.get(), QStringLiteral("micTest"));
     auto* hint = find<TextLabel>(tab.get(), QStringLiteral("micHint"));
+    auto* bars = find<MicTestBars>(tab.get(), QStringLiteral("micTestBars"));
     QCOMPARE(button->text(), QStringLiteral("Test"));
     QCOMPARE(hint->text(), QStringLiteral("Press Test and say a few words."));
+    const QRect barsAtRest = bars->geometry();
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_micToggles, 1);
     QCOMPARE(button->text(), QStringLiteral("Stop"));
     QCOMPARE(button->variant(), ButtonVariant::Danger);
     QCOMPARE(hint->text(), QStringLiteral("Speak — the green bars follow your voice."));
+    // Test turning into Stop moves nothing below it.
+    QCoreApplication::processEvents();
+    QCOMPARE(bars->geometry(), barsAtRest);
     m_state->setMicTestLevel(0.5);
     QCOMPARE(find<MicTestBars>(tab.get(), QStringLiteral("micTestBars"))->level(), 0.5);
 

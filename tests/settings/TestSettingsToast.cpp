@@ -11,6 +11,7 @@
 #include "screens/ToastLayer.h"
 #include "settings/SettingsPanel.h"
 
+#include <QScrollArea>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,9 +25,9 @@ bool near(QRgb a, const QColor& b)
 
 } // namespace
 
-// A toast raised while the settings are open shows over them, whole, in the
-// bottom trailing corner as anywhere else: at a roomy window and at the
-// smallest one, on every tab.
+// A toast raised while the settings are open shows over them, whole, and
+// covers none of the panel's controls: at a roomy window and at the smallest
+// one, on every tab, with a short note and with a long error.
 class TestSettingsToast final : public QObject
 {
     Q_OBJECT
@@ -43,6 +44,7 @@ void TestSettingsToast::toastOverSettings_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<SettingsTab>("tab");
     QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("error");
     const QList<std::pair<SettingsTab, const char*>> tabs{{SettingsTab::general, "general"},
                                                           {SettingsTab::shortcuts, "shortcuts"},
                                                           {SettingsTab::ai, "ai"},
@@ -50,8 +52,9 @@ void TestSettingsToast::toastOverSettings_data()
                                                           {SettingsTab::advanced, "advanced"}};
     for (const QSize size : {QSize(1200, 800), QSize(960, 640)}) {
         for (const auto& [tab, name] : tabs) {
-            QTest::addRow("%dx%d-%s-light", size.width(), size.height(), name) << size << tab << false;
-            QTest::addRow("%dx%d-%s-dark", size.width(), size.height(), name) << size << tab << true;
+            QTest::addRow("%dx%d-%s-light", size.width(), size.height(), name) << size << tab << false << false;
+            QTest::addRow("%dx%d-%s-dark", size.width(), size.height(), name) << size << tab << true << false;
+            QTest::addRow("%dx%d-%s-error-light", size.width(), size.height(), name) << size << tab << false << true;
         }
     }
 }
@@ -61,6 +64,7 @@ void TestSettingsToast::toastOverSettings()
     QFETCH(QSize, size);
     QFETCH(SettingsTab, tab);
     QFETCH(bool, dark);
+    QFETCH(bool, error);
     Theme::instance().setMode(dark ? Theme::Mode::Dark : Theme::Mode::Light);
     TempDataDir data;
     QTemporaryDir config;
@@ -78,8 +82,14 @@ void TestSettingsToast::toastOverSettings()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     state.setSettingsTab(tab);
     state.setSettingsOpen(true);
-    state.showToast(QStringLiteral("Data deleted"), QStringLiteral("History, notes and vocabulary were cleared"),
-                    ToastTone::success);
+    if (error)
+        state.showToast(QStringLiteral("Export failed"),
+                        QStringLiteral("The archive could not be written to the folder you chose: there is no space "
+                                       "left on the device (/home/user/Documents/Kesto Viruz backups)"),
+                        ToastTone::danger);
+    else
+        state.showToast(QStringLiteral("Data deleted"), QStringLiteral("History, notes and vocabulary were cleared"),
+                        ToastTone::success);
     QCoreApplication::processEvents();
 
     ToastView* toast = view.toastLayer()->toast();
@@ -94,15 +104,24 @@ void TestSettingsToast::toastOverSettings()
     const QRectF card = toast->cardRect().translated(toast->mapTo(&view, QPoint()));
     QVERIFY2(QRectF(view.rect()).contains(card), qPrintable(QStringLiteral("card at %1,%2 %3x%4")
                                                                 .arg(card.x()).arg(card.y()).arg(card.width()).arg(card.height())));
-    QCOMPARE(card.width(), qreal(ToastLayer::toastWidth));
-    // Where toasts always go: the bottom trailing corner, clear of the
-    // panel's header.
-    const int padding = ToastLayer::padding;
-    QCOMPARE(qRound(card.right()), view.width() - padding);
-    QCOMPARE(qRound(card.bottom()), view.height() - padding);
+    // Clear of every control of the panel that shows: buttons, fields,
+    // switches, tabs, the Close button.
     const QWidget* panel = overlay->panel();
-    const QRect header(panel->mapTo(&view, QPoint()), QSize(panel->width(), SettingsPanel::headerHeight));
-    QVERIFY(card.top() > header.bottom());
+    int controls = 0;
+    for (QWidget* control : panel->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus || qobject_cast<QScrollArea*>(control))
+            continue;
+        const QRect shown = control->visibleRegion().boundingRect();
+        if (shown.isEmpty())
+            continue;
+        ++controls;
+        const QRectF at(QRectF(shown).translated(control->mapTo(&view, QPoint())));
+        QVERIFY2(!at.intersects(card), qPrintable(QStringLiteral("the toast at %1,%2 %3x%4 covers %5 (%6) at %7,%8 %9x%10")
+                                                      .arg(card.x()).arg(card.y()).arg(card.width()).arg(card.height())
+                                                      .arg(control->objectName(), control->metaObject()->className())
+                                                      .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())));
+    }
+    QVERIFY(controls > 5);
 
     // On the window's picture the toast's icon shows in its own colour,
     // undimmed by the backdrop.
@@ -112,8 +131,8 @@ void TestSettingsToast::toastOverSettings()
     int icon = 0;
     for (int y = inPixels.top(); y <= inPixels.bottom(); ++y)
         for (int x = inPixels.left(); x <= inPixels.right(); ++x)
-            icon += near(picture.pixel(x, y), Palette::positive.color());
-    QVERIFY2(icon > 20, qPrintable(QString::number(icon)));
+            icon += near(picture.pixel(x, y), (error ? Palette::negative : Palette::positive).color());
+    QVERIFY2(icon > 12, qPrintable(QString::number(icon)));
 
     // For a person to look at, when a gallery folder is named.
     const QString folder = qEnvironmentVariable("KESTO_GALLERY_DIR");

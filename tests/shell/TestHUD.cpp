@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextDocument>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QtTest>
 
 // The pill on the offscreen platform: each kind's size and colours, the
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void shortMessage_data();
     void shortMessage();
     void toolTips();
+    void toolTipFollowsThePill();
     void stageSentencesOnWholeSeconds();
     void stillTranscribingNotice();
 
@@ -566,6 +569,32 @@ void TestHUD::toolTips()
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
     m_state->setMessage(QStringLiteral("  \n "));
     QCOMPARE(m_panel->view()->toolTip(), QStringLiteral("Something went wrong"));
+}
+
+void TestHUD::toolTipFollowsThePill()
+{
+    setKind(HUDView::Kind::failed);
+    m_state->setMessage(QStringLiteral("Gemini could not be reached: the connection was closed before an answer came. "
+                                       "The recording is kept in History; try again from there when you are online."));
+    HUDView* view = m_panel->view();
+    const QPoint at = view->capsuleRect().center().toPoint();
+    QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
+    QApplication::sendEvent(view, &help);
+    QTRY_VERIFY(view->shownToolTip());
+    QWidget* tip = view->shownToolTip();
+    // Clear of the capsule and its text, in lines of a readable width.
+    const QRect capsule(view->mapToGlobal(view->capsuleRect().topLeft().toPoint()), view->capsuleRect().size().toSize());
+    QVERIFY2(!tip->geometry().intersects(capsule),
+             qPrintable(QStringLiteral("tip %1,%2 %3x%4 over the capsule at %5,%6 %7x%8")
+                            .arg(tip->x()).arg(tip->y()).arg(tip->width()).arg(tip->height())
+                            .arg(capsule.x()).arg(capsule.y()).arg(capsule.width()).arg(capsule.height())));
+    QVERIFY2(tip->width() >= 300, qPrintable(QString::number(tip->width())));
+    QVERIFY(tip->height() < tip->width());
+
+    // The failure over, its text goes with it.
+    setKind(HUDView::Kind::idle);
+    QVERIFY(!QToolTip::isVisible() || QToolTip::text() == view->toolTip());
+    QToolTip::hideText();
 }
 
 void TestHUD::stageSentencesOnWholeSeconds()

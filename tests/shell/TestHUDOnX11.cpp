@@ -14,7 +14,7 @@
 
 // The pill on a real X server without a compositor (Xvfb): it is cut to its
 // capsule, keeps its shadow window hidden, floats on top and never takes the
-// keyboard focus; it shows on every virtual desktop.
+// keyboard focus; it shows on every virtual desktop and in no taskbar.
 class TestHUDOnX11 final : public QObject
 {
     Q_OBJECT
@@ -55,6 +55,14 @@ void TestHUDOnX11::floatsWithoutFocusAndMasked()
     xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(panel.winId()), QStringLiteral("_NET_WM_DESKTOP")});
     QVERIFY(xprop.waitForFinished());
     QCOMPARE(xprop.readAllStandardOutput().trimmed(), QByteArray("_NET_WM_DESKTOP(CARDINAL) = 4294967295"));
+
+    // Not a window of the taskbar or the pager, and still above the others.
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(panel.winId()), QStringLiteral("_NET_WM_STATE")});
+    QVERIFY(xprop.waitForFinished());
+    const QByteArray states = xprop.readAllStandardOutput();
+    QVERIFY2(states.contains("_NET_WM_STATE_SKIP_TASKBAR"), states.constData());
+    QVERIFY2(states.contains("_NET_WM_STATE_SKIP_PAGER"), states.constData());
+    QVERIFY2(states.contains("_NET_WM_STATE_ABOVE"), states.constData());
 
     // A click on the pill toggles without taking the focus.
     QTest::mouseClick(panel.view(), Qt::LeftButton, {}, panel.view()->rect().center());

@@ -5,6 +5,7 @@
 #include "design/Tokens.h"
 #include "design/components/FocusGuard.h"
 #include "design/components/FocusRing.h"
+#include "design/components/TextFieldMenu.h"
 
 #include <QCursor>
 #include <QEnterEvent>
@@ -35,6 +36,7 @@ AbstractControl::AbstractControl(QWidget* parent)
     // where it was.
     setFocusPolicy(Qt::TabFocus);
     FocusGuard::install();
+    TextFieldMenu::install();
     connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
 }
 

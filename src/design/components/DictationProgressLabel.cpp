@@ -1,5 +1,7 @@
 #include "design/components/DictationProgressLabel.h"
 
+#include <QPainter>
+
 DictationProgressLabel::DictationProgressLabel(Clock& clock, QWidget* parent)
     : QLabel(parent)
     , m_clock(clock)
@@ -44,4 +46,33 @@ void DictationProgressLabel::tick()
         m_timer = 0;
         tick();
     });
+}
+
+void DictationProgressLabel::setElided(bool on)
+{
+    m_elided = on;
+    updateGeometry();
+    update();
+}
+
+QSize DictationProgressLabel::minimumSizeHint() const
+{
+    const QSize label = QLabel::minimumSizeHint();
+    if (!m_elided)
+        return label;
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().horizontalAdvance(QStringLiteral("\u2026")) + margins.left() + margins.right(), label.height()};
+}
+
+void DictationProgressLabel::paintEvent(QPaintEvent* event)
+{
+    if (!m_elided) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect box = contentsRect();
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(box, int(alignment()) | Qt::TextSingleLine,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
 }

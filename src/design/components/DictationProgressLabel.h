@@ -26,9 +26,18 @@ public:
     // none while nothing is processing (the sentence for 0 s is shown).
     void setProgress(std::optional<QDateTime> started, MessageAt messageAt);
 
+    // On: the sentence gives way to its neighbours and is cut with "..."
+    // when the room runs out, instead of pushing them aside.
+    void setElided(bool on);
+
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     // A new sentence is shown (also for views that paint it themselves).
     void shown(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void tick();
@@ -37,4 +46,5 @@ private:
     QDateTime m_start;
     MessageAt m_messageAt;
     Clock::TimerId m_timer = 0;
+    bool m_elided = false;
 };

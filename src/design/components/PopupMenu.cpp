@@ -5,6 +5,7 @@
 #include "design/components/ControlStyle.h"
 #include "design/components/MenuAnchor.h"
 
+#include <QActionEvent>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -18,10 +19,29 @@ const PopupMenu::Metrics PopupMenu::metrics{};
 
 namespace {
 
-// The label as given: "&&" is how a menu text keeps a plain "&".
+// A menu text as shown: a single "&" marks a mnemonic and is not drawn,
+// "&&" is a plain "&".
+QString withoutMnemonics(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'&' && i + 1 < text.size())
+            ++i;
+        shown.append(text.at(i));
+    }
+    return shown;
+}
+
+// The label; Qt puts a key combination after a tab.
 QString shownText(const QStyleOptionMenuItem& item)
 {
-    return QString(item.text).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return withoutMnemonics(item.text.section(u'\t', 0, 0));
+}
+
+QString shortcutText(const QStyleOptionMenuItem& item)
+{
+    return item.text.section(u'\t', 1);
 }
 
 // Draws the menu from the tokens at paint time, so it is always in the
@@ -55,7 +75,11 @@ public:
         if (item->menuItemType == QStyleOptionMenuItem::Separator)
             return {m.textX, 2 * m.inset + 1};
         const QFontMetricsF font(MenuAnchor::menuFont());
-        const int text = int(std::ceil(font.horizontalAdvance(shownText(*item))));
+        int text = int(std::ceil(font.horizontalAdvance(shownText(*item))));
+        if (const QString keys = shortcutText(*item); !keys.isEmpty())
+            text += m.shortcutGap + int(std::ceil(font.horizontalAdvance(keys)));
+        if (item->menuItemType == QStyleOptionMenuItem::SubMenu)
+            text += m.shortcutGap / 2 + m.arrowSize;
         return {m.textX + text + m.trailing, m.itemHeight};
     }
 
@@ -116,11 +140,24 @@ private:
                                QPointF(box.left() + m.tickInset, box.center().y() - m.tickSize / 2.0), m.tickSize, ink, 2);
         const QFont font = MenuAnchor::menuFont();
         const QFontMetricsF metrics(font);
-        const qreal room = box.width() - m.textX - m.trailing;
+        const qreal baseline = box.center().y() - metrics.height() / 2 + metrics.ascent();
+        qreal end = box.right() + 1 - m.trailing;
+        if (item.menuItemType == QStyleOptionMenuItem::SubMenu) {
+            ControlPaint::icon(*painter, QStringLiteral("chevron-right"),
+                               QPointF(end - m.arrowSize + 4, box.center().y() - m.arrowSize / 2.0), m.arrowSize,
+                               Palette::textTertiary.color(), 2);
+            end -= m.arrowSize;
+        }
         painter->setFont(font);
+        if (const QString keys = shortcutText(item); !keys.isEmpty()) {
+            const qreal width = metrics.horizontalAdvance(keys);
+            painter->setPen(Palette::textTertiary.color());
+            painter->drawText(QPointF(end - width, baseline), keys);
+            end -= width + m.shortcutGap;
+        }
         painter->setPen(ink);
-        painter->drawText(QPointF(box.left() + m.textX, box.center().y() - metrics.height() / 2 + metrics.ascent()),
-                          metrics.elidedText(shownText(item), Qt::ElideRight, std::max<qreal>(0, room)));
+        painter->drawText(QPointF(box.left() + m.textX, baseline),
+                          metrics.elidedText(shownText(item), Qt::ElideRight, std::max<qreal>(0, end - box.left() - m.textX)));
         painter->restore();
     }
 };
@@ -136,15 +173,41 @@ QStyle* menuStyle()
     return style;
 }
 
+// Dresses the submenus a menu gets, whoever adds them.
+class SubmenuDresser final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ActionAdded) {
+            if (QMenu* sub = static_cast<QActionEvent*>(event)->action()->menu(); sub && sub->style() != menuStyle())
+                PopupMenu::dress(sub);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 PopupMenu::PopupMenu(QWidget* parent)
     : QMenu(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setStyle(menuStyle());
-    setFont(MenuAnchor::menuFont());
-    connect(&Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+    dress(this);
+}
+
+void PopupMenu::dress(QMenu* menu)
+{
+    menu->setStyle(menuStyle());
+    menu->setFont(MenuAnchor::menuFont());
+    connect(&Theme::instance(), &Theme::changed, menu, qOverload<>(&QWidget::update));
+    menu->installEventFilter(new SubmenuDresser(menu));
+    for (QAction* action : menu->actions()) {
+        if (QMenu* sub = action->menu(); sub && sub->style() != menuStyle())
+            dress(sub);
+    }
 }
 
 QAction* PopupMenu::addItem(const QString& label, bool ticked)
@@ -154,6 +217,11 @@ QAction* PopupMenu::addItem(const QString& label, bool ticked)
     action->setCheckable(true);
     action->setChecked(ticked);
     return action;
+}
+
+QAction* PopupMenu::addCommand(const QString& label)
+{
+    return addAction(MenuAnchor::menuText(label));
 }
 
 void PopupMenu::popUp(QWidget* anchor, const QPoint& point, QAction* item)

@@ -6,6 +6,7 @@
 #include "design/Palette.h"
 #include "design/Theme.h"
 #include "design/Tokens.h"
+#include "design/components/TextFieldMenu.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -47,6 +48,7 @@ SInput::SInput(const QString& placeholder, ControlSize size, QWidget* parent)
     , m_size(size)
     , m_style(InputStyle::of(size))
 {
+    TextFieldMenu::install();
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusProxy(m_edit);

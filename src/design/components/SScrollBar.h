@@ -13,6 +13,13 @@ public:
 
     explicit SScrollBar(Qt::Orientation orientation = Qt::Vertical, QWidget* parent = nullptr);
 
+    // Room kept clear at the start and the end of the track (a rounded
+    // corner of the surface the bar lies on): the thumb never enters it.
+    void setInsets(int start, int end);
+
 private:
     void restyle();
+
+    int m_start = 0;
+    int m_end = 0;
 };

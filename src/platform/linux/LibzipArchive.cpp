@@ -2,13 +2,18 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 #include <zip.h>
 
 namespace {
 
+// The description, leaving the system's cause of it in errno.
 QString describe(zip_t* archive)
 {
+    zip_error_t* failure = zip_get_error(archive);
+    errno = zip_error_system_type(failure) == ZIP_ET_SYS ? zip_error_code_system(failure) : 0;
     return QString::fromUtf8(zip_strerror(archive));
 }
 
@@ -17,11 +22,15 @@ zip_t* open(const QString& path, int flags, QString* error)
     int code = 0;
     zip_t* archive = zip_open(QFile::encodeName(path).constData(), flags, &code);
     if (!archive) {
+        // zip_open() leaves the system's cause in errno.
+        const int cause = errno;
         zip_error_t failure;
         zip_error_init_with_code(&failure, code);
         if (error)
             *error = QString::fromUtf8(zip_error_strerror(&failure));
+        const bool fromSystem = zip_error_system_type(&failure) == ZIP_ET_SYS;
         zip_error_fini(&failure);
+        errno = fromSystem ? cause : 0;
     }
     return archive;
 }
@@ -57,16 +66,22 @@ bool write(const QString& path, const QList<Entry>& entries, QString* error)
                 added = -1;
         }
         if (added < 0) {
+            const QString why = describe(archive);
+            const int cause = errno;
             if (error)
-                *error = describe(archive);
+                *error = why;
             zip_discard(archive);
+            errno = cause;
             return false;
         }
     }
     if (zip_close(archive) != 0) {
+        const QString why = describe(archive);
+        const int cause = errno;
         if (error)
-            *error = describe(archive);
+            *error = why;
         zip_discard(archive);
+        errno = cause;
         return false;
     }
     return true;
