@@ -81,7 +81,9 @@ int main(int argc, char** argv)
     // start): past a tenth of a second the window stalls where a user sees it.
     BenchReport::headline(QStringLiteral("History of 1000 long entries: load, change one, save, CPU"), "loadChangeSave",
                           BenchReport::cpuTime, QStringLiteral("ms"), BenchReport::atMost(100));
+    // The load alone takes a few milliseconds: a goal near three times that
+    // catches a regression long before a user would.
     BenchReport::headline(QStringLiteral("History of 1000 long entries: load, CPU"), "loadOnly", BenchReport::cpuTime,
-                          QStringLiteral("ms"), BenchReport::atMost(100));
+                          QStringLiteral("ms"), BenchReport::atMost(20));
     return BenchReport::finish();
 }

@@ -336,10 +336,15 @@ void TestFocusEndToEnd::retryThenKeysDeleteNothing()
     QVERIFY(pointerAway());
     QVERIFY(keys({QStringLiteral("space"), QStringLiteral("Return")}));
 
-    // A button that goes: Retry.
+    // A button that goes: Retry. The first card shows it is retrying in the
+    // same paint as any ring its going hands on.
+    const QRect first = areaIn(cards[0]);
+    const QImage firstBefore = onScreen(first);
     QVERIFY(click(retryAt));
     QTRY_VERIFY_WITH_TIMEOUT(!m_gemini.requests(QStringLiteral("POST")).isEmpty(), 10000);
     QVERIFY(pointerAway());
+    QTRY_VERIFY_WITH_TIMEOUT(!unchanged(onScreen(first), firstBefore), 10000);
+    QVERIFY2(unchanged(onScreen(others), before), "a card below the retried one changed: a focus ring?");
     QVERIFY(keys({QStringLiteral("space"), QStringLiteral("Return")}));
     // The test's own deletion, of the last card, which moves no other card.
     QVERIFY(click(lastDeleteAt));
