@@ -319,7 +319,9 @@ void UpdateInstaller::verified(Verdict verdict)
         if (generation == m_generation)
             placed(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([entries = std::move(verdict.entries), root, program, version]() -> Verdict {
+    // The job holds the lock too: the swap keeps it should this object go first.
+    watcher->setFuture(QtConcurrent::run([entries = std::move(verdict.entries), root, program, version,
+                                          lock = m_lock]() -> Verdict {
         const UpdateTree::Result tree = UpdateTree::place(entries, root, program, version);
         return {Verdict::Kind::tree, tree.reason, tree, {}};
     }));

@@ -26,7 +26,7 @@ std::optional<UpdateTrial::Plan>& pending()
 
 bool alive(qint64 pid)
 {
-    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno != ESRCH);
 }
 
 } // namespace
@@ -61,7 +61,8 @@ Outcome run(const Plan& plan, int timeoutMs)
         if (!ready) {
             Log::write(alive(pid) ? QStringLiteral("the new version was not ready in %1 s").arg(timeoutMs / 1000)
                                   : QStringLiteral("the new version ended before it was ready"));
-            ::kill(pid_t(pid), SIGKILL);
+            if (alive(pid))
+                ::kill(pid_t(pid), SIGKILL);
             QElapsedTimer ending;
             ending.start();
             while (alive(pid) && ending.elapsed() < 5000)

@@ -56,7 +56,15 @@ void TestUpdateGallery::states_data()
         {QStringLiteral("available"), with(Stage::available)},
         {QStringLiteral("downloading"), with(Stage::downloading, 7'300'000)},
         {QStringLiteral("verifying"), with(Stage::verifying, 18'400'000)},
+        {QStringLiteral("installing"), with(Stage::installing, 18'400'000)},
         {QStringLiteral("kept"), kept(false)},
+        {QStringLiteral("kept-not-replaced"),
+         [&kept] {
+             UpdateWindowState state = kept(false);
+             state.error = QStringLiteral("The update could not replace share/applications/kesto-viruz.desktop. The "
+                                          "previous version was put back as it was.");
+             return state;
+         }()},
         {QStringLiteral("kept-packaged"), kept(true)},
         {QStringLiteral("check-failed"),
          with(Stage::checkFailed, 0, QStringLiteral("Could not reach the update server. Try again later."))},
