@@ -11,6 +11,8 @@
 #include <QFontMetricsF>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QStyleHints>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -172,6 +174,46 @@ private Q_SLOTS:
         button.setEnabled(false);
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);
+    }
+
+    void secondClickCountsOnlyWhereTheFirstWent()
+    {
+        // Two rows' Delete buttons: the first is clicked, then its row goes
+        // and the second slides under the pointer in time for the double
+        // click's second press.
+        SIconButton first(QStringLiteral("trash-2"));
+        SIconButton second(QStringLiteral("trash-2"));
+        for (SIconButton* button : {&first, &second})
+            button->resize(button->sizeHint());
+        QSignalSpy firstClicked(&first, &SIconButton::clicked);
+        QSignalSpy secondClicked(&second, &SIconButton::clicked);
+        const auto send = [](QWidget* to, QEvent::Type type, ulong at) {
+            const QPointF at5(5, 5);
+            QMouseEvent event(type, at5, to->mapToGlobal(at5), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+            event.setTimestamp(at);
+            QApplication::sendEvent(to, &event);
+        };
+        const ulong interval = ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        send(&first, QEvent::MouseButtonPress, 1000);
+        send(&first, QEvent::MouseButtonRelease, 1050);
+        send(&second, QEvent::MouseButtonDblClick, 1150);
+        send(&second, QEvent::MouseButtonRelease, 1200);
+        QCOMPARE(firstClicked.count(), 1);
+        QCOMPARE(secondClicked.count(), 0);
+
+        // Where the first press went, a double click is two clicks.
+        send(&first, QEvent::MouseButtonPress, 5000);
+        send(&first, QEvent::MouseButtonRelease, 5050);
+        send(&first, QEvent::MouseButtonDblClick, 5150);
+        send(&first, QEvent::MouseButtonRelease, 5200);
+        QCOMPARE(firstClicked.count(), 3);
+        // A press of its own long before does not make a later one its second.
+        send(&second, QEvent::MouseButtonPress, 9000);
+        send(&second, QEvent::MouseButtonRelease, 9050);
+        send(&second, QEvent::MouseButtonDblClick, 9100 + interval);
+        send(&second, QEvent::MouseButtonRelease, 9150 + interval);
+        QCOMPARE(secondClicked.count(), 1);
     }
 
     void keyboardFocusShowsARingOutside()

@@ -11,7 +11,8 @@ class QPainter;
 // The base of every control that paints itself: it owns the hover, pressed,
 // focus and disabled state, repaints on every change of them and of the
 // theme, and turns a press released inside (or Space/Return with focus) into
-// clicked(). Subclasses paint from the state in paintEvent().
+// clicked(). The second press of a double click counts only on the control
+// the first press went to. Subclasses paint from the state in paintEvent().
 class AbstractControl : public QWidget {
     Q_OBJECT
 
