@@ -619,9 +619,11 @@ void TestOnboardingFlow::openInfoCardKeys()
         QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus);
-        const QRect at(focus->mapTo(view.intro()->infoCard()->parentWidget(), QPoint(0, 0)), focus->size());
-        QVERIFY2(!view.intro()->infoCard()->parentWidget()->isAncestorOf(focus) || !card.contains(at.center()),
-                 qPrintable(focus->objectName()));
+        QWidget* host = view.intro()->infoCard()->parentWidget();
+        if (!host->isAncestorOf(focus))
+            continue;
+        const QRect at(focus->mapTo(host, QPoint(0, 0)), focus->size());
+        QVERIFY2(!card.contains(at.center()), qPrintable(focus->objectName()));
     }
     // Escape closes the card and nothing else.
     Wizard::press(Qt::Key_Escape);

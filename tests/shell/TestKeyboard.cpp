@@ -1,5 +1,7 @@
 #include "core/AppState.h"
 #include "design/Onest.h"
+#include "design/components/SButton.h"
+#include "design/components/SIconButton.h"
 #include "design/components/SInput.h"
 #include "design/components/SSegmented.h"
 #include "screens/EditBox.h"
@@ -116,7 +118,16 @@ void TestKeyboard::open()
 
 void TestKeyboard::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    QWidget* to = QApplication::focusWidget();
+    if (!to)
+        to = QApplication::activeWindow();
+    if (!to) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        auto shown = std::find_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
+        to = shown == windows.end() ? nullptr : *shown;
+    }
+    QVERIFY(to);
+    QTest::keyClick(to, key, modifiers);
     QCoreApplication::processEvents();
 }
 
@@ -142,6 +153,8 @@ void TestKeyboard::settingsPanelHoldsTheKeyboard()
     m_window->view()->sidebar()->search()->lineEdit()->setFocus(Qt::MouseFocusReason);
     m_state->setSettingsOpen(true);
     QCoreApplication::processEvents();
+    // Building the panel may leave the offscreen window inactive.
+    QApplication::setActiveWindow(m_window.get());
     QWidget* overlay = m_window->view()->settingsOverlay();
     QVERIFY(overlay);
     QWidget* content = m_window->view()->content();
@@ -194,6 +207,7 @@ void TestKeyboard::segmentedControlByKeys()
         m_state->setSettingsTab(place == 1 ? SettingsTab::general : SettingsTab::shortcuts);
         m_state->setSettingsOpen(true);
         QCoreApplication::processEvents();
+        QApplication::setActiveWindow(m_window.get());
     }
     auto* control = find<SSegmented>(name);
     QVERIFY(control);
@@ -244,7 +258,8 @@ void TestKeyboard::tabLeavesANoteTitleForItsBody()
     QTRY_VERIFY(find<QTextEdit>(QStringLiteral("noteTitle")));
     auto* title = find<QTextEdit>(QStringLiteral("noteTitle"));
     auto* body = find<QTextEdit>(QStringLiteral("noteBody"));
-    title->setFocus(Qt::MouseFocusReason);
+    // A new note's title takes the focus by itself.
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(title));
     QTest::keyClicks(title, QStringLiteral("Plan"));
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(body));
@@ -362,9 +377,11 @@ void TestKeyboard::keyboardDeleteKeepsThePlace()
         m_state->setScreen(Screen::vocabulary);
     open();
     auto rowsNow = [&]() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QList<QWidget*> rows;
         if (words) {
             rows = m_window->findChildren<QWidget*>(QStringLiteral("wordRow"));
+            rows.removeIf([](QWidget* w) { return !w->isVisible(); });
             std::sort(rows.begin(), rows.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
         } else {
             for (EntryCard* card : cards())
@@ -381,6 +398,7 @@ void TestKeyboard::keyboardDeleteKeepsThePlace()
     QVERIFY(tabTo(rows.at(0)->findChild<QWidget*>(deleteName)));
     press(Qt::Key_Space);
     rows = rowsNow();
+    QCOMPARE(words ? m_state->config().vocabulary.size() : m_state->history().entries.size(), 2);
     QCOMPARE(rows.size(), 2);
     QCOMPARE(QApplication::focusWidget(), rows.at(0));
     press(Qt::Key_Tab);
