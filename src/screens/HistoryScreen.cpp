@@ -444,7 +444,7 @@ void HistoryScreen::remove(const QUuid& id)
     EntryCard* deleted = card(id);
     int place = -1;
     if (deleted && deleted->isAncestorOf(QApplication::focusWidget())) {
-        const QString key = cardKey(id);
+        const QString key = HistoryIndex::cardKey(id);
         for (int i = 0; i < m_listRows.size() && place < 0; ++i)
             place = m_listRows.at(i).key == key ? i : -1;
     }
