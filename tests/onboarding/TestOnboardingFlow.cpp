@@ -58,6 +58,7 @@ private Q_SLOTS:
     void focusedButtonTakesReturn();
     void openInfoCardKeys();
     void hiddenSampleEditorHasNoFocus();
+    void keyStepTabFollowsTheLayout();
     void stepPictureShadow_data();
     void stepPictureShadow();
 };
@@ -656,6 +657,30 @@ void TestOnboardingFlow::hiddenSampleEditorHasNoFocus()
     Wizard::press(Qt::Key_Return);
     QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("finish")}));
     QVERIFY(step->sample().isEmpty());
+}
+
+void TestOnboardingFlow::keyStepTabFollowsTheLayout()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.go(3);
+    auto* trail = w.find<QWidget>(QStringLiteral("keyTrail"));
+    auto* input = w.find<SInput>(QStringLiteral("keyInput"));
+    QVERIFY(trail && input);
+    // Top to bottom: the page's link, then the key field.
+    int link = -1;
+    int field = -1;
+    for (int i = 0; i < 30 && field < 0; ++i) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (link < 0 && trail->isAncestorOf(focus))
+            link = i;
+        if (input->isAncestorOf(focus) || focus == input)
+            field = i;
+    }
+    QVERIFY(link >= 0 && field >= 0);
+    QVERIFY(link < field);
 }
 
 void TestOnboardingFlow::stepPictureShadow_data()
