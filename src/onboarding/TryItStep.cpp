@@ -150,9 +150,10 @@ TryItStep::TryItStep(AppState& state, std::function<void(const Config&)> onSave,
             m_editor->clear();
         if (m_state.phase() == Phase::recording && isVisible())
             m_editor->setFocus(Qt::OtherFocusReason);
-        // A dictation that brought no text leaves the box hidden: the
-        // editor lets go, so Return presses Done again.
-        if ((m_state.phase() == Phase::idle || m_state.phase() == Phase::failed) && sample().trimmed().isEmpty())
+        // A failed dictation brings no text and leaves the box hidden: the
+        // editor lets go, so Return presses Done again. (A finished one's
+        // text may still be on its way through the X server.)
+        if (m_state.phase() == Phase::failed && sample().trimmed().isEmpty())
             DefaultButton::releaseFocus(m_editor);
         m_progress->setProgress(m_state.processingStarted(),
                                 [this](const QDateTime& at) { return m_state.processingMessage(at); });

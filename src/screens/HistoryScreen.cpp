@@ -443,7 +443,9 @@ void HistoryScreen::remove(const QUuid& id)
     // that moves up into it (the one above when it was the last).
     EntryCard* deleted = card(id);
     int place = -1;
-    if (deleted && deleted->isAncestorOf(QApplication::focusWidget())) {
+    // (A click leaves the focus on the card itself, or nowhere.)
+    QWidget* focus = QApplication::focusWidget();
+    if (deleted && focus != deleted && deleted->isAncestorOf(focus)) {
         const QString key = HistoryIndex::cardKey(id);
         for (int i = 0; i < m_listRows.size() && place < 0; ++i)
             place = m_listRows.at(i).key == key ? i : -1;

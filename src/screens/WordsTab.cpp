@@ -106,7 +106,8 @@ WordsTab::WordsTab(AppState& state, QWidget* parent)
                                connect(widget, &WordRow::deleteRequested, this, [this, widget](const QUuid& id) {
                                    // From the keyboard, the focus keeps the place in the list.
                                    int place = -1;
-                                   if (widget->isAncestorOf(QApplication::focusWidget())) {
+                                   QWidget* focus = QApplication::focusWidget();
+                                   if (focus != widget && widget->isAncestorOf(focus)) {
                                        for (int i = 0; i < m_shown.size() && place < 0; ++i)
                                            place = m_shown.at(i).id == id ? i : -1;
                                    }

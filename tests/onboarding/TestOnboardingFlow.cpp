@@ -58,6 +58,7 @@ private Q_SLOTS:
     void focusedButtonTakesReturn();
     void openInfoCardKeys();
     void hiddenSampleEditorHasNoFocus();
+    void keyStepTabFollowsTheLayout();
     void stepPictureShadow_data();
     void stepPictureShadow();
 };
@@ -649,13 +650,37 @@ void TestOnboardingFlow::hiddenSampleEditorHasNoFocus()
     // A dictation gives it the focus, for the transcript to land in.
     w.state.setPhase(Phase::recording);
     QCOMPARE(QApplication::focusWidget(), step->editor());
-    // One that brings no text leaves the box hidden, and Return is "Done".
-    w.state.setPhase(Phase::idle);
+    // One that fails leaves the box hidden, and Return is "Done".
+    w.state.setPhase(Phase::failed);
     QVERIFY(QApplication::focusWidget() != step->editor());
     w.calls.clear();
     Wizard::press(Qt::Key_Return);
     QCOMPARE(w.calls, (QStringList{QStringLiteral("save"), QStringLiteral("finish")}));
     QVERIFY(step->sample().isEmpty());
+}
+
+void TestOnboardingFlow::keyStepTabFollowsTheLayout()
+{
+    Wizard w;
+    OnboardingView& view = w.open();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.go(3);
+    auto* trail = w.find<QWidget>(QStringLiteral("keyTrail"));
+    auto* input = w.find<SInput>(QStringLiteral("keyInput"));
+    QVERIFY(trail && input);
+    // Top to bottom: the page's link, then the key field.
+    int link = -1;
+    int field = -1;
+    for (int i = 0; i < 30 && field < 0; ++i) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (link < 0 && trail->isAncestorOf(focus))
+            link = i;
+        if (input->isAncestorOf(focus) || focus == input)
+            field = i;
+    }
+    QVERIFY(link >= 0 && field >= 0);
+    QVERIFY(link < field);
 }
 
 void TestOnboardingFlow::stepPictureShadow_data()
