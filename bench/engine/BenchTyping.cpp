@@ -28,21 +28,26 @@ namespace {
 TextWindowClient* window = nullptr;
 
 // xdotool typing the sample into the focused window, in characters a second
-// from its start until it has sent the last key and ended. It does not wait
-// for the window between its changes of the key map, so many characters
-// arrive wrong or not at all: what it measures is how fast the server takes
-// keys, which is what the machine's load changes. None when it fails.
+// until the window has them. It does not wait for the window between its
+// changes of the key map, so many characters arrive wrong or not at all; a
+// mark of keys on the map, typed after them, shows when the window has had
+// every one. None when it fails.
 std::optional<double> xdotoolRate(const QString& sample)
 {
     window->clear();
     if (!window->focus())
         return std::nullopt;
+    const QString mark = QStringLiteral("#end#");
     QElapsedTimer timer;
     timer.start();
     QProcess tool;
     tool.start(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("0"),
-                                           QStringLiteral("--"), sample});
+                                           QStringLiteral("--"), sample + mark});
     if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return std::nullopt;
+    while (!window->text().endsWith(mark) && timer.elapsed() < 60000)
+        QTest::qWait(5);
+    if (!window->text().endsWith(mark))
         return std::nullopt;
     return double(sample.size()) / (timer.nsecsElapsed() / 1e9);
 }
