@@ -38,12 +38,6 @@ QByteArray vocabularyJson(const Config& config)
         .toJson(QJsonDocument::Indented);
 }
 
-std::optional<QString> fail(const QString& error)
-{
-    Log::write(QStringLiteral("export failed: ") + error);
-    return error;
-}
-
 // A failure of the system: said in the interface language where the cause
 // is a common one, the system's text after it; the log keeps the latter.
 std::optional<QString> failWith(int code, const QString& systemText)

@@ -45,7 +45,6 @@ private Q_SLOTS:
 private:
     static bool xdotool(const QStringList& arguments);
     QJsonObject readJson(const QString& name) const;
-    QStringList historyIds() const;
     QStringList words() const;
     // The twin showing screen; the centre of its widget of that name, in
     // window coordinates (null when it is not shown).
@@ -122,13 +121,6 @@ QJsonObject TestFocusEndToEnd::readJson(const QString& name) const
     return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
-QStringList TestFocusEndToEnd::historyIds() const
-{
-    QStringList ids;
-    for (const QJsonValue& e : readJson(QStringLiteral("history.json")).value(QStringLiteral("entries")).toArray())
-        ids << e.toObject().value(QStringLiteral("id")).toString();
-    return ids;
-}
 
 QStringList TestFocusEndToEnd::words() const
 {
@@ -188,23 +180,10 @@ void TestFocusEndToEnd::initTestCase()
     QVERIFY(AppProcess::start(m_app, env));
     QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
     // A second start brings the main window forward.
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(second.waitForFinished(20000));
-
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [this] {
-            for (const ScreenWindows::Window& window : ScreenWindows::ofProcess(m_app.processId())) {
-                if (window.frame.width() >= 900) {
-                    m_windowId = window.id;
-                    m_window = window.frame;
-                    return true;
-                }
-            }
-            return false;
-        }(),
-        10000);
+    const std::optional<ScreenWindows::Window> window = AppProcess::bringMainWindowForward(m_app, env);
+    QVERIFY(window);
+    m_windowId = window->id;
+    m_window = window->frame;
     QVERIFY(xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), m_windowId, QStringLiteral("0"), QStringLiteral("0")}));
     m_window.moveTopLeft(QPoint(0, 0));
     // Tall enough for every card: a list that loses its scroll bar would
@@ -348,8 +327,8 @@ void TestFocusEndToEnd::retryThenKeysDeleteNothing()
     QVERIFY(keys({QStringLiteral("space"), QStringLiteral("Return")}));
     // The test's own deletion, of the last card, which moves no other card.
     QVERIFY(click(lastDeleteAt));
-    QTRY_VERIFY_WITH_TIMEOUT(historyIds().size() < 5, 10000);
-    QCOMPARE(historyIds(), m_entries.mid(0, 4));
+    QTRY_VERIFY_WITH_TIMEOUT(AppProcess::historyIds(m_data.path()).size() < 5, 10000);
+    QCOMPARE(AppProcess::historyIds(m_data.path()), m_entries.mid(0, 4));
     QCOMPARE(m_gemini.requests(QStringLiteral("POST")).size(), 1);
     QVERIFY2(clipboard->ownsClipboard() && clipboard->text() == mine, "a key pressed the clicked Copy again");
     QVERIFY(pointerAway());
@@ -395,8 +374,8 @@ void TestFocusEndToEnd::retryByKeyboardLeavesNoRing()
     QTRY_COMPARE_WITH_TIMEOUT(m_gemini.requests(QStringLiteral("POST")).size(), 2, 10000);
     QVERIFY(keys({QStringLiteral("Return")}));
     QVERIFY(click(lastDeleteAt));
-    QTRY_VERIFY_WITH_TIMEOUT(historyIds().size() < 4, 10000);
-    QCOMPARE(historyIds(), m_entries.mid(0, 3));
+    QTRY_VERIFY_WITH_TIMEOUT(AppProcess::historyIds(m_data.path()).size() < 4, 10000);
+    QCOMPARE(AppProcess::historyIds(m_data.path()), m_entries.mid(0, 3));
     QCOMPARE(m_gemini.requests(QStringLiteral("POST")).size(), 2);
     QVERIFY(pointerAway());
     QVERIFY2(unchanged(onScreen(next), nextBefore), "the card after the retried one changed: a focus ring?");
@@ -461,7 +440,7 @@ void TestFocusEndToEnd::turningThePhoneOnThenKeysChangeNothing()
     const QJsonObject config = readJson(QStringLiteral("config.json"));
     QCOMPARE(config.value(QStringLiteral("phoneServerEnabled")).toBool(), true);
     QCOMPARE(config.value(QStringLiteral("phoneToken")).toString(), token);
-    QCOMPARE(historyIds(), m_entries.mid(0, 3));
+    QCOMPARE(AppProcess::historyIds(m_data.path()), m_entries.mid(0, 3));
     QVERIFY(pointerAway());
     QVERIFY2(unchanged(onScreen(search), searchBefore), "the search field took the focus");
 }

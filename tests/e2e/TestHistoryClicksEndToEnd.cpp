@@ -37,7 +37,6 @@ private Q_SLOTS:
 
 private:
     static bool xdotool(const QStringList& arguments);
-    QStringList historyIds() const;
     // The centre of a card's button, in window coordinates, by the cards'
     // order on screen.
     QPoint buttonOf(int card, const QString& name) const;
@@ -76,18 +75,6 @@ bool TestHistoryClicksEndToEnd::xdotool(const QStringList& arguments)
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
-QStringList TestHistoryClicksEndToEnd::historyIds() const
-{
-    QFile file(QDir(m_data.path()).filePath(QStringLiteral("history.json")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList ids;
-    const QJsonObject history = QJsonDocument::fromJson(file.readAll()).object();
-    for (const QJsonValue& e : history.value(QStringLiteral("entries")).toArray())
-        ids << e.toObject().value(QStringLiteral("id")).toString();
-    return ids;
-}
-
 void TestHistoryClicksEndToEnd::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "DISPLAY is not set: start scripts/test-env");
@@ -124,24 +111,10 @@ void TestHistoryClicksEndToEnd::initTestCase()
     QVERIFY(AppProcess::start(m_app, env));
     QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
     // A second start brings the main window forward.
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(second.waitForFinished(20000));
-
-    QString windowId;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            for (const ScreenWindows::Window& window : ScreenWindows::ofProcess(m_app.processId())) {
-                if (window.frame.width() >= 900) {
-                    windowId = window.id;
-                    m_window = window.frame;
-                    return true;
-                }
-            }
-            return false;
-        }(),
-        10000);
+    const std::optional<ScreenWindows::Window> window = AppProcess::bringMainWindowForward(m_app, env);
+    QVERIFY(window);
+    const QString windowId = window->id;
+    m_window = window->frame;
     QVERIFY(xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), windowId, QStringLiteral("0"),
                      QStringLiteral("0")}));
     m_window.moveTopLeft(QPoint(0, 0));
@@ -209,14 +182,14 @@ void TestHistoryClicksEndToEnd::doubleClickOnCopy()
     QVERIFY(click(buttonOf(2, QStringLiteral("action-copy"))));
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), m_texts.at(2), 10000);
     QCOMPARE(m_app.state(), QProcess::Running);
-    QCOMPARE(historyIds(), m_entries);
+    QCOMPARE(AppProcess::historyIds(m_data.path()), m_entries);
 }
 
 void TestHistoryClicksEndToEnd::doubleClickOnDeleteDeletesOne()
 {
     const QPoint topCopy = buttonOf(0, QStringLiteral("action-copy"));
     QVERIFY(doubleClick(buttonOf(0, QStringLiteral("action-trash-2"))));
-    QTRY_VERIFY_WITH_TIMEOUT(historyIds().size() < 5, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(AppProcess::historyIds(m_data.path()).size() < 5, 10000);
     // A copy from the top card: once it arrives the double click has been
     // handled whole, and the card on top says which entries are left.
     QGuiApplication::clipboard()->clear();
@@ -224,7 +197,7 @@ void TestHistoryClicksEndToEnd::doubleClickOnDeleteDeletesOne()
     QVERIFY(click(topCopy));
     QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::clipboard()->text().isEmpty(), 10000);
     QCOMPARE(QGuiApplication::clipboard()->text(), m_texts.at(1));
-    QCOMPARE(historyIds(), m_entries.mid(1));
+    QCOMPARE(AppProcess::historyIds(m_data.path()), m_entries.mid(1));
     QTest::qWait(4 * ScreenStyle::toastDurationMs);
     QCOMPARE(m_app.state(), QProcess::Running);
 }

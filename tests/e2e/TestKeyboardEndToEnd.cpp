@@ -30,7 +30,6 @@ private Q_SLOTS:
 
 private:
     static bool xdotool(const QStringList& arguments);
-    QStringList historyIds() const;
     bool keys(const QStringList& names);
     bool pointerAway();
     QImage onScreen(const QRect& inWindow) const;
@@ -67,17 +66,6 @@ bool TestKeyboardEndToEnd::xdotool(const QStringList& arguments)
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
-QStringList TestKeyboardEndToEnd::historyIds() const
-{
-    QFile file(QDir(m_data.path()).filePath(QStringLiteral("history.json")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList ids;
-    const QJsonArray entries = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("entries")).toArray();
-    for (const QJsonValue& e : entries)
-        ids << e.toObject().value(QStringLiteral("id")).toString();
-    return ids;
-}
 
 bool TestKeyboardEndToEnd::keys(const QStringList& names)
 {
@@ -144,22 +132,10 @@ void TestKeyboardEndToEnd::initTestCase()
     QVERIFY(AppProcess::start(m_app, env));
     QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
     // A second start brings the main window forward.
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(qEnvironmentVariable("KESTO_APP"), {});
-    QVERIFY(second.waitForFinished(20000));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [this] {
-            for (const ScreenWindows::Window& window : ScreenWindows::ofProcess(m_app.processId())) {
-                if (window.frame.width() >= 900) {
-                    m_windowId = window.id;
-                    m_window = window.frame;
-                    return true;
-                }
-            }
-            return false;
-        }(),
-        10000);
+    const std::optional<ScreenWindows::Window> window = AppProcess::bringMainWindowForward(m_app, env);
+    QVERIFY(window);
+    m_windowId = window->id;
+    m_window = window->frame;
     QVERIFY(xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), m_windowId, QStringLiteral("0"), QStringLiteral("0")}));
     m_window.moveTopLeft(QPoint(0, 0));
     QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_windowId}));
@@ -181,9 +157,7 @@ void TestKeyboardEndToEnd::initTestCase()
 
 void TestKeyboardEndToEnd::cleanupTestCase()
 {
-    AppProcess::stop(m_app);
-    QCOMPARE(m_app.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(m_app.exitCode(), 0);
+    QVERIFY2(AppProcess::stop(m_app), qPrintable(AppProcess::ending(m_app)));
 }
 
 void TestKeyboardEndToEnd::keysInTheSettingsLeaveTheScreenBehind_data()
@@ -214,7 +188,7 @@ void TestKeyboardEndToEnd::keysInTheSettingsLeaveTheScreenBehind()
     QVERIFY(keys({QStringLiteral("Escape")}));
     QVERIFY(pointerAway());
     QVERIFY2(waitFor(m_content, m_before, false), "the window does not show History as before the keys");
-    QCOMPARE(historyIds(), m_entries);
+    QCOMPARE(AppProcess::historyIds(m_data.path()), m_entries);
 }
 
 QTEST_MAIN(TestKeyboardEndToEnd)

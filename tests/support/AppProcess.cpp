@@ -1,5 +1,12 @@
 #include "AppProcess.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
 #include <QVariant>
 
 namespace AppProcess {
@@ -52,6 +59,37 @@ QString ending(const QProcess& app)
     if (app.exitStatus() == QProcess::CrashExit)
         return QStringLiteral("crashed");
     return QStringLiteral("exit status %1").arg(app.exitCode());
+}
+
+std::optional<ScreenWindows::Window> bringMainWindowForward(const QProcess& app, const QProcessEnvironment& environment)
+{
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(qEnvironmentVariable("KESTO_APP"), {});
+    if (!second.waitForFinished(20000))
+        return std::nullopt;
+    const QDeadlineTimer deadline(10000);
+    do {
+        for (const ScreenWindows::Window& window : ScreenWindows::ofProcess(app.processId())) {
+            // The pill is small; the main window is not.
+            if (window.frame.width() >= 900)
+                return window;
+        }
+        QTest::qWait(50);
+    } while (!deadline.hasExpired());
+    return std::nullopt;
+}
+
+QStringList historyIds(const QString& dataFolder)
+{
+    QFile file(QDir(dataFolder).filePath(QStringLiteral("history.json")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList ids;
+    const QJsonArray entries = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("entries")).toArray();
+    for (const QJsonValue& entry : entries)
+        ids << entry.toObject().value(QStringLiteral("id")).toString();
+    return ids;
 }
 
 } // namespace AppProcess

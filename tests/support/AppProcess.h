@@ -1,8 +1,13 @@
 #pragma once
 
+#include "ScreenWindows.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // The built application started for an end-to-end test, on the test display.
 namespace AppProcess {
@@ -24,6 +29,14 @@ bool start(QProcess& app, const QProcessEnvironment& environment);
 // signal sent by the test); true when it ended by itself with status 0.
 // An app still running afterwards is killed.
 [[nodiscard]] bool ended(QProcess& app, int timeoutMs = 10000);
+
+// Starts the program a second time, which brings the running app's main
+// window forward, and waits up to 10 s for that window; nothing when it did
+// not show.
+std::optional<ScreenWindows::Window> bringMainWindowForward(const QProcess& app, const QProcessEnvironment& environment);
+
+// The ids of the History entries stored in dataFolder, in the file's order.
+QStringList historyIds(const QString& dataFolder);
 
 // How the app ended ("exit status 0", "crashed", "did not end in time,
 // killed", "still running"), for a failure message.
