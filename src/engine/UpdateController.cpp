@@ -140,16 +140,7 @@ void UpdateController::abandonUserCheck()
 {
     if (m_reply && m_userInitiated) {
         Log::write(QStringLiteral("update check abandoned"));
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        m_deadline->stop();
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-        m_document.clear();
-        // Asked of the server all the same.
-        m_settings.lastCheck = m_clock.now();
-        saveSettings(m_settingsPath, m_settings);
+        dropReply();
         if (m_settings.automaticChecks)
             scheduleIn(m_settings.intervalSeconds * 1000);
     }
@@ -162,10 +153,8 @@ void UpdateController::readSome()
         giveUp(QStringLiteral("update check failed: the feed is larger than %1 bytes").arg(m_limits.feedBytes));
 }
 
-void UpdateController::giveUp(const QString& logLine)
+void UpdateController::dropReply()
 {
-    if (!m_reply)
-        return;
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     m_deadline->stop();
@@ -174,9 +163,17 @@ void UpdateController::giveUp(const QString& logLine)
     reply->deleteLater();
     m_document.clear();
     m_document.squeeze();
-    Log::write(logLine);
+    // A check cut short was asked of the server all the same.
     m_settings.lastCheck = m_clock.now();
     saveSettings(m_settingsPath, m_settings);
+}
+
+void UpdateController::giveUp(const QString& logLine)
+{
+    if (!m_reply)
+        return;
+    Log::write(logLine);
+    dropReply();
     finish({Result::Kind::error, std::nullopt, L10n::tr("The update information could not be read."), m_userInitiated});
 }
 

@@ -111,6 +111,8 @@ private:
     void scheduledCheck();
     void readSome();
     void finished();
+    // Ends the request under way and counts it as a check.
+    void dropReply();
     void giveUp(const QString& logLine);
     void finish(Result result);
     void setPending(std::optional<UpdateItem> item);
