@@ -5,6 +5,8 @@
 
 #include "FakeClock.h"
 #include "FakeMprisPlayer.h"
+#include "PrivateBus.h"
+#include "PrivateSoundServer.h"
 #include "TempDataDir.h"
 
 #include <QProcess>
@@ -46,8 +48,9 @@ private:
 
 } // namespace
 
-// Pausing and resuming media players over the private session bus, with
-// real streams on the test sound server telling who plays.
+// Pausing and resuming media players over a session bus of its own, with
+// real streams on a sound server of its own telling who plays: tests running
+// beside it play sounds and talk to players too.
 class TestMediaControl final : public QObject
 {
     Q_OBJECT
@@ -69,14 +72,16 @@ private Q_SLOTS:
 private:
     QByteArray log();
 
+    PrivateBus m_bus;
+    PrivateSoundServer m_sound;
     TempDataDir m_dataDir;
     FakeClock m_clock;
 };
 
 void TestMediaControl::initTestCase()
 {
-    QVERIFY2(!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"), "this test needs the bus of scripts/test-env");
-    QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "this test needs the sound server of scripts/test-env");
+    QVERIFY2(m_bus.started(), "dbus-daemon did not start");
+    QVERIFY2(m_sound.started(), "pulseaudio did not start");
     QString error;
     AudioOutputs::playing(&error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
