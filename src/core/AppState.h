@@ -97,7 +97,7 @@ public:
     SettingsTab settingsTab() const { return m_settingsTab; }
     void setSettingsTab(SettingsTab tab);
 
-    // The toast on screen; each showing replaces the last and hides itself 2.6 s later.
+    // The toast on screen; each showing replaces the last and hides itself after toastMs.
     std::optional<Toast> toast() const { return m_toast; }
     // Shown long enough to read: longer for more text (a file's path).
     void showToast(const QString& title, const QString& detail, ToastTone tone);

@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr qreal sampleLine = 24;
@@ -150,10 +152,14 @@ TryItStep::TryItStep(AppState& state, std::function<void(const Config&)> onSave,
             m_editor->clear();
         if (m_state.phase() == Phase::recording && isVisible())
             m_editor->setFocus(Qt::OtherFocusReason);
-        // A failed dictation brings no text and leaves the box hidden: the
-        // editor lets go, so Return presses Done again. (A finished one's
-        // text may still be on its way through the X server.)
-        if (m_state.phase() == Phase::failed && sample().trimmed().isEmpty())
+        // A dictation that failed, was cancelled or was too short brings no
+        // text and leaves the box hidden: the editor lets go, so Return
+        // presses Done again. (A transcribed one's text may still be on its
+        // way through the X server.)
+        const Phase before = std::exchange(m_phase, m_state.phase());
+        const bool noText = m_state.phase() == Phase::failed
+                            || (m_state.phase() == Phase::idle && before == Phase::recording);
+        if (noText && sample().trimmed().isEmpty())
             DefaultButton::releaseFocus(m_editor);
         m_progress->setProgress(m_state.processingStarted(),
                                 [this](const QDateTime& at) { return m_state.processingMessage(at); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AppStateTypes.h"
 #include "core/Config.h"
 #include "platform/Clock.h"
 
@@ -49,6 +50,7 @@ private:
     AppState& m_state;
     std::function<void(const Config&)> m_onSave;
     HotkeyKind m_savedKey;
+    Phase m_phase = Phase::idle;
     SSelect* m_select;
     SampleBox* m_box;
     QTextEdit* m_editor;

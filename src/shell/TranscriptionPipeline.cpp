@@ -368,15 +368,14 @@ bool TranscriptionPipeline::abandon()
         Log::write(QStringLiteral("stopped waiting for the transcript; the recording is kept in History"));
         HistoryEntry entry = job.entry(m_clock.now());
         entry.status = HistoryEntry::Status::failed;
-        entry.audioFile = History::keepAudio(job.kept(), job.entryID);
+        // Linked where it waits when it cannot be moved, so a later start
+        // neither loses it nor files it a second time.
+        entry.audioFile = History::keepOrLink(job.kept(), job.entryID);
         entry.error = L10n::tr("Stopped before the transcript arrived.");
         m_status.addToHistory(entry);
-        QStringList finished{job.prepared, job.first.path};
-        if (entry.audioFile)
-            finished << job.recording;
-        else
-            Log::write(QStringLiteral("the recording stays at ") + job.recording);
-        removeFiles(finished);
+        if (!entry.audioFile)
+            Log::write(QStringLiteral("the recording stays at ") + job.kept());
+        removeFiles(job.finished(job.kept(), true, entry.audioFile));
     }
     return true;
 }

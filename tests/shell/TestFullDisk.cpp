@@ -37,12 +37,15 @@ private Q_SLOTS:
     void keptRecordingArrivesWholeOrStaysWhereItWas();
     void exportAllRescuesTheDataElsewhere();
     void failedSaveShowsInThePillAndANotification();
+    void unkeptRecordingStaysLinkedAfterTheNextStart_data();
     void unkeptRecordingStaysLinkedAfterTheNextStart();
 
 private:
     AppDelegate& start();
     // A dictation of seconds of tone, through the fake service, until done.
     void dictate(double seconds);
+    // A dictation whose transcript never comes, and the user stops waiting.
+    void dictateAndStopWaiting(double seconds);
     // The store files as they are now.
     QMap<QString, QByteArray> snapshot() const;
 
@@ -142,6 +145,20 @@ void TestFullDisk::dictate(double seconds)
     m_app->dictation().finishRecording();
     QTRY_VERIFY_WITH_TIMEOUT(m_app->state().phase() != Phase::working, 20000);
     QCOMPARE(busDesktop.inserted.size(), 1);
+}
+
+void TestFullDisk::dictateAndStopWaiting(double seconds)
+{
+    m_gemini->enqueue(FakeGemini::Reply::silence().on("POST"));
+    m_app->dictation().startRecording(QStringLiteral("mac"), Target::frontApp());
+    FakeInputStream* stream = m_audio.lastStream();
+    QVERIFY(stream);
+    stream->feed(FakeAudio::sine(stream->format(), qint64(seconds * stream->format().sampleRate()), 440, 0.3));
+    m_app->dictation().finishRecording();
+    QTRY_COMPARE_WITH_TIMEOUT(m_gemini->requests("POST").size(), 1, 20000);
+    m_app->dictation().cancelRecording();
+    QCOMPARE(m_app->state().phase(), Phase::idle);
+    QVERIFY(busDesktop.inserted.isEmpty());
 }
 
 QMap<QString, QByteArray> TestFullDisk::snapshot() const
@@ -308,8 +325,18 @@ void TestFullDisk::failedSaveShowsInThePillAndANotification()
     QCOMPARE(notifications.notifications.size(), 1);
 }
 
+void TestFullDisk::unkeptRecordingStaysLinkedAfterTheNextStart_data()
+{
+    QTest::addColumn<bool>("stopWaiting");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("transcribed") << false << QStringLiteral("Meet at nine");
+    QTest::newRow("the user stopped waiting") << true << QString();
+}
+
 void TestFullDisk::unkeptRecordingStaysLinkedAfterTheNextStart()
 {
+    QFETCH(bool, stopWaiting);
+    QFETCH(QString, text);
     AppState& state = start().state();
     state.updateConfig([](Config& c) {
         c.trimSilence = false;
@@ -322,10 +349,13 @@ void TestFullDisk::unkeptRecordingStaysLinkedAfterTheNextStart()
     QVERIFY(m_disk->fill());
     QVERIFY(QFile::remove(m_data->filePath(QStringLiteral("reserve"))));
 
-    dictate(6);
+    if (stopWaiting)
+        dictateAndStopWaiting(6);
+    else
+        dictate(6);
 
     const HistoryEntry entry = state.history().entries.first();
-    QCOMPARE(entry.text, QStringLiteral("Meet at nine"));
+    QCOMPARE(entry.text, text);
     QVERIFY(entry.audioFile);
     const QString waiting = QDir(Config::recordingsDirectory()).filePath(*entry.audioFile);
     QVERIFY2(QFileInfo::exists(waiting), "the recording stays where it waited");
