@@ -226,7 +226,7 @@ void UpdateWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Escape is the window's way back: put off an offer, stop a download,
-    // close anything else. A verified download being put in place is let be.
+    // close anything else. A download being checked or put in place is let be.
     switch (m_state.stage) {
     case Stage::available:
         Q_EMIT remindLater();
@@ -235,6 +235,7 @@ void UpdateWindow::keyPressEvent(QKeyEvent* event)
         Q_EMIT cancelDownload();
         break;
     case Stage::verifying:
+    case Stage::installing:
         break;
     default:
         Q_EMIT closeRequested();

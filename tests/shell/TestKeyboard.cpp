@@ -339,6 +339,7 @@ void TestKeyboard::updateWindowEscape_data()
     QTest::newRow("checking: close") << int(Stage::checking) << QStringLiteral("close");
     QTest::newRow("up to date: close") << int(Stage::upToDate) << QStringLiteral("close");
     QTest::newRow("verifying: nothing") << int(Stage::verifying) << QString();
+    QTest::newRow("installing: nothing") << int(Stage::installing) << QString();
 }
 
 void TestKeyboard::updateWindowEscape()
