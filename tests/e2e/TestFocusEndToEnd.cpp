@@ -1,4 +1,3 @@
-#include "AppLog.h"
 #include "AppProcess.h"
 #include "FakeGemini.h"
 #include "ScreenWindows.h"
@@ -177,15 +176,10 @@ void TestFocusEndToEnd::initTestCase()
     }
 
     const QProcessEnvironment env = AppProcess::environment(m_data.path(), m_gemini.url());
-    QVERIFY(AppProcess::start(m_app, env));
-    QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
-    // A second start brings the main window forward.
-    const std::optional<ScreenWindows::Window> window = AppProcess::bringMainWindowForward(m_app, env);
+    const std::optional<ScreenWindows::Window> window = AppProcess::startWithMainWindowAtTopLeft(m_app, env);
     QVERIFY(window);
     m_windowId = window->id;
     m_window = window->frame;
-    QVERIFY(xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), m_windowId, QStringLiteral("0"), QStringLiteral("0")}));
-    m_window.moveTopLeft(QPoint(0, 0));
     // Tall enough for every card: a list that loses its scroll bar would
     // move every card it keeps.
     m_window.setHeight(std::min(1040, QGuiApplication::primaryScreen()->size().height()));

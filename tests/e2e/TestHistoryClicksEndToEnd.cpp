@@ -1,4 +1,3 @@
-#include "AppLog.h"
 #include "AppProcess.h"
 #include "FakeGemini.h"
 #include "ScreenWindows.h"
@@ -108,16 +107,10 @@ void TestHistoryClicksEndToEnd::initTestCase()
     QProcessEnvironment env = AppProcess::environment(m_data.path(), m_gemini.url());
     // The toasts slide in and out as they do for users.
     env.remove(QStringLiteral("KESTO_ANIMATIONS"));
-    QVERIFY(AppProcess::start(m_app, env));
-    QVERIFY2(AppLog::waitFor(m_data.path(), QStringLiteral("ready"), 20000), qPrintable(AppLog::read(m_data.path())));
-    // A second start brings the main window forward.
-    const std::optional<ScreenWindows::Window> window = AppProcess::bringMainWindowForward(m_app, env);
+    const std::optional<ScreenWindows::Window> window = AppProcess::startWithMainWindowAtTopLeft(m_app, env);
     QVERIFY(window);
     const QString windowId = window->id;
     m_window = window->frame;
-    QVERIFY(xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), windowId, QStringLiteral("0"),
-                     QStringLiteral("0")}));
-    m_window.moveTopLeft(QPoint(0, 0));
     QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId}));
 
     qputenv("KESTO_DATA_DIR", m_twinData.path().toLocal8Bit());

@@ -1,5 +1,7 @@
 #include "AppProcess.h"
 
+#include "AppLog.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -78,6 +80,33 @@ std::optional<ScreenWindows::Window> bringMainWindowForward(const QProcess& app,
         QTest::qWait(50);
     } while (!deadline.hasExpired());
     return std::nullopt;
+}
+
+std::optional<ScreenWindows::Window> startWithMainWindowAtTopLeft(QProcess& app, const QProcessEnvironment& environment)
+{
+    const QString data = environment.value(QStringLiteral("KESTO_DATA_DIR"));
+    if (!start(app, environment)) {
+        qWarning("the application did not start");
+        return std::nullopt;
+    }
+    if (!AppLog::waitFor(data, QStringLiteral("ready"), 20000)) {
+        qWarning("the application is not ready: %s", qPrintable(AppLog::read(data)));
+        return std::nullopt;
+    }
+    std::optional<ScreenWindows::Window> window = bringMainWindowForward(app, environment);
+    if (!window) {
+        qWarning("the main window did not show");
+        return std::nullopt;
+    }
+    if (QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("windowmove"), QStringLiteral("--sync"), window->id, QStringLiteral("0"),
+                           QStringLiteral("0")})
+        != 0) {
+        qWarning("the main window could not be moved");
+        return std::nullopt;
+    }
+    window->frame.moveTopLeft(QPoint(0, 0));
+    return window;
 }
 
 QStringList historyIds(const QString& dataFolder)

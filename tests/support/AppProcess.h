@@ -35,6 +35,11 @@ bool start(QProcess& app, const QProcessEnvironment& environment);
 // not show.
 std::optional<ScreenWindows::Window> bringMainWindowForward(const QProcess& app, const QProcessEnvironment& environment);
 
+// Starts the app, waits until its log says it is ready, brings its main
+// window forward and moves it to the screen's top left corner. Nothing when
+// a step failed; why is in the test's output.
+std::optional<ScreenWindows::Window> startWithMainWindowAtTopLeft(QProcess& app, const QProcessEnvironment& environment);
+
 // The ids of the History entries stored in dataFolder, in the file's order.
 QStringList historyIds(const QString& dataFolder);
 
