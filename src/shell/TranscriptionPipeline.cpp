@@ -363,19 +363,8 @@ bool TranscriptionPipeline::abandon()
     std::map<quint64, Job> jobs;
     jobs.swap(m_jobs);
     for (const auto& [id, job] : jobs) {
-        // Its completion finds no job any more and does nothing.
-        job.call.cancel();
         Log::write(QStringLiteral("stopped waiting for the transcript; the recording is kept in History"));
-        HistoryEntry entry = job.entry(m_clock.now());
-        entry.status = HistoryEntry::Status::failed;
-        // Linked where it waits when it cannot be moved, so a later start
-        // neither loses it nor files it a second time.
-        entry.audioFile = History::keepOrLink(job.kept(), job.entryID);
-        entry.error = L10n::tr("Stopped before the transcript arrived.");
-        m_status.addToHistory(entry);
-        if (!entry.audioFile)
-            Log::write(QStringLiteral("the recording stays at ") + job.kept());
-        removeFiles(job.finished(job.kept(), true, entry.audioFile));
+        keepUntranscribed(job, job.kept(), L10n::tr("Stopped before the transcript arrived."));
     }
     return true;
 }
@@ -387,13 +376,23 @@ void TranscriptionPipeline::shutDown()
     std::map<quint64, Job> jobs;
     jobs.swap(m_jobs);
     for (const auto& [id, job] : jobs) {
-        job.call.cancel();
         Log::write(QStringLiteral("quit while transcribing; the recording is kept in History"));
-        HistoryEntry entry = job.entry(m_clock.now());
-        entry.status = HistoryEntry::Status::failed;
-        entry.audioFile = History::keepOrLink(job.recording, job.entryID);
-        entry.error = L10n::tr("The application was closed before the transcript arrived.");
-        m_status.addToHistory(entry);
-        removeFiles(job.finished(job.recording, true, entry.audioFile));
+        keepUntranscribed(job, job.recording, L10n::tr("The application was closed before the transcript arrived."));
     }
+}
+
+void TranscriptionPipeline::keepUntranscribed(const Job& job, const QString& keeping, const QString& error)
+{
+    // Its completion finds no job any more and does nothing.
+    job.call.cancel();
+    HistoryEntry entry = job.entry(m_clock.now());
+    entry.status = HistoryEntry::Status::failed;
+    // Linked where it waits when it cannot be moved, so a later start
+    // neither loses it nor files it a second time.
+    entry.audioFile = History::keepOrLink(keeping, job.entryID);
+    entry.error = error;
+    m_status.addToHistory(entry);
+    if (!entry.audioFile)
+        Log::write(QStringLiteral("the recording stays at ") + keeping);
+    removeFiles(job.finished(keeping, true, entry.audioFile));
 }

@@ -71,6 +71,9 @@ private:
     void sendFailed(quint64 jobId, const GeminiError& error);
     void succeeded(quint64 jobId, const NoteFiler::Transcript& transcript);
     void failed(quint64 jobId, const GeminiError& error);
+    // A job ended before its transcript came: kept in History as not
+    // transcribed, with the audio at keeping, to be transcribed again.
+    void keepUntranscribed(const Job& job, const QString& keeping, const QString& error);
 
     AppState& m_state;
     DictationDesktop& m_desktop;
