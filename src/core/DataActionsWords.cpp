@@ -80,49 +80,40 @@ std::optional<ExportRecord> readExportRecord(const QByteArray& bytes)
     return record;
 }
 
-QList<VocabularyWord> newWords(const QList<VocabularyWord>& words, const QList<VocabularyWord>& existing)
+// The items not held yet, by key (an empty key is no item), the first of
+// duplicates kept; an identity already taken is replaced by a new one.
+template <class Item, class Key>
+QList<Item> newItems(const QList<Item>& items, const QList<Item>& existing, Key key)
 {
     QSet<QString> seen;
     QSet<QUuid> ids;
-    for (const VocabularyWord& word : existing) {
-        seen.insert(VocabularyWord::sameKey(word.word));
-        ids.insert(word.id);
+    for (const Item& item : existing) {
+        seen.insert(key(item));
+        ids.insert(item.id);
     }
-    QList<VocabularyWord> fresh;
-    for (VocabularyWord word : words) {
-        const QString key = VocabularyWord::sameKey(word.word);
-        if (seen.contains(key))
+    QList<Item> fresh;
+    for (Item item : items) {
+        const QString k = key(item);
+        if (k.isEmpty() || seen.contains(k))
             continue;
-        seen.insert(key);
+        seen.insert(k);
         // Two records must never share an identity.
-        if (ids.contains(word.id))
-            word.id = QUuid::createUuid();
-        ids.insert(word.id);
-        fresh << word;
+        if (ids.contains(item.id))
+            item.id = QUuid::createUuid();
+        ids.insert(item.id);
+        fresh << item;
     }
     return fresh;
 }
 
+QList<VocabularyWord> newWords(const QList<VocabularyWord>& words, const QList<VocabularyWord>& existing)
+{
+    return newItems(words, existing, [](const VocabularyWord& w) { return VocabularyWord::sameKey(w.word); });
+}
+
 QList<Snippet> newSnippets(const QList<Snippet>& snippets, const QList<Snippet>& existing)
 {
-    QSet<QString> seen;
-    QSet<QUuid> ids;
-    for (const Snippet& snippet : existing) {
-        seen.insert(VocabularyWord::sameKey(snippet.trigger.trimmed()));
-        ids.insert(snippet.id);
-    }
-    QList<Snippet> fresh;
-    for (Snippet snippet : snippets) {
-        const QString key = VocabularyWord::sameKey(snippet.trigger.trimmed());
-        if (key.isEmpty() || seen.contains(key))
-            continue;
-        seen.insert(key);
-        if (ids.contains(snippet.id))
-            snippet.id = QUuid::createUuid();
-        ids.insert(snippet.id);
-        fresh << snippet;
-    }
-    return fresh;
+    return newItems(snippets, existing, [](const Snippet& s) { return VocabularyWord::sameKey(s.trigger.trimmed()); });
 }
 
 } // namespace
