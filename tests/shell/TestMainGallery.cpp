@@ -455,11 +455,21 @@ void TestMainGallery::themeSwitch()
     fixture();
     m_state->setScreen(screen);
     m_state->setSettingsOpen(settings);
+    // Notes opens on a new note stamped with the minute it was made in: two
+    // windows opened across a minute's turn would differ by their clocks.
+    auto pinNoteTimes = [this] {
+        m_state->updateNotes([](NotesStore& notes) {
+            for (Note& note : notes.notes)
+                note.created = note.updated = now;
+        });
+    };
     for (const bool toDark : {true, false}) {
         open(!toDark);
+        pinNoteTimes();
         Theme::instance().setMode(toDark ? Theme::Mode::Dark : Theme::Mode::Light);
         const QImage switched = picture();
         open(toDark);
+        pinNoteTimes();
         const QImage fresh = picture();
         const int differing = ThemePixels::differing(switched, fresh);
         if (differing > 0) {
